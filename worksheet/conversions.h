@@ -1,0 +1,26 @@
+// Reading numbers out of field texts and writing them back as text.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace velmorand {
+
+// The value of the number at the start of a text. Spaces, tabs and line feeds are
+// ignored wherever they stand; "&H" and "&O" start hexadecimal and octal whole numbers;
+// otherwise an optional sign, digits, an optional "." fraction and an optional exponent
+// are read up to the first character that cannot continue the number. A text with no
+// number reads 0. A number beyond the range of a double reads as an infinity (or as 0
+// when it is too small), so that callers can tell the pupil it is too large.
+double TextToNumber(std::string_view text);
+
+// A number with a sign slot: " 14", " 0", "-28", " 7.5", " .5", "-.25".
+std::string NumberToSignedText(double value);
+
+// A number with no sign slot and the given decimal separator: "6", "0", "0,5".
+std::string NumberToLocaleText(double value, std::string_view decimalSeparator);
+
+// The greatest whole number not greater than the value.
+double WholePart(double value);
+
+} // namespace velmorand

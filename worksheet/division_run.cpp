@@ -1,0 +1,160 @@
+#include "conversions.h"
+#include "text_cuts.h"
+#include "worksheet.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstddef>
+
+namespace velmorand {
+
+namespace {
+
+// The working values of one run; every run starts from a fresh one.
+struct DivisionRun {
+    double Dividend = 0;
+    double Divisor = 0;
+    double WholeQuotient = 0;
+    std::size_t DividendDigits = 0;
+    std::size_t Position = 0; // 1-based character of Text1 that the current step brings down
+    double PartialDividend = 0;
+    double QuotientDigit = 0;
+    std::size_t StepIndex = 0;
+    double CarriedRemainder = 0;
+};
+
+// Which rows of the column a step writes, and how far each number is moved right: two
+// spaces, one digit's width, per step. Each remainder row is the next step's
+// partial-dividend row, which then gets the remainder with the next digit brought down.
+// Steps past the table still compute but have no rows left to write into.
+struct StepRows {
+    WorksheetText PartialDividend;
+    WorksheetText Product;
+    WorksheetText Remainder;
+    std::size_t Spaces;
+    std::size_t RemainderSpaces;
+};
+
+constexpr StepRows StepRowTable[] = {
+    {nullptr, &Worksheet::Text2, nullptr, 0, 0},
+    {&Worksheet::Text3, &Worksheet::Text4, &Worksheet::Text5, 2, 4},
+    {&Worksheet::Text5, &Worksheet::Text6, &Worksheet::Text7, 4, 6},
+    {&Worksheet::Text7, &Worksheet::Text8, &Worksheet::Text9, 6, 8},
+    {&Worksheet::Text9, &Worksheet::Text10, &Worksheet::Text11, 8, 10},
+    {&Worksheet::Text11, &Worksheet::Text12, &Worksheet::Text13, 10, 12},
+    {&Worksheet::Text13, &Worksheet::Text14, nullptr, 12, 0},
+};
+
+constexpr std::string_view DivideByZeroMessage = "На ноль делить нельзя";
+constexpr std::string_view TooLargeMessage = "Число слишком большое";
+constexpr std::string_view RemainderMessage = "Деление с остатком";
+
+void WriteRow(Worksheet& sheet, WorksheetText row, std::size_t spaces, double value) {
+    if (row == nullptr)
+        return;
+    std::string& text = sheet.*row;
+    text.assign(spaces, ' ');
+    text += NumberToSignedText(value);
+}
+
+// Step 0 divides the first partial dividend: as many characters of the dividend as the
+// divisor has, or one more when those make a number smaller than the divisor.
+void FirstStep(DivisionRun& run, std::string_view dividendText) {
+    if (run.PartialDividend / run.Divisor < 1) {
+        ++run.Position;
+        run.PartialDividend = TextToNumber(FirstCharacters(dividendText, run.Position));
+    }
+    run.QuotientDigit = WholePart(run.PartialDividend / run.Divisor);
+}
+
+// Every later step brings the next character of the dividend down beside the remainder,
+// as written: the remainder's text followed by that character.
+void LaterStep(DivisionRun& run, std::string_view dividendText) {
+    run.CarriedRemainder = run.PartialDividend - run.QuotientDigit * run.Divisor;
+    std::string broughtDown = NumberToSignedText(run.CarriedRemainder);
+    broughtDown += CharacterAt(dividendText, run.Position);
+    run.PartialDividend = TextToNumber(broughtDown);
+    run.QuotientDigit = WholePart(run.PartialDividend / run.Divisor);
+}
+
+// The numbers one step writes into its rows.
+struct StepNumbers {
+    double PartialDividend = 0;
+    double Product = 0;
+    double Remainder = 0;
+};
+
+// The numbers of every step that has rows; steps past the table only carry the run on.
+using ColumnNumbers = std::array<StepNumbers, std::size(StepRowTable)>;
+
+// Walks the steps; false when a number runs out of range, so that nothing is written.
+bool WorkColumn(DivisionRun& run, std::string_view dividendText, ColumnNumbers& column) {
+    for (; run.Position <= run.DividendDigits; ++run.StepIndex, ++run.Position) {
+        if (run.StepIndex == 0)
+            FirstStep(run, dividendText);
+        else
+            LaterStep(run, dividendText);
+        const double product = run.QuotientDigit * run.Divisor;
+        const StepNumbers numbers{run.PartialDividend, product, run.PartialDividend - product};
+        if (!std::isfinite(numbers.PartialDividend) || !std::isfinite(numbers.Product) ||
+            !std::isfinite(numbers.Remainder))
+            return false;
+        if (run.StepIndex < column.size())
+            column[run.StepIndex] = numbers;
+    }
+    return true;
+}
+
+void WriteColumn(Worksheet& sheet, const ColumnNumbers& column, std::size_t steps) {
+    for (std::size_t step = 0; step < std::min(steps, column.size()); ++step) {
+        const StepRows& rows = StepRowTable[step];
+        WriteRow(sheet, rows.PartialDividend, rows.Spaces, column[step].PartialDividend);
+        WriteRow(sheet, rows.Product, rows.Spaces, column[step].Product);
+        WriteRow(sheet, rows.Remainder, rows.RemainderSpaces, column[step].Remainder);
+    }
+}
+
+} // namespace
+
+void RunDivision(Worksheet& sheet, std::string_view decimalSeparator) {
+    const std::size_t dividendDigits = CharacterCount(sheet.Text1);
+    sheet.MessageText = NumberToLocaleText(static_cast<double>(dividendDigits), decimalSeparator);
+
+    DivisionRun run;
+    run.Dividend = TextToNumber(sheet.Text1);
+    run.Divisor = TextToNumber(sheet.Text15);
+    if (run.Divisor == 0) {
+        sheet.MessageText = DivideByZeroMessage;
+        return;
+    }
+    const double quotient = run.Dividend / run.Divisor;
+    if (!std::isfinite(run.Dividend) || !std::isfinite(run.Divisor) || !std::isfinite(quotient)) {
+        sheet.MessageText = TooLargeMessage;
+        return;
+    }
+
+    run.WholeQuotient = WholePart(quotient);
+    run.DividendDigits = dividendDigits;
+    run.Position = CharacterCount(sheet.Text15);
+    run.PartialDividend = TextToNumber(FirstCharacters(sheet.Text1, run.Position));
+    ColumnNumbers column;
+    if (!WorkColumn(run, sheet.Text1, column)) {
+        sheet.MessageText = TooLargeMessage;
+        return;
+    }
+
+    if (run.WholeQuotient < quotient)
+        sheet.MessageText = RemainderMessage;
+    sheet.Text16 = NumberToSignedText(run.WholeQuotient);
+    WriteColumn(sheet, column, run.StepIndex);
+    sheet.Text17 = NumberToLocaleText(quotient - run.WholeQuotient, decimalSeparator);
+    // With no step at all, the remainder is what the whole quotient leaves of the dividend.
+    const double remainder = run.StepIndex == 0
+                                 ? run.Dividend - run.WholeQuotient * run.Divisor
+                                 : run.PartialDividend - run.QuotientDigit * run.Divisor;
+    sheet.Text18 = NumberToSignedText(remainder);
+    sheet.Text19 = NumberToSignedText(run.Divisor);
+}
+
+} // namespace velmorand

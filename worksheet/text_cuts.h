@@ -1,0 +1,18 @@
+// Field texts are UTF-8; the worksheet counts and cuts them by characters (code points).
+// A byte that does not start a well-formed character counts as one character of its own.
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+namespace velmorand {
+
+std::size_t CharacterCount(std::string_view text);
+
+// The first n characters, or the whole text when it has n characters or fewer.
+std::string_view FirstCharacters(std::string_view text, std::size_t n);
+
+// The character at 1-based position p; empty when p is outside the text.
+std::string_view CharacterAt(std::string_view text, std::size_t p);
+
+} // namespace velmorand
