@@ -6,6 +6,7 @@ VELMORAND_PACKAGES=(
     cmake g++ make clang libclang-rt-14-dev
     libgtest-dev libbenchmark-dev
     qt6-base-dev fonts-liberation2
+    xvfb xdotool xclip xdg-utils imagemagick
 )
 
 velmorand_install_missing() {

@@ -1,0 +1,12 @@
+#include "window/form1.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("velmorand"));
+    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    velmorand::Form1 window;
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,145 @@
+// Thousands of random keystrokes, pastes and clicks on the window with a fixed seed. The
+// program must never crash, the widgets must always show the worksheet, and every Run on
+// plain digits must divide exactly.
+#include "window/form1.h"
+#include "window/form1_layout.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QtTest>
+
+#include <random>
+#include <vector>
+
+using namespace velmorand;
+
+class Form1MonkeyTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void randomTypingAndClicksKeepTheWorksheetSane();
+
+private:
+    QString randomText(int length);
+    void typeInto(QLineEdit* field, const QString& text);
+    void checkWindowShowsWorksheet(const Form1& window);
+    void checkDivision(const Form1& window);
+
+    std::mt19937 random_{20261207};
+};
+
+QString Form1MonkeyTest::randomText(int length) {
+    static const QString pool = QStringLiteral("0123456789012345678901234567890123456789"
+                                               " \t+-.,eE&HhOoDdабвгдёжЖЯxyz");
+    QString text;
+    for (int i = 0; i < length; ++i)
+        text += pool[std::uniform_int_distribution<qsizetype>(0, pool.size() - 1)(random_)];
+    return text;
+}
+
+void Form1MonkeyTest::typeInto(QLineEdit* field, const QString& text) {
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(field, &press);
+    }
+}
+
+void Form1MonkeyTest::checkWindowShowsWorksheet(const Form1& window) {
+    const Worksheet& sheet = window.worksheet();
+    for (std::size_t i = 0; i < WorksheetTexts.size(); ++i) {
+        const auto* field = window.findChild<QLineEdit*>(QStringLiteral("Text%1").arg(i + 1));
+        QCOMPARE(field->text(), QString::fromStdString(sheet.*WorksheetTexts[i]));
+    }
+    QCOMPARE(window.findChild<QLabel*>("Label1")->text(), QString::fromStdString(sheet.MessageText));
+    QCOMPARE(window.findChild<QWidget*>("Command1")->isVisible(), sheet.RunVisible);
+}
+
+bool IsPlainDigits(const std::string& text) {
+    return !text.empty() && text.size() <= 15 &&
+           text.find_first_not_of("0123456789") == std::string::npos;
+}
+
+void Form1MonkeyTest::checkDivision(const Form1& window) {
+    const Worksheet& sheet = window.worksheet();
+    if (!IsPlainDigits(sheet.Text1) || !IsPlainDigits(sheet.Text15) ||
+        std::stoll(sheet.Text15) == 0)
+        return;
+    const long long dividend = std::stoll(sheet.Text1);
+    const long long divisor = std::stoll(sheet.Text15);
+    QCOMPARE(std::stoll(sheet.Text16) * divisor + std::stoll(sheet.Text18), dividend);
+}
+
+void Form1MonkeyTest::randomTypingAndClicksKeepTheWorksheetSane() {
+    QStringList opened;
+    Form1 window([&opened](const QString& address) { opened << address; });
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+
+    std::vector<QLineEdit*> fields;
+    std::vector<QWidget*> clickable;
+    for (const ControlRow& row : Form1Layout()) {
+        QWidget* control = window.findChild<QWidget*>(QLatin1String(row.Name));
+        if (row.Action == ControlAction::Exit)
+            continue; // ending the program is tested on its own
+        clickable.push_back(control);
+        if (auto* field = qobject_cast<QLineEdit*>(control)) {
+            fields.push_back(field);
+            if (row.Field == &Worksheet::Text1 || row.Field == &Worksheet::Text15)
+                fields.insert(fields.end(), 4, field); // the inputs get most of the typing
+        }
+    }
+    QWidget* run = window.findChild<QWidget*>("Command1");
+    const auto pick = [this](const auto& items) {
+        return items[std::uniform_int_distribution<std::size_t>(0, items.size() - 1)(random_)];
+    };
+
+    int runs = 0;
+    for (int step = 0; step < 6000; ++step) {
+        QLineEdit* field = pick(fields);
+        switch (std::uniform_int_distribution<int>(0, 9)(random_)) {
+        case 0:
+        case 1:
+        case 2:
+            field->setFocus();
+            typeInto(field, randomText(std::uniform_int_distribution<int>(1, 4)(random_)));
+            break;
+        case 3:
+            QTest::keyClick(field, Qt::Key_Backspace);
+            break;
+        case 4:
+            QApplication::clipboard()->setText(
+                randomText(std::uniform_int_distribution<int>(0, 1)(random_) ? 12 : 3000));
+            QTest::keySequence(field, QKeySequence::Paste);
+            break;
+        case 5:
+            QTest::keySequence(field, QKeySequence::SelectAll);
+            QTest::keyClick(field, Qt::Key_Delete);
+            break;
+        case 6:
+            QTest::keySequence(field, QKeySequence::Undo);
+            break;
+        case 7:
+            QTest::mouseClick(pick(clickable), Qt::LeftButton);
+            break;
+        case 8:
+        case 9:
+            if (run->isVisible()) {
+                QTest::mouseClick(run, Qt::LeftButton);
+                ++runs;
+                checkDivision(window);
+            }
+            break;
+        }
+        checkWindowShowsWorksheet(window);
+        if (QTest::currentTestFailed())
+            QFAIL(qPrintable(QStringLiteral("after step %1").arg(step)));
+    }
+    QVERIFY(runs > 500);
+    QVERIFY(!opened.isEmpty());
+}
+
+QTEST_MAIN(Form1MonkeyTest)
+#include "form1_monkey_test.moc"

@@ -1,0 +1,272 @@
+// The window on the offscreen platform: its controls, typing, the buttons and the links.
+#include "window/form1.h"
+#include "window/form1_layout.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+using namespace velmorand;
+
+class Form1Test : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void controlsAreBuiltFromTheLayoutTable();
+    void controlsStandWhereTheDesignPutsThem_data();
+    void controlsStandWhereTheDesignPutsThem();
+    void coloursAndFonts();
+    void tabKeyFollowsTheDesignedOrder();
+    void startsWithTheExampleInputs();
+    void typingRunsTheDigitChecks();
+    void typingIntoAStepRowChecksNothing();
+    void runFillsTheColumn();
+    void clearEmptiesEveryFieldAndFocusesTheDividend();
+    void linksOpenTheirAddresses();
+    void exitLeavesTheEventLoopWithStatusZero();
+    void stepRowsKeepTheColumnAligned();
+    void fractionalPartFollowsTheLocale();
+
+private:
+    template <class T = QWidget> T* control(const char* name) const {
+        T* widget = window_->findChild<T*>(QLatin1String(name));
+        if (widget == nullptr)
+            qFatal("no control %s", name);
+        return widget;
+    }
+    QString text(const char* name) const { return control<QLineEdit>(name)->text(); }
+    void click(const char* name) { QTest::mouseClick(control(name), Qt::LeftButton); }
+    void retype(const char* name, const QString& text) {
+        QLineEdit* field = control<QLineEdit>(name);
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClick(field, Qt::Key_Delete);
+        // keyClicks takes Latin-1 only; Cyrillic arrives as key events carrying their text.
+        for (const QChar c : text) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(field, &press);
+        }
+    }
+
+    std::unique_ptr<Form1> window_;
+    QStringList opened_;
+};
+
+void Form1Test::init() {
+    opened_.clear();
+    window_ = std::make_unique<Form1>([this](const QString& address) { opened_ << address; });
+    window_->show();
+    QApplication::setActiveWindow(window_.get());
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+}
+
+void Form1Test::cleanup() { window_.reset(); }
+
+void Form1Test::controlsAreBuiltFromTheLayoutTable() {
+    QCOMPARE(window_->objectName(), QStringLiteral("Form1"));
+    for (const ControlRow& row : Form1Layout()) {
+        QWidget* widget = control(row.Name);
+        QVERIFY2(widget->isVisible(), row.Name);
+        if (row.Kind != ControlKind::Line) {
+            QCOMPARE(widget->pos(), QPoint(row.Left / 15, row.Top / 15));
+            QCOMPARE(widget->size(), QSize(row.Width / 15, row.Height / 15));
+        }
+        if (row.Caption != nullptr) {
+            const auto* label = qobject_cast<QLabel*>(widget);
+            const QString caption = label ? label->text() : qobject_cast<QPushButton*>(widget)->text();
+            QCOMPARE(caption, QString::fromUtf8(row.Caption));
+        }
+        QCOMPARE(widget->toolTip(), QString::fromUtf8(row.ToolTip));
+        const double points = row.Points > 0 ? row.Points : WindowPoints;
+        QCOMPARE(widget->font().pointSizeF(), points);
+        QCOMPARE(widget->font().bold(), row.Bold);
+        if (auto* field = qobject_cast<QLineEdit*>(widget)) {
+            QCOMPARE(field->alignment().testFlag(Qt::AlignHCenter), row.Centered);
+            QCOMPARE(field->focusPolicy(), Qt::StrongFocus);
+        }
+    }
+}
+
+void Form1Test::controlsStandWhereTheDesignPutsThem_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry");
+    QTest::newRow("dividend") << "Text1" << QRect(56, 96, 233, 25);
+    QTest::newRow("taller step row") << "Text11" << QRect(56, 416, 233, 28);
+    QTest::newRow("tallest step row") << "Text12" << QRect(56, 451, 233, 30);
+    QTest::newRow("last step row") << "Text14" << QRect(56, 520, 233, 25);
+    QTest::newRow("divisor") << "Text15" << QRect(304, 96, 177, 25);
+    QTest::newRow("numerator") << "Text18" << QRect(536, 240, 81, 25);
+    QTest::newRow("denominator") << "Text19" << QRect(536, 280, 81, 25);
+    QTest::newRow("fraction bar") << "Line1" << QRect(536, 271, 80, 2);
+    QTest::newRow("picture") << "Picture1" << QRect(304, 296, 176, 210);
+    QTest::newRow("title") << "Label2" << QRect(56, 16, 585, 41);
+    QTest::newRow("message line") << "Label1" << QRect(56, 568, 641, 25);
+    QTest::newRow("Run") << "Command1" << QRect(192, 616, 145, 25);
+    QTest::newRow("Load") << "Command4" << QRect(600, 616, 97, 25);
+    QTest::newRow("English link") << "Label9" << QRect(584, 520, 49, 25);
+}
+
+void Form1Test::controlsStandWhereTheDesignPutsThem() {
+    QFETCH(QString, name);
+    QFETCH(QRect, geometry);
+    QCOMPARE(control(name.toLatin1().constData())->geometry(), geometry);
+    QCOMPARE(window_->size(), QSize(736, 661));
+}
+
+void Form1Test::coloursAndFonts() {
+    const auto colour = [this](const char* name, QPalette::ColorRole role) {
+        return control(name)->palette().color(role);
+    };
+    QCOMPARE(window_->palette().color(QPalette::Window), QColor(251, 236, 109));
+    QCOMPARE(colour("Label1", QPalette::Window), QColor(250, 242, 175));
+    QVERIFY(control("Label1")->autoFillBackground());
+    QVERIFY(!control("Label3")->autoFillBackground()); // shows the window's background
+    QCOMPARE(colour("Label8", QPalette::WindowText), QColor(255, 0, 0));
+    QCOMPARE(colour("Label9", QPalette::WindowText), QColor(0, 0, 255));
+    QCOMPARE(control("Label8")->cursor().shape(), Qt::PointingHandCursor);
+    QCOMPARE(control("Label2")->font().pointSizeF(), 24.0);
+    QCOMPARE(control("Command2")->font().pointSizeF(), 9.75);
+    QVERIFY(control("Label9")->font().bold());
+    QCOMPARE(control<QLabel>("Picture1")->pixmap().deviceIndependentSize(), QSizeF(172, 206));
+    QCOMPARE(control<QLabel>("Picture1")->frameWidth(), 2);
+}
+
+void Form1Test::tabKeyFollowsTheDesignedOrder() {
+    const QStringList expected{"Command1", "Text2",    "Text3",  "Text4",    "Text5",
+                               "Text6",    "Text7",    "Text8",  "Text9",    "Text10",
+                               "Command2", "Text11",   "Text12", "Text13",   "Text14",
+                               "Text15",   "Text16",   "Text17", "Command3", "Text18",
+                               "Text19",   "Command4", "Picture1", "Text1"};
+    control("Text1")->setFocus();
+    QStringList visited;
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(visited, expected);
+}
+
+void Form1Test::startsWithTheExampleInputs() {
+    QVERIFY(window_->windowTitle().startsWith("Деление в столбик для 3-4 классов. "));
+    QVERIFY(window_->windowTitle().endsWith(" Ver 1.00"));
+    QVERIFY(!window_->windowIcon().isNull());
+    QCOMPARE(text("Text1"), QStringLiteral("234567"));
+    QCOMPARE(text("Text15"), QStringLiteral("14"));
+    QCOMPARE(text("Text16"), QStringLiteral("Результат"));
+    for (const char* empty : {"Text2", "Text14", "Text17", "Text18", "Text19"})
+        QVERIFY2(text(empty).isEmpty(), empty);
+    QCOMPARE(control<QLabel>("Label1")->text(), QStringLiteral("Сообщения:"));
+    QVERIFY(control("Command1")->isVisible());
+    QCOMPARE(QApplication::focusWidget(), control("Text1"));
+}
+
+void Form1Test::typingRunsTheDigitChecks() {
+    QLabel* message = control<QLabel>("Label1");
+    QWidget* run = control("Command1");
+    retype("Text1", "1234567");
+    QCOMPARE(message->text(), QStringLiteral("Разрядов делимого больше 6"));
+    QVERIFY(!run->isVisible());
+    QTest::keyClick(control("Text1"), Qt::Key_Backspace);
+    QCOMPARE(message->text(), QStringLiteral("Разрядов делимого  6"));
+    QVERIFY(run->isVisible());
+    retype("Text15", "1234567");
+    QCOMPARE(message->text(), QStringLiteral("Разрядов делителя больше 6"));
+    QVERIFY(!run->isVisible());
+    retype("Text15", "ёж");
+    QCOMPARE(message->text(), QStringLiteral("Разрядов делителя  2"));
+    QVERIFY(run->isVisible());
+    QCOMPARE(window_->worksheet().Text15, "ёж");
+}
+
+void Form1Test::typingIntoAStepRowChecksNothing() {
+    retype("Text3", "12345678");
+    QCOMPARE(control<QLabel>("Label1")->text(), QStringLiteral("Сообщения:"));
+    QCOMPARE(window_->worksheet().Text3, "12345678");
+    QVERIFY(control("Command1")->isVisible());
+}
+
+void Form1Test::runFillsTheColumn() {
+    click("Command1");
+    const QStringList column{" 14",      "   94",       "   84",        "     105",
+                             "     98",  "       76",   "       70",    "         67",
+                             "         56", "           11", "", "", ""};
+    for (int row = 0; row < column.size(); ++row)
+        QCOMPARE(text(QStringLiteral("Text%1").arg(row + 2).toLatin1().constData()), column[row]);
+    QCOMPARE(text("Text16"), QStringLiteral(" 16754"));
+    QCOMPARE(text("Text18"), QStringLiteral(" 11"));
+    QCOMPARE(text("Text19"), QStringLiteral(" 14"));
+    QCOMPARE(control<QLabel>("Label1")->text(), QStringLiteral("Деление с остатком"));
+}
+
+void Form1Test::clearEmptiesEveryFieldAndFocusesTheDividend() {
+    click("Command1");
+    control("Text17")->setFocus();
+    click("Command2");
+    for (int field = 1; field <= 19; ++field)
+        QVERIFY(text(QStringLiteral("Text%1").arg(field).toLatin1().constData()).isEmpty());
+    QCOMPARE(QApplication::focusWidget(), control("Text1"));
+    QCOMPARE(control<QLabel>("Label1")->text(), QStringLiteral("Разрядов делителя  0"));
+    QVERIFY(control("Command1")->isVisible());
+
+    click("Command1");
+    QCOMPARE(control<QLabel>("Label1")->text(), QStringLiteral("На ноль делить нельзя"));
+    QVERIFY(text("Text16").isEmpty());
+}
+
+void Form1Test::linksOpenTheirAddresses() {
+    click("Command4");
+    click("Label8");
+    click("Label9");
+    click("Label7"); // an ordinary label does nothing
+    QCOMPARE(opened_, QStringList({"http://velmorand.example/", "http://paper-games.example/page.htm",
+                                   "http://english.example/"}));
+}
+
+void Form1Test::exitLeavesTheEventLoopWithStatusZero() {
+    QEventLoop loop;
+    QTimer::singleShot(0, this, [this] { click("Command3"); });
+    QTimer::singleShot(5000, &loop, [&loop] { loop.exit(1); });
+    QCOMPARE(loop.exec(), 0);
+    QCOMPARE(text("Text1"), QStringLiteral("234567"));
+}
+
+// Each step moves two spaces to the right, meant as one digit: in the rows' font as
+// resolved here, and at twice the size as on a 2x screen.
+void Form1Test::stepRowsKeepTheColumnAligned() {
+    for (int row = 2; row <= 14; ++row) {
+        const QFont font = control(QStringLiteral("Text%1").arg(row).toLatin1().constData())->font();
+        QFont doubled = font;
+        doubled.setPixelSize(QFontInfo(font).pixelSize() * 2);
+        for (const QFont& f : {font, doubled}) {
+            const QFontMetrics metrics(f);
+            QCOMPARE(metrics.horizontalAdvance("  "), metrics.horizontalAdvance("0"));
+            QCOMPARE(metrics.horizontalAdvance(QString(12, ' ')),
+                     metrics.horizontalAdvance("000000"));
+            QCOMPARE(metrics.horizontalAdvance("  1"), metrics.horizontalAdvance("01"));
+        }
+    }
+    const QString family = QFontInfo(control("Text2")->font()).family();
+    QVERIFY2(family == "Liberation Sans" || family == "MS Sans Serif", qPrintable(family));
+}
+
+// Run with LC_ALL set to a Russian and to the C locale: the separator comes from the system.
+void Form1Test::fractionalPartFollowsTheLocale() {
+    const bool russian = qEnvironmentVariable("LC_ALL").startsWith("ru");
+    click("Command1");
+    QCOMPARE(text("Text17"), russian ? QStringLiteral("0,785714285713766")
+                                     : QStringLiteral("0.785714285713766"));
+}
+
+QTEST_MAIN(Form1Test)
+#include "form1_test.moc"

@@ -1,0 +1,219 @@
+#include "form1.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScopedValueRollback>
+
+#include <algorithm>
+#include <limits>
+
+namespace velmorand {
+
+namespace {
+
+int Pixels(int twips) { return twips / TwipsPerPixel; }
+
+QRect Geometry(const ControlRow& row) {
+    if (row.Kind == ControlKind::Line) // the line's thickness is centred on it
+        return {Pixels(row.Left), Pixels(row.Top) - LineThicknessPixels / 2, Pixels(row.Width),
+                LineThicknessPixels};
+    return {Pixels(row.Left), Pixels(row.Top), Pixels(row.Width), Pixels(row.Height)};
+}
+
+QFont ControlFont(double points, bool bold) {
+    QFont font;
+    // "MS Sans Serif" is rarely there off Windows; Liberation Sans has the same metrics
+    // as the Windows sans fonts.
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    // Horizontal hinting would round each glyph's advance to whole pixels, and two spaces
+    // would no longer be exactly one digit wide: the column would drift.
+    font.setHintingPreference(QFont::PreferVerticalHinting);
+    return font;
+}
+
+void SetColor(QWidget* widget, QPalette::ColorRole role, QRgb color) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, QColor::fromRgb(color));
+    widget->setPalette(palette);
+}
+
+QPixmap WorkedExample(qreal devicePixelRatio) {
+    return QPixmap(devicePixelRatio > 1 ? QStringLiteral(":/velmorand/worked-example@2x.png")
+                                        : QStringLiteral(":/velmorand/worked-example.png"));
+}
+
+QIcon ProgramIcon() {
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64})
+        icon.addFile(QStringLiteral(":/velmorand/icons/velmorand-%1.png").arg(size));
+    return icon;
+}
+
+const ControlRow* RowNamed(const QString& name) {
+    const auto layout = Form1Layout();
+    const auto row = std::find_if(layout.begin(), layout.end(), [&](const ControlRow& r) {
+        return name == QLatin1String(r.Name);
+    });
+    return row == layout.end() ? nullptr : &*row;
+}
+
+} // namespace
+
+Form1::Form1(LinkOpener openLink, QWidget* parent)
+    : QWidget(parent), openLink_(std::move(openLink)) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QString::fromUtf8(Form1Caption));
+    setWindowIcon(ProgramIcon());
+    setFixedSize(Pixels(ClientWidthTwips), Pixels(ClientHeightTwips));
+    setFont(ControlFont(WindowPoints, false));
+    SetColor(this, QPalette::Window, WindowBackground);
+    setAutoFillBackground(true);
+
+    QWidget* previousInTabOrder = nullptr;
+    for (const ControlRow& row : Form1Layout()) {
+        QWidget* control = makeControl(row);
+        control->setObjectName(QLatin1String(row.Name));
+        control->setGeometry(Geometry(row));
+        if (row.Points > 0)
+            control->setFont(ControlFont(row.Points, row.Bold));
+        if (row.TextColor != 0)
+            SetColor(control, QPalette::WindowText, row.TextColor);
+        if (row.ToolTip != nullptr)
+            control->setToolTip(QString::fromUtf8(row.ToolTip));
+        if (row.Field != nullptr)
+            shown_.push_back({control, row.Field});
+        if (control->focusPolicy() != Qt::NoFocus) {
+            if (previousInTabOrder != nullptr)
+                setTabOrder(previousInTabOrder, control);
+            previousInTabOrder = control;
+        }
+    }
+    showWorksheet();
+    dividendField_->setFocus();
+}
+
+QWidget* Form1::makeControl(const ControlRow& row) {
+    switch (row.Kind) {
+    case ControlKind::TextField:
+        return makeTextField(row);
+    case ControlKind::Label:
+        return makeLabel(row);
+    case ControlKind::Button:
+        return makeButton(row);
+    case ControlKind::Picture:
+        return makePicture();
+    case ControlKind::Line:
+        return makeLine(row);
+    }
+    return nullptr;
+}
+
+QWidget* Form1::makeTextField(const ControlRow& row) {
+    auto* field = new QLineEdit(this);
+    field->setMaxLength(std::numeric_limits<int>::max()); // only the digit checks judge length
+    if (row.Centered)
+        field->setAlignment(Qt::AlignCenter);
+    connect(field, &QLineEdit::textChanged, this, [this, text = row.Field](const QString& value) {
+        if (showing_)
+            return;
+        SetFieldText(sheet_, text, value.toStdString());
+        showWorksheet();
+    });
+    if (row.Field == &Worksheet::Text1)
+        dividendField_ = field;
+    return field;
+}
+
+QWidget* Form1::makeLabel(const ControlRow& row) {
+    auto* label = new QLabel(QString::fromUtf8(row.Caption), this);
+    label->setAlignment((row.Centered ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+    if (row.Background != 0) {
+        SetColor(label, QPalette::Window, row.Background);
+        label->setAutoFillBackground(true);
+    }
+    if (row.Action == ControlAction::OpenLink) {
+        label->setCursor(Qt::PointingHandCursor);
+        label->installEventFilter(this);
+    }
+    return label;
+}
+
+QWidget* Form1::makeButton(const ControlRow& row) {
+    auto* button = new QPushButton(QString::fromUtf8(row.Caption), this);
+    connect(button, &QPushButton::clicked, this, [this, &row] { act(row); });
+    if (row.Action == ControlAction::Run)
+        runButton_ = button;
+    return button;
+}
+
+QWidget* Form1::makePicture() {
+    auto* picture = new QLabel(this);
+    picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    picture->setLineWidth(PictureBorderPixels);
+    picture->setPixmap(WorkedExample(devicePixelRatioF()));
+    picture->setFocusPolicy(Qt::StrongFocus);
+    return picture;
+}
+
+QWidget* Form1::makeLine(const ControlRow&) {
+    auto* line = new QWidget(this);
+    SetColor(line, QPalette::Window, qRgb(0, 0, 0));
+    line->setAutoFillBackground(true);
+    return line;
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        if (const ControlRow* row = RowNamed(watched->objectName()))
+            act(*row);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form1::act(const ControlRow& row) {
+    switch (row.Action) {
+    case ControlAction::None:
+        return;
+    case ControlAction::Run:
+        RunDivision(sheet_, QLocale::system().decimalPoint().toStdString());
+        break;
+    case ControlAction::Clear:
+        ClearWorksheet(sheet_);
+        break;
+    case ControlAction::Exit:
+        QCoreApplication::exit(0);
+        return;
+    case ControlAction::OpenLink:
+        openLink_(QString::fromUtf8(row.Link));
+        return;
+    }
+    showWorksheet();
+    if (row.Action == ControlAction::Clear)
+        dividendField_->setFocus();
+}
+
+void Form1::showWorksheet() {
+    const QScopedValueRollback<bool> showing(showing_, true);
+    for (const Shown& shown : shown_) {
+        const QString text = QString::fromStdString(sheet_.*shown.Text);
+        if (auto* field = qobject_cast<QLineEdit*>(shown.Widget)) {
+            if (field->text() != text) // leaves the cursor alone in the field being typed in
+                field->setText(text);
+        } else {
+            static_cast<QLabel*>(shown.Widget)->setText(text);
+        }
+    }
+    runButton_->setVisible(sheet_.RunVisible);
+}
+
+} // namespace velmorand

@@ -1,0 +1,53 @@
+// The program's one window: shows the worksheet and turns clicks and typing into its
+// operations.
+#pragma once
+
+#include "form1_layout.h"
+#include "open_link.h"
+#include "worksheet/worksheet.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <vector>
+
+class QLineEdit;
+class QPushButton;
+
+namespace velmorand {
+
+class Form1 : public QWidget {
+public:
+    using LinkOpener = std::function<void(const QString& address)>;
+
+    explicit Form1(LinkOpener openLink = OpenLink, QWidget* parent = nullptr);
+
+    const Worksheet& worksheet() const { return sheet_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct Shown {
+        QWidget* Widget;
+        WorksheetText Text;
+    };
+
+    QWidget* makeControl(const ControlRow& row);
+    QWidget* makeTextField(const ControlRow& row);
+    QWidget* makeLabel(const ControlRow& row);
+    QWidget* makeButton(const ControlRow& row);
+    QWidget* makePicture();
+    QWidget* makeLine(const ControlRow& row);
+    void act(const ControlRow& row);
+    void showWorksheet();
+
+    Worksheet sheet_;
+    LinkOpener openLink_;
+    std::vector<Shown> shown_;
+    QPushButton* runButton_ = nullptr;
+    QLineEdit* dividendField_ = nullptr;
+    bool showing_ = false; // set while the worksheet is put into the widgets
+};
+
+} // namespace velmorand
