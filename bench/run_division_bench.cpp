@@ -28,7 +28,8 @@ std::vector<Worksheet> RandomSheets() {
     std::uniform_int_distribution<int> divisor(1, 999);
     std::vector<Worksheet> sheets;
     for (int i = 0; i < 1024; ++i)
-        sheets.push_back(SheetWith(std::to_string(dividend(random)), std::to_string(divisor(random))));
+        sheets.push_back(
+            SheetWith(std::to_string(dividend(random)), std::to_string(divisor(random))));
     return sheets;
 }
 

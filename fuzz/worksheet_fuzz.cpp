@@ -72,7 +72,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         switch (input.ConsumeIntegralInRange<int>(0, 5)) {
         case 0:
         case 1: {
-            const WorksheetText field = input.ConsumeBool() ? &Worksheet::Text1 : &Worksheet::Text15;
+            const WorksheetText field =
+                input.ConsumeBool() ? &Worksheet::Text1 : &Worksheet::Text15;
             const std::string text = input.ConsumeRandomLengthString(40);
             const bool changes = sheet.*field != text;
             SetFieldText(sheet, field, text);

@@ -15,7 +15,8 @@ std::uint64_t RandomNumber(std::mt19937_64& random, int digits) {
     std::uint64_t low = 1;
     for (int i = 1; i < digits; ++i)
         low *= 10;
-    return std::uniform_int_distribution<std::uint64_t>(digits == 1 ? 1 : low, low * 10 - 1)(random);
+    return std::uniform_int_distribution<std::uint64_t>(digits == 1 ? 1 : low,
+                                                        low * 10 - 1)(random);
 }
 
 const std::string& Row(const Worksheet& sheet, int number) {

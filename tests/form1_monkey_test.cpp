@@ -52,7 +52,8 @@ void Form1MonkeyTest::checkWindowShowsWorksheet(const Form1& window) {
         const auto* field = window.findChild<QLineEdit*>(QStringLiteral("Text%1").arg(i + 1));
         QCOMPARE(field->text(), QString::fromStdString(sheet.*WorksheetTexts[i]));
     }
-    QCOMPARE(window.findChild<QLabel*>("Label1")->text(), QString::fromStdString(sheet.MessageText));
+    QCOMPARE(window.findChild<QLabel*>("Label1")->text(),
+             QString::fromStdString(sheet.MessageText));
     QCOMPARE(window.findChild<QWidget*>("Command1")->isVisible(), sheet.RunVisible);
 }
 

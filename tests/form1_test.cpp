@@ -84,7 +84,8 @@ void Form1Test::controlsAreBuiltFromTheLayoutTable() {
         }
         if (row.Caption != nullptr) {
             const auto* label = qobject_cast<QLabel*>(widget);
-            const QString caption = label ? label->text() : qobject_cast<QPushButton*>(widget)->text();
+            const QString caption =
+                label ? label->text() : qobject_cast<QPushButton*>(widget)->text();
             QCOMPARE(caption, QString::fromUtf8(row.Caption));
         }
         QCOMPARE(widget->toolTip(), QString::fromUtf8(row.ToolTip));
@@ -143,11 +144,10 @@ void Form1Test::coloursAndFonts() {
 }
 
 void Form1Test::tabKeyFollowsTheDesignedOrder() {
-    const QStringList expected{"Command1", "Text2",    "Text3",  "Text4",    "Text5",
-                               "Text6",    "Text7",    "Text8",  "Text9",    "Text10",
-                               "Command2", "Text11",   "Text12", "Text13",   "Text14",
-                               "Text15",   "Text16",   "Text17", "Command3", "Text18",
-                               "Text19",   "Command4", "Picture1", "Text1"};
+    const QStringList expected{"Command1", "Text2",  "Text3",  "Text4",    "Text5",    "Text6",
+                               "Text7",    "Text8",  "Text9",  "Text10",   "Command2", "Text11",
+                               "Text12",   "Text13", "Text14", "Text15",   "Text16",   "Text17",
+                               "Command3", "Text18", "Text19", "Command4", "Picture1", "Text1"};
     control("Text1")->setFocus();
     QStringList visited;
     for (qsizetype i = 0; i < expected.size(); ++i) {
@@ -198,9 +198,10 @@ void Form1Test::typingIntoAStepRowChecksNothing() {
 
 void Form1Test::runFillsTheColumn() {
     click("Command1");
-    const QStringList column{" 14",      "   94",       "   84",        "     105",
-                             "     98",  "       76",   "       70",    "         67",
-                             "         56", "           11", "", "", ""};
+    const QStringList column{
+        " 14",       "   94",       "   84",       "     105",      "     98", "       76",
+        "       70", "         67", "         56", "           11", "",        "",
+        ""};
     for (int row = 0; row < column.size(); ++row)
         QCOMPARE(text(QStringLiteral("Text%1").arg(row + 2).toLatin1().constData()), column[row]);
     QCOMPARE(text("Text16"), QStringLiteral(" 16754"));
@@ -229,8 +230,9 @@ void Form1Test::linksOpenTheirAddresses() {
     click("Label8");
     click("Label9");
     click("Label7"); // an ordinary label does nothing
-    QCOMPARE(opened_, QStringList({"http://velmorand.example/", "http://paper-games.example/page.htm",
-                                   "http://english.example/"}));
+    QCOMPARE(opened_,
+             QStringList({"http://velmorand.example/", "http://paper-games.example/page.htm",
+                          "http://english.example/"}));
 }
 
 void Form1Test::exitLeavesTheEventLoopWithStatusZero() {
@@ -245,7 +247,8 @@ void Form1Test::exitLeavesTheEventLoopWithStatusZero() {
 // resolved here, and at twice the size as on a 2x screen.
 void Form1Test::stepRowsKeepTheColumnAligned() {
     for (int row = 2; row <= 14; ++row) {
-        const QFont font = control(QStringLiteral("Text%1").arg(row).toLatin1().constData())->font();
+        const QFont font =
+            control(QStringLiteral("Text%1").arg(row).toLatin1().constData())->font();
         QFont doubled = font;
         doubled.setPixelSize(QFontInfo(font).pixelSize() * 2);
         for (const QFont& f : {font, doubled}) {
@@ -264,8 +267,8 @@ void Form1Test::stepRowsKeepTheColumnAligned() {
 void Form1Test::fractionalPartFollowsTheLocale() {
     const bool russian = qEnvironmentVariable("LC_ALL").startsWith("ru");
     click("Command1");
-    QCOMPARE(text("Text17"), russian ? QStringLiteral("0,785714285713766")
-                                     : QStringLiteral("0.785714285713766"));
+    QCOMPARE(text("Text17"),
+             russian ? QStringLiteral("0,785714285713766") : QStringLiteral("0.785714285713766"));
 }
 
 QTEST_MAIN(Form1Test)

@@ -13,13 +13,13 @@ TEST(TextCuts, CountsCharactersNotBytes) {
 }
 
 TEST(TextCuts, CountsEveryMalformedByteAsOneCharacter) {
-    EXPECT_EQ(CharacterCount("\xD0"), 1u);            // lead byte cut off
-    EXPECT_EQ(CharacterCount("\xD0" "1"), 2u);        // lead byte without continuation
-    EXPECT_EQ(CharacterCount("\x80\x80"), 2u);        // stray continuations
-    EXPECT_EQ(CharacterCount("\xC0\xAF"), 2u);        // overlong "/"
-    EXPECT_EQ(CharacterCount("\xED\xA0\x80"), 3u);    // surrogate
+    EXPECT_EQ(CharacterCount("\xD0"), 1u);             // lead byte cut off
+    EXPECT_EQ(CharacterCount("\xD0\x31"), 2u);         // lead byte without continuation
+    EXPECT_EQ(CharacterCount("\x80\x80"), 2u);         // stray continuations
+    EXPECT_EQ(CharacterCount("\xC0\xAF"), 2u);         // overlong "/"
+    EXPECT_EQ(CharacterCount("\xED\xA0\x80"), 3u);     // surrogate
     EXPECT_EQ(CharacterCount("\xF4\x90\x80\x80"), 4u); // beyond U+10FFFF
-    EXPECT_EQ(CharacterCount("\xE2\x82"), 2u);        // three-byte character cut short
+    EXPECT_EQ(CharacterCount("\xE2\x82"), 2u);         // three-byte character cut short
 }
 
 TEST(TextCuts, CutsWholeCharacters) {
@@ -32,7 +32,7 @@ TEST(TextCuts, CutsWholeCharacters) {
     EXPECT_EQ(CharacterAt("234567", 6), "7");
     EXPECT_EQ(CharacterAt("234567", 7), "");
     EXPECT_EQ(CharacterAt("234567", 0), "");
-    EXPECT_EQ(CharacterAt("\xD0" "5", 2), "5");
+    EXPECT_EQ(CharacterAt("\xD0\x35", 2), "5");
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 
 # Packages the build, the tests and the program need.
 VELMORAND_PACKAGES=(
-    cmake g++ make clang libclang-rt-14-dev
+    cmake g++ make clang libclang-rt-14-dev clang-format
     libgtest-dev libbenchmark-dev
     qt6-base-dev fonts-liberation2
     xvfb xdotool xclip xdg-utils imagemagick

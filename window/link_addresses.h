@@ -3,8 +3,8 @@
 
 namespace velmorand {
 
-inline constexpr char CatalogueAddress[] = "http://velmorand.example/";     // the Load button
+inline constexpr char CatalogueAddress[] = "http://velmorand.example/"; // the Load button
 inline constexpr char PaperGamesAddress[] = "http://paper-games.example/page.htm"; // ">>"
-inline constexpr char EnglishAddress[] = "http://english.example/";          // ">>>>"
+inline constexpr char EnglishAddress[] = "http://english.example/";                // ">>>>"
 
 } // namespace velmorand

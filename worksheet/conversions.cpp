@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <array>
-#include <iterator>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <iterator>
 #include <limits>
 
 namespace velmorand {
@@ -26,7 +26,8 @@ std::size_t SkipDigits(std::string_view text, std::size_t at) {
 // 64-bit whole number; a longer one is out of range.
 double ReadBasedWholeNumber(std::string_view digits, int base) {
     std::uint64_t value = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value, base);
+    const auto [end, error] =
+        std::from_chars(digits.data(), digits.data() + digits.size(), value, base);
     if (error == std::errc::result_out_of_range)
         return std::numeric_limits<double>::infinity();
     return end == digits.data() ? 0.0 : static_cast<double>(value);
@@ -85,8 +86,7 @@ double ReadDecimalNumber(std::string_view text) {
     }
 
     double value = 0.0;
-    const auto [end, error] =
-        std::from_chars(text.data() + mantissaBegin, text.data() + at, value);
+    const auto [end, error] = std::from_chars(text.data() + mantissaBegin, text.data() + at, value);
     if (error == std::errc::result_out_of_range)
         value = OutOfRangeValue(mantissa, exponent.empty() ? std::string_view("0") : exponent);
     return negative ? -value : value;
@@ -126,8 +126,7 @@ SignificantDigits RoundToSignificantDigits(double magnitude) {
     return ReadScientific(buffer.data(), written.ptr);
 }
 
-void AppendExponentForm(std::string& out, const SignificantDigits& d,
-                        std::string_view separator) {
+void AppendExponentForm(std::string& out, const SignificantDigits& d, std::string_view separator) {
     out += d.digits[0];
     if (d.count > 1) {
         out += separator;

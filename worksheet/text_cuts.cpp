@@ -11,7 +11,7 @@ bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
 std::size_t CharacterLength(std::string_view text, std::size_t at) {
     const auto lead = static_cast<unsigned char>(text[at]);
     std::size_t length = 1;
-    unsigned char low = 0x80; // allowed range of the second byte, which rules out
+    unsigned char low = 0x80;  // allowed range of the second byte, which rules out
     unsigned char high = 0xBF; // overlong forms, surrogates and values past U+10FFFF
     if (lead >= 0xC2 && lead <= 0xDF) {
         length = 2;
