@@ -5,8 +5,9 @@
 VELMORAND_PACKAGES=(
     cmake g++ make clang libclang-rt-14-dev clang-format
     libgtest-dev libbenchmark-dev
-    qt6-base-dev fonts-liberation2
+    qt6-base-dev qt6-base-private-dev libx11-dev fonts-liberation2
     xvfb xdotool xclip xdg-utils imagemagick
+    desktop-file-utils appstream dpkg-dev file
 )
 
 velmorand_install_missing() {

@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QIcon>
@@ -58,6 +59,16 @@ QIcon ProgramIcon() {
     return icon;
 }
 
+// The message line is read by its text; a new message is raised as an alert, so that a
+// screen reader says it without the pupil moving there.
+void ShowMessage(QLabel* line, const QString& message) {
+    if (line->text() == message)
+        return;
+    line->setText(message);
+    QAccessibleEvent alert(line, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
+}
+
 const ControlRow* RowNamed(const QString& name) {
     const auto layout = Form1Layout();
     const auto row = std::find_if(layout.begin(), layout.end(), [&](const ControlRow& r) {
@@ -89,6 +100,10 @@ Form1::Form1(LinkOpener openLink, QWidget* parent)
             SetColor(control, QPalette::WindowText, row.TextColor);
         if (row.ToolTip != nullptr)
             control->setToolTip(QString::fromUtf8(row.ToolTip));
+        if (row.AccessibleName != nullptr)
+            control->setAccessibleName(QString::fromUtf8(row.AccessibleName));
+        if (row.AccessibleDescription != nullptr)
+            control->setAccessibleDescription(QString::fromUtf8(row.AccessibleDescription));
         if (row.Field != nullptr)
             shown_.push_back({control, row.Field});
         if (control->focusPolicy() != Qt::NoFocus) {
@@ -210,7 +225,7 @@ void Form1::showWorksheet() {
             if (field->text() != text) // leaves the cursor alone in the field being typed in
                 field->setText(text);
         } else {
-            static_cast<QLabel*>(shown.Widget)->setText(text);
+            ShowMessage(static_cast<QLabel*>(shown.Widget), text);
         }
     }
     runButton_->setVisible(sheet_.RunVisible);

@@ -32,6 +32,8 @@ struct ControlRow {
     WorksheetText Field; // the worksheet text a field or the message line shows
     ControlAction Action;
     const char* Link; // with ControlAction::OpenLink
+    const char* AccessibleName;
+    const char* AccessibleDescription;
 };
 
 inline constexpr int TwipsPerPixel = 15;
