@@ -1,0 +1,49 @@
+// The floor for start-up: a bare Qt Widgets window with the program's 34 controls at the
+// same places and with the same captions, and nothing else: no fonts, colours, picture,
+// icon or worksheet.
+#include "window/form1_layout.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+using velmorand::ControlKind;
+using velmorand::ControlRow;
+
+QWidget* MakeControl(const ControlRow& row, QWidget* parent) {
+    const QString caption = QString::fromUtf8(row.Caption);
+    switch (row.Kind) {
+    case ControlKind::TextField:
+        return new QLineEdit(QString::fromStdString(velmorand::Worksheet{}.*row.Field), parent);
+    case ControlKind::Button:
+        return new QPushButton(caption, parent);
+    case ControlKind::Label:
+    case ControlKind::Picture:
+        return new QLabel(caption, parent);
+    case ControlKind::Line:
+        break;
+    }
+    return new QWidget(parent);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QWidget window;
+    window.setWindowTitle(QString::fromUtf8(velmorand::Form1Caption));
+    window.setFixedSize(velmorand::ClientWidthTwips / velmorand::TwipsPerPixel,
+                        velmorand::ClientHeightTwips / velmorand::TwipsPerPixel);
+    for (const ControlRow& row : velmorand::Form1Layout()) {
+        QWidget* control = MakeControl(row, &window);
+        control->setGeometry(row.Left / velmorand::TwipsPerPixel,
+                             row.Top / velmorand::TwipsPerPixel,
+                             row.Width / velmorand::TwipsPerPixel,
+                             std::max(row.Height / velmorand::TwipsPerPixel, 2));
+    }
+    window.show();
+    return QApplication::exec();
+}
