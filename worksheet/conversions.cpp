@@ -171,21 +171,21 @@ void AppendWholeNumber(std::string& out, std::uint64_t number) {
 // Both conversions to text: 15 significant digits at most, trailing zeros dropped, and the
 // exponent form ("1.23456789012346E+17", "3.47826086956522E-02") for whole parts of more
 // than 15 digits and for fractions that would need more than 15 digits after the point.
-std::string FormatNumber(double value, std::string_view positiveSign, bool zeroBeforeSeparator,
-                         std::string_view separator) {
-    std::string out(value < 0 ? std::string_view("-") : positiveSign);
+void AppendNumber(std::string& out, double value, std::string_view positiveSign,
+                  bool zeroBeforeSeparator, std::string_view separator) {
+    out += value < 0 ? std::string_view("-") : positiveSign;
     if (value == 0) {
         out += '0';
-        return out;
+        return;
     }
     if (!std::isfinite(value)) {
         out += std::isnan(value) ? "nan" : "inf";
-        return out;
+        return;
     }
     const double magnitude = std::fabs(value);
     if (magnitude < WholeNumbersInFixedForm && magnitude == std::trunc(magnitude)) {
         AppendWholeNumber(out, static_cast<std::uint64_t>(magnitude));
-        return out;
+        return;
     }
     const SignificantDigits d = RoundToSignificantDigits(magnitude);
     const int fractionDigits = d.count - 1 - d.exponent;
@@ -193,7 +193,6 @@ std::string FormatNumber(double value, std::string_view positiveSign, bool zeroB
         AppendExponentForm(out, d, separator);
     else
         AppendFixedForm(out, d, zeroBeforeSeparator, separator);
-    return out;
 }
 
 double ReadNumber(std::string_view number) {
@@ -226,10 +225,20 @@ double TextToNumber(std::string_view text) {
     return ReadNumber(compact);
 }
 
-std::string NumberToSignedText(double value) { return FormatNumber(value, " ", false, "."); }
+void AppendSignedText(std::string& text, double value) {
+    AppendNumber(text, value, " ", false, ".");
+}
+
+std::string NumberToSignedText(double value) {
+    std::string text;
+    AppendSignedText(text, value);
+    return text;
+}
 
 std::string NumberToLocaleText(double value, std::string_view decimalSeparator) {
-    return FormatNumber(value, "", true, decimalSeparator);
+    std::string text;
+    AppendNumber(text, value, "", true, decimalSeparator);
+    return text;
 }
 
 double WholePart(double value) { return std::floor(value); }

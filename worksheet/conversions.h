@@ -17,6 +17,9 @@ double TextToNumber(std::string_view text);
 // A number with a sign slot: " 14", " 0", "-28", " 7.5", " .5", "-.25".
 std::string NumberToSignedText(double value);
 
+// NumberToSignedText(value) appended to a text, which saves building a text of its own.
+void AppendSignedText(std::string& text, double value);
+
 // A number with no sign slot and the given decimal separator: "6", "0", "0,5".
 std::string NumberToLocaleText(double value, std::string_view decimalSeparator);
 

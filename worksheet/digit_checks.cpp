@@ -15,7 +15,7 @@ void CheckDigits(Worksheet& sheet, std::string_view text, std::string_view tooMa
     sheet.RunVisible = count <= MostDigits;
     if (sheet.RunVisible) {
         sheet.MessageText = countPrefix;
-        sheet.MessageText += NumberToSignedText(static_cast<double>(count));
+        AppendSignedText(sheet.MessageText, static_cast<double>(count));
     } else {
         sheet.MessageText = tooMany;
     }

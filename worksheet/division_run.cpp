@@ -55,7 +55,7 @@ void WriteRow(Worksheet& sheet, WorksheetText row, std::size_t spaces, double va
         return;
     std::string& text = sheet.*row;
     text.assign(spaces, ' ');
-    text += NumberToSignedText(value);
+    AppendSignedText(text, value);
 }
 
 // Step 0 divides the first partial dividend: as many characters of the dividend as the
@@ -72,7 +72,8 @@ void FirstStep(DivisionRun& run, std::string_view dividendText) {
 // as written: the remainder's text followed by that character.
 void LaterStep(DivisionRun& run, std::string_view dividendText) {
     run.CarriedRemainder = run.PartialDividend - run.QuotientDigit * run.Divisor;
-    std::string broughtDown = NumberToSignedText(run.CarriedRemainder);
+    std::string broughtDown;
+    AppendSignedText(broughtDown, run.CarriedRemainder);
     broughtDown += CharacterAt(dividendText, run.Position);
     run.PartialDividend = TextToNumber(broughtDown);
     run.QuotientDigit = WholePart(run.PartialDividend / run.Divisor);
