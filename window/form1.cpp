@@ -127,7 +127,7 @@ QWidget* Form1::makeControl(const ControlRow& row) {
     case ControlKind::Picture:
         return makePicture();
     case ControlKind::Line:
-        return makeLine(row);
+        return makeLine();
     }
     return nullptr;
 }
@@ -179,7 +179,7 @@ QWidget* Form1::makePicture() {
     return picture;
 }
 
-QWidget* Form1::makeLine(const ControlRow&) {
+QWidget* Form1::makeLine() {
     auto* line = new QWidget(this);
     SetColor(line, QPalette::Window, qRgb(0, 0, 0));
     line->setAutoFillBackground(true);
@@ -187,9 +187,14 @@ QWidget* Form1::makeLine(const ControlRow&) {
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        if (const ControlRow* row = RowNamed(watched->objectName()))
+    if (event->type() != QEvent::MouseButtonRelease)
+        return QWidget::eventFilter(watched, event);
+    // A link label is clicked like a button: pressed and released over it.
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    const auto* label = qobject_cast<QWidget*>(watched);
+    if (mouse->button() == Qt::LeftButton && label != nullptr &&
+        label->rect().contains(mouse->position().toPoint())) {
+        if (const ControlRow* row = RowNamed(label->objectName()))
             act(*row);
     }
     return QWidget::eventFilter(watched, event);

@@ -38,7 +38,7 @@ private:
     QWidget* makeLabel(const ControlRow& row);
     QWidget* makeButton(const ControlRow& row);
     QWidget* makePicture();
-    QWidget* makeLine(const ControlRow& row);
+    QWidget* makeLine();
     void act(const ControlRow& row);
     void showWorksheet();
 
