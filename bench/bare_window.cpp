@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace {
 
 using velmorand::ControlKind;
@@ -35,14 +37,13 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QWidget window;
     window.setWindowTitle(QString::fromUtf8(velmorand::Form1Caption));
-    window.setFixedSize(velmorand::ClientWidthTwips / velmorand::TwipsPerPixel,
-                        velmorand::ClientHeightTwips / velmorand::TwipsPerPixel);
+    const auto pixels = [](int twips) { return twips / velmorand::TwipsPerPixel; };
+    window.setFixedSize(pixels(velmorand::ClientWidthTwips), pixels(velmorand::ClientHeightTwips));
     for (const ControlRow& row : velmorand::Form1Layout()) {
         QWidget* control = MakeControl(row, &window);
-        control->setGeometry(row.Left / velmorand::TwipsPerPixel,
-                             row.Top / velmorand::TwipsPerPixel,
-                             row.Width / velmorand::TwipsPerPixel,
-                             std::max(row.Height / velmorand::TwipsPerPixel, 2));
+        // The fraction bar has no height of its own; give it the same 2 pixels as the program.
+        control->setGeometry(pixels(row.Left), pixels(row.Top), pixels(row.Width),
+                             std::max(pixels(row.Height), velmorand::LineThicknessPixels));
     }
     window.show();
     return QApplication::exec();
