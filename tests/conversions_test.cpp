@@ -81,6 +81,32 @@ TEST(NumberToText, UsesTheGivenSeparatorWhateverItIs) {
     EXPECT_EQ(NumberToLocaleText(1.5, "٫"), "1٫5");
 }
 
+// The exact fraction's digits, where dividing in double precision first would round some
+// of them wrongly (11 / 14 was once "0.785714285713766").
+TEST(FractionToText, WritesTheExactFractionRoundedTo15Digits) {
+    struct Case {
+        std::uint64_t numerator;
+        std::uint64_t denominator;
+        const char* text;
+    };
+    const Case cases[] = {
+        {0, 7, "0"},
+        {1, 5, "0.2"},
+        {11, 14, "0.785714285714286"},
+        {1, 3, "0.333333333333333"},
+        {2, 3, "0.666666666666667"},
+        {124749, 221634, "0.562860391456185"}, // the double 0.5628603914561845 rounds down
+        {12, 345, "3.47826086956522E-02"},
+        {1, 999999, "1.000001000001E-06"},
+        {900719925474099, 4503599627370496, "0.2"}, // 0.19999999999999995... carries up
+        {4503599627370495, 4503599627370496, "1"},  // 1 - 2^-52 rounds to a whole one
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FractionToLocaleText(c.numerator, c.denominator, "."), c.text)
+            << c.numerator << " / " << c.denominator;
+    EXPECT_EQ(FractionToLocaleText(1, 8, ","), "0,125");
+}
+
 TEST(NumberToText, ReadsBackWhatItWrites) {
     const double values[] = {0.1, 2.5e-7, 98765.4321, 1.0 / 7, 4e20, -17.25};
     for (const double value : values) {

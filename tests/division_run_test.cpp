@@ -73,7 +73,7 @@ INSTANTIATE_TEST_SUITE_P(RunDivision, RunDivisionCases,
                                                   {&W::Text10, "         56"},
                                                   {&W::Text11, "           11"},
                                                   {&W::Text16, " 16754"},
-                                                  {&W::Text17, "0.785714285713766"},
+                                                  {&W::Text17, "0.785714285714286"},
                                                   {&W::Text18, " 11"},
                                                   {&W::Text19, " 14"}}},
                                          RunCase{"FirstDigitsSmallerThanDivisor",
@@ -89,7 +89,7 @@ INSTANTIATE_TEST_SUITE_P(RunDivision, RunDivisionCases,
                                                   {&W::Text8, "       112"},
                                                   {&W::Text9, "         4"},
                                                   {&W::Text16, " 8818"},
-                                                  {&W::Text17, "0.285714285713766"},
+                                                  {&W::Text17, "0.285714285714286"},
                                                   {&W::Text18, " 4"},
                                                   {&W::Text19, " 14"}}},
                                          RunCase{"PictureExampleWithoutRemainder",
@@ -137,7 +137,7 @@ INSTANTIATE_TEST_SUITE_P(RunDivision, RunDivisionCases,
                                                  "0005",
                                                  "Деление с остатком",
                                                  {{&W::Text16, " 19"},
-                                                  {&W::Text17, "0.800000000000001"},
+                                                  {&W::Text17, "0.8"},
                                                   {&W::Text18, " 4"},
                                                   {&W::Text19, " 5"}}},
                                          RunCase{"SevenStepsFillEveryRow",
@@ -158,7 +158,7 @@ INSTANTIATE_TEST_SUITE_P(RunDivision, RunDivisionCases,
                                                   {&W::Text13, "             1"},
                                                   {&W::Text14, "             0"},
                                                   {&W::Text16, " 2551440"},
-                                                  {&W::Text17, "0.333333333488554"},
+                                                  {&W::Text17, "0.333333333333333"},
                                                   {&W::Text18, " 1"},
                                                   {&W::Text19, " 3"}}},
                                          RunCase{"EighthStepWritesNoRow",
@@ -179,7 +179,7 @@ INSTANTIATE_TEST_SUITE_P(RunDivision, RunDivisionCases,
                                                   {&W::Text13, "             3"},
                                                   {&W::Text14, "             3"},
                                                   {&W::Text16, " 32921810"},
-                                                  {&W::Text17, "0.66666666790843"},
+                                                  {&W::Text17, "0.666666666666667"},
                                                   {&W::Text18, " 2"},
                                                   {&W::Text19, " 3"}}}),
                          CaseName);
@@ -190,8 +190,21 @@ TEST(RunDivision, FirstWritesTheDividendLengthInTheMessage) {
 }
 
 TEST(RunDivision, WritesTheFractionalPartWithTheUsersSeparator) {
-    EXPECT_EQ(Divide("234567", "14", ",").Text17, "0,785714285713766");
+    EXPECT_EQ(Divide("234567", "14", ",").Text17, "0,785714285714286");
     EXPECT_EQ(Divide("15", "2", ",").Text17, "0,5");
+}
+
+// The remainder over the divisor, not the rounded quotient less its whole part.
+TEST(RunDivision, WritesTheTrueFractionalPart) {
+    const std::pair<std::pair<const char*, const char*>, const char*> cases[] = {
+        {{"976", "5"}, "0.2"},               // was 0.199999999999989
+        {{"100", "3"}, "0.333333333333333"}, // was 0.333333333333336
+        {{"12.5", "2"}, "0.25"},             // not whole: the remainder divided as a double
+        {{"7", "-2"}, "0.5"},
+        {{"1E20", "3"}, "0"}, // too large for any fractional digit: what the quotient keeps
+    };
+    for (const auto& [inputs, fraction] : cases)
+        EXPECT_EQ(Divide(inputs.first, inputs.second).Text17, fraction) << inputs.first;
 }
 
 TEST(RunDivision, LeavesRowsItDoesNotWriteAsTheyWere) {

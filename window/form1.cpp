@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 namespace velmorand {
 
@@ -187,7 +188,15 @@ QWidget* Form1::makeLine() {
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    // A double click is one click to a pupil: its second press comes as a double-click
+    // event, and the release that follows it opens nothing.
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        releaseEndsDoubleClick_ = watched;
+        return QWidget::eventFilter(watched, event);
+    }
     if (event->type() != QEvent::MouseButtonRelease)
+        return QWidget::eventFilter(watched, event);
+    if (std::exchange(releaseEndsDoubleClick_, nullptr) == watched)
         return QWidget::eventFilter(watched, event);
     // A link label is clicked like a button: pressed and released over it.
     const auto* mouse = static_cast<QMouseEvent*>(event);

@@ -47,7 +47,8 @@ private:
     std::vector<Shown> shown_;
     QPushButton* runButton_ = nullptr;
     QLineEdit* dividendField_ = nullptr;
-    bool showing_ = false; // set while the worksheet is put into the widgets
+    bool showing_ = false;                      // set while the worksheet is put into the widgets
+    QObject* releaseEndsDoubleClick_ = nullptr; // the link label double-clicked last
 };
 
 } // namespace velmorand

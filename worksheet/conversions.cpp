@@ -168,9 +168,20 @@ void AppendWholeNumber(std::string& out, std::uint64_t number) {
     out.append(buffer.data(), written.ptr);
 }
 
-// Both conversions to text: 15 significant digits at most, trailing zeros dropped, and the
-// exponent form ("1.23456789012346E+17", "3.47826086956522E-02") for whole parts of more
-// than 15 digits and for fractions that would need more than 15 digits after the point.
+// Digits rounded to 15 significant ones in the fixed form, or in the exponent form
+// ("1.23456789012346E+17", "3.47826086956522E-02") for whole parts of more than 15 digits
+// and for fractions that would need more than 15 digits after the point.
+void AppendSignificantDigits(std::string& out, const SignificantDigits& d, bool zeroBeforeSeparator,
+                             std::string_view separator) {
+    const int fractionDigits = d.count - 1 - d.exponent;
+    if (d.exponent >= MostSignificantDigits || fractionDigits > MostSignificantDigits)
+        AppendExponentForm(out, d, separator);
+    else
+        AppendFixedForm(out, d, zeroBeforeSeparator, separator);
+}
+
+// Both conversions to text: whole numbers below 10^15 in full, anything else rounded to 15
+// significant digits with trailing zeros dropped.
 void AppendNumber(std::string& out, double value, std::string_view positiveSign,
                   bool zeroBeforeSeparator, std::string_view separator) {
     out += value < 0 ? std::string_view("-") : positiveSign;
@@ -187,12 +198,39 @@ void AppendNumber(std::string& out, double value, std::string_view positiveSign,
         AppendWholeNumber(out, static_cast<std::uint64_t>(magnitude));
         return;
     }
-    const SignificantDigits d = RoundToSignificantDigits(magnitude);
-    const int fractionDigits = d.count - 1 - d.exponent;
-    if (d.exponent >= MostSignificantDigits || fractionDigits > MostSignificantDigits)
-        AppendExponentForm(out, d, separator);
-    else
-        AppendFixedForm(out, d, zeroBeforeSeparator, separator);
+    AppendSignificantDigits(out, RoundToSignificantDigits(magnitude), zeroBeforeSeparator,
+                            separator);
+}
+
+// The first 15 significant digits of numerator / denominator (below 1), by long division
+// as on paper, rounded half up from the digits that follow: no binary rounding comes in.
+SignificantDigits ExactFractionDigits(std::uint64_t numerator, std::uint64_t denominator) {
+    SignificantDigits result;
+    result.exponent = -1;
+    std::uint64_t remainder = numerator;
+    while (remainder * 10 < denominator) {
+        remainder *= 10;
+        --result.exponent;
+    }
+    for (; result.count < MostSignificantDigits; ++result.count) {
+        remainder *= 10;
+        result.digits[result.count] = static_cast<char>('0' + remainder / denominator);
+        remainder %= denominator;
+    }
+    if (remainder * 10 / denominator >= 5) { // the sixteenth digit rounds up
+        int at = MostSignificantDigits - 1;
+        for (; at >= 0 && result.digits[at] == '9'; --at)
+            result.digits[at] = '0';
+        if (at >= 0) {
+            ++result.digits[at];
+        } else { // 0.999... became 1 of the next decimal place
+            result.digits[0] = '1';
+            ++result.exponent;
+        }
+    }
+    while (result.count > 1 && result.digits[result.count - 1] == '0')
+        --result.count;
+    return result;
 }
 
 double ReadNumber(std::string_view number) {
@@ -238,6 +276,19 @@ std::string NumberToSignedText(double value) {
 std::string NumberToLocaleText(double value, std::string_view decimalSeparator) {
     std::string text;
     AppendNumber(text, value, "", true, decimalSeparator);
+    return text;
+}
+
+std::string FractionToLocaleText(std::uint64_t numerator, std::uint64_t denominator,
+                                 std::string_view decimalSeparator) {
+    if (numerator == 0 || numerator >= denominator || denominator > MostExactDenominator)
+        return NumberToLocaleText(denominator == 0 ? 0.0
+                                                   : static_cast<double>(numerator) /
+                                                         static_cast<double>(denominator),
+                                  decimalSeparator);
+    std::string text;
+    AppendSignificantDigits(text, ExactFractionDigits(numerator, denominator), true,
+                            decimalSeparator);
     return text;
 }
 

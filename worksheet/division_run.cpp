@@ -6,6 +6,8 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
+#include <string>
 
 namespace velmorand {
 
@@ -69,12 +71,14 @@ void FirstStep(DivisionRun& run, std::string_view dividendText) {
 }
 
 // Every later step brings the next character of the dividend down beside the remainder,
-// as written: the remainder's text followed by that character.
-void LaterStep(DivisionRun& run, std::string_view dividendText) {
+// as written: the remainder's text followed by that character. `rest` is what is left of
+// the dividend after the characters already used, so that each step takes one character
+// off its front instead of counting from the start of the dividend.
+void LaterStep(DivisionRun& run, std::string_view& rest) {
     run.CarriedRemainder = run.PartialDividend - run.QuotientDigit * run.Divisor;
     std::string broughtDown;
     AppendSignedText(broughtDown, run.CarriedRemainder);
-    broughtDown += CharacterAt(dividendText, run.Position);
+    broughtDown += TakeFirstCharacter(rest);
     run.PartialDividend = TextToNumber(broughtDown);
     run.QuotientDigit = WholePart(run.PartialDividend / run.Divisor);
 }
@@ -91,11 +95,14 @@ using ColumnNumbers = std::array<StepNumbers, std::size(StepRowTable)>;
 
 // Walks the steps; false when a number runs out of range, so that nothing is written.
 bool WorkColumn(DivisionRun& run, std::string_view dividendText, ColumnNumbers& column) {
+    std::string_view rest;
     for (; run.Position <= run.DividendDigits; ++run.StepIndex, ++run.Position) {
-        if (run.StepIndex == 0)
+        if (run.StepIndex == 0) {
             FirstStep(run, dividendText);
-        else
-            LaterStep(run, dividendText);
+            rest = dividendText.substr(FirstCharacters(dividendText, run.Position).size());
+        } else {
+            LaterStep(run, rest);
+        }
         const double product = run.QuotientDigit * run.Divisor;
         const StepNumbers numbers{run.PartialDividend, product, run.PartialDividend - product};
         if (!std::isfinite(numbers.PartialDividend) || !std::isfinite(numbers.Product) ||
@@ -114,6 +121,33 @@ void WriteColumn(Worksheet& sheet, const ColumnNumbers& column, std::size_t step
         WriteRow(sheet, rows.Product, rows.Spaces, column[step].Product);
         WriteRow(sheet, rows.Remainder, rows.RemainderSpaces, column[step].Remainder);
     }
+}
+
+// Whole numbers a double holds exactly, and so divides without losing a digit.
+constexpr double ExactWholeNumbers = 9007199254740992.0; // 2^53
+
+bool IsExactWholeNumber(double value) {
+    return std::fabs(value) < ExactWholeNumbers && value == std::trunc(value);
+}
+
+// The fractional part of the quotient is the remainder over the divisor. Subtracting the
+// whole part from the rounded quotient would lose its last digits (976 / 5 would show
+// 0.199999999999989), so the remainder is found exactly first. For whole numbers the digits
+// then come from the exact fraction; otherwise from the remainder divided in double
+// precision. When the quotient is too large to keep any fractional digit, the remainder is
+// not a true one (it falls outside [0, 1) of the divisor), and the quotient less its whole
+// part is all there is.
+std::string FractionalPartText(const DivisionRun& run, double quotient,
+                               std::string_view decimalSeparator) {
+    const double remainder = std::fma(-run.WholeQuotient, run.Divisor, run.Dividend);
+    const double fraction = remainder / run.Divisor;
+    if (!(fraction >= 0 && fraction < 1))
+        return NumberToLocaleText(quotient - run.WholeQuotient, decimalSeparator);
+    if (IsExactWholeNumber(run.Dividend) && IsExactWholeNumber(run.Divisor))
+        return FractionToLocaleText(static_cast<std::uint64_t>(std::fabs(remainder)),
+                                    static_cast<std::uint64_t>(std::fabs(run.Divisor)),
+                                    decimalSeparator);
+    return NumberToLocaleText(fraction, decimalSeparator);
 }
 
 } // namespace
@@ -149,7 +183,7 @@ void RunDivision(Worksheet& sheet, std::string_view decimalSeparator) {
         sheet.MessageText = RemainderMessage;
     sheet.Text16 = NumberToSignedText(run.WholeQuotient);
     WriteColumn(sheet, column, run.StepIndex);
-    sheet.Text17 = NumberToLocaleText(quotient - run.WholeQuotient, decimalSeparator);
+    sheet.Text17 = FractionalPartText(run, quotient, decimalSeparator);
     // With no step at all, the remainder is what the whole quotient leaves of the dividend.
     const double remainder = run.StepIndex == 0
                                  ? run.Dividend - run.WholeQuotient * run.Divisor

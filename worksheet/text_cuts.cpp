@@ -62,10 +62,16 @@ std::string_view FirstCharacters(std::string_view text, std::size_t n) {
 std::string_view CharacterAt(std::string_view text, std::size_t p) {
     if (p == 0)
         return {};
-    const std::size_t at = ByteOffsetOf(text, p - 1);
-    if (at >= text.size())
+    std::string_view rest = text.substr(ByteOffsetOf(text, p - 1));
+    return TakeFirstCharacter(rest);
+}
+
+std::string_view TakeFirstCharacter(std::string_view& text) {
+    if (text.empty())
         return {};
-    return text.substr(at, CharacterLength(text, at));
+    const std::string_view first = text.substr(0, CharacterLength(text, 0));
+    text.remove_prefix(first.size());
+    return first;
 }
 
 } // namespace velmorand

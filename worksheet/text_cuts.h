@@ -15,4 +15,8 @@ std::string_view FirstCharacters(std::string_view text, std::size_t n);
 // The character at 1-based position p; empty when p is outside the text.
 std::string_view CharacterAt(std::string_view text, std::size_t p);
 
+// Removes the first character from the text and returns it; empty when the text is. Walking
+// a text with it costs one pass, where CharacterAt counts from the start every time.
+std::string_view TakeFirstCharacter(std::string_view& text);
+
 } // namespace velmorand

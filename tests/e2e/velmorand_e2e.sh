@@ -51,6 +51,10 @@ run_button() { click 264 628; }
 clear_button() { click 404 628; }
 exit_button() { click 532 628; }
 paper_games_link() { click 552 532; }
+english_link_double_click() {
+    xdotool mousemove --window "$window" 608 532 click --repeat 2 --delay 100 1
+    sleep 0.2
+}
 
 type_text() { xdotool type --delay 30 "$1"; sleep 0.2; }
 replace_with() { xdotool key ctrl+a; type_text "$1"; }
@@ -96,6 +100,13 @@ paper_games_link
 for _ in $(seq 50); do [ -s "$work/opened" ] && break; sleep 0.1; done
 [ "$(cat "$work/opened" 2>/dev/null)" = "http://paper-games.example/page.htm" ] ||
     fail "the link was not handed to the browser"
+
+# A double click opens the page once: wait for the first, then long enough for a second.
+english_link_double_click
+for _ in $(seq 50); do [ "$(wc -l <"$work/opened")" -ge 2 ] && break; sleep 0.1; done
+sleep 1
+[ "$(tail -n +2 "$work/opened")" = "http://english.example/" ] ||
+    fail "a double click on >>>> opened: $(tail -n +2 "$work/opened" | tr '\n' ' ')"
 
 exit_button
 for _ in $(seq 10); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
