@@ -29,7 +29,9 @@ deb=$build/package/velmorand_1.00-1_$(dpkg --print-architecture).deb
 [ -f "$deb" ] || fail "no $deb"
 contents=$(dpkg-deb --contents "$deb")
 for path in bin/velmorand share/applications/$app_id.desktop share/metainfo/$app_id.metainfo.xml \
-    share/icons/hicolor/48x48/apps/$app_id.png share/icons/hicolor/scalable/apps/$app_id.svg; do
+    share/icons/hicolor/48x48/apps/$app_id.png share/icons/hicolor/scalable/apps/$app_id.svg \
+    share/man/man1/velmorand.1.gz share/doc/velmorand/copyright \
+    share/doc/velmorand/changelog.Debian.gz; do
     grep -q "\./usr/$path\$" <<<"$contents" || fail "the package lacks /usr/$path"
 done
 [ "$(dpkg-deb --field "$deb" Version)" = "1.00-1" ] || fail "wrong version"
@@ -37,4 +39,9 @@ depends=$(dpkg-deb --field "$deb" Depends)
 for package in fonts-liberation2 libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6; do
     grep -q "\b$package\b" <<<"$depends" || fail "Depends lacks $package: $depends"
 done
+recommends=$(dpkg-deb --field "$deb" Recommends)
+grep -q '\bxdg-utils\b' <<<"$recommends" || fail "Recommends lacks xdg-utils: $recommends"
+# Debian's own checker: no errors and no warnings.
+lintian --fail-on error,warning "$deb" ||
+    fail "lintian found problems in $deb"
 echo "Installation and package checked: $deb"
