@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds into build/ and opens the program's window.
+# Installs what building and running need, builds the program into build/ and opens its
+# window. The tests are test.sh's: nothing of theirs is installed or built here.
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/setup.sh
 
-velmorand_install_missing "${VELMORAND_PACKAGES[@]}"
-velmorand_build build
-
-if [ -x build/velmorand ]; then
-    exec build/velmorand
-fi
-echo "Built the worksheet library and its tests; the window is not there yet."
+velmorand_install_missing "${VELMORAND_RUN_PACKAGES[@]}"
+# The options are given in full, so that a build/ that test.sh configured builds plainly too.
+cmake -S . -B build -DBUILD_TESTING=OFF -DVELMORAND_BENCHMARKS=OFF -DVELMORAND_FUZZ=OFF \
+    -DVELMORAND_WERROR=OFF -DVELMORAND_SANITIZERS=
+cmake --build build --parallel "$(nproc)" --target velmorand
+exec build/velmorand

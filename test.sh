@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds into build/ and runs every test: the worksheet and window
-# tests and the end-to-end run under Xvfb, then the worksheet and window tests again under
-# AddressSanitizer and UndefinedBehaviorSanitizer, with a bounded fuzz run.
+# tests, the end-to-end run under Xvfb and the package checks; the window tests again under
+# a Russian locale; then the worksheet and window tests under AddressSanitizer and
+# UndefinedBehaviorSanitizer, with a bounded fuzz run.
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/setup.sh
 
-velmorand_install_missing "${VELMORAND_PACKAGES[@]}"
+velmorand_install_missing "${VELMORAND_RUN_PACKAGES[@]}" "${VELMORAND_TEST_PACKAGES[@]}"
 
-velmorand_build build -DVELMORAND_WERROR=ON
+velmorand_build build -DBUILD_TESTING=ON -DVELMORAND_BENCHMARKS=ON -DVELMORAND_WERROR=ON
 (cd build && ctest --output-on-failure --parallel "$(nproc)")
+# As on a Russian desktop, where the fractional part is written with ",".
+(cd build && LANG=ru_RU.UTF-8 LC_ALL= LC_NUMERIC= ctest --output-on-failure --label-regex window)
 
 velmorand_build build/sanitize -DCMAKE_CXX_COMPILER=clang++ -DVELMORAND_WERROR=ON \
     -DVELMORAND_SANITIZERS=address,undefined -DVELMORAND_FUZZ=ON -DVELMORAND_BENCHMARKS=OFF \

@@ -1,13 +1,18 @@
-# Sourced by run.sh and test.sh: installs what the build needs on Debian 12 and builds
-# the program into build/.
+# Sourced by run.sh and test.sh: installs what is missing on Debian (12 or later) and builds
+# into a folder.
 
-# Packages the build, the tests and the program need.
-VELMORAND_PACKAGES=(
-    cmake g++ make clang libclang-rt-14-dev clang-format
+# What building and running the program need.
+VELMORAND_RUN_PACKAGES=(
+    cmake g++ make qt6-base-dev fonts-liberation2 xdg-utils
+)
+
+# What the tests, the sanitizer and fuzz runs, the benchmarks and the package checks add.
+VELMORAND_TEST_PACKAGES=(
+    clang libclang-rt-dev clang-format
     libgtest-dev libbenchmark-dev
-    qt6-base-dev qt6-base-private-dev libx11-dev fonts-liberation2
-    xvfb xdotool xclip xdg-utils imagemagick
-    desktop-file-utils appstream dpkg-dev file
+    qt6-base-private-dev libx11-dev
+    xvfb xdotool xclip imagemagick
+    desktop-file-utils appstream dpkg-dev file lintian
 )
 
 velmorand_install_missing() {
