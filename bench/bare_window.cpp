@@ -19,7 +19,7 @@ QWidget* MakeControl(const ControlRow& row, QWidget* parent) {
     const QString caption = QString::fromUtf8(row.Caption);
     switch (row.Kind) {
     case ControlKind::TextField:
-        return new QLineEdit(QString::fromStdString(velmorand::Worksheet{}.*row.Field), parent);
+        return new QLineEdit(QString::fromStdString(velmorand::Worksheet{}.*row.Shows), parent);
     case ControlKind::Button:
         return new QPushButton(caption, parent);
     case ControlKind::Label:
@@ -42,8 +42,9 @@ int main(int argc, char* argv[]) {
     for (const ControlRow& row : velmorand::Form1Layout()) {
         QWidget* control = MakeControl(row, &window);
         // The fraction bar has no height of its own; give it the same 2 pixels as the program.
-        control->setGeometry(pixels(row.Left), pixels(row.Top), pixels(row.Width),
-                             std::max(pixels(row.Height), velmorand::LineThicknessPixels));
+        const velmorand::Twips& p = row.Place;
+        control->setGeometry(pixels(p.Left), pixels(p.Top), pixels(p.Width),
+                             std::max(pixels(p.Height), velmorand::LineThicknessPixels));
     }
     window.show();
     return QApplication::exec();

@@ -1,6 +1,6 @@
 // What a screen reader finds in the window: names, descriptions, roles and texts through
 // QAccessible, and the new message announced as the pupil types.
-#include "window/form1.h"
+#include "qt/form1.h"
 #include "window/form1_layout.h"
 
 #include <QAccessible>

@@ -1,7 +1,7 @@
 // Thousands of random keystrokes, pastes and clicks on the window with a fixed seed. The
 // program must never crash, the widgets must always show the worksheet, and every Run on
 // plain digits must divide exactly.
-#include "window/form1.h"
+#include "qt/form1.h"
 #include "window/form1_layout.h"
 
 #include <QApplication>
@@ -88,7 +88,7 @@ void Form1MonkeyTest::randomTypingAndClicksKeepTheWorksheetSane() {
         clickable.push_back(control);
         if (auto* field = qobject_cast<QLineEdit*>(control)) {
             fields.push_back(field);
-            if (row.Field == &Worksheet::Text1 || row.Field == &Worksheet::Text15)
+            if (row.Shows == &Worksheet::Text1 || row.Shows == &Worksheet::Text15)
                 fields.insert(fields.end(), 4, field); // the inputs get most of the typing
         }
     }

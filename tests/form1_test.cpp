@@ -1,5 +1,5 @@
 // The window on the offscreen platform: its controls, typing, the buttons and the links.
-#include "window/form1.h"
+#include "qt/form1.h"
 #include "window/form1_layout.h"
 
 #include <QApplication>
@@ -87,8 +87,8 @@ void Form1Test::controlsAreBuiltFromTheLayoutTable() {
         QWidget* widget = control(row.Name);
         QVERIFY2(widget->isVisible(), row.Name);
         if (row.Kind != ControlKind::Line) {
-            QCOMPARE(widget->pos(), QPoint(row.Left / 15, row.Top / 15));
-            QCOMPARE(widget->size(), QSize(row.Width / 15, row.Height / 15));
+            QCOMPARE(widget->pos(), QPoint(row.Place.Left / 15, row.Place.Top / 15));
+            QCOMPARE(widget->size(), QSize(row.Place.Width / 15, row.Place.Height / 15));
         }
         if (row.Caption != nullptr) {
             const auto* label = qobject_cast<QLabel*>(widget);
@@ -97,9 +97,9 @@ void Form1Test::controlsAreBuiltFromTheLayoutTable() {
             QCOMPARE(caption, QString::fromUtf8(row.Caption));
         }
         QCOMPARE(widget->toolTip(), QString::fromUtf8(row.ToolTip));
-        const double points = row.Points > 0 ? row.Points : WindowPoints;
+        const double points = row.Font.Points > 0 ? row.Font.Points : WindowPoints;
         QCOMPARE(widget->font().pointSizeF(), points);
-        QCOMPARE(widget->font().bold(), row.Bold);
+        QCOMPARE(widget->font().bold(), row.Font.Bold);
         if (auto* field = qobject_cast<QLineEdit*>(widget)) {
             QCOMPARE(field->alignment().testFlag(Qt::AlignHCenter), row.Centered);
             QCOMPARE(field->focusPolicy(), Qt::StrongFocus);

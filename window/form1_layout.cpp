@@ -2,6 +2,8 @@
 
 #include "link_addresses.h"
 
+#include <algorithm>
+
 namespace velmorand {
 
 const char* const Form1Caption =
@@ -13,90 +15,111 @@ using K = ControlKind;
 using A = ControlAction;
 using W = Worksheet;
 
-constexpr double FieldPoints = 12;
-constexpr double ButtonPoints = 9.75;
-constexpr QRgb MessageBackground = 0xFFFAF2AF; // RGB(250, 242, 175)
-constexpr QRgb Red = 0xFFFF0000;
-constexpr QRgb Blue = 0xFF0000FF;
+constexpr ControlFont FieldFont{.Points = 12};
+constexpr ControlFont ButtonFont{.Points = 9.75};
+constexpr ControlFont TitleFont{.Points = 24};
+constexpr ControlFont LinkFont{.Points = 13.5, .Bold = true};
+constexpr Rgb MessageBackground = 0xFAF2AF;
+constexpr Rgb Red = 0xFF0000;
+constexpr Rgb Blue = 0x0000FF;
 constexpr const char* StepRow = "Шаг деления: неполное делимое, вычитаемое или остаток";
 
 // clang-format off
 constexpr ControlRow Layout[] = {
-//   name        kind        left   top  width height caption             points        bold  text  back               tool tip           centered field       action      link
-//   accessible name, accessible description (a label without them is read by its caption)
-    {"Text1",    K::TextField, 840, 1440, 3495, 375, nullptr,             FieldPoints,  false, 0,   0,                 "Делимое",         false, &W::Text1,  A::None,    nullptr,
-     "Делимое", "Число, которое делят"},
-    {"Command1", K::Button,   2880, 9240, 2175, 375, "Run",               ButtonPoints, false, 0,   0,                 nullptr,           false, nullptr,    A::Run,     nullptr,
-     "Run", "Решить: разделить делимое на делитель в столбик"},
-    {"Label1",   K::Label,     840, 8520, 9615, 375, nullptr,             FieldPoints,  false, 0,   MessageBackground, nullptr,           false, &W::MessageText, A::None, nullptr,
-     nullptr, "Строка сообщений"},
-    {"Text2",    K::TextField, 840, 1920, 3495, 375, nullptr,             FieldPoints,  false, 0,   0,                 nullptr,           false, &W::Text2,  A::None,    nullptr,
-     "Строка столбика 1", StepRow},
-    {"Text3",    K::TextField, 840, 2400, 3495, 375, nullptr,             FieldPoints,  false, 0,   0,                 nullptr,           false, &W::Text3,  A::None,    nullptr,
-     "Строка столбика 2", StepRow},
-    {"Text4",    K::TextField, 840, 2880, 3495, 375, nullptr,             FieldPoints,  false, 0,   0,                 nullptr,           false, &W::Text4,  A::None,    nullptr,
-     "Строка столбика 3", StepRow},
-    {"Text5",    K::TextField, 840, 3360, 3495, 375, nullptr,             FieldPoints,  false, 0,   0,                 nullptr,           false, &W::Text5,  A::None,    nullptr,
-     "Строка столбика 4", StepRow},
-    {"Text6",    K::TextField, 840, 3840, 3495, 375, nullptr,             FieldPoints,  false, 0,   0,                 nullptr,           false, &W::Text6,  A::None,    nullptr,
-     "Строка столбика 5", StepRow},
-    {"Text7",    K::TextField, 840, 4320, 3495, 375, nullptr,             FieldPoints,  false, 0,   0,                 nullptr,           false, &W::Text7,  A::None,    nullptr,
-     "Строка столбика 6", StepRow},
-    {"Text8",    K::TextField, 840, 4800, 3495, 375, nullptr,             FieldPoints,  false, 0,   0,                 nullptr,           false, &W::Text8,  A::None,    nullptr,
-     "Строка столбика 7", StepRow},
-    {"Text9",    K::TextField, 840, 5280, 3495, 375, nullptr,             FieldPoints,  false, 0,   0,                 nullptr,           false, &W::Text9,  A::None,    nullptr,
-     "Строка столбика 8", StepRow},
-    {"Text10",   K::TextField, 840, 5760, 3495, 375, nullptr,             FieldPoints,  false, 0,   0,                 nullptr,           false, &W::Text10, A::None,    nullptr,
-     "Строка столбика 9", StepRow},
-    {"Command2", K::Button,   5160, 9240, 1815, 375, "Clear",             ButtonPoints, false, 0,   0,                 nullptr,           false, nullptr,    A::Clear,   nullptr,
-     "Clear", "Очистить: очистить все поля"},
-    {"Text11",   K::TextField, 840, 6240, 3495, 420, nullptr,             FieldPoints,  false, 0,   0,                 "Делитель",        false, &W::Text11, A::None,    nullptr,
-     "Строка столбика 10", StepRow},
-    {"Text12",   K::TextField, 840, 6765, 3495, 450, nullptr,             FieldPoints,  false, 0,   0,                 nullptr,           false, &W::Text12, A::None,    nullptr,
-     "Строка столбика 11", StepRow},
-    {"Label2",   K::Label,     840,  240, 8775, 615, "Velmorand",         24,           false, 0,   0,                 nullptr,           true,  nullptr,    A::None,    nullptr,
-     nullptr, nullptr},
-    {"Text13",   K::TextField, 840, 7320, 3495, 375, nullptr,             FieldPoints,  false, 0,   0,                 nullptr,           false, &W::Text13, A::None,    nullptr,
-     "Строка столбика 12", StepRow},
-    {"Text14",   K::TextField, 840, 7800, 3495, 375, nullptr,             FieldPoints,  false, 0,   0,                 nullptr,           false, &W::Text14, A::None,    nullptr,
-     "Строка столбика 13", StepRow},
-    {"Text15",   K::TextField, 4560, 1440, 2655, 375, nullptr,            FieldPoints,  false, 0,   0,                 nullptr,           false, &W::Text15, A::None,    nullptr,
-     "Делитель", "Число, на которое делят"},
-    {"Text16",   K::TextField, 4560, 2880, 2655, 375, nullptr,            FieldPoints,  false, 0,   0,                 nullptr,           false, &W::Text16, A::None,    nullptr,
-     "Результат (целое)", "Целая часть частного"},
-    {"Label3",   K::Label,     840, 1080, 1695, 255, "Делимое",           0,            false, 0,   0,                 nullptr,           false, nullptr,    A::None,    nullptr,
-     nullptr, nullptr},
-    {"Label4",   K::Label,    4560, 1080, 1695, 255, "Делитель",          0,            false, 0,   0,                 nullptr,           false, nullptr,    A::None,    nullptr,
-     nullptr, nullptr},
-    {"Label5",   K::Label,    4560, 2520, 1695, 255, "Результат (целое)", 0,            false, 0,   0,                 nullptr,           false, nullptr,    A::None,    nullptr,
-     nullptr, nullptr},
-    {"Text17",   K::TextField, 4560, 3840, 2655, 375, nullptr,            FieldPoints,  false, 0,   0,                 nullptr,           false, &W::Text17, A::None,    nullptr,
-     "Остаток", "Остаток, записанный десятичной дробью: дробная часть частного"},
-    {"Label6",   K::Label,    4560, 3480, 1815, 255, "Остаток",           0,            false, 0,   0,                 nullptr,           false, nullptr,    A::None,    nullptr,
-     nullptr, nullptr},
-    {"Command3", K::Button,   7080, 9240, 1815, 375, "Exit",              ButtonPoints, false, 0,   0,                 nullptr,           false, nullptr,    A::Exit,    nullptr,
-     "Exit", "Выход: закрыть программу"},
-    {"Label7",   K::Label,    7320, 3960,  375, 255, "или",               0,            false, 0,   0,                 nullptr,           false, nullptr,    A::None,    nullptr,
-     nullptr, nullptr},
-    {"Text18",   K::TextField, 8040, 3600, 1215, 375, nullptr,            FieldPoints,  false, 0,   0,                 nullptr,           true,  &W::Text18, A::None,    nullptr,
-     "Остаток: числитель", "Остаток от деления, числитель дроби"},
-    {"Text19",   K::TextField, 8040, 4200, 1215, 375, nullptr,            FieldPoints,  false, 0,   0,                 nullptr,           true,  &W::Text19, A::None,    nullptr,
-     "Остаток: знаменатель", "Делитель, знаменатель дроби"},
-    {"Command4", K::Button,   9000, 9240, 1455, 375, "Load",              ButtonPoints, false, 0,   0,                 nullptr,           false, nullptr,    A::OpenLink, CatalogueAddress,
-     "Load", "Загрузить: открыть в браузере каталог программ"},
-    {"Label8",   K::Label,    8040, 7800,  495, 375, ">>",                13.5,         true,  Red, 0,                 "Игры из бумаги",  false, nullptr,    A::OpenLink, PaperGamesAddress,
-     "Игры из бумаги", "Ссылка: открыть страницу в браузере"},
-    {"Label9",   K::Label,    8760, 7800,  735, 375, ">>>>",              13.5,         true,  Blue, 0,                "Английский язык", false, nullptr,    A::OpenLink, EnglishAddress,
-     "Английский язык", "Ссылка: открыть сайт в браузере"},
-    {"Picture1", K::Picture,  4560, 4440, 2640, 3150, nullptr,            0,            false, 0,   0,                 nullptr,           false, nullptr,    A::None,    nullptr,
-     "Пример: 861 разделить на 7 в столбик, получится 123", "Картинка: образец записи деления в столбик"},
-    {"Line1",    K::Line,     8040, 4080, 1200,    0, nullptr,            0,            false, 0,   0,                 nullptr,           false, nullptr,    A::None,    nullptr,
-     nullptr, nullptr},
+    {.Name = "Text1", .Kind = K::TextField, .Place = {840, 1440, 3495, 375}, .Font = FieldFont,
+     .ToolTip = "Делимое", .Shows = &W::Text1,
+     .Accessible = {"Делимое", "Число, которое делят"}},
+    {.Name = "Command1", .Kind = K::Button, .Place = {2880, 9240, 2175, 375}, .Caption = "Run",
+     .Font = ButtonFont, .Action = A::Run,
+     .Accessible = {"Run", "Решить: разделить делимое на делитель в столбик"}},
+    {.Name = "Label1", .Kind = K::Label, .Place = {840, 8520, 9615, 375}, .Font = FieldFont,
+     .Background = MessageBackground, .Shows = &W::MessageText,
+     .Accessible = {.Description = "Строка сообщений"}},
+    {.Name = "Text2", .Kind = K::TextField, .Place = {840, 1920, 3495, 375}, .Font = FieldFont,
+     .Shows = &W::Text2, .Accessible = {"Строка столбика 1", StepRow}},
+    {.Name = "Text3", .Kind = K::TextField, .Place = {840, 2400, 3495, 375}, .Font = FieldFont,
+     .Shows = &W::Text3, .Accessible = {"Строка столбика 2", StepRow}},
+    {.Name = "Text4", .Kind = K::TextField, .Place = {840, 2880, 3495, 375}, .Font = FieldFont,
+     .Shows = &W::Text4, .Accessible = {"Строка столбика 3", StepRow}},
+    {.Name = "Text5", .Kind = K::TextField, .Place = {840, 3360, 3495, 375}, .Font = FieldFont,
+     .Shows = &W::Text5, .Accessible = {"Строка столбика 4", StepRow}},
+    {.Name = "Text6", .Kind = K::TextField, .Place = {840, 3840, 3495, 375}, .Font = FieldFont,
+     .Shows = &W::Text6, .Accessible = {"Строка столбика 5", StepRow}},
+    {.Name = "Text7", .Kind = K::TextField, .Place = {840, 4320, 3495, 375}, .Font = FieldFont,
+     .Shows = &W::Text7, .Accessible = {"Строка столбика 6", StepRow}},
+    {.Name = "Text8", .Kind = K::TextField, .Place = {840, 4800, 3495, 375}, .Font = FieldFont,
+     .Shows = &W::Text8, .Accessible = {"Строка столбика 7", StepRow}},
+    {.Name = "Text9", .Kind = K::TextField, .Place = {840, 5280, 3495, 375}, .Font = FieldFont,
+     .Shows = &W::Text9, .Accessible = {"Строка столбика 8", StepRow}},
+    {.Name = "Text10", .Kind = K::TextField, .Place = {840, 5760, 3495, 375}, .Font = FieldFont,
+     .Shows = &W::Text10, .Accessible = {"Строка столбика 9", StepRow}},
+    {.Name = "Command2", .Kind = K::Button, .Place = {5160, 9240, 1815, 375}, .Caption = "Clear",
+     .Font = ButtonFont, .Action = A::Clear,
+     .Accessible = {"Clear", "Очистить: очистить все поля"}},
+    {.Name = "Text11", .Kind = K::TextField, .Place = {840, 6240, 3495, 420}, .Font = FieldFont,
+     .ToolTip = "Делитель", .Shows = &W::Text11, .Accessible = {"Строка столбика 10", StepRow}},
+    {.Name = "Text12", .Kind = K::TextField, .Place = {840, 6765, 3495, 450}, .Font = FieldFont,
+     .Shows = &W::Text12, .Accessible = {"Строка столбика 11", StepRow}},
+    {.Name = "Label2", .Kind = K::Label, .Place = {840, 240, 8775, 615}, .Caption = "Velmorand",
+     .Font = TitleFont, .Centered = true},
+    {.Name = "Text13", .Kind = K::TextField, .Place = {840, 7320, 3495, 375}, .Font = FieldFont,
+     .Shows = &W::Text13, .Accessible = {"Строка столбика 12", StepRow}},
+    {.Name = "Text14", .Kind = K::TextField, .Place = {840, 7800, 3495, 375}, .Font = FieldFont,
+     .Shows = &W::Text14, .Accessible = {"Строка столбика 13", StepRow}},
+    {.Name = "Text15", .Kind = K::TextField, .Place = {4560, 1440, 2655, 375}, .Font = FieldFont,
+     .Shows = &W::Text15, .Accessible = {"Делитель", "Число, на которое делят"}},
+    {.Name = "Text16", .Kind = K::TextField, .Place = {4560, 2880, 2655, 375}, .Font = FieldFont,
+     .Shows = &W::Text16, .Accessible = {"Результат (целое)", "Целая часть частного"}},
+    {.Name = "Label3", .Kind = K::Label, .Place = {840, 1080, 1695, 255}, .Caption = "Делимое"},
+    {.Name = "Label4", .Kind = K::Label, .Place = {4560, 1080, 1695, 255}, .Caption = "Делитель"},
+    {.Name = "Label5", .Kind = K::Label, .Place = {4560, 2520, 1695, 255},
+     .Caption = "Результат (целое)"},
+    {.Name = "Text17", .Kind = K::TextField, .Place = {4560, 3840, 2655, 375}, .Font = FieldFont,
+     .Shows = &W::Text17,
+     .Accessible = {"Остаток", "Остаток, записанный десятичной дробью: дробная часть частного"}},
+    {.Name = "Label6", .Kind = K::Label, .Place = {4560, 3480, 1815, 255}, .Caption = "Остаток"},
+    {.Name = "Command3", .Kind = K::Button, .Place = {7080, 9240, 1815, 375}, .Caption = "Exit",
+     .Font = ButtonFont, .Action = A::Exit,
+     .Accessible = {"Exit", "Выход: закрыть программу"}},
+    {.Name = "Label7", .Kind = K::Label, .Place = {7320, 3960, 375, 255}, .Caption = "или"},
+    {.Name = "Text18", .Kind = K::TextField, .Place = {8040, 3600, 1215, 375}, .Font = FieldFont,
+     .Centered = true, .Shows = &W::Text18,
+     .Accessible = {"Остаток: числитель", "Остаток от деления, числитель дроби"}},
+    {.Name = "Text19", .Kind = K::TextField, .Place = {8040, 4200, 1215, 375}, .Font = FieldFont,
+     .Centered = true, .Shows = &W::Text19,
+     .Accessible = {"Остаток: знаменатель", "Делитель, знаменатель дроби"}},
+    {.Name = "Command4", .Kind = K::Button, .Place = {9000, 9240, 1455, 375}, .Caption = "Load",
+     .Font = ButtonFont, .Action = A::OpenLink, .Link = CatalogueAddress,
+     .Accessible = {"Load", "Загрузить: открыть в браузере каталог программ"}},
+    {.Name = "Label8", .Kind = K::Label, .Place = {8040, 7800, 495, 375}, .Caption = ">>",
+     .Font = LinkFont, .TextColor = Red, .ToolTip = "Игры из бумаги",
+     .Action = A::OpenLink, .Link = PaperGamesAddress,
+     .Accessible = {"Игры из бумаги", "Ссылка: открыть страницу в браузере"}},
+    {.Name = "Label9", .Kind = K::Label, .Place = {8760, 7800, 735, 375}, .Caption = ">>>>",
+     .Font = LinkFont, .TextColor = Blue, .ToolTip = "Английский язык",
+     .Action = A::OpenLink, .Link = EnglishAddress,
+     .Accessible = {"Английский язык", "Ссылка: открыть сайт в браузере"}},
+    {.Name = "Picture1", .Kind = K::Picture, .Place = {4560, 4440, 2640, 3150},
+     .Accessible = {"Пример: 861 разделить на 7 в столбик, получится 123",
+                    "Картинка: образец записи деления в столбик"}},
+    {.Name = "Line1", .Kind = K::Line, .Place = {8040, 4080, 1200, 0}, .TextColor = LineColor},
 };
 // clang-format on
 
 } // namespace
 
 std::span<const ControlRow> Form1Layout() { return Layout; }
+
+const ControlRow* FindControl(std::string_view name) {
+    const auto row = std::find_if(std::begin(Layout), std::end(Layout),
+                                  [name](const ControlRow& r) { return name == r.Name; });
+    return row == std::end(Layout) ? nullptr : &*row;
+}
+
+bool TakesFocus(const ControlRow& row) {
+    return row.Kind != ControlKind::Label && row.Kind != ControlKind::Line;
+}
+
+int TwipsToPixels(int twips, int dotsPerInch) { return twips * dotsPerInch / TwipsPerInch; }
 
 } // namespace velmorand

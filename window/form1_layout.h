@@ -1,53 +1,86 @@
-// The window's controls as one table: what each is, where it stands, what it shows.
+// What the window is: its caption, size and colours, and its controls as one table. No
+// toolkit owns it; each front end walks the table and makes the controls its own way.
 #pragma once
 
 #include "worksheet/worksheet.h"
 
-#include <QRgb>
-
+#include <cstdint>
+#include <optional>
 #include <span>
+#include <string_view>
 
 namespace velmorand {
 
 enum class ControlKind { TextField, Label, Button, Picture, Line };
 
-// What a click on the control does.
+// What a click on the control does (see form1_actions.h).
 enum class ControlAction { None, Run, Clear, Exit, OpenLink };
 
-struct ControlRow {
-    const char* Name;
-    ControlKind Kind;
-    // Positions and sizes in twips; a line runs from (Left, Top) Width twips to the right.
-    int Left;
-    int Top;
-    int Width;
-    int Height;
-    const char* Caption; // labels and buttons; a text field shows its Field instead
-    double Points;       // 0: the window's own font
-    bool Bold;
-    QRgb TextColor;  // 0: the usual colour
-    QRgb Background; // 0: the window's background
-    const char* ToolTip;
-    bool Centered;
-    WorksheetText Field; // the worksheet text a field or the message line shows
-    ControlAction Action;
-    const char* Link; // with ControlAction::OpenLink
-    const char* AccessibleName;
-    const char* AccessibleDescription;
+using Rgb = std::uint32_t; // 0xRRGGBB
+
+// Left and top in the client area, width and height, in twips (1/1440 inch). A line runs
+// from (Left, Top) Width twips to the right.
+struct Twips {
+    int Left = 0;
+    int Top = 0;
+    int Width = 0;
+    int Height = 0;
 };
 
-inline constexpr int TwipsPerPixel = 15;
+struct ControlFont {
+    double Points = 0; // 0: the window's own font
+    bool Bold = false;
+};
+
+// What a screen reader says; a control without a name is read by its caption.
+struct AccessibleText {
+    const char* Name = nullptr;
+    const char* Description = nullptr;
+};
+
+struct ControlRow {
+    const char* Name = nullptr;
+    ControlKind Kind = ControlKind::Label;
+    Twips Place{};
+    const char* Caption = nullptr; // labels and buttons; a text field shows its worksheet text
+    ControlFont Font{};
+    std::optional<Rgb> TextColor{};  // none: the usual colour
+    std::optional<Rgb> Background{}; // none: the window's background
+    const char* ToolTip = nullptr;
+    bool Centered = false;
+    WorksheetText Shows = nullptr; // the worksheet text a field or the message line shows
+    ControlAction Action = ControlAction::None;
+    const char* Link = nullptr; // the address a ControlAction::OpenLink opens
+    AccessibleText Accessible{};
+};
+
+inline constexpr int TwipsPerInch = 1440;
+inline constexpr int TwipsPerPixel = 15; // at 96 dots per inch
 inline constexpr int ClientWidthTwips = 11040;
 inline constexpr int ClientHeightTwips = 9915;
-inline constexpr QRgb WindowBackground = 0xFFFBEC6D; // RGB(251, 236, 109)
-inline constexpr double WindowPoints = 8.25;         // the system's small dialog font
+inline constexpr Rgb WindowBackground = 0xFBEC6D; // a light yellow
+inline constexpr Rgb LineColor = 0x000000;
+inline constexpr double WindowPoints = 8.25; // the system's small dialog font
 inline constexpr int LineThicknessPixels = 2;
 inline constexpr int PictureBorderPixels = 2;
+inline constexpr int PictureWidthPixels = 172;
+inline constexpr int PictureHeightPixels = 206;
+// The font the controls ask for first; each front end says what stands in where it is missing.
+inline constexpr const char* ControlFace = "MS Sans Serif";
 
 // The window's caption.
 extern const char* const Form1Caption;
 
 // Every control, in the order the keyboard focus moves through them.
 std::span<const ControlRow> Form1Layout();
+
+// The row of the control with this name, or nullptr.
+const ControlRow* FindControl(std::string_view name);
+
+// Whether the keyboard focus stops at the control: labels and the line never take it.
+bool TakesFocus(const ControlRow& row);
+
+// Twips in pixels at the given dots per inch, rounded down as at 96 dpi (15 twips a pixel).
+int TwipsToPixels(int twips, int dotsPerInch);
 
 } // namespace velmorand

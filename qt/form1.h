@@ -1,9 +1,9 @@
-// The program's one window: shows the worksheet and turns clicks and typing into its
-// operations.
+// The program's one window in Qt Widgets: makes its controls from the layout table, shows
+// the worksheet and turns clicks and typing into its operations.
 #pragma once
 
-#include "form1_layout.h"
 #include "open_link.h"
+#include "window/form1_layout.h"
 #include "worksheet/worksheet.h"
 
 #include <QWidget>
@@ -11,7 +11,6 @@
 #include <functional>
 #include <vector>
 
-class QLineEdit;
 class QPushButton;
 
 namespace velmorand {
@@ -38,15 +37,15 @@ private:
     QWidget* makeLabel(const ControlRow& row);
     QWidget* makeButton(const ControlRow& row);
     QWidget* makePicture();
-    QWidget* makeLine();
+    QWidget* makeLine(const ControlRow& row);
     void act(const ControlRow& row);
     void showWorksheet();
+    QWidget* fieldShowing(WorksheetText text) const;
 
     Worksheet sheet_;
     LinkOpener openLink_;
     std::vector<Shown> shown_;
     QPushButton* runButton_ = nullptr;
-    QLineEdit* dividendField_ = nullptr;
     bool showing_ = false;                      // set while the worksheet is put into the widgets
     QObject* releaseEndsDoubleClick_ = nullptr; // the link label double-clicked last
 };

@@ -1,5 +1,7 @@
 #include "form1.h"
 
+#include "window/form1_actions.h"
+
 #include <QAccessible>
 #include <QCoreApplication>
 #include <QEvent>
@@ -19,20 +21,22 @@ namespace velmorand {
 
 namespace {
 
+// Qt scales device-independent pixels itself: these are pixels at 96 dots per inch.
 int Pixels(int twips) { return twips / TwipsPerPixel; }
 
 QRect Geometry(const ControlRow& row) {
+    const Twips& p = row.Place;
     if (row.Kind == ControlKind::Line) // the line's thickness is centred on it
-        return {Pixels(row.Left), Pixels(row.Top) - LineThicknessPixels / 2, Pixels(row.Width),
+        return {Pixels(p.Left), Pixels(p.Top) - LineThicknessPixels / 2, Pixels(p.Width),
                 LineThicknessPixels};
-    return {Pixels(row.Left), Pixels(row.Top), Pixels(row.Width), Pixels(row.Height)};
+    return {Pixels(p.Left), Pixels(p.Top), Pixels(p.Width), Pixels(p.Height)};
 }
 
-QFont ControlFont(double points, bool bold) {
+QFont MakeFont(double points, bool bold) {
     QFont font;
     // "MS Sans Serif" is rarely there off Windows; Liberation Sans has the same metrics
     // as the Windows sans fonts.
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
+    font.setFamilies({QString::fromUtf8(ControlFace), QStringLiteral("Liberation Sans")});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
     font.setBold(bold);
@@ -42,9 +46,9 @@ QFont ControlFont(double points, bool bold) {
     return font;
 }
 
-void SetColor(QWidget* widget, QPalette::ColorRole role, QRgb color) {
+void SetColor(QWidget* widget, QPalette::ColorRole role, Rgb color) {
     QPalette palette = widget->palette();
-    palette.setColor(role, QColor::fromRgb(color));
+    palette.setColor(role, QColor::fromRgb(color | 0xFF000000u));
     widget->setPalette(palette);
 }
 
@@ -70,14 +74,6 @@ void ShowMessage(QLabel* line, const QString& message) {
     QAccessible::updateAccessibility(&alert);
 }
 
-const ControlRow* RowNamed(const QString& name) {
-    const auto layout = Form1Layout();
-    const auto row = std::find_if(layout.begin(), layout.end(), [&](const ControlRow& r) {
-        return name == QLatin1String(r.Name);
-    });
-    return row == layout.end() ? nullptr : &*row;
-}
-
 } // namespace
 
 Form1::Form1(LinkOpener openLink, QWidget* parent)
@@ -86,7 +82,7 @@ Form1::Form1(LinkOpener openLink, QWidget* parent)
     setWindowTitle(QString::fromUtf8(Form1Caption));
     setWindowIcon(ProgramIcon());
     setFixedSize(Pixels(ClientWidthTwips), Pixels(ClientHeightTwips));
-    setFont(ControlFont(WindowPoints, false));
+    setFont(MakeFont(WindowPoints, false));
     SetColor(this, QPalette::Window, WindowBackground);
     setAutoFillBackground(true);
 
@@ -95,26 +91,26 @@ Form1::Form1(LinkOpener openLink, QWidget* parent)
         QWidget* control = makeControl(row);
         control->setObjectName(QLatin1String(row.Name));
         control->setGeometry(Geometry(row));
-        if (row.Points > 0)
-            control->setFont(ControlFont(row.Points, row.Bold));
-        if (row.TextColor != 0)
-            SetColor(control, QPalette::WindowText, row.TextColor);
+        if (row.Font.Points > 0)
+            control->setFont(MakeFont(row.Font.Points, row.Font.Bold));
+        if (row.TextColor && row.Kind != ControlKind::Line)
+            SetColor(control, QPalette::WindowText, *row.TextColor);
         if (row.ToolTip != nullptr)
             control->setToolTip(QString::fromUtf8(row.ToolTip));
-        if (row.AccessibleName != nullptr)
-            control->setAccessibleName(QString::fromUtf8(row.AccessibleName));
-        if (row.AccessibleDescription != nullptr)
-            control->setAccessibleDescription(QString::fromUtf8(row.AccessibleDescription));
-        if (row.Field != nullptr)
-            shown_.push_back({control, row.Field});
-        if (control->focusPolicy() != Qt::NoFocus) {
+        if (row.Accessible.Name != nullptr)
+            control->setAccessibleName(QString::fromUtf8(row.Accessible.Name));
+        if (row.Accessible.Description != nullptr)
+            control->setAccessibleDescription(QString::fromUtf8(row.Accessible.Description));
+        if (row.Shows != nullptr)
+            shown_.push_back({control, row.Shows});
+        if (TakesFocus(row)) {
             if (previousInTabOrder != nullptr)
                 setTabOrder(previousInTabOrder, control);
             previousInTabOrder = control;
         }
     }
     showWorksheet();
-    dividendField_->setFocus();
+    fieldShowing(&Worksheet::Text1)->setFocus();
 }
 
 QWidget* Form1::makeControl(const ControlRow& row) {
@@ -128,7 +124,7 @@ QWidget* Form1::makeControl(const ControlRow& row) {
     case ControlKind::Picture:
         return makePicture();
     case ControlKind::Line:
-        return makeLine();
+        return makeLine(row);
     }
     return nullptr;
 }
@@ -138,22 +134,20 @@ QWidget* Form1::makeTextField(const ControlRow& row) {
     field->setMaxLength(std::numeric_limits<int>::max()); // only the digit checks judge length
     if (row.Centered)
         field->setAlignment(Qt::AlignCenter);
-    connect(field, &QLineEdit::textChanged, this, [this, text = row.Field](const QString& value) {
+    connect(field, &QLineEdit::textChanged, this, [this, text = row.Shows](const QString& value) {
         if (showing_)
             return;
         SetFieldText(sheet_, text, value.toStdString());
         showWorksheet();
     });
-    if (row.Field == &Worksheet::Text1)
-        dividendField_ = field;
     return field;
 }
 
 QWidget* Form1::makeLabel(const ControlRow& row) {
     auto* label = new QLabel(QString::fromUtf8(row.Caption), this);
     label->setAlignment((row.Centered ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
-    if (row.Background != 0) {
-        SetColor(label, QPalette::Window, row.Background);
+    if (row.Background) {
+        SetColor(label, QPalette::Window, *row.Background);
         label->setAutoFillBackground(true);
     }
     if (row.Action == ControlAction::OpenLink) {
@@ -180,9 +174,9 @@ QWidget* Form1::makePicture() {
     return picture;
 }
 
-QWidget* Form1::makeLine() {
+QWidget* Form1::makeLine(const ControlRow& row) {
     auto* line = new QWidget(this);
-    SetColor(line, QPalette::Window, qRgb(0, 0, 0));
+    SetColor(line, QPalette::Window, row.TextColor.value_or(LineColor));
     line->setAutoFillBackground(true);
     return line;
 }
@@ -203,32 +197,28 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     const auto* label = qobject_cast<QWidget*>(watched);
     if (mouse->button() == Qt::LeftButton && label != nullptr &&
         label->rect().contains(mouse->position().toPoint())) {
-        if (const ControlRow* row = RowNamed(label->objectName()))
+        if (const ControlRow* row = FindControl(label->objectName().toStdString()))
             act(*row);
     }
     return QWidget::eventFilter(watched, event);
 }
 
 void Form1::act(const ControlRow& row) {
-    switch (row.Action) {
-    case ControlAction::None:
-        return;
-    case ControlAction::Run:
-        RunDivision(sheet_, QLocale::system().decimalPoint().toStdString());
-        break;
-    case ControlAction::Clear:
-        ClearWorksheet(sheet_);
-        break;
-    case ControlAction::Exit:
+    const ActionResult result = Act(sheet_, row, QLocale::system().decimalPoint().toStdString());
+    if (result.ExitProgram)
         QCoreApplication::exit(0);
-        return;
-    case ControlAction::OpenLink:
-        openLink_(QString::fromUtf8(row.Link));
-        return;
-    }
-    showWorksheet();
-    if (row.Action == ControlAction::Clear)
-        dividendField_->setFocus();
+    if (result.OpenLink != nullptr)
+        openLink_(QString::fromUtf8(result.OpenLink));
+    if (result.ShowWorksheet)
+        showWorksheet();
+    if (result.Focus != nullptr)
+        fieldShowing(result.Focus)->setFocus();
+}
+
+QWidget* Form1::fieldShowing(WorksheetText text) const {
+    const auto shown = std::find_if(shown_.begin(), shown_.end(),
+                                    [text](const Shown& s) { return s.Text == text; });
+    return shown->Widget;
 }
 
 void Form1::showWorksheet() {

@@ -1,0 +1,10 @@
+#include "open_link.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+namespace velmorand {
+
+void OpenLink(const QString& address) { QDesktopServices::openUrl(QUrl(address)); }
+
+} // namespace velmorand

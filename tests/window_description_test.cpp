@@ -1,0 +1,93 @@
+// The window's description and what its clicks do, without any toolkit.
+#include "window/form1_actions.h"
+#include "window/form1_layout.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace velmorand {
+namespace {
+
+std::vector<std::string> Names(bool (*keep)(const ControlRow&)) {
+    std::vector<std::string> names;
+    for (const ControlRow& row : Form1Layout())
+        if (keep(row))
+            names.emplace_back(row.Name);
+    return names;
+}
+
+TEST(Form1Layout, HasEveryControlOnceInTheDesignedFocusOrder) {
+    EXPECT_EQ(Form1Layout().size(), 34u);
+    const std::vector<std::string> all = Names([](const ControlRow&) { return true; });
+    EXPECT_EQ(std::set<std::string>(all.begin(), all.end()).size(), all.size());
+    const std::vector<std::string> focusOrder{
+        "Text1",  "Command1", "Text2",  "Text3",    "Text4",  "Text5",  "Text6",    "Text7",
+        "Text8",  "Text9",    "Text10", "Command2", "Text11", "Text12", "Text13",   "Text14",
+        "Text15", "Text16",   "Text17", "Command3", "Text18", "Text19", "Command4", "Picture1"};
+    EXPECT_EQ(Names(TakesFocus), focusOrder);
+}
+
+TEST(Form1Layout, ShowsEveryWorksheetTextInOneControl) {
+    std::vector<WorksheetText> shown;
+    for (const ControlRow& row : Form1Layout())
+        if (row.Shows != nullptr)
+            shown.push_back(row.Shows);
+    std::vector<WorksheetText> expected(WorksheetTexts.begin(), WorksheetTexts.end());
+    expected.push_back(&Worksheet::MessageText);
+    EXPECT_EQ(shown.size(), expected.size());
+    for (const WorksheetText text : expected)
+        EXPECT_EQ(std::count(shown.begin(), shown.end(), text), 1);
+    EXPECT_EQ(FindControl("Label1")->Shows, &Worksheet::MessageText);
+    EXPECT_EQ(FindControl("Text16")->Shows, &Worksheet::Text16);
+}
+
+TEST(Form1Layout, ScalesTwipsWithTheScreen) {
+    EXPECT_EQ(TwipsToPixels(ClientWidthTwips, 96), 736);
+    EXPECT_EQ(TwipsToPixels(ClientHeightTwips, 96), 661);
+    EXPECT_EQ(TwipsToPixels(ClientWidthTwips, 192), 1472);
+    EXPECT_EQ(TwipsToPixels(ClientHeightTwips, 192), 1322);
+    const Twips& step = FindControl("Text11")->Place;
+    EXPECT_EQ(TwipsToPixels(step.Height, 96), 28);
+    EXPECT_EQ(TwipsToPixels(step.Top, 144), 624);
+    EXPECT_EQ(FindControl("NoSuchControl"), nullptr);
+}
+
+TEST(Form1Actions, RunAndClearChangeTheWorksheetAndSaySoThenClearFocusesTheDividend) {
+    Worksheet sheet;
+    const ActionResult run = Act(sheet, *FindControl("Command1"), ",");
+    EXPECT_TRUE(run.ShowWorksheet);
+    EXPECT_EQ(run.Focus, nullptr);
+    EXPECT_EQ(sheet.Text16, " 16754");
+    EXPECT_EQ(sheet.Text17, "0,785714285714286");
+
+    const ActionResult clear = Act(sheet, *FindControl("Command2"), ".");
+    EXPECT_TRUE(clear.ShowWorksheet);
+    EXPECT_EQ(clear.Focus, &Worksheet::Text1);
+    EXPECT_TRUE(sheet.Text16.empty());
+    EXPECT_EQ(sheet.MessageText, "Разрядов делителя  0");
+}
+
+TEST(Form1Actions, ExitLinksAndLabelsLeaveTheWorksheetAlone) {
+    const std::pair<const char*, const char*> links[] = {
+        {"Command4", "http://velmorand.example/"},
+        {"Label8", "http://paper-games.example/page.htm"},
+        {"Label9", "http://english.example/"},
+    };
+    Worksheet sheet;
+    for (const auto& [name, address] : links) {
+        const ActionResult result = Act(sheet, *FindControl(name), ".");
+        EXPECT_STREQ(result.OpenLink, address);
+        EXPECT_FALSE(result.ShowWorksheet || result.ExitProgram);
+    }
+    EXPECT_TRUE(Act(sheet, *FindControl("Command3"), ".").ExitProgram);
+    const ActionResult label = Act(sheet, *FindControl("Label7"), ".");
+    EXPECT_FALSE(label.ShowWorksheet || label.ExitProgram || label.OpenLink || label.Focus);
+    EXPECT_EQ(sheet, Worksheet{});
+}
+
+} // namespace
+} // namespace velmorand

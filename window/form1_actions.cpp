@@ -1,0 +1,23 @@
+#include "form1_actions.h"
+
+namespace velmorand {
+
+ActionResult Act(Worksheet& sheet, const ControlRow& row, std::string_view decimalSeparator) {
+    switch (row.Action) {
+    case ControlAction::None:
+        return {};
+    case ControlAction::Run:
+        RunDivision(sheet, decimalSeparator);
+        return {.ShowWorksheet = true};
+    case ControlAction::Clear:
+        ClearWorksheet(sheet);
+        return {.ShowWorksheet = true, .Focus = &Worksheet::Text1}; // ready for a new dividend
+    case ControlAction::Exit:
+        return {.ExitProgram = true};
+    case ControlAction::OpenLink:
+        return {.OpenLink = row.Link};
+    }
+    return {};
+}
+
+} // namespace velmorand
