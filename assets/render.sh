@@ -13,3 +13,7 @@ for size in 16 22 32 48 64; do
 done
 # The Windows icon group: three images.
 convert icons/velmorand-16.png icons/velmorand-32.png icons/velmorand-48.png velmorand.ico
+# The Windows program's pictures: run-length encoded 256-colour bitmaps, a few kilobytes
+# each, which it loads from its resources.
+convert worked-example.png +dither -colors 256 -compress RLE BMP3:worked-example.bmp
+convert worked-example@2x.png +dither -colors 256 -compress RLE BMP3:worked-example@2x.bmp

@@ -15,7 +15,21 @@ VELMORAND_TEST_PACKAGES=(
     desktop-file-utils appstream dpkg-dev file lintian
 )
 
+# What the Windows program's cross-build, its tests under Wine and its installer add. Wine's
+# recommended packages are not needed, so these go in without them.
+VELMORAND_WINDOWS_PACKAGES=(
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+    wine wine64 fonts-wine libxrender1 libxrandr2 libxi6 libxcursor1 libxinerama1 libxcomposite1
+    nsis icoutils locales
+)
+
+# velmorand_install_missing [--no-install-recommends] PACKAGE...
 velmorand_install_missing() {
+    local options=()
+    if [ "${1:-}" = --no-install-recommends ]; then
+        options+=("$1")
+        shift
+    fi
     local missing=()
     for package in "$@"; do
         if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
@@ -27,7 +41,7 @@ velmorand_install_missing() {
     local sudo=()
     [ "$(id -u)" -eq 0 ] || sudo=(sudo)
     "${sudo[@]}" apt-get update -qq
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${options[@]}" "${missing[@]}"
 }
 
 # velmorand_build DIR [cmake options...]

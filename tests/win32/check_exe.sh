@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Reads velmorand.exe back: its version record, its icon group, and what it imports. The
+# program must start on Windows 7 SP1: it may import only Windows' own DLLs, and none of the
+# functions that came after Windows 7 (those it needs are looked up when it runs).
+# Usage: check_exe.sh PATH/velmorand.exe
+set -euo pipefail
+exe=$1
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# The version record, as UTF-16 strings in the .exe.
+wrestool --extract --type=version --raw "$exe" >"$work/version"
+version=$(iconv -c -f UTF-16LE -t UTF-8 "$work/version" | tr -s '\0' '\n')
+for pair in "ProductName Project1" "FileVersion 1.00" "ProductVersion 1.00" \
+    "InternalName velmorand" "OriginalFilename velmorand.exe"; do
+    read -r key value <<<"$pair"
+    grep -A1 "$key\$" <<<"$version" | tail -n 1 | grep -qx "$value" || fail "version record: $key is not $value"
+done
+grep -q "Деление в столбик для 3-4 классов" <<<"$version" || fail "the description lost its Cyrillic"
+
+# The icon group: three images.
+wrestool --extract --type=group_icon "$exe" >"$work/icon.ico"
+images=$(icotool --list "$work/icon.ico" | wc -l)
+[ "$images" -eq 3 ] || fail "the icon group has $images images, not 3"
+
+# The manifest: common controls 6 and per-monitor DPI awareness.
+wrestool --extract --type=24 --raw "$exe" >"$work/manifest"
+grep -q "Microsoft.Windows.Common-Controls" "$work/manifest" || fail "no common controls 6"
+grep -q "PerMonitorV2" "$work/manifest" || fail "not aware of each monitor's DPI"
+
+# Imports: Windows' own DLLs only, then no function newer than Windows 7.
+objdump=x86_64-w64-mingw32-objdump
+"$objdump" -p "$exe" >"$work/headers"
+dlls=$(awk '/DLL Name:/ { print tolower($3) }' "$work/headers" | sort -u | tr '\n' ' ')
+[ "$dlls" = "gdi32.dll kernel32.dll msvcrt.dll user32.dll " ] ||
+    fail "imports from: $dlls"
+functions=$(awk '/DLL Name:/ { dll = 1 } dll && NF == 3 && $1 ~ /^[0-9a-f]+$/ { print $3 }' "$work/headers")
+for newer in GetDpiForWindow GetDpiForSystem AdjustWindowRectExForDpi SystemParametersInfoForDpi \
+    GetSystemMetricsForDpi SetProcessDpiAwarenessContext SetThreadDpiAwarenessContext \
+    EnableNonClientDpiScaling GetDpiForMonitor SetProcessDpiAwareness \
+    GetSystemTimePreciseAsFileTime SetThreadDescription GetThreadDescription CreateFile2 \
+    WaitOnAddress WakeByAddressSingle WakeByAddressAll GetCurrentThreadStackLimits; do
+    grep -qx "$newer" <<<"$functions" && fail "imports $newer, which Windows 7 lacks"
+done
+# The shell and the common controls are loaded when first needed, their functions looked up.
+for function in ShellExecuteA InitCommonControlsEx; do
+    grep -qa "$function" "$exe" || fail "never looks up $function"
+done
+echo "velmorand.exe: version record, icon group, manifest and imports checked"

@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Installs velmorand-1.00-setup.exe silently under Wine, as a school's administrator would
+# with /S, checks what it installed and registered, then uninstalls it silently and checks
+# that nothing of it is left. Usage: check_installer.sh BUILD_DIR
+set -euo pipefail
+build=$(cd "$1" && pwd)
+wine=$(cd "$(dirname "$0")/../../tools" && pwd)/wine.sh
+export VELMORAND_WINEPREFIX=$build/wineprefix-installer
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+drive_c=$VELMORAND_WINEPREFIX/drive_c
+installed=$drive_c/Program\ Files/Velmorand
+shortcut="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Деление в столбик.lnk"
+key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Velmorand'
+wait_for_wine() { WINEPREFIX=$VELMORAND_WINEPREFIX wineserver -w; }
+registered() { # the uninstaller's registry values, as text
+    rm -f "$drive_c/uninstall.reg"
+    "$wine" reg export "$key" 'C:\uninstall.reg' /y >/dev/null 2>&1 || return 0
+    iconv -f UTF-16LE -t UTF-8 "$drive_c/uninstall.reg" | tr -d '\r'
+}
+
+"$wine" "$build/velmorand-1.00-setup.exe" /S || fail "the installer failed"
+wait_for_wine
+[ -f "$installed/velmorand.exe" ] || fail "no velmorand.exe in Program Files\\Velmorand"
+cmp -s "$installed/velmorand.exe" "$build/velmorand.exe" || fail "installed a different .exe"
+[ -f "$installed/LICENSE.txt" ] || fail "the licence was not installed"
+[ -f "$shortcut" ] || fail "no Start-menu shortcut «Деление в столбик»"
+values=$(registered)
+for value in '"DisplayName"="Деление в столбик"' '"DisplayVersion"="1.00"' \
+    '"Publisher"="Команда Velmorand"' \
+    '"DisplayIcon"="C:\\Program Files\\Velmorand\\velmorand.exe,0"' \
+    '"QuietUninstallString"="\"C:\\Program Files\\Velmorand\\uninstall.exe\" /S"'; do
+    grep -qxF "$value" <<<"$values" || fail "the Uninstall key lacks $value: $values"
+done
+size=$(sed -n 's/^"EstimatedSize"=dword:\([0-9a-f]*\)$/\1/p' <<<"$values")
+files=$(cat "$installed"/* | wc -c)
+[ -n "$size" ] && [ $((16#$size)) -eq $((files / 1024)) ] ||
+    fail "EstimatedSize is 0x$size KiB for $files bytes of files"
+
+"$wine" 'C:\Program Files\Velmorand\uninstall.exe' /S || fail "the uninstaller failed"
+wait_for_wine # it copies itself to %TEMP% and returns at once
+[ ! -e "$installed" ] || fail "the uninstaller left $(ls "$installed")"
+[ ! -e "$shortcut" ] || fail "the uninstaller left the shortcut"
+[ -z "$(registered)" ] || fail "the uninstaller left the Uninstall key"
+echo "Installer checked: silent install, shortcut, Uninstall key, silent uninstall"

@@ -1,0 +1,153 @@
+// Reads a running program's window from outside, the way any Windows program can: finds it
+// by its title and lists its controls with their places, visibility and texts. It reaches
+// nothing inside the program. Prints UTF-8, one line per item, fields separated by tabs.
+//
+//   probe wait TITLE     waits up to 20 s for a window whose title starts with TITLE
+//   probe dump TITLE     "window<TAB>client width<TAB>client height<TAB>dots per inch",
+//                        "focus<TAB>name", then per control
+//                        "name<TAB>left top width height<TAB>visible|hidden<TAB>limit<TAB>text",
+//                        where limit is how many characters a text field takes ("-" for others)
+//   probe memory TITLE   the peak working set of the window's process, in KiB
+#include "win32/resource_ids.h"
+#include "window/form1_layout.h"
+
+#include <windows.h>
+
+#include <psapi.h>
+#include <shellapi.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+std::string Utf8(const std::wstring& text) {
+    if (text.empty())
+        return {};
+    std::string out(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, text.data(),
+                                                                 static_cast<int>(text.size()),
+                                                                 nullptr, 0, nullptr, nullptr)),
+                    '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(),
+                        static_cast<int>(out.size()), nullptr, nullptr);
+    return out;
+}
+
+void Print(const std::string& line) {
+    const std::string withEnd = line + "\n";
+    DWORD written = 0;
+    WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), withEnd.data(), static_cast<DWORD>(withEnd.size()),
+              &written, nullptr);
+}
+
+std::wstring WindowText(HWND window) {
+    const LRESULT length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const LRESULT copied = SendMessageW(window, WM_GETTEXT, static_cast<WPARAM>(text.size()),
+                                        reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(copied));
+    return text;
+}
+
+struct Search {
+    std::wstring prefix;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchTitle(HWND window, LPARAM l) {
+    auto* search = reinterpret_cast<Search*>(l);
+    if (IsWindowVisible(window) && WindowText(window).rfind(search->prefix, 0) == 0) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND FindByTitle(const wchar_t* title) {
+    Search search{title};
+    EnumWindows(MatchTitle, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::string NameOf(HWND control) {
+    const int index = GetDlgCtrlID(control) - IDC_FIRST_CONTROL;
+    const auto layout = velmorand::Form1Layout();
+    if (index < 0 || static_cast<std::size_t>(index) >= layout.size())
+        return "id" + std::to_string(GetDlgCtrlID(control));
+    return layout[static_cast<std::size_t>(index)].Name;
+}
+
+BOOL CALLBACK PrintControl(HWND control, LPARAM l) {
+    const HWND parent = reinterpret_cast<HWND>(l);
+    if (GetParent(control) != parent)
+        return TRUE;
+    RECT place{};
+    GetWindowRect(control, &place);
+    wchar_t className[16] = {};
+    GetClassNameW(control, className, 16);
+    const std::string limit = lstrcmpiW(className, L"Edit") == 0
+                                  ? std::to_string(SendMessageW(control, EM_GETLIMITTEXT, 0, 0))
+                                  : "-";
+    MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&place), 2);
+    Print(NameOf(control) + "\t" + std::to_string(place.left) + " " + std::to_string(place.top) +
+          " " + std::to_string(place.right - place.left) + " " +
+          std::to_string(place.bottom - place.top) + "\t" +
+          (IsWindowVisible(control) ? "visible" : "hidden") + "\t" + limit + "\t" +
+          Utf8(WindowText(control)));
+    return TRUE;
+}
+
+int Dump(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    const HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    Print("window\t" + std::to_string(client.right) + "\t" + std::to_string(client.bottom) + "\t" +
+          std::to_string(dpi));
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof(thread);
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread);
+    Print("focus\t" + (thread.hwndFocus ? NameOf(thread.hwndFocus) : std::string("none")));
+    EnumChildWindows(window, PrintControl, reinterpret_cast<LPARAM>(window));
+    return 0;
+}
+
+int Memory(HWND window) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    const HANDLE handle = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, process);
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof(counters);
+    if (handle == nullptr || !GetProcessMemoryInfo(handle, &counters, sizeof(counters)))
+        return 1;
+    CloseHandle(handle);
+    Print(std::to_string(counters.PeakWorkingSetSize / 1024));
+    return 0;
+}
+
+} // namespace
+
+int main() {
+    // The title is Cyrillic: take the arguments as UTF-16, whatever the ANSI code page.
+    int argc = 0;
+    wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+    if (argc != 3)
+        return 2;
+    const std::wstring command = argv[1];
+    HWND window = FindByTitle(argv[2]);
+    if (command == L"wait") {
+        for (int i = 0; i < 200 && window == nullptr; ++i) {
+            Sleep(100);
+            window = FindByTitle(argv[2]);
+        }
+        return window != nullptr ? 0 : 1;
+    }
+    if (window == nullptr)
+        return 1;
+    if (command == L"dump")
+        return Dump(window);
+    if (command == L"memory")
+        return Memory(window);
+    return 2;
+}

@@ -1,0 +1,212 @@
+#!/usr/bin/env bash
+# The real velmorand.exe under Wine in a real X server (Xvfb), driven with xdotool as a pupil
+# would: type, Run, a refused run, Clear, the links, Exit. The window is read back from outside
+# by probe.exe, through the standard calls any Windows program can make.
+# Usage: velmorand_win32_e2e.sh BUILD_DIR MODE, MODE one of
+#   english   an English Wine locale, 96 dpi
+#   russian   a Russian Wine locale (code page 1251, "," as the decimal separator)
+#   dpi192    an English locale at 192 dpi: the window twice as large
+set -euo pipefail
+build=$(cd "$1" && pwd)
+mode=$2
+here=$(cd "$(dirname "$0")" && pwd)
+wine=$here/../../tools/wine.sh
+exe=$build/velmorand.exe
+probe=$build/tests/win32/probe.exe
+title="Деление в столбик для 3-4 классов."
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    VELMORAND_WINEPREFIX=${VELMORAND_WINEPREFIX:-} wineserver -k 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+    echo "FAIL ($mode): $*" >&2
+    [ -f "$work/dump" ] && cat "$work/dump" >&2
+    exit 1
+}
+
+# Each mode has a prefix of its own: the 192 dpi run changes its settings.
+export VELMORAND_WINEPREFIX=$build/wineprefix-$mode
+# Wine takes its locale from the C library's, which may not be generated on this machine.
+locales=$build/locales
+mkdir -p "$locales"
+(
+    flock 9
+    for locale in en_US ru_RU; do
+        [ -d "$locales/$locale.UTF-8" ] || localedef -i "$locale" -f UTF-8 "$locales/$locale.UTF-8"
+    done
+) 9>"$locales/.lock"
+export LOCPATH=$locales LC_ALL=
+case $mode in
+russian) export LANG=ru_RU.UTF-8 separator="," ;;
+english | dpi192) export LANG=en_US.UTF-8 separator="." ;;
+*) fail "unknown mode" ;;
+esac
+dpi=96
+if [ "$mode" = dpi192 ]; then
+    dpi=192
+    "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 192 /f >/dev/null
+else
+    "$wine" reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f >/dev/null 2>&1 || true
+fi
+wineserver -k 2>/dev/null || true # later processes read the new settings afresh
+scale() { echo $(($1 * dpi / 96)); }
+
+Xvfb -displayfd 3 -screen 0 1600x1400x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+pids+=($!)
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$work/display")"
+
+# A browser that only writes down what it was asked to open; the desktop's own handlers are
+# hidden so that Wine's hand-off through xdg-open falls back to $BROWSER.
+printf '#!/bin/sh\necho "$1" >>"%s/opened"\n' "$work" >"$work/browser"
+chmod +x "$work/browser"
+mkdir -p "$work/xdg"
+export BROWSER=$work/browser XDG_DATA_HOME=$work/xdg XDG_DATA_DIRS=$work/xdg \
+    XDG_CONFIG_HOME=$work/xdg XDG_CONFIG_DIRS=$work/xdg XDG_CURRENT_DESKTOP=
+opened() { cat "$work/opened" 2>/dev/null || true; }
+
+"$wine" "$exe" &
+program_pid=$!
+pids+=($program_pid)
+"$wine" "$probe" wait "$title" || fail "the window did not appear"
+xwindow=$(timeout 20 xdotool search --sync --name 'Деление в столбик' | head -n 1)
+
+dump() { "$wine" "$probe" dump "$title" >"$work/dump" || fail "probe could not read the window"; }
+line() { awk -F'\t' -v name="$1" '$1 == name' "$work/dump"; }
+text() { line "$1" | cut -f5-; }
+limit() { line "$1" | cut -f4; }
+place() { line "$1" | cut -f2; }
+shown() { line "$1" | cut -f3; }
+focus() { dump && awk -F'\t' '$1 == "focus" { print $2 }' "$work/dump"; }
+expect() { # NAME TEXT [WHAT]
+    local actual
+    actual=$(text "$1")
+    [ "$actual" = "$2" ] || fail "${3:-$1}: expected '$2', got '$actual'"
+}
+point() { # the centre of a control, in the window's pixels
+    local left top width height
+    read -r left top width height <<<"$(place "$1")"
+    echo "$((left + width / 2)) $((top + height / 2))"
+}
+click() { dump && xdotool mousemove --window "$xwindow" $(point "$1") click 1 && sleep 0.3; }
+double_click() {
+    dump && xdotool mousemove --window "$xwindow" $(point "$1") click --repeat 2 --delay 80 1
+    sleep 0.3
+}
+# Ctrl+A selects nothing in an EDIT control: End, then Shift+Home.
+retype() { click "$1" && xdotool key End shift+Home && xdotool type --delay 40 "$2" && sleep 0.3; }
+wait_opened() { # COUNT: wait until the browser has been asked that many times
+    for _ in $(seq 50); do [ "$(opened | wc -l)" -ge "$1" ] && break; sleep 0.1; done
+}
+
+# The window as it opens.
+dump
+[ "$(line window | cut -f2-3)" = "$(scale 736)	$(scale 661)" ] ||
+    fail "client area $(line window | cut -f2-3) at $dpi dpi"
+[ "$(place Text1)" = "$(scale 56) $(scale 96) $(scale 233) $(scale 25)" ] || fail "Text1 at $(place Text1)"
+[ "$(place Command4)" = "$(scale 600) $(scale 616) $(scale 97) $(scale 25)" ] || fail "Load at $(place Command4)"
+[ "$(focus)" = Text1 ] || fail "the focus is not in the dividend at start"
+expect Text1 234567
+expect Text15 14
+expect Text16 Результат
+expect Label1 "Сообщения:"
+expect Label2 Velmorand
+[ "$(shown Command1)" = visible ] || fail "Run is hidden at start"
+for field in Text1 Text15 Text2; do # no field limits what can be typed
+    [ "$(limit "$field")" -ge 2147483646 ] || fail "$field takes only $(limit "$field") characters"
+done
+
+# Tab and Shift+Tab follow the table. Without a window manager the keyboard goes where the
+# mouse last clicked: into the dividend, where the focus already is.
+click Text1
+order="Command1 Text2 Text3 Text4 Text5 Text6 Text7 Text8 Text9 Text10 Command2 Text11 Text12
+       Text13 Text14 Text15 Text16 Text17 Command3 Text18 Text19 Command4 Picture1 Text1"
+for expected in $order; do
+    xdotool key Tab
+    [ "$(focus)" = "$expected" ] || fail "Tab went to $(focus), not $expected"
+done
+xdotool key shift+Tab
+[ "$(focus)" = Picture1 ] || fail "Shift+Tab went to $(focus)"
+
+# Typing runs the digit checks; seven characters hide Run.
+retype Text1 1234567
+dump
+expect Label1 "Разрядов делимого больше 6"
+[ "$(shown Command1)" = hidden ] || fail "Run shown for a seven-digit dividend"
+retype Text1 861
+retype Text15 7
+dump
+expect Label1 "Разрядов делителя  1"
+[ "$(shown Command1)" = visible ] || fail "Run hidden after the divisor was typed"
+
+click Command1
+dump
+expect Text2 " 7"
+expect Text3 "   16"
+expect Text7 "       0"
+expect Text16 " 123"
+expect Text17 0
+expect Text18 " 0"
+expect Text19 " 7"
+expect Label1 3
+
+retype Text1 234567
+retype Text15 14
+click Command1
+dump
+expect Text16 " 16754"
+expect Text11 "           11"
+expect Text17 "0${separator}785714285714286" "fractional part"
+expect Label1 "Деление с остатком"
+import -window "$xwindow" "$build/velmorand-win32-$mode.png"
+
+# A pasted dividend of 100,001 characters: the window takes it and divides at once.
+{ head -c 100000 /dev/zero | tr '\0' 0; printf 1; } | xclip -selection clipboard
+click Text1
+xdotool key End shift+Home ctrl+v
+sleep 1
+retype Text15 7
+click Command1
+dump
+expect Label1 "Деление с остатком" "message after a pasted dividend"
+expect Text16 " 0"
+expect Text18 " 1"
+[ "$(text Text1 | wc -c)" -eq 100002 ] || fail "the pasted dividend has $(text Text1 | wc -c) bytes"
+
+# Clear empties every field and puts the cursor in the dividend; Run then has no divisor.
+click Command2
+dump
+for n in $(seq 1 19); do expect "Text$n" ""; done
+expect Label1 "Разрядов делителя  0"
+[ "$(focus)" = Text1 ] || fail "the focus is not in the dividend after Clear"
+[ "$(shown Command1)" = visible ] || fail "Run hidden after Clear"
+click Command1
+dump
+expect Label1 "На ноль делить нельзя"
+expect Text16 ""
+
+# The links go through ShellExecuteA and Wine's browser hand-off; a double click opens once.
+click Label8
+wait_opened 1
+double_click Label9
+wait_opened 2
+click Command4
+wait_opened 3
+sleep 1.5 # long enough for a second page from the double click to arrive
+expected="http://paper-games.example/page.htm
+http://english.example/
+http://velmorand.example/"
+[ "$(opened)" = "$expected" ] || fail "the browser was asked for: $(opened | tr '\n' ' ')"
+
+# Exit ends the program with status 0.
+click Command3
+status=0
+timeout 10 tail --pid="$program_pid" -f /dev/null || fail "Exit did not end the program"
+wait "$program_pid" || status=$?
+[ "$status" -eq 0 ] || fail "Exit ended the program with status $status"
+echo "End-to-end run under Wine passed ($mode); screenshot in $build/velmorand-win32-$mode.png"
