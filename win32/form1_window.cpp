@@ -260,10 +260,10 @@ void Form1Window::OnDensityChanged(int dotsPerInch) {
     InvalidateRect(window_, nullptr, TRUE);
 }
 
-HFONT Form1Window::FontFor(const ControlFont& spec) {
-    Font& font = fonts_[{spec.Points, spec.Bold}];
+HFONT Form1Window::FontFor(const ControlFont& wanted) {
+    Font& font = fonts_[{wanted.Points, wanted.Bold}];
     if (font == nullptr)
-        font = MakeControlFont(spec, dotsPerInch_);
+        font = MakeControlFont(wanted, dotsPerInch_);
     return font.get();
 }
 

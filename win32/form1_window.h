@@ -39,7 +39,7 @@ private:
     void AddToolTip(const Control& control);
     void FitWindow();
     void OnDensityChanged(int dotsPerInch);
-    HFONT FontFor(const ControlFont& spec);
+    HFONT FontFor(const ControlFont& wanted);
     RECT Placement(const ControlRow& row) const;
 
     void OnCommand(int id, int notification);

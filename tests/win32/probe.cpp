@@ -7,12 +7,15 @@
 //                        "focus<TAB>name", then per control
 //                        "name<TAB>left top width height<TAB>visible|hidden<TAB>limit<TAB>text",
 //                        where limit is how many characters a text field takes ("-" for others)
+//                        and "tooltips<TAB>count" for the tool tips the window has
 //   probe memory TITLE   the peak working set of the window's process, in KiB
+//   probe close TITLE    asks the window to close, as its close box does
 #include "win32/resource_ids.h"
 #include "window/form1_layout.h"
 
 #include <windows.h>
 
+#include <commctrl.h>
 #include <psapi.h>
 #include <shellapi.h>
 
@@ -97,6 +100,20 @@ BOOL CALLBACK PrintControl(HWND control, LPARAM l) {
     return TRUE;
 }
 
+struct ToolTips {
+    HWND owner;
+    LRESULT count = 0;
+};
+
+BOOL CALLBACK CountToolTips(HWND window, LPARAM l) {
+    auto* tips = reinterpret_cast<ToolTips*>(l);
+    wchar_t className[32] = {};
+    GetClassNameW(window, className, 32);
+    if (lstrcmpiW(className, TOOLTIPS_CLASSW) == 0 && GetWindow(window, GW_OWNER) == tips->owner)
+        tips->count += SendMessageW(window, TTM_GETTOOLCOUNT, 0, 0);
+    return TRUE;
+}
+
 int Dump(HWND window) {
     RECT client{};
     GetClientRect(window, &client);
@@ -110,6 +127,9 @@ int Dump(HWND window) {
     GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread);
     Print("focus\t" + (thread.hwndFocus ? NameOf(thread.hwndFocus) : std::string("none")));
     EnumChildWindows(window, PrintControl, reinterpret_cast<LPARAM>(window));
+    ToolTips tips{window};
+    EnumWindows(CountToolTips, reinterpret_cast<LPARAM>(&tips));
+    Print("tooltips\t" + std::to_string(tips.count));
     return 0;
 }
 
@@ -149,5 +169,7 @@ int main() {
         return Dump(window);
     if (command == L"memory")
         return Memory(window);
+    if (command == L"close")
+        return PostMessageW(window, WM_CLOSE, 0, 0) ? 0 : 1;
     return 2;
 }
