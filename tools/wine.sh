@@ -8,10 +8,11 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 export WINEPREFIX=${VELMORAND_WINEPREFIX:-$here/build/windows/wineprefix}
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES=winemenubuilder.exe=d
-case "${LANG:-}" in
-*.UTF-8 | *.utf8) ;;
-*) export LANG=C.UTF-8 ;;
-esac
+# A UTF-8 locale that is installed: otherwise Wine garbles Cyrillic in arguments and file names.
+locale=${LC_ALL:-${LC_CTYPE:-${LANG:-}}}
+if [ "$(LC_ALL=$locale locale charmap 2>/dev/null)" != UTF-8 ]; then
+    export LANG=C.UTF-8 LC_ALL=C.UTF-8
+fi
 wine=/usr/lib/wine/wine64
 [ -x "$wine" ] || wine=wine
 

@@ -40,7 +40,8 @@ BROWSER="$work/browser" XDG_DATA_HOME="$work/xdg" XDG_DATA_DIRS="$work/xdg" \
 program_pid=$!
 pids+=($program_pid)
 
-window=$(timeout 20 xdotool search --sync --onlyvisible --name 'Деление в столбик' | head -n 1)
+# By class: where the locale is not installed, the title's old-style property is garbled.
+window=$(timeout 20 xdotool search --sync --onlyvisible --class velmorand | head -n 1)
 [ -n "$window" ] || fail "the window did not appear"
 
 # Control centres in the window, in pixels.
