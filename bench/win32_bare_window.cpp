@@ -1,21 +1,12 @@
 // The floor for the Windows program's start-up: a bare Win32 window with the program's 34
 // controls at the same places and with the same captions and texts, and nothing else: no
 // fonts, colours, picture, icon, tool tips or worksheet.
+#include "win32/utf16.h"
 #include "window/form1_layout.h"
 
 #include <windows.h>
 
-#include <string>
-
 namespace {
-
-std::wstring Wide(const std::string& text) {
-    std::wstring wide(text.size(), L'\0');
-    wide.resize(static_cast<std::size_t>(
-        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(),
-                            static_cast<int>(wide.size()))));
-    return wide;
-}
 
 const wchar_t* ClassOf(velmorand::ControlKind kind) {
     switch (kind) {
@@ -56,7 +47,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     for (const ControlRow& row : Form1Layout()) {
         const std::string text = row.Shows ? start.*row.Shows : row.Caption ? row.Caption : "";
         const Twips& p = row.Place;
-        CreateWindowW(ClassOf(row.Kind), Wide(text).c_str(), WS_CHILD | WS_VISIBLE,
+        CreateWindowW(ClassOf(row.Kind), ToUtf16(text).c_str(), WS_CHILD | WS_VISIBLE,
                       p.Left / TwipsPerPixel, p.Top / TwipsPerPixel, p.Width / TwipsPerPixel,
                       p.Height / TwipsPerPixel, window, nullptr, instance, nullptr);
     }

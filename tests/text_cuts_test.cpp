@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string_view>
+#include <vector>
+
 namespace velmorand {
 namespace {
 
@@ -27,12 +30,21 @@ TEST(TextCuts, CutsWholeCharacters) {
     EXPECT_EQ(FirstCharacters("234567", 2), "23");
     EXPECT_EQ(FirstCharacters("Ж1Ж", 2), "Ж1");
     EXPECT_EQ(FirstCharacters("abc", 0), "");
-    EXPECT_EQ(CharacterAt("Ж1Ж", 1), "Ж");
-    EXPECT_EQ(CharacterAt("Ж1Ж", 3), "Ж");
-    EXPECT_EQ(CharacterAt("234567", 6), "7");
-    EXPECT_EQ(CharacterAt("234567", 7), "");
-    EXPECT_EQ(CharacterAt("234567", 0), "");
-    EXPECT_EQ(CharacterAt("\xD0\x35", 2), "5");
+}
+
+// Walking a text character by character, as the run brings down the dividend's digits.
+TEST(TextCuts, TakesWholeCharactersOffTheFront) {
+    const auto walk = [](std::string_view text) {
+        std::vector<std::string_view> taken;
+        while (!text.empty())
+            taken.push_back(TakeFirstCharacter(text));
+        taken.push_back(TakeFirstCharacter(text)); // an empty text gives an empty one
+        return taken;
+    };
+    using Taken = std::vector<std::string_view>;
+    EXPECT_EQ(walk("Ж1Ж"), (Taken{"Ж", "1", "Ж", ""}));
+    EXPECT_EQ(walk("67"), (Taken{"6", "7", ""}));
+    EXPECT_EQ(walk("\xD0\x35"), (Taken{"\xD0", "5", ""})); // a malformed byte on its own
 }
 
 } // namespace

@@ -281,11 +281,8 @@ std::string NumberToLocaleText(double value, std::string_view decimalSeparator) 
 
 std::string FractionToLocaleText(std::uint64_t numerator, std::uint64_t denominator,
                                  std::string_view decimalSeparator) {
-    if (numerator == 0 || numerator >= denominator || denominator > MostExactDenominator)
-        return NumberToLocaleText(denominator == 0 ? 0.0
-                                                   : static_cast<double>(numerator) /
-                                                         static_cast<double>(denominator),
-                                  decimalSeparator);
+    if (numerator == 0)
+        return "0";
     std::string text;
     AppendSignificantDigits(text, ExactFractionDigits(numerator, denominator), true,
                             decimalSeparator);

@@ -24,13 +24,9 @@ void AppendSignedText(std::string& text, double value);
 // A number with no sign slot and the given decimal separator: "6", "0", "0,5".
 std::string NumberToLocaleText(double value, std::string_view decimalSeparator);
 
-// Denominators up to this divide exactly in FractionToLocaleText (ten times one still fits
-// in 64 bits).
-inline constexpr std::uint64_t MostExactDenominator = 1ULL << 53;
-
-// The fraction numerator / denominator, a value in [0, 1), written as NumberToLocaleText
-// writes its value, but with the digits of the exact fraction rounded to 15 significant
-// ones: 1 / 3 gives "0.333333333333333", 11 / 14 gives "0.785714285714286".
+// The fraction numerator / denominator, with numerator < denominator <= 2^53, written as
+// NumberToLocaleText writes its value, but with the digits of the exact fraction rounded to
+// 15 significant ones: 1 / 3 gives "0.333333333333333", 11 / 14 gives "0.785714285714286".
 std::string FractionToLocaleText(std::uint64_t numerator, std::uint64_t denominator,
                                  std::string_view decimalSeparator);
 

@@ -59,13 +59,6 @@ std::string_view FirstCharacters(std::string_view text, std::size_t n) {
     return text.substr(0, ByteOffsetOf(text, n));
 }
 
-std::string_view CharacterAt(std::string_view text, std::size_t p) {
-    if (p == 0)
-        return {};
-    std::string_view rest = text.substr(ByteOffsetOf(text, p - 1));
-    return TakeFirstCharacter(rest);
-}
-
 std::string_view TakeFirstCharacter(std::string_view& text) {
     if (text.empty())
         return {};

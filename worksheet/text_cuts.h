@@ -12,11 +12,8 @@ std::size_t CharacterCount(std::string_view text);
 // The first n characters, or the whole text when it has n characters or fewer.
 std::string_view FirstCharacters(std::string_view text, std::size_t n);
 
-// The character at 1-based position p; empty when p is outside the text.
-std::string_view CharacterAt(std::string_view text, std::size_t p);
-
 // Removes the first character from the text and returns it; empty when the text is. Walking
-// a text with it costs one pass, where CharacterAt counts from the start every time.
+// a text with it costs one pass over the text.
 std::string_view TakeFirstCharacter(std::string_view& text);
 
 } // namespace velmorand

@@ -11,6 +11,7 @@
 //   probe memory TITLE   the peak working set of the window's process, in KiB
 //   probe close TITLE    asks the window to close, as its close box does
 #include "win32/resource_ids.h"
+#include "win32/utf16.h"
 #include "window/form1_layout.h"
 
 #include <windows.h>
@@ -23,18 +24,6 @@
 #include <string>
 
 namespace {
-
-std::string Utf8(const std::wstring& text) {
-    if (text.empty())
-        return {};
-    std::string out(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, text.data(),
-                                                                 static_cast<int>(text.size()),
-                                                                 nullptr, 0, nullptr, nullptr)),
-                    '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(),
-                        static_cast<int>(out.size()), nullptr, nullptr);
-    return out;
-}
 
 void Print(const std::string& line) {
     const std::string withEnd = line + "\n";
@@ -96,7 +85,7 @@ BOOL CALLBACK PrintControl(HWND control, LPARAM l) {
           " " + std::to_string(place.right - place.left) + " " +
           std::to_string(place.bottom - place.top) + "\t" +
           (IsWindowVisible(control) ? "visible" : "hidden") + "\t" + limit + "\t" +
-          Utf8(WindowText(control)));
+          velmorand::ToUtf8(WindowText(control)));
     return TRUE;
 }
 
