@@ -1,4 +1,5 @@
 // The window's description and what its clicks do, without any toolkit.
+#include "window/announcements.h"
 #include "window/form1_actions.h"
 #include "window/form1_layout.h"
 
@@ -63,6 +64,7 @@ TEST(Form1Actions, RunAndClearChangeTheWorksheetAndSaySoThenClearFocusesTheDivid
     EXPECT_EQ(run.Focus, nullptr);
     EXPECT_EQ(sheet.Text16, " 16754");
     EXPECT_EQ(sheet.Text17, "0,785714285714286");
+    EXPECT_EQ(run.Announcement, "Частное 16754, остаток 11 из 14, дробная часть 0,785714285714286");
 
     const ActionResult clear = Act(sheet, *FindControl("Command2"), ".");
     EXPECT_TRUE(clear.ShowWorksheet);
@@ -87,6 +89,28 @@ TEST(Form1Actions, ExitLinksAndLabelsLeaveTheWorksheetAlone) {
     const ActionResult label = Act(sheet, *FindControl("Label7"), ".");
     EXPECT_FALSE(label.ShowWorksheet || label.ExitProgram || label.OpenLink || label.Focus);
     EXPECT_EQ(sheet, Worksheet{});
+}
+
+TEST(RunAnnouncement, SaysTheResultsInThePupilsWordsOrWhyTheRunCouldNotDivide) {
+    const struct {
+        const char* Dividend;
+        const char* Divisor;
+        const char* Said;
+    } rows[] = {
+        {"861", "7", "Частное 123, остаток 0"},
+        {"234567", "14", "Частное 16754, остаток 11 из 14, дробная часть 0.785714285714286"},
+        {"-30", "5", "Частное минус 6, остаток 0"},
+        {"100", "8", "Частное 12, остаток 4 из 8, дробная часть 0.5"},
+        {"5", "0", "На ноль делить нельзя"},
+        {"1E999", "3", "Число слишком большое"},
+    };
+    for (const auto& row : rows) {
+        Worksheet sheet;
+        sheet.Text1 = row.Dividend;
+        sheet.Text15 = row.Divisor;
+        RunDivision(sheet, ".");
+        EXPECT_EQ(RunAnnouncement(sheet), row.Said) << row.Dividend << " / " << row.Divisor;
+    }
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "form1_actions.h"
 
+#include "announcements.h"
+
 namespace velmorand {
 
 ActionResult Act(Worksheet& sheet, const ControlRow& row, std::string_view decimalSeparator) {
@@ -8,7 +10,8 @@ ActionResult Act(Worksheet& sheet, const ControlRow& row, std::string_view decim
         return {};
     case ControlAction::Run:
         RunDivision(sheet, decimalSeparator);
-        return {.ShowWorksheet = true};
+        // The results appear in ten fields at once while the focus stays on Run.
+        return {.ShowWorksheet = true, .Announcement = RunAnnouncement(sheet)};
     case ControlAction::Clear:
         ClearWorksheet(sheet);
         return {.ShowWorksheet = true, .Focus = &Worksheet::Text1}; // ready for a new dividend

@@ -5,6 +5,7 @@
 #include "form1_layout.h"
 #include "worksheet/worksheet.h"
 
+#include <string>
 #include <string_view>
 
 namespace velmorand {
@@ -14,6 +15,7 @@ struct ActionResult {
     WorksheetText Focus = nullptr;  // then give the keyboard focus to the field showing this
     const char* OpenLink = nullptr; // hand this address to the desktop's browser
     bool ExitProgram = false;       // end the program at once, with status 0
+    std::string Announcement{};     // say this through the screen reader, if not empty
 };
 
 // decimalSeparator is the user's, for the fractional part that Run writes.

@@ -152,6 +152,10 @@ std::string FractionalPartText(const DivisionRun& run, double quotient,
 
 } // namespace
 
+bool RunDivided(const Worksheet& sheet) {
+    return sheet.MessageText != DivideByZeroMessage && sheet.MessageText != TooLargeMessage;
+}
+
 void RunDivision(Worksheet& sheet, std::string_view decimalSeparator) {
     const std::size_t dividendDigits = CharacterCount(sheet.Text1);
     sheet.MessageText = NumberToLocaleText(static_cast<double>(dividendDigits), decimalSeparator);

@@ -48,6 +48,10 @@ inline constexpr std::array<WorksheetText, 19> WorksheetTexts{
 // decimalSeparator is the user's, for the fractional part.
 void RunDivision(Worksheet& sheet, std::string_view decimalSeparator);
 
+// Right after RunDivision: whether it divided. A run that cannot divide (a divisor of 0, a
+// number too large) writes only its message, which says why.
+bool RunDivided(const Worksheet& sheet);
+
 // Report the number of characters of the dividend or divisor, and hide Run when there
 // are more than six.
 void CheckDividendDigits(Worksheet& sheet);

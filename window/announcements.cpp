@@ -1,0 +1,31 @@
+#include "announcements.h"
+
+#include <string_view>
+
+namespace velmorand {
+
+namespace {
+
+// A number as it is said: no sign slot, and a minus sign said as a word, because a screen
+// reader reads a lone "-" as a hyphen.
+std::string Spoken(std::string_view number) {
+    while (!number.empty() && number.front() == ' ')
+        number.remove_prefix(1);
+    if (!number.empty() && number.front() == '-')
+        return "минус " + std::string(number.substr(1));
+    return std::string(number);
+}
+
+} // namespace
+
+std::string RunAnnouncement(const Worksheet& sheet) {
+    if (!RunDivided(sheet))
+        return sheet.MessageText;
+    const std::string remainder = Spoken(sheet.Text18);
+    std::string said = "Частное " + Spoken(sheet.Text16) + ", остаток " + remainder;
+    if (remainder != "0")
+        said += " из " + Spoken(sheet.Text19) + ", дробная часть " + Spoken(sheet.Text17);
+    return said;
+}
+
+} // namespace velmorand
