@@ -8,6 +8,13 @@
 #include <iterator>
 #include <limits>
 
+#if VELMORAND_C_FLOAT_CONVERSIONS
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <locale.h>
+#endif
+
 namespace velmorand {
 
 namespace {
@@ -15,6 +22,26 @@ namespace {
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 bool IsIgnoredSpace(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+
+#if VELMORAND_C_FLOAT_CONVERSIONS
+// Where the standard library has no floating-point from_chars and to_chars (emscripten's
+// libc++), the C library reads and writes the numbers instead. Its decimal point is the
+// locale's, so each call runs in the C locale on this thread alone.
+class InCLocale {
+public:
+    InCLocale() : previous_(uselocale(CLocale())) {}
+    ~InCLocale() { uselocale(previous_); }
+    InCLocale(const InCLocale&) = delete;
+    InCLocale& operator=(const InCLocale&) = delete;
+
+private:
+    static locale_t CLocale() {
+        static const locale_t c = newlocale(LC_ALL_MASK, "C", locale_t{});
+        return c;
+    }
+    locale_t previous_;
+};
+#endif
 
 std::size_t SkipDigits(std::string_view text, std::size_t at) {
     while (at < text.size() && IsDigit(text[at]))
@@ -53,6 +80,27 @@ double OutOfRangeValue(std::string_view mantissa, std::string_view exponent) {
     return magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
 }
 
+// Digits with an optional "." fraction and exponent, as checked by the caller; NaN when the
+// value is beyond the range of a double.
+double ReadFloating(std::string_view number) {
+#if VELMORAND_C_FLOAT_CONVERSIONS
+    const std::string terminated(number);
+    const InCLocale inC;
+    errno = 0;
+    const double value = std::strtod(terminated.c_str(), nullptr);
+    // strtod also says ERANGE for tiny numbers it could still write as subnormal ones.
+    if (errno == ERANGE && (value == 0 || std::isinf(value)))
+        return std::numeric_limits<double>::quiet_NaN();
+    return value;
+#else
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (error == std::errc::result_out_of_range)
+        return std::numeric_limits<double>::quiet_NaN();
+    return value;
+#endif
+}
+
 double ReadDecimalNumber(std::string_view text) {
     std::size_t at = 0;
     const bool negative = !text.empty() && text[0] == '-';
@@ -85,9 +133,8 @@ double ReadDecimalNumber(std::string_view text) {
         }
     }
 
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(text.data() + mantissaBegin, text.data() + at, value);
-    if (error == std::errc::result_out_of_range)
+    double value = ReadFloating(text.substr(mantissaBegin, at - mantissaBegin));
+    if (std::isnan(value)) // out of range
         value = OutOfRangeValue(mantissa, exponent.empty() ? std::string_view("0") : exponent);
     return negative ? -value : value;
 }
@@ -121,9 +168,16 @@ SignificantDigits ReadScientific(const char* begin, const char* end) {
 
 SignificantDigits RoundToSignificantDigits(double magnitude) {
     std::array<char, 32> buffer{};
+#if VELMORAND_C_FLOAT_CONVERSIONS
+    const InCLocale inC;
+    const int length =
+        std::snprintf(buffer.data(), buffer.size(), "%.*e", MostSignificantDigits - 1, magnitude);
+    return ReadScientific(buffer.data(), buffer.data() + length);
+#else
     const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
                                        std::chars_format::scientific, MostSignificantDigits - 1);
     return ReadScientific(buffer.data(), written.ptr);
+#endif
 }
 
 void AppendExponentForm(std::string& out, const SignificantDigits& d, std::string_view separator) {
