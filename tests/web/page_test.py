@@ -1,0 +1,394 @@
+#!/usr/bin/env python3
+"""velmorand.html in headless Chromium, copied alone into an empty folder.
+
+page_test.py PAGE [unittest arguments]"""
+import json
+import os
+import sys
+import tempfile
+import time
+import unittest
+
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+
+from browser import Browser, wait_until
+
+PAGE = None
+
+# 234567 / 14 as the worksheet's own tests write it, with a Russian browser's ",".
+START_RUN = {
+    "Text2": " 14", "Text3": "   94", "Text4": "   84", "Text5": "     105",
+    "Text6": "     98", "Text7": "       76", "Text8": "       70", "Text9": "         67",
+    "Text10": "         56", "Text11": "           11", "Text12": "", "Text13": "", "Text14": "",
+    "Text16": " 16754", "Text17": "0,785714285714286", "Text18": " 11", "Text19": " 14",
+}
+TAGS = {"TextField": "input", "Button": "button", "Label": "div", "Picture": "div", "Line": "div"}
+ROLES = {"TextField": "textbox", "Button": "button", "Picture": "image"}
+
+
+class PageTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.browser = Browser(PAGE)
+        cls.layout = cls.browser.module("velmorand_layout")
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.browser.quit()
+
+    def setUp(self):
+        self.browser.open()
+
+    def element(self, name):
+        return self.browser.driver.find_element(By.ID, name)
+
+    def shown(self, name):
+        return self.browser.script(
+            "const e = document.getElementById(arguments[0]);"
+            "return e.localName === 'input' ? e.value : e.textContent", name)
+
+    def message(self):
+        return self.shown("Label1")
+
+    def wait_for_message(self, text):
+        wait_until(lambda: self.message() == text, what=f'the message "{text}"')
+
+    def type_into(self, name, text):
+        field = self.element(name)
+        field.click()
+        field.send_keys(Keys.CONTROL, "a")
+        field.send_keys(Keys.DELETE)
+        if text:
+            field.send_keys(text)
+
+    def emulate_viewport(self, width, height, mobile=False):
+        self.browser.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+            "width": width, "height": height, "deviceScaleFactor": 1, "mobile": mobile})
+
+    def places(self):
+        """Each control's place in the window's own pixels, and the window's scale."""
+        return self.browser.script("""
+            const form = document.getElementById('Form1').getBoundingClientRect();
+            const scale = form.width / document.getElementById('Form1').offsetWidth;
+            const places = {};
+            for (const e of document.getElementById('Form1').children) {
+                if (!e.id) continue;
+                const r = e.getBoundingClientRect();
+                places[e.id] = [(r.left - form.left) / scale, (r.top - form.top) / scale,
+                                r.width / scale, r.height / scale];
+            }
+            return {scale, places, form: [form.left, form.top, form.width, form.height],
+                    viewport: [document.documentElement.clientWidth,
+                               document.documentElement.clientHeight],
+                    scrollWidth: document.documentElement.scrollWidth};""")
+
+    def check_places(self):
+        pixel = self.layout["TwipsPerPixel"]
+        seen = self.places()
+        for row in self.layout["Controls"]:
+            expected = [row["Left"] / pixel, row["Top"] / pixel, row["Width"] / pixel,
+                        row["Height"] / pixel]
+            if row["Kind"] == "Line":
+                thickness = self.layout["LineThicknessPixels"]
+                expected[1] -= thickness / 2
+                expected[3] = thickness
+            for got, want in zip(seen["places"][row["Name"]], expected):
+                self.assertAlmostEqual(got, want, delta=0.5, msg=row["Name"])
+        return seen
+
+    def test_layout_follows_the_table_at_scale_1_and_scaled(self):
+        pixel = self.layout["TwipsPerPixel"]
+        width, height = self.layout["Width"] / pixel, self.layout["Height"] / pixel
+        try:
+            for viewport, scale, mobile in [((width, height), 1, False),
+                                            ((1920, 1080), 1080 / height, False),
+                                            ((1280, 900), 900 / height, False),
+                                            ((360, 740), 360 / width, True)]:
+                self.emulate_viewport(*viewport, mobile=mobile)
+                wait_until(lambda: abs(self.places()["scale"] - scale) < 1e-3,
+                           what=f"the scale {scale} in a viewport of {viewport}")
+                seen = self.check_places()
+                left, top, w, h = seen["form"]
+                self.assertLessEqual(left + w, seen["viewport"][0] + 0.5, viewport)
+                self.assertLessEqual(top + h, seen["viewport"][1] + 0.5, viewport)
+                self.assertLessEqual(seen["scrollWidth"], seen["viewport"][0], viewport)
+        finally:
+            self.browser.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+
+    def test_controls_have_the_tables_kind_colours_fonts_captions_and_tool_tips(self):
+        self.assertEqual(self.browser.driver.title, self.layout["Caption"])
+        style = self.browser.script("""
+            const s = {};
+            for (const e of document.getElementById('Form1').children) {
+                if (!e.id) continue;
+                const c = getComputedStyle(e);
+                s[e.id] = {tag: e.localName, color: c.color, background: c.backgroundColor,
+                           size: parseFloat(c.fontSize), weight: c.fontWeight,
+                           family: c.fontFamily, title: e.title, text: e.textContent,
+                           align: c.textAlign};
+            }
+            s.Form1 = getComputedStyle(document.getElementById('Form1')).backgroundColor;
+            return s;""")
+
+        def rgb(css):
+            n = int(css[1:], 16)
+            return f"rgb({n >> 16}, {(n >> 8) & 255}, {n & 255})"
+
+        self.assertEqual(style["Form1"], rgb(self.layout["Background"]))
+        for row in self.layout["Controls"]:
+            got = style[row["Name"]]
+            with self.subTest(row["Name"]):
+                self.assertEqual(got["tag"], TAGS[row["Kind"]])
+                self.assertAlmostEqual(got["size"], row["Points"] * 96 / 72, delta=0.01)
+                self.assertEqual(got["weight"], "700" if row["Bold"] else "400")
+                self.assertIn("Liberation Sans", got["family"])
+                self.assertEqual(got["title"], row.get("ToolTip", ""))
+                self.assertEqual(got["align"], "center" if row["Centered"] else "left")
+                if "Caption" in row:
+                    self.assertEqual(got["text"], row["Caption"])
+                if "Background" in row:
+                    self.assertEqual(got["background"], rgb(row["Background"]))
+                if "TextColor" in row:
+                    colour = got["background" if row["Kind"] == "Line" else "color"]
+                    self.assertEqual(colour, rgb(row["TextColor"]))
+
+    def test_start_texts_are_the_worksheets(self):
+        sheet = self.browser.module("velmorand_worksheet")
+        self.assertEqual(sheet["Text1"], "234567")
+        self.assertEqual(sheet["Text15"], "14")
+        self.assertEqual(sheet["Label1"], "Сообщения:")
+        for name, text in sheet.items():
+            if name != "RunVisible":
+                self.assertEqual(self.shown(name), text, name)
+        self.assertEqual(self.browser.script("return document.activeElement.id"), "Text1")
+
+    def test_tab_order_is_the_tables(self):
+        expected = [row["Name"] for row in self.layout["Controls"] if row["TakesFocus"]]
+        self.element(expected[0]).click()
+        order = [expected[0]]
+        for _ in expected[1:]:
+            ActionChains(self.browser.driver).send_keys(Keys.TAB).perform()
+            order.append(self.browser.script("return document.activeElement.id"))
+        self.assertEqual(order, expected)
+
+    def test_typing_checks_the_digits_and_keeps_both_spaces(self):
+        self.type_into("Text1", "")
+        self.wait_for_message("Разрядов делимого  0")
+        self.element("Text1").send_keys("1234567")
+        self.wait_for_message("Разрядов делимого больше 6")
+        self.assertFalse(self.element("Command1").is_displayed())
+        self.element("Text1").send_keys(Keys.BACKSPACE)
+        self.wait_for_message("Разрядов делимого  6")
+        self.assertTrue(self.element("Command1").is_displayed())
+        # Shown as written: white-space is kept, not collapsed.
+        self.assertEqual(self.browser.script("return Label1.innerText"), "Разрядов делимого  6")
+        self.type_into("Text15", "12")
+        self.wait_for_message("Разрядов делителя  2")
+
+    def test_run_fills_the_column_and_says_the_results(self):
+        self.element("Command1").click()
+        self.wait_for_message("Деление с остатком")
+        for name, text in START_RUN.items():
+            self.assertEqual(self.shown(name), text, name)
+        self.assertEqual(self.shown("Text1"), "234567")
+        self.assertEqual(self.browser.script("return document.activeElement.id"), "Command1")
+        wait_until(lambda: self.shown("Announcement") ==
+                   "Частное 16754, остаток 11 из 14, дробная часть 0,785714285714286",
+                   what="the run's announcement")
+
+    def test_clear_empties_every_field_and_focuses_the_dividend(self):
+        self.element("Command1").click()
+        self.wait_for_message("Деление с остатком")
+        self.element("Command2").click()
+        for number in range(1, 20):
+            self.assertEqual(self.shown(f"Text{number}"), "", f"Text{number}")
+        self.assertEqual(self.browser.script("return document.activeElement.id"), "Text1")
+
+    def test_a_refused_run_writes_only_its_message(self):
+        self.type_into("Text15", "0")
+        self.element("Command1").click()
+        self.wait_for_message("На ноль делить нельзя")
+        for name in START_RUN:
+            expected = "Результат" if name == "Text16" else ""
+            self.assertEqual(self.shown(name), expected, name)
+        wait_until(lambda: self.shown("Announcement") == "На ноль делить нельзя",
+                   what="the refusal's announcement")
+
+    def test_a_pasted_million_characters_are_answered(self):
+        self.element("Text1").click()
+        self.browser.script("Text1.select()")
+        self.browser.driver.execute_cdp_cmd("Input.insertText", {"text": "7" * 1_000_000})
+        wait_until(lambda: self.message() == "Разрядов делимого больше 6", timeout=20,
+                   what="the message after the paste")
+        self.assertEqual(self.browser.script("return Text1.value.length"), 1_000_000)
+        self.assertFalse(self.element("Command1").is_displayed())
+        self.element("Command2").click()
+        self.assertEqual(self.shown("Text1"), "")
+
+    def test_a_link_opens_one_page_per_click_and_per_double_click(self):
+        driver = self.browser.driver
+        links = [row for row in self.layout["Controls"] if row.get("Action") == "OpenLink"]
+        self.assertTrue(links)
+        opened = []
+        try:
+            for row in links:
+                for double in (False, True):
+                    before = set(driver.window_handles)
+                    actions = ActionChains(driver)
+                    (actions.double_click if double else actions.click)(self.element(row["Name"]))
+                    actions.perform()
+                    wait_until(lambda: len(driver.window_handles) > len(before),
+                               what=f"a page from {row['Name']}")
+                    time.sleep(0.3)  # room for a second, wrong page to appear
+                    new = set(driver.window_handles) - before
+                    self.assertEqual(len(new), 1, row["Name"])
+                    opened += new
+            targets = driver.execute_cdp_cmd("Target.getTargets", {})["targetInfos"]
+            pages = [t for t in targets if t["type"] == "page" and t["url"] != self.browser.url]
+            self.assertEqual(sorted(t["url"].rstrip("/") for t in pages),
+                             sorted(row["Link"].rstrip("/") for row in links for _ in (1, 2)))
+            for target in pages:  # noopener: the new page cannot reach the worksheet
+                self.assertFalse(target.get("canAccessOpener", False), target["url"])
+        finally:
+            main = driver.current_window_handle
+            for handle in opened:
+                driver.switch_to.window(handle)
+                driver.close()
+            driver.switch_to.window(main)
+
+    def test_exit_leaves_a_notice_instead_of_the_worksheet(self):
+        self.element("Command3").click()
+        wait_until(lambda: self.browser.script(
+            "return document.getElementById('Closed')?.textContent") == "Программа закрыта",
+            what="the notice")
+        self.assertIsNone(self.browser.script("return document.getElementById('Form1')"))
+        self.assertIsNone(self.browser.script("return document.getElementById('Text1')"))
+
+    def accessibility_tree(self):
+        """Each element's accessible node by the element's id, as Chromium reports it."""
+        driver = self.browser.driver
+        ids = {}
+
+        def walk(node):
+            attributes = node.get("attributes", [])
+            if "id" in attributes[::2]:
+                ids[node["backendNodeId"]] = attributes[attributes[::2].index("id") * 2 + 1]
+            for child in node.get("children", []):
+                walk(child)
+
+        walk(driver.execute_cdp_cmd("DOM.getDocument", {"depth": -1})["root"])
+        nodes = driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
+        return {ids[n["backendDOMNodeId"]]: n for n in nodes
+                if n.get("backendDOMNodeId") in ids and not n.get("ignored")}
+
+    def test_screen_readers_get_the_tables_names_and_a_status_line(self):
+        tree = self.accessibility_tree()
+
+        def value(node, key):
+            return node.get(key, {}).get("value", "")
+
+        for row in self.layout["Controls"]:
+            with self.subTest(row["Name"]):
+                node = tree[row["Name"]]
+                if "AccessibleName" in row:
+                    self.assertEqual(value(node, "name"), row["AccessibleName"])
+                if "AccessibleDescription" in row:
+                    self.assertEqual(value(node, "description"), row["AccessibleDescription"])
+                if row["Kind"] == "Button":
+                    self.assertEqual(value(node, "name"), row["Caption"])
+                if row["Kind"] in ROLES:
+                    self.assertEqual(value(node, "role"), ROLES[row["Kind"]])
+                if row["Kind"] == "Label" and row.get("Action") == "OpenLink":
+                    self.assertEqual(value(node, "role"), "link")
+                if row["Kind"] == "Label" and row["ShowsWorksheet"]:
+                    self.assertEqual(value(node, "role"), "status")
+                    live = {p["name"]: p["value"]["value"] for p in node.get("properties", [])}
+                    self.assertEqual(live.get("live"), "polite")
+        self.assertEqual(value(tree["Announcement"], "role"), "status")
+
+
+class EnglishBrowserTest(unittest.TestCase):
+    def test_an_english_browser_writes_a_point(self):
+        browser = Browser(PAGE, language="en-US")
+        try:
+            browser.driver.find_element(By.ID, "Command1").click()
+            wait_until(lambda: browser.script("return Text17.value") == "0.785714285714286",
+                       what='the fractional part with "."')
+        finally:
+            browser.quit()
+
+
+class RequestTest(unittest.TestCase):
+    def test_the_page_asks_for_nothing_beyond_itself(self):
+        browser = Browser(PAGE, log_requests=True)
+        try:
+            driver = browser.driver
+            for name in ("Command1", "Command2"):
+                driver.find_element(By.ID, name).click()
+            driver.find_element(By.ID, "Text1").send_keys("861")
+            wait_until(lambda: browser.script("return Label1.textContent") == "Разрядов делимого  3",
+                       what="the message after typing")
+            urls = []
+            for entry in driver.get_log("performance"):
+                message = json.loads(entry["message"])["message"]
+                if message["method"] == "Network.requestWillBeSent" and \
+                        message["params"].get("documentURL") == browser.url:
+                    urls.append(message["params"]["request"]["url"])
+            self.assertIn(browser.url, urls)
+            # The font is a data: address inside the page; nothing else may be asked for.
+            self.assertEqual([u for u in urls if u != browser.url and not u.startswith("data:")],
+                             [])
+            policy = browser.script(
+                "return document.querySelector('meta[http-equiv=Content-Security-Policy]').content")
+            self.assertIn("default-src 'none'", policy)
+            self.assertNotIn("connect-src", policy)
+        finally:
+            browser.quit()
+
+
+class RobotoOnlyTest(unittest.TestCase):
+    """Android's Roboto has spaces narrower than half a digit; the page brings its own font."""
+
+    def test_two_spaces_are_one_digit_wide_with_only_roboto_installed(self):
+        folder = tempfile.mkdtemp(prefix="velmorand-fonts-")
+        config = os.path.join(folder, "fonts.conf")
+        with open(config, "w") as f:
+            f.write('<?xml version="1.0"?>\n<!DOCTYPE fontconfig SYSTEM "fonts.dtd">\n'
+                    "<fontconfig><dir>/usr/share/fonts/truetype/roboto/unhinted/RobotoTTF</dir>"
+                    f"<cachedir>{folder}/cache</cachedir></fontconfig>\n")
+        browser = Browser(PAGE, environment={"FONTCONFIG_FILE": config})
+        try:
+            # Fifty of each, as the field writes them; a font that rounds advances to whole
+            # pixels would show here too.
+            widths = browser.script("""
+                await document.fonts.ready;
+                const measure = (font, rendering) => {
+                    const probe = document.createElement('span');
+                    Object.assign(probe.style, {position: 'absolute', whiteSpace: 'pre', font,
+                                                textRendering: rendering});
+                    document.body.append(probe);
+                    const width = text => {
+                        probe.textContent = text.repeat(50);
+                        return probe.getBoundingClientRect().width / 50 /
+                               parseFloat(getComputedStyle(probe).fontSize);
+                    };
+                    const widths = [width('  '), width('0')];
+                    probe.remove();
+                    return widths;
+                };
+                const field = getComputedStyle(Text2);
+                return {field: measure(field.font, field.textRendering),
+                        device: measure('16px sans-serif', 'geometricPrecision')};""")
+            spaces, digit = widths["device"]
+            self.assertGreater(digit - spaces, 0.03, "the device's sans-serif is not Roboto")
+            spaces, digit = widths["field"]
+            self.assertAlmostEqual(spaces, digit, delta=0.001)
+        finally:
+            browser.quit()
+
+
+if __name__ == "__main__":
+    PAGE = os.path.abspath(sys.argv.pop(1))
+    unittest.main(verbosity=2)

@@ -1,0 +1,226 @@
+// The browser's side of the program: the window's table and the worksheet, handed to the page
+// as JSON texts through a few C functions. Texts travel through the heap, so that a pasted
+// text of a million characters is no trouble.
+#include "window/form1_actions.h"
+#include "window/form1_layout.h"
+#include "worksheet/worksheet.h"
+
+#include <emscripten/emscripten.h>
+
+#include <array>
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace velmorand {
+namespace {
+
+Worksheet sheet;
+
+void AppendQuoted(std::string& out, std::string_view text) {
+    out += '"';
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            std::array<char, 8> escaped{};
+            std::snprintf(escaped.data(), escaped.size(), "\\u%04x", c);
+            out += escaped.data();
+        } else {
+            out += c;
+        }
+    }
+    out += '"';
+}
+
+// Writes "name":value pairs of one JSON object.
+class JsonObject {
+public:
+    explicit JsonObject(std::string& out) : out_(out) { out_ += '{'; }
+    ~JsonObject() { out_ += '}'; }
+    JsonObject(const JsonObject&) = delete;
+    JsonObject& operator=(const JsonObject&) = delete;
+
+    std::string& Key(const char* name) {
+        if (!empty_)
+            out_ += ',';
+        empty_ = false;
+        AppendQuoted(out_, name);
+        out_ += ':';
+        return out_;
+    }
+    void Text(const char* name, std::string_view value) { AppendQuoted(Key(name), value); }
+    void Text(const char* name, const char* value) {
+        if (value != nullptr)
+            Text(name, std::string_view(value));
+    }
+    void Number(const char* name, double value) { Key(name) += std::to_string(value); }
+    void Whole(const char* name, int value) { Key(name) += std::to_string(value); }
+    void Flag(const char* name, bool value) { Key(name) += value ? "true" : "false"; }
+    void Color(const char* name, Rgb rgb) {
+        std::array<char, 8> css{};
+        std::snprintf(css.data(), css.size(), "#%06x", static_cast<unsigned>(rgb));
+        Text(name, std::string_view(css.data()));
+    }
+
+private:
+    std::string& out_;
+    bool empty_ = true;
+};
+
+const char* KindName(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::TextField:
+        return "TextField";
+    case ControlKind::Label:
+        return "Label";
+    case ControlKind::Button:
+        return "Button";
+    case ControlKind::Picture:
+        return "Picture";
+    case ControlKind::Line:
+        return "Line";
+    }
+    return "";
+}
+
+const char* ActionName(ControlAction action) {
+    switch (action) {
+    case ControlAction::None:
+        return nullptr;
+    case ControlAction::Run:
+        return "Run";
+    case ControlAction::Clear:
+        return "Clear";
+    case ControlAction::Exit:
+        return "Exit";
+    case ControlAction::OpenLink:
+        return "OpenLink";
+    }
+    return nullptr;
+}
+
+void AppendControl(std::string& out, const ControlRow& row) {
+    JsonObject control(out);
+    control.Text("Name", row.Name);
+    control.Text("Kind", KindName(row.Kind));
+    control.Whole("Left", row.Place.Left);
+    control.Whole("Top", row.Place.Top);
+    control.Whole("Width", row.Place.Width);
+    control.Whole("Height", row.Place.Height);
+    control.Text("Caption", row.Caption);
+    control.Number("Points", row.Font.Points > 0 ? row.Font.Points : WindowPoints);
+    control.Flag("Bold", row.Font.Bold);
+    if (row.TextColor)
+        control.Color("TextColor", *row.TextColor);
+    if (row.Background)
+        control.Color("Background", *row.Background);
+    control.Text("ToolTip", row.ToolTip);
+    control.Flag("Centered", row.Centered);
+    control.Flag("TakesFocus", TakesFocus(row));
+    control.Flag("ShowsWorksheet", row.Shows != nullptr);
+    control.Text("Action", ActionName(row.Action));
+    control.Text("Link", row.Link);
+    control.Text("AccessibleName", row.Accessible.Name);
+    control.Text("AccessibleDescription", row.Accessible.Description);
+}
+
+std::string LayoutJson() {
+    std::string out;
+    {
+        JsonObject window(out);
+        window.Text("Caption", Form1Caption);
+        window.Whole("Width", ClientWidthTwips);
+        window.Whole("Height", ClientHeightTwips);
+        window.Whole("TwipsPerPixel", TwipsPerPixel);
+        window.Color("Background", WindowBackground);
+        window.Whole("LineThicknessPixels", LineThicknessPixels);
+        window.Whole("PictureBorderPixels", PictureBorderPixels);
+        std::string& controls = window.Key("Controls");
+        controls += '[';
+        for (const ControlRow& row : Form1Layout()) {
+            if (controls.back() != '[')
+                controls += ',';
+            AppendControl(controls, row);
+        }
+        controls += ']';
+    }
+    return out;
+}
+
+// The name of the control that shows a worksheet text.
+const char* ShownBy(WorksheetText text) {
+    for (const ControlRow& row : Form1Layout()) {
+        if (row.Shows == text)
+            return row.Name;
+    }
+    return nullptr;
+}
+
+// Each shown text by its control's name, and whether Run is there.
+std::string WorksheetJson() {
+    std::string out;
+    {
+        JsonObject texts(out);
+        for (const ControlRow& row : Form1Layout()) {
+            if (row.Shows != nullptr)
+                texts.Text(row.Name, sheet.*row.Shows);
+        }
+        texts.Flag("RunVisible", sheet.RunVisible);
+    }
+    return out;
+}
+
+std::string ResultJson(const ActionResult& result) {
+    std::string out;
+    {
+        JsonObject json(out);
+        json.Flag("ShowWorksheet", result.ShowWorksheet);
+        if (result.Focus != nullptr)
+            json.Text("Focus", ShownBy(result.Focus));
+        json.Text("OpenLink", result.OpenLink);
+        json.Flag("ExitProgram", result.ExitProgram);
+        json.Text("Announcement", result.Announcement);
+    }
+    return out;
+}
+
+// The last answer, which the page reads before its next call.
+std::string answer;
+
+const char* Answer(std::string text) {
+    answer = std::move(text);
+    return answer.c_str();
+}
+
+} // namespace
+} // namespace velmorand
+
+using namespace velmorand;
+
+extern "C" {
+
+// The window and its controls, in the table's order.
+EMSCRIPTEN_KEEPALIVE const char* velmorand_layout() { return Answer(LayoutJson()); }
+
+// Every text the window shows now.
+EMSCRIPTEN_KEEPALIVE const char* velmorand_worksheet() { return Answer(WorksheetJson()); }
+
+// The pupil changed a field's text, by typing or pasting. False for no such field.
+EMSCRIPTEN_KEEPALIVE bool velmorand_set_text(const char* control, const char* text) {
+    const ControlRow* row = FindControl(control);
+    if (row == nullptr || row->Kind != ControlKind::TextField)
+        return false;
+    SetFieldText(sheet, row->Shows, text);
+    return true;
+}
+
+// A click on a control; what the page must do afterwards, or an empty text for no such control.
+EMSCRIPTEN_KEEPALIVE const char* velmorand_act(const char* control, const char* separator) {
+    const ControlRow* row = FindControl(control);
+    if (row == nullptr)
+        return Answer({});
+    return Answer(ResultJson(Act(sheet, *row, separator)));
+}
+}
