@@ -2,14 +2,16 @@
 # Installs what is missing, builds into build/ and runs every test: the worksheet and window
 # tests, the end-to-end run under Xvfb and the package checks; the window tests again under
 # a Russian locale; the worksheet and window tests under AddressSanitizer and
-# UndefinedBehaviorSanitizer, with a bounded fuzz run; then the Windows program, cross-built
-# into build/windows and tested under Wine, with its installer.
+# UndefinedBehaviorSanitizer, with a bounded fuzz run; the browser's page, built with emscripten
+# into build/web and tested under node and in headless Chromium; then the Windows program,
+# cross-built into build/windows and tested under Wine, with its installer.
 # VELMORAND_SKIP_WINDOWS=1 leaves the Windows program out.
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/setup.sh
 
-velmorand_install_missing "${VELMORAND_RUN_PACKAGES[@]}" "${VELMORAND_TEST_PACKAGES[@]}"
+velmorand_install_missing "${VELMORAND_RUN_PACKAGES[@]}" "${VELMORAND_TEST_PACKAGES[@]}" \
+    "${VELMORAND_WEB_PACKAGES[@]}"
 windows=${VELMORAND_SKIP_WINDOWS:-0}
 if [ "$windows" != 1 ]; then
     velmorand_install_missing --no-install-recommends "${VELMORAND_WINDOWS_PACKAGES[@]}"
@@ -24,6 +26,11 @@ velmorand_build build/sanitize -DCMAKE_CXX_COMPILER=clang++ -DVELMORAND_WERROR=O
     -DVELMORAND_SANITIZERS=address,undefined -DVELMORAND_FUZZ=ON -DVELMORAND_BENCHMARKS=OFF \
     -DVELMORAND_FUZZ_SECONDS="${VELMORAND_FUZZ_SECONDS:-60}"
 (cd build/sanitize && ctest --output-on-failure --parallel "$(nproc)" --label-exclude "e2e|packaging")
+
+emcmake cmake -S . -B build/web -DBUILD_TESTING=ON -DVELMORAND_WERROR=ON
+cmake --build build/web --parallel "$(nproc)"
+(cd build/web && ctest --output-on-failure --parallel "$(nproc)")
+PYTHONDONTWRITEBYTECODE=1 bench/web_startup.py build/web/velmorand.html 1 # the benchmark still works
 
 if [ "$windows" = 1 ]; then
     echo "VELMORAND_SKIP_WINDOWS=1: the Windows program was neither built nor tested."

@@ -12,7 +12,15 @@ VELMORAND_TEST_PACKAGES=(
     libgtest-dev libbenchmark-dev
     qt6-base-private-dev libx11-dev
     xvfb xdotool xclip imagemagick
-    desktop-file-utils appstream dpkg-dev file lintian
+    desktop-file-utils appstream dpkg-dev file lintian locales
+)
+
+# What the browser's page (velmorand.html), its tests in headless Chromium and its benchmark
+# add: emscripten (with node), the font tools that cut Liberation Sans down, and Roboto for the
+# test of a device that has only Android's font.
+VELMORAND_WEB_PACKAGES=(
+    emscripten fonttools python3-brotli fonts-liberation2
+    chromium chromium-driver python3-selenium fonts-roboto
 )
 
 # What the Windows program's cross-build, its tests under Wine and its installer add. Wine's

@@ -5,9 +5,19 @@
 // What the page shows after Exit, where the browser keeps the tab open.
 const ClosedNotice = 'Программа закрыта';
 
+function decodeBase64(text) {
+    if (Uint8Array.fromBase64)
+        return Uint8Array.fromBase64(text);
+    const binary = atob(text);
+    const bytes = new Uint8Array(binary.length);
+    for (let i = 0; i < binary.length; ++i)
+        bytes[i] = binary.charCodeAt(i);
+    return bytes;
+}
+
 // The module reads this object when it starts; its code is inside the page already.
 var Module = {
-    wasmBinary: Uint8Array.from(atob(document.getElementById('ModuleCode').text), c => c.charCodeAt(0)),
+    wasmBinary: decodeBase64(document.getElementById('ModuleCode').text),
     onRuntimeInitialized: () => startForm1(),
 };
 
