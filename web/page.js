@@ -99,7 +99,8 @@ function placeControl(element, row, twipsPerPixel, lineThickness) {
     }
     style.fontSize = row.Points * pixelsPerPoint + 'px';
     style.fontWeight = row.Bold ? 'bold' : 'normal';
-    style.textAlign = row.Centered ? 'center' : 'left';
+    if (row.Kind !== 'Button') // a button's caption is always centred
+        style.textAlign = row.Centered ? 'center' : 'left';
 }
 
 function describe(element, row, descriptions) {

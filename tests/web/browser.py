@@ -32,11 +32,16 @@ class Browser:
         self.url = "file://" + os.path.join(self.folder, os.path.basename(page))
         options = webdriver.ChromeOptions()
         options.binary_location = "/usr/bin/chromium"
+        # The tests wait for what they need themselves; chromedriver would otherwise wait for
+        # the pages the links open to finish loading after every click.
+        options.page_load_strategy = "none"
         for argument in ["--headless=new", "--no-sandbox", "--disable-gpu",
                          "--disable-background-networking", "--disable-component-update",
                          "--no-first-run", "--disable-sync", "--disable-extensions",
                          "--user-data-dir=" + self.profile, "--accept-lang=" + language,
-                         "--window-size=1024,800"]:
+                         "--window-size=1024,800",
+                         # The links' pages fail at once instead of waiting for a network.
+                         "--host-resolver-rules=MAP * ~NOTFOUND"]:
             options.add_argument(argument)
         if log_requests:
             options.set_capability("goog:loggingPrefs", {"performance": "ALL"})
