@@ -214,7 +214,9 @@ class Form1 {
         const notice = document.createElement('p');
         notice.id = 'Closed';
         notice.textContent = ClosedNotice;
+        notice.tabIndex = -1; // the focus goes there, so that a screen reader says it
         document.body.append(notice);
+        notice.focus();
         window.close();
     }
 }

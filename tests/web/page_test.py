@@ -273,6 +273,7 @@ class PageTest(unittest.TestCase):
             what="the notice")
         self.assertIsNone(self.browser.script("return document.getElementById('Form1')"))
         self.assertIsNone(self.browser.script("return document.getElementById('Text1')"))
+        self.assertEqual(self.browser.script("return document.activeElement.id"), "Closed")
 
     def test_exit_closes_a_tab_that_has_shown_nothing_else(self):
         driver = self.browser.driver
@@ -347,6 +348,10 @@ class EnglishBrowserTest(unittest.TestCase):
 
 
 class RequestTest(unittest.TestCase):
+    def test_the_file_stays_within_300_kilobytes(self):
+        # A school site or a slow panel loads it whole, font and module included.
+        self.assertLessEqual(os.path.getsize(PAGE), 300 * 1024)
+
     def test_the_page_asks_for_nothing_beyond_itself(self):
         browser = Browser(PAGE, log_requests=True)
         try:
