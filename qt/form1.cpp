@@ -1,5 +1,7 @@
 #include "form1.h"
 
+#include "accessibility.h"
+#include "window/announcements.h"
 #include "window/form1_actions.h"
 
 #include <QAccessible>
@@ -64,22 +66,15 @@ QIcon ProgramIcon() {
     return icon;
 }
 
-// The message line is read by its text; a new message is raised as an alert, so that a
-// screen reader says it without the pupil moving there.
-void ShowMessage(QLabel* line, const QString& message) {
-    if (line->text() == message)
-        return;
-    line->setText(message);
-    QAccessibleEvent alert(line, QAccessible::Alert);
-    QAccessible::updateAccessibility(&alert);
-}
-
 } // namespace
 
 Form1::Form1(LinkOpener openLink, QWidget* parent)
     : QWidget(parent), openLink_(std::move(openLink)) {
+    InstallAccessibility();
+    announcer_ = new Announcer(this);
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(Form1Caption));
+    setAccessibleName(QString::fromUtf8(Form1SpokenCaption));
     setWindowIcon(ProgramIcon());
     setFixedSize(Pixels(ClientWidthTwips), Pixels(ClientHeightTwips));
     setFont(MakeFont(WindowPoints, false));
@@ -109,7 +104,7 @@ Form1::Form1(LinkOpener openLink, QWidget* parent)
             previousInTabOrder = control;
         }
     }
-    showWorksheet();
+    showWorksheet(AnnounceMessage::No);
     fieldShowing(&Worksheet::Text1)->setFocus();
 }
 
@@ -209,10 +204,16 @@ void Form1::act(const ControlRow& row) {
         QCoreApplication::exit(0);
     if (result.OpenLink != nullptr)
         openLink_(QString::fromUtf8(result.OpenLink));
-    if (result.ShowWorksheet)
-        showWorksheet();
+    // The focus moves before the texts change: Orca takes a focus that comes after the text
+    // events of the field it lands in over in silence.
     if (result.Focus != nullptr)
         fieldShowing(result.Focus)->setFocus();
+    // A new message would cut off what the pupil hears about the focus or the summary.
+    const bool heardOtherwise = result.Focus != nullptr || !result.Announcement.empty();
+    if (result.ShowWorksheet)
+        showWorksheet(heardOtherwise ? AnnounceMessage::No : AnnounceMessage::IfNew);
+    if (!result.Announcement.empty())
+        announcer_->announce(QString::fromStdString(result.Announcement));
 }
 
 QWidget* Form1::fieldShowing(WorksheetText text) const {
@@ -221,7 +222,7 @@ QWidget* Form1::fieldShowing(WorksheetText text) const {
     return shown->Widget;
 }
 
-void Form1::showWorksheet() {
+void Form1::showWorksheet(AnnounceMessage announce) {
     const QScopedValueRollback<bool> showing(showing_, true);
     for (const Shown& shown : shown_) {
         const QString text = QString::fromStdString(sheet_.*shown.Text);
@@ -229,10 +230,22 @@ void Form1::showWorksheet() {
             if (field->text() != text) // leaves the cursor alone in the field being typed in
                 field->setText(text);
         } else {
-            ShowMessage(static_cast<QLabel*>(shown.Widget), text);
+            showMessage(static_cast<QLabel*>(shown.Widget), text, announce);
         }
     }
     runButton_->setVisible(sheet_.RunVisible);
+}
+
+// The message line is read by its words, without the punctuation that a screen reader would
+// name; a new message is announced, so that it is heard without the pupil moving there.
+void Form1::showMessage(QLabel* line, const QString& message, AnnounceMessage announce) {
+    if (line->text() == message)
+        return;
+    line->setText(message);
+    const QString spoken = QString::fromStdString(SpokenMessage(message.toStdString()));
+    line->setAccessibleName(spoken);
+    if (announce == AnnounceMessage::IfNew)
+        announcer_->announce(spoken);
 }
 
 } // namespace velmorand
