@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QScopedValueRollback>
 
@@ -65,6 +66,28 @@ QIcon ProgramIcon() {
         icon.addFile(QStringLiteral(":/velmorand/icons/velmorand-%1.png").arg(size));
     return icon;
 }
+
+// The worked-example picture takes the keyboard focus, and then shows it: a frame in the
+// highlight colour just inside its border. Without the focus it is drawn as before.
+class PictureBox : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QLabel::paintEvent(event);
+        if (!hasFocus())
+            return;
+        QPainter painter(this);
+        const int width = FocusMarkPixels;
+        painter.setPen(QPen(palette().color(QPalette::Highlight), width));
+        painter.drawRect(
+            QRectF(contentsRect()).adjusted(width / 2.0, width / 2.0, -width / 2.0, -width / 2.0));
+    }
+
+private:
+    static constexpr int FocusMarkPixels = 2;
+};
 
 } // namespace
 
@@ -161,7 +184,7 @@ QWidget* Form1::makeButton(const ControlRow& row) {
 }
 
 QWidget* Form1::makePicture() {
-    auto* picture = new QLabel(this);
+    auto* picture = new PictureBox(this);
     picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picture->setLineWidth(PictureBorderPixels);
     picture->setPixmap(WorkedExample(devicePixelRatioF()));

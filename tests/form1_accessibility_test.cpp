@@ -30,6 +30,7 @@ private slots:
     void noNameOrDescriptionHoldsPunctuationThatIsReadAloud();
     void theAnnouncerIsANotificationOffTheScreen();
     void announcementsSayNewMessagesAndTheSummaryOfRun();
+    void thePictureShowsWhenItHasTheFocus();
 
 private:
     QAccessibleInterface* accessible(const char* name) const {
@@ -236,6 +237,28 @@ void Form1AccessibilityTest::announcementsSayNewMessagesAndTheSummaryOfRun() {
     QTest::mouseClick(window_->findChild<QWidget*>("Command2"), Qt::LeftButton);
     carries("На ноль делить нельзя", "Text1");
     QCOMPARE(accessible("Label1")->text(QAccessible::Name), QStringLiteral("Разрядов делителя  0"));
+}
+
+// A pupil who moves with Tab sees where the focus is on the picture too; without the focus
+// the picture looks as it always did.
+void Form1AccessibilityTest::thePictureShowsWhenItHasTheFocus() {
+    auto* picture = window_->findChild<QWidget*>("Picture1");
+    QCOMPARE(picture->focusPolicy(), Qt::StrongFocus);
+    const QImage before = picture->grab().toImage();
+    picture->setFocus();
+    QVERIFY(picture->hasFocus());
+    const QImage focused = picture->grab().toImage();
+    window_->findChild<QWidget*>("Text1")->setFocus();
+    QCOMPARE(picture->grab().toImage(), before);
+    // The mark lies just inside the border, all the way round, and leaves the example alone.
+    const QRect inside = picture->contentsRect();
+    QVERIFY(focused.pixel(inside.left(), inside.center().y()) !=
+            before.pixel(inside.left(), inside.center().y()));
+    QVERIFY(focused.pixel(inside.center().x(), inside.bottom()) !=
+            before.pixel(inside.center().x(), inside.bottom()));
+    const QRect example = inside.adjusted(4, 4, -4, -4);
+    QCOMPARE(focused.copy(example), before.copy(example));
+    QCOMPARE(focused.copy(0, 0, focused.width(), 2), before.copy(0, 0, before.width(), 2));
 }
 
 QTEST_MAIN(Form1AccessibilityTest)
