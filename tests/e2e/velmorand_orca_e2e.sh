@@ -136,6 +136,16 @@ step "Orca reads the title"
 keys Insert+KP_Enter
 hear "Деление в столбик для 3 и 4 классов"
 
+step "Flat review of the message line and of the result's label"
+keys Insert+KP_Page_Up
+hear "Run Clear Exit Load"
+keys KP_Home
+hear "^Сообщения$"
+keys Insert+KP_Home
+hear "Velmorand"
+for _ in $(seq 4); do keys KP_Page_Up; done
+hear "Результат, целое"
+
 step "Tab to Run, and Run"
 keys Tab
 hear "Run"
