@@ -75,19 +75,28 @@ public:
         field()->setSelection(startOffset, endOffset - startOffset);
     }
 
+    // Only the characters in sight have a place: a pasted text of a million digits is
+    // measured no further than the field is wide.
     QRect characterRect(int offset) const override {
-        const QString text = field()->text();
-        if (offset < 0 || offset >= text.size())
+        QLineEdit* f = field(); // cursorPositionAt is not const
+        const QString text = f->text();
+        const QRect contents = f->contentsRect().marginsRemoved(f->textMargins());
+        const int middle = contents.center().y();
+        const int first = f->cursorPositionAt({contents.left(), middle});
+        const int end = f->cursorPositionAt({contents.right(), middle});
+        if (offset < first || offset > end || offset >= text.size())
             return {};
-        const QFontMetrics metrics(field()->font());
-        const QRect contents = field()->contentsRect().marginsRemoved(field()->textMargins());
-        int left = contents.left() + TextIndent;
-        if (field()->alignment() & Qt::AlignHCenter)
-            left += (contents.width() - metrics.horizontalAdvance(text)) / 2 - TextIndent;
-        const QRect character(left + metrics.horizontalAdvance(text.left(offset)),
-                              contents.top() + (contents.height() - metrics.height()) / 2,
+        const QFontMetrics metrics(f->font());
+        const int size = static_cast<int>(text.size());
+        int left = contents.left() + TextIndent; // from the first character in sight
+        if (first == 0 && end == size && (f->alignment() & Qt::AlignHCenter))
+            left = contents.left() + (contents.width() - metrics.horizontalAdvance(text)) / 2;
+        left += metrics.horizontalAdvance(text.mid(first, offset - first));
+        if (first > 0 && end == size) // scrolled to the end, which is in sight at the right
+            left = contents.right() - TextIndent - metrics.horizontalAdvance(text.mid(offset));
+        const QRect character(left, contents.top() + (contents.height() - metrics.height()) / 2,
                               metrics.horizontalAdvance(text.at(offset)), metrics.height());
-        return character.translated(field()->mapToGlobal(QPoint(0, 0)));
+        return character.translated(f->mapToGlobal(QPoint(0, 0)));
     }
     int offsetAtPoint(const QPoint& point) const override {
         return field()->cursorPositionAt(field()->mapFromGlobal(point));

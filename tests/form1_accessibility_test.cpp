@@ -26,6 +26,7 @@ private slots:
     void fieldsExposeTheirTexts();
     void fieldsReportOneAttributeRunOverTheirText_data();
     void fieldsReportOneAttributeRunOverTheirText();
+    void fieldsPlaceTheCharactersInSight();
     void theWindowIsAFrameNamedByItsCaption();
     void noNameOrDescriptionHoldsPunctuationThatIsReadAloud();
     void theAnnouncerIsANotificationOffTheScreen();
@@ -166,6 +167,30 @@ void Form1AccessibilityTest::fieldsReportOneAttributeRunOverTheirText() {
     QCOMPARE(start, 0);
     QCOMPARE(end, typed.size());
     QVERIFY(accessible("Text15")->editableTextInterface() != nullptr);
+}
+
+// Orca's review finds a field's characters by their places on the screen.
+void Form1AccessibilityTest::fieldsPlaceTheCharactersInSight() {
+    auto* field = window_->findChild<QLineEdit*>("Text1");
+    QAccessibleTextInterface* text = accessible("Text1")->textInterface();
+    const QRect onScreen(field->mapToGlobal(QPoint(0, 0)), field->size());
+    const QRect first = text->characterRect(0);
+    const QRect last = text->characterRect(5);
+    QVERIFY(onScreen.contains(first) && onScreen.contains(last));
+    QVERIFY(first.right() < last.left());
+    QCOMPARE(text->offsetAtPoint(last.center()), 5);
+    QVERIFY(text->characterRect(6).isEmpty());
+    // A pasted million digits: only the few in sight have a place.
+    field->setText(QString(1'000'000, QLatin1Char('7')));
+    field->repaint(); // the field scrolls to its cursor when it is drawn
+    QVERIFY(text->characterRect(0).isEmpty());
+    const int inSight = field->cursorPositionAt(field->rect().center());
+    QVERIFY(inSight > 0);
+    QVERIFY(onScreen.contains(text->characterRect(inSight)));
+    int start = -1;
+    int end = -1;
+    text->attributes(500'000, &start, &end);
+    QCOMPARE(end - start, 1'000'000);
 }
 
 // Orca announces a window of role Window as a frame with its name, and reads it as the title.
