@@ -4,7 +4,6 @@
 #include "window/announcements.h"
 #include "window/form1_actions.h"
 
-#include <QAccessible>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QIcon>
