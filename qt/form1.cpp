@@ -1,8 +1,9 @@
 #include "form1.h"
 
+#include "accessibility.h"
+#include "window/announcements.h"
 #include "window/form1_actions.h"
 
-#include <QAccessible>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QIcon>
@@ -10,6 +11,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QScopedValueRollback>
 
@@ -64,22 +66,37 @@ QIcon ProgramIcon() {
     return icon;
 }
 
-// The message line is read by its text; a new message is raised as an alert, so that a
-// screen reader says it without the pupil moving there.
-void ShowMessage(QLabel* line, const QString& message) {
-    if (line->text() == message)
-        return;
-    line->setText(message);
-    QAccessibleEvent alert(line, QAccessible::Alert);
-    QAccessible::updateAccessibility(&alert);
-}
+// The worked-example picture takes the keyboard focus, and then shows it: a frame in the
+// highlight colour just inside its border. Without the focus it is drawn as before.
+class PictureBox : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QLabel::paintEvent(event);
+        if (!hasFocus())
+            return;
+        QPainter painter(this);
+        const int width = FocusMarkPixels;
+        painter.setPen(QPen(palette().color(QPalette::Highlight), width));
+        painter.drawRect(
+            QRectF(contentsRect()).adjusted(width / 2.0, width / 2.0, -width / 2.0, -width / 2.0));
+    }
+
+private:
+    static constexpr int FocusMarkPixels = 2;
+};
 
 } // namespace
 
 Form1::Form1(LinkOpener openLink, QWidget* parent)
     : QWidget(parent), openLink_(std::move(openLink)) {
+    InstallAccessibility();
+    announcer_ = new Announcer(this);
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(Form1Caption));
+    setAccessibleName(QString::fromUtf8(Form1SpokenCaption));
     setWindowIcon(ProgramIcon());
     setFixedSize(Pixels(ClientWidthTwips), Pixels(ClientHeightTwips));
     setFont(MakeFont(WindowPoints, false));
@@ -109,7 +126,7 @@ Form1::Form1(LinkOpener openLink, QWidget* parent)
             previousInTabOrder = control;
         }
     }
-    showWorksheet();
+    showWorksheet(AnnounceMessage::No);
     fieldShowing(&Worksheet::Text1)->setFocus();
 }
 
@@ -166,7 +183,7 @@ QWidget* Form1::makeButton(const ControlRow& row) {
 }
 
 QWidget* Form1::makePicture() {
-    auto* picture = new QLabel(this);
+    auto* picture = new PictureBox(this);
     picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picture->setLineWidth(PictureBorderPixels);
     picture->setPixmap(WorkedExample(devicePixelRatioF()));
@@ -209,10 +226,16 @@ void Form1::act(const ControlRow& row) {
         QCoreApplication::exit(0);
     if (result.OpenLink != nullptr)
         openLink_(QString::fromUtf8(result.OpenLink));
-    if (result.ShowWorksheet)
-        showWorksheet();
+    // The focus moves before the texts change: Orca takes a focus that comes after the text
+    // events of the field it lands in over in silence.
     if (result.Focus != nullptr)
         fieldShowing(result.Focus)->setFocus();
+    // A new message would cut off what the pupil hears about the focus or the summary.
+    const bool heardOtherwise = result.Focus != nullptr || !result.Announcement.empty();
+    if (result.ShowWorksheet)
+        showWorksheet(heardOtherwise ? AnnounceMessage::No : AnnounceMessage::IfNew);
+    if (!result.Announcement.empty())
+        announcer_->announce(QString::fromStdString(result.Announcement));
 }
 
 QWidget* Form1::fieldShowing(WorksheetText text) const {
@@ -221,7 +244,7 @@ QWidget* Form1::fieldShowing(WorksheetText text) const {
     return shown->Widget;
 }
 
-void Form1::showWorksheet() {
+void Form1::showWorksheet(AnnounceMessage announce) {
     const QScopedValueRollback<bool> showing(showing_, true);
     for (const Shown& shown : shown_) {
         const QString text = QString::fromStdString(sheet_.*shown.Text);
@@ -229,10 +252,22 @@ void Form1::showWorksheet() {
             if (field->text() != text) // leaves the cursor alone in the field being typed in
                 field->setText(text);
         } else {
-            ShowMessage(static_cast<QLabel*>(shown.Widget), text);
+            showMessage(static_cast<QLabel*>(shown.Widget), text, announce);
         }
     }
     runButton_->setVisible(sheet_.RunVisible);
+}
+
+// The message line is read by its words, without the punctuation that a screen reader would
+// name; a new message is announced, so that it is heard without the pupil moving there.
+void Form1::showMessage(QLabel* line, const QString& message, AnnounceMessage announce) {
+    if (line->text() == message)
+        return;
+    line->setText(message);
+    const QString spoken = QString::fromStdString(SpokenMessage(message.toStdString()));
+    line->setAccessibleName(spoken);
+    if (announce == AnnounceMessage::IfNew)
+        announcer_->announce(spoken);
 }
 
 } // namespace velmorand

@@ -11,9 +11,12 @@
 #include <functional>
 #include <vector>
 
+class QLabel;
 class QPushButton;
 
 namespace velmorand {
+
+class Announcer;
 
 class Form1 : public QWidget {
 public:
@@ -39,13 +42,16 @@ private:
     QWidget* makePicture();
     QWidget* makeLine(const ControlRow& row);
     void act(const ControlRow& row);
-    void showWorksheet();
+    enum class AnnounceMessage { IfNew, No };
+    void showWorksheet(AnnounceMessage announce = AnnounceMessage::IfNew);
+    void showMessage(QLabel* line, const QString& message, AnnounceMessage announce);
     QWidget* fieldShowing(WorksheetText text) const;
 
     Worksheet sheet_;
     LinkOpener openLink_;
     std::vector<Shown> shown_;
     QPushButton* runButton_ = nullptr;
+    Announcer* announcer_ = nullptr;
     bool showing_ = false;                      // set while the worksheet is put into the widgets
     QObject* releaseEndsDoubleClick_ = nullptr; // the link label double-clicked last
 };

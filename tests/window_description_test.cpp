@@ -113,5 +113,22 @@ TEST(RunAnnouncement, SaysTheResultsInThePupilsWordsOrWhyTheRunCouldNotDivide) {
     }
 }
 
+// A screen reader names ":" "(" ")" and "-" aloud: what the program has said, and a label
+// without a name of its own by its caption, has commas and full stops instead.
+TEST(SpokenTexts, HoldNoPunctuationThatAScreenReaderNamesAloud) {
+    std::vector<std::string> said{Form1SpokenCaption, SpokenMessage(Worksheet{}.MessageText)};
+    for (const ControlRow& row : Form1Layout()) {
+        for (const char* text : {row.Accessible.Name, row.Accessible.Description})
+            if (text != nullptr)
+                said.emplace_back(text);
+        if (row.Accessible.Name == nullptr && row.Caption != nullptr)
+            said.emplace_back(row.Caption);
+    }
+    for (const std::string& text : said)
+        EXPECT_EQ(text.find_first_of(":()-"), std::string::npos) << text;
+    EXPECT_EQ(SpokenMessage("Сообщения:"), "Сообщения");
+    EXPECT_EQ(SpokenMessage("Разрядов делимого  3"), "Разрядов делимого  3");
+}
+
 } // namespace
 } // namespace velmorand

@@ -28,4 +28,10 @@ std::string RunAnnouncement(const Worksheet& sheet) {
     return said;
 }
 
+std::string SpokenMessage(std::string_view message) {
+    if (message.ends_with(':'))
+        message.remove_suffix(1);
+    return std::string(message);
+}
+
 } // namespace velmorand

@@ -5,6 +5,7 @@
 #include "worksheet/worksheet.h"
 
 #include <string>
+#include <string_view>
 
 namespace velmorand {
 
@@ -12,5 +13,9 @@ namespace velmorand {
 // 0,785714285714286", or "Частное 123, остаток 0"; or the message of a run that could not
 // divide. The fractional part keeps the separator Run wrote it with.
 std::string RunAnnouncement(const Worksheet& sheet);
+
+// A message of the message line as it is said: "Сообщения:" without the colon, which a
+// screen reader would name.
+std::string SpokenMessage(std::string_view message);
 
 } // namespace velmorand

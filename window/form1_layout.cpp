@@ -8,6 +8,8 @@ namespace velmorand {
 
 const char* const Form1Caption =
     "Деление в столбик для 3-4 классов. Разработка: команда Velmorand. Ver 1.00";
+const char* const Form1SpokenCaption =
+    "Деление в столбик для 3 и 4 классов. Разработка, команда Velmorand. Ver 1.00";
 
 namespace {
 
@@ -22,7 +24,7 @@ constexpr ControlFont LinkFont{.Points = 13.5, .Bold = true};
 constexpr Rgb MessageBackground = 0xFAF2AF;
 constexpr Rgb Red = 0xFF0000;
 constexpr Rgb Blue = 0x0000FF;
-constexpr const char* StepRow = "Шаг деления: неполное делимое, вычитаемое или остаток";
+constexpr const char* StepRow = "Шаг деления. Неполное делимое, вычитаемое или остаток";
 
 // clang-format off
 constexpr ControlRow Layout[] = {
@@ -31,7 +33,7 @@ constexpr ControlRow Layout[] = {
      .Accessible = {"Делимое", "Число, которое делят"}},
     {.Name = "Command1", .Kind = K::Button, .Place = {2880, 9240, 2175, 375}, .Caption = "Run",
      .Font = ButtonFont, .Action = A::Run,
-     .Accessible = {"Run", "Решить: разделить делимое на делитель в столбик"}},
+     .Accessible = {"Run", "Решить. Разделить делимое на делитель в столбик"}},
     {.Name = "Label1", .Kind = K::Label, .Place = {840, 8520, 9615, 375}, .Font = FieldFont,
      .Background = MessageBackground, .Shows = &W::MessageText,
      .Accessible = {.Description = "Строка сообщений"}},
@@ -55,7 +57,7 @@ constexpr ControlRow Layout[] = {
      .Shows = &W::Text10, .Accessible = {"Строка столбика 9", StepRow}},
     {.Name = "Command2", .Kind = K::Button, .Place = {5160, 9240, 1815, 375}, .Caption = "Clear",
      .Font = ButtonFont, .Action = A::Clear,
-     .Accessible = {"Clear", "Очистить: очистить все поля"}},
+     .Accessible = {"Clear", "Очистить. Очистить все поля"}},
     {.Name = "Text11", .Kind = K::TextField, .Place = {840, 6240, 3495, 420}, .Font = FieldFont,
      .ToolTip = "Делитель", .Shows = &W::Text11, .Accessible = {"Строка столбика 10", StepRow}},
     {.Name = "Text12", .Kind = K::TextField, .Place = {840, 6765, 3495, 450}, .Font = FieldFont,
@@ -69,39 +71,39 @@ constexpr ControlRow Layout[] = {
     {.Name = "Text15", .Kind = K::TextField, .Place = {4560, 1440, 2655, 375}, .Font = FieldFont,
      .Shows = &W::Text15, .Accessible = {"Делитель", "Число, на которое делят"}},
     {.Name = "Text16", .Kind = K::TextField, .Place = {4560, 2880, 2655, 375}, .Font = FieldFont,
-     .Shows = &W::Text16, .Accessible = {"Результат (целое)", "Целая часть частного"}},
+     .Shows = &W::Text16, .Accessible = {"Результат, целое", "Целая часть частного"}},
     {.Name = "Label3", .Kind = K::Label, .Place = {840, 1080, 1695, 255}, .Caption = "Делимое"},
     {.Name = "Label4", .Kind = K::Label, .Place = {4560, 1080, 1695, 255}, .Caption = "Делитель"},
     {.Name = "Label5", .Kind = K::Label, .Place = {4560, 2520, 1695, 255},
-     .Caption = "Результат (целое)"},
+     .Caption = "Результат (целое)", .Accessible = {"Результат, целое"}},
     {.Name = "Text17", .Kind = K::TextField, .Place = {4560, 3840, 2655, 375}, .Font = FieldFont,
      .Shows = &W::Text17,
-     .Accessible = {"Остаток", "Остаток, записанный десятичной дробью: дробная часть частного"}},
+     .Accessible = {"Остаток", "Остаток, записанный десятичной дробью. Дробная часть частного"}},
     {.Name = "Label6", .Kind = K::Label, .Place = {4560, 3480, 1815, 255}, .Caption = "Остаток"},
     {.Name = "Command3", .Kind = K::Button, .Place = {7080, 9240, 1815, 375}, .Caption = "Exit",
      .Font = ButtonFont, .Action = A::Exit,
-     .Accessible = {"Exit", "Выход: закрыть программу"}},
+     .Accessible = {"Exit", "Выход. Закрыть программу"}},
     {.Name = "Label7", .Kind = K::Label, .Place = {7320, 3960, 375, 255}, .Caption = "или"},
     {.Name = "Text18", .Kind = K::TextField, .Place = {8040, 3600, 1215, 375}, .Font = FieldFont,
      .Centered = true, .Shows = &W::Text18,
-     .Accessible = {"Остаток: числитель", "Остаток от деления, числитель дроби"}},
+     .Accessible = {"Остаток, числитель", "Остаток от деления, числитель дроби"}},
     {.Name = "Text19", .Kind = K::TextField, .Place = {8040, 4200, 1215, 375}, .Font = FieldFont,
      .Centered = true, .Shows = &W::Text19,
-     .Accessible = {"Остаток: знаменатель", "Делитель, знаменатель дроби"}},
+     .Accessible = {"Остаток, знаменатель", "Делитель, знаменатель дроби"}},
     {.Name = "Command4", .Kind = K::Button, .Place = {9000, 9240, 1455, 375}, .Caption = "Load",
      .Font = ButtonFont, .Action = A::OpenLink, .Link = CatalogueAddress,
-     .Accessible = {"Load", "Загрузить: открыть в браузере каталог программ"}},
+     .Accessible = {"Load", "Загрузить. Открыть в браузере каталог программ"}},
     {.Name = "Label8", .Kind = K::Label, .Place = {8040, 7800, 495, 375}, .Caption = ">>",
      .Font = LinkFont, .TextColor = Red, .ToolTip = "Игры из бумаги",
      .Action = A::OpenLink, .Link = PaperGamesAddress,
-     .Accessible = {"Игры из бумаги", "Ссылка: открыть страницу в браузере"}},
+     .Accessible = {"Игры из бумаги", "Ссылка. Открыть страницу в браузере"}},
     {.Name = "Label9", .Kind = K::Label, .Place = {8760, 7800, 735, 375}, .Caption = ">>>>",
      .Font = LinkFont, .TextColor = Blue, .ToolTip = "Английский язык",
      .Action = A::OpenLink, .Link = EnglishAddress,
-     .Accessible = {"Английский язык", "Ссылка: открыть сайт в браузере"}},
+     .Accessible = {"Английский язык", "Ссылка. Открыть сайт в браузере"}},
     {.Name = "Picture1", .Kind = K::Picture, .Place = {4560, 4440, 2640, 3150},
-     .Accessible = {"Пример: 861 разделить на 7 в столбик, получится 123",
-                    "Картинка: образец записи деления в столбик"}},
+     .Accessible = {"Пример. 861 разделить на 7 в столбик, получится 123",
+                    "Картинка. Образец записи деления в столбик"}},
     {.Name = "Line1", .Kind = K::Line, .Place = {8040, 4080, 1200, 0}, .TextColor = LineColor},
 };
 // clang-format on

@@ -32,7 +32,8 @@ struct ControlFont {
     bool Bold = false;
 };
 
-// What a screen reader says; a control without a name is read by its caption.
+// What a screen reader says; a control without a name is read by its caption. Commas and full
+// stops only: a screen reader names a colon, a bracket or a hyphen aloud.
 struct AccessibleText {
     const char* Name = nullptr;
     const char* Description = nullptr;
@@ -68,8 +69,10 @@ inline constexpr int PictureHeightPixels = 206;
 // The font the controls ask for first; each front end says what stands in where it is missing.
 inline constexpr const char* ControlFace = "MS Sans Serif";
 
-// The window's caption.
+// The window's caption, and the same words as a screen reader says them: without the hyphen
+// and colon it would name.
 extern const char* const Form1Caption;
+extern const char* const Form1SpokenCaption;
 
 // Every control, in the order the keyboard focus moves through them.
 std::span<const ControlRow> Form1Layout();
