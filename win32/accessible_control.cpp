@@ -342,8 +342,8 @@ LRESULT Hand(IAccessible* object, WPARAM w) {
     return result > 0 ? result : 0;
 }
 
-// The announcement's own object id on the window: positive ids are the program's own.
-constexpr LONG AlertObjectId = 1;
+// The announcements' object ids on the window: positive ids are the program's own.
+constexpr LONG FirstAlertObjectId = 1;
 
 // What each exposed control keeps: its table row and the procedure it had before.
 struct Exposed {
@@ -421,15 +421,19 @@ void ExposeControl(HWND control, const ControlRow& row) {
 
 void Announcer::Say(HWND window, std::wstring text) {
     window_ = window;
-    text_ = std::move(text);
-    NotifyWinEvent(EVENT_SYSTEM_ALERT, window, AlertObjectId, CHILDID_SELF);
-    SayToNarrator(window, text_);
+    const std::size_t slot = said_++ % texts_.size();
+    texts_[slot] = std::move(text);
+    NotifyWinEvent(EVENT_SYSTEM_ALERT, window, FirstAlertObjectId + static_cast<LONG>(slot),
+                   CHILDID_SELF);
+    SayToNarrator(window, texts_[slot]);
 }
 
 LRESULT Announcer::Answer(WPARAM w, LPARAM l) const {
-    if (static_cast<LONG>(l) != AlertObjectId || window_ == nullptr || Accessibility() == nullptr)
+    const LONG slot = static_cast<LONG>(l) - FirstAlertObjectId;
+    if (slot < 0 || slot >= static_cast<LONG>(texts_.size()) || window_ == nullptr ||
+        Accessibility() == nullptr)
         return 0;
-    return Hand(new AlertObject(window_, text_), w);
+    return Hand(new AlertObject(window_, texts_[static_cast<std::size_t>(slot)]), w);
 }
 
 } // namespace velmorand

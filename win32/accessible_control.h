@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <string>
 
 namespace velmorand {
@@ -21,12 +22,15 @@ void ExposeControl(HWND control, const ControlRow& row);
 class Announcer {
 public:
     void Say(HWND window, std::wstring text);
-    // The alert object, when the window's WM_GETOBJECT asks for it; otherwise 0.
+    // An alert object, when the window's WM_GETOBJECT asks for one; otherwise 0.
     LRESULT Answer(WPARAM w, LPARAM l) const;
 
 private:
+    // Each announcement has an object of its own, so that a screen reader that reads it late,
+    // after the next one, still gets its text. Their object ids go round.
+    std::array<std::wstring, 16> texts_;
+    std::size_t said_ = 0;
     HWND window_ = nullptr;
-    std::wstring text_;
 };
 
 } // namespace velmorand

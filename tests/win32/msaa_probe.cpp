@@ -6,8 +6,9 @@
 //   msaa_probe read TITLE        walks the window's children: per control "name<TAB>role
 //                                <TAB>accessible name<TAB>description<TAB>default action"
 //   msaa_probe act TITLE NAME    does the default action of the control of that table name
-//   msaa_probe listen TITLE      prints "alert<TAB>role<TAB>text" for each alert the window's
-//                                process raises, until the window closes or 60 s pass
+//   msaa_probe listen TITLE      prints "alert<TAB>text" for each alert the window's process
+//                                raises, "other<TAB>role<TAB>text" where the object it
+//                                names is no alert, until the window closes or 60 s pass
 //   msaa_probe restore TITLE     minimises and restores the window as its title bar's buttons
 //                                do; prints "focus<TAB>before<TAB>after<TAB>caret<TAB>where"
 //   msaa_probe announcement DIVIDEND DIVISOR SEPARATOR
@@ -257,10 +258,12 @@ void CALLBACK OnAlert(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child
     VariantInit(&which);
     if (FAILED(AccessibleObjectFromEvent(window, static_cast<DWORD>(object),
                                          static_cast<DWORD>(child), alert.out(), &which))) {
-        Print("alert\t-\t-");
+        Print("other\t-\tunreadable");
         return;
     }
-    Print("alert\t" + RoleText(RoleOf(alert.get(), which)) + "\t" + NameOf(alert.get(), which));
+    const LONG role = RoleOf(alert.get(), which);
+    const std::string text = NameOf(alert.get(), which);
+    Print(role == ROLE_SYSTEM_ALERT ? "alert\t" + text : "other\t" + RoleText(role) + "\t" + text);
 }
 
 int Listen(HWND window) {
