@@ -3,7 +3,8 @@
 # process through Active Accessibility (msaa_probe.exe), while xdotool types as a pupil would:
 # every control's name, description and role against the layout table; the links followed
 # through their default action, one page each; the alerts for new messages and for Run; the
-# focus and caret back in their field after minimising and restoring; the picture's focus mark.
+# focus and caret back in their field after minimising and restoring; the picture's focus mark
+# (it leaves build/windows/velmorand-win32-picture-focus.png to look at).
 # Wine crashes on a typed «з» in Liberation Sans, so only digits are typed here.
 # Usage: velmorand_win32_msaa.sh BUILD_DIR
 set -euo pipefail
@@ -141,6 +142,7 @@ picture unfocused
 xdotool key shift+Tab
 poll focus_is Picture1 || fail "Shift+Tab from the dividend went to $(focus)"
 picture focused
+cp "$work/focused.png" "$build/velmorand-win32-picture-focus.png" # to look at
 differing() { compare -metric AE "$work/$1.png" "$work/$2.png" null: 2>&1 || true; }
 [ "$(differing unfocused focused)" -gt 100 ] || fail "the focused picture looks as before"
 xdotool key Tab
