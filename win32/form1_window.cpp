@@ -164,7 +164,7 @@ LRESULT Form1Window::Handle(UINT message, WPARAM w, LPARAM l) {
         if (LOWORD(w) == WA_INACTIVE)
             RememberFocus();
         else if (HIWORD(w) == 0 && focus_ != nullptr) // not while minimised
-            SetFocus(focus_);
+            SetFocus(FocusToRestore());
         return 0;
     case WM_SYSCOMMAND: // minimising the only window deactivates nothing
         if ((w & 0xFFF0) == SC_MINIMIZE)
@@ -172,7 +172,7 @@ LRESULT Form1Window::Handle(UINT message, WPARAM w, LPARAM l) {
         break;
     case WM_SETFOCUS: // restored, or activated with no control focused: pass it on
         if (IsIconic(window_) == FALSE)
-            SetFocus(focus_ != nullptr ? focus_ : WindowShowing(&Worksheet::Text1));
+            SetFocus(FocusToRestore());
         return 0;
     case WM_GETOBJECT:
         if (const LRESULT alert = announcer_.Answer(w, l))
@@ -350,6 +350,14 @@ void Form1Window::Announce(const std::string& text) { announcer_.Say(window_, To
 void Form1Window::RememberFocus() {
     if (const Control* control = ControlOf(GetFocus()))
         focus_ = control->Window;
+}
+
+// The remembered control while it can take the focus (Run may have been hidden meanwhile),
+// otherwise the dividend.
+HWND Form1Window::FocusToRestore() const {
+    if (focus_ != nullptr && IsWindowVisible(focus_))
+        return focus_;
+    return WindowShowing(&Worksheet::Text1);
 }
 
 bool Form1Window::ShowWorksheet() {

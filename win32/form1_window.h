@@ -48,6 +48,7 @@ private:
     void Click(const ControlRow& row);
     void Announce(const std::string& text);
     void RememberFocus();
+    HWND FocusToRestore() const;
     // Whether the message line shows a new message now.
     bool ShowWorksheet();
     LRESULT ColourStatic(HDC dc, HWND window);
