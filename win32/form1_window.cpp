@@ -160,12 +160,6 @@ LRESULT Form1Window::Handle(UINT message, WPARAM w, LPARAM l) {
             return TRUE;
         }
         break;
-    case WM_ACTIVATE: // the focus comes back to where the pupil left it
-        if (LOWORD(w) == WA_INACTIVE)
-            RememberFocus();
-        else if (HIWORD(w) == 0 && focus_ != nullptr) // not while minimised
-            SetFocus(FocusToRestore());
-        return 0;
     case WM_SYSCOMMAND: // minimising the only window deactivates nothing
         if ((w & 0xFFF0) == SC_MINIMIZE)
             RememberFocus();
@@ -178,6 +172,12 @@ LRESULT Form1Window::Handle(UINT message, WPARAM w, LPARAM l) {
         if (const LRESULT alert = announcer_.Answer(w, l))
             return alert;
         break;
+    case WM_ACTIVATE: // the focus comes back to where the pupil left it
+        if (LOWORD(w) == WA_INACTIVE)
+            RememberFocus();
+        else if (HIWORD(w) == 0 && focus_ != nullptr) // not while minimised
+            SetFocus(FocusToRestore());
+        return 0;
     case 0x02E0: { // WM_DPICHANGED: moved to a screen of another density
         const auto* suggested = reinterpret_cast<const RECT*>(l);
         OnDensityChanged(HIWORD(w));

@@ -92,7 +92,7 @@ cat "$work/read"
 "$wine" "$msaa" listen "$title" >"$work/alerts" &
 pids+=($!)
 poll grep -q listening "$work/alerts" || fail "the alert listener did not start"
-heard() { grep -qxF "alert	$1" "$work/alerts"; }
+heard() { grep -qxF "$(printf 'alert\t%s' "$1")" "$work/alerts"; }
 expect_alert() { poll heard "$1" || fail "no alert saying \"$1\""; }
 alerts() { grep -c '^alert' "$work/alerts" || true; }
 
