@@ -1,6 +1,8 @@
 #include "form1_window.h"
 
+#include "accessible_control.h"
 #include "control_fonts.h"
+#include "focus_mark.h"
 #include "open_link.h"
 #include "resource_ids.h"
 #include "screen_density.h"
@@ -158,11 +160,23 @@ LRESULT Form1Window::Handle(UINT message, WPARAM w, LPARAM l) {
             return TRUE;
         }
         break;
+    case WM_SYSCOMMAND: // minimising the only window deactivates nothing
+        if ((w & 0xFFF0) == SC_MINIMIZE)
+            RememberFocus();
+        break;
+    case WM_SETFOCUS: // restored, or activated with no control focused: pass it on
+        if (IsIconic(window_) == FALSE)
+            SetFocus(FocusToRestore());
+        return 0;
+    case WM_GETOBJECT:
+        if (const LRESULT alert = announcer_.Answer(w, l))
+            return alert;
+        break;
     case WM_ACTIVATE: // the focus comes back to where the pupil left it
         if (LOWORD(w) == WA_INACTIVE)
-            focus_ = GetFocus();
-        else if (focus_ != nullptr)
-            SetFocus(focus_);
+            RememberFocus();
+        else if (HIWORD(w) == 0 && focus_ != nullptr) // not while minimised
+            SetFocus(FocusToRestore());
         return 0;
     case 0x02E0: { // WM_DPICHANGED: moved to a screen of another density
         const auto* suggested = reinterpret_cast<const RECT*>(l);
@@ -186,6 +200,9 @@ void Form1Window::CreateControls() {
         const ControlRow& row = layout[i];
         HWND control = CreateControl(row, FirstControlId + static_cast<int>(i));
         controls_.push_back({&row, control, {}});
+        ExposeControl(control, row);
+        if (row.Kind == ControlKind::Picture)
+            RedrawOnFocusChange(control);
         if (row.Action == ControlAction::Run)
             runButton_ = control;
         if (row.Kind == ControlKind::TextField) // only the digit checks judge the length
@@ -307,22 +324,44 @@ void Form1Window::OnCommand(int id, int notification) {
 void Form1Window::OnFieldChanged(Control& control) {
     control.Shown = FieldText(control.Window);
     SetFieldText(sheet_, control.Row->Shows, control.Shown);
-    ShowWorksheet();
+    if (ShowWorksheet())
+        Announce(sheet_.MessageText);
 }
 
 void Form1Window::Click(const ControlRow& row) {
     const ActionResult result = Act(sheet_, row, DecimalSeparator());
     if (result.OpenLink != nullptr)
         OpenLink(result.OpenLink);
-    if (result.ShowWorksheet)
-        ShowWorksheet();
+    const bool newMessage = result.ShowWorksheet && ShowWorksheet();
     if (result.Focus != nullptr)
         SetFocus(WindowShowing(result.Focus));
+    // After the focus has moved, so that the screen reader says both.
+    if (!result.Announcement.empty())
+        Announce(result.Announcement);
+    else if (newMessage)
+        Announce(sheet_.MessageText);
     if (result.ExitProgram)
         DestroyWindow(window_);
 }
 
-void Form1Window::ShowWorksheet() {
+void Form1Window::Announce(const std::string& text) { announcer_.Say(window_, ToUtf16(text)); }
+
+// Keeps the focus only when it is in one of the controls, so that it can be given back.
+void Form1Window::RememberFocus() {
+    if (const Control* control = ControlOf(GetFocus()))
+        focus_ = control->Window;
+}
+
+// The remembered control while it can take the focus (Run may have been hidden meanwhile),
+// otherwise the dividend.
+HWND Form1Window::FocusToRestore() const {
+    if (focus_ != nullptr && IsWindowVisible(focus_))
+        return focus_;
+    return WindowShowing(&Worksheet::Text1);
+}
+
+bool Form1Window::ShowWorksheet() {
+    bool newMessage = false;
     showing_ = true;
     for (Control& control : controls_) {
         if (control.Row->Shows == nullptr)
@@ -330,12 +369,15 @@ void Form1Window::ShowWorksheet() {
         const std::string& text = sheet_.*control.Row->Shows;
         if (control.Shown == text && control.Row->Kind == ControlKind::TextField)
             continue; // leaves the caret alone in the field being typed in
+        newMessage =
+            newMessage || (text != control.Shown && control.Row->Shows == &Worksheet::MessageText);
         control.Shown = text;
         SetWindowTextW(control.Window, ToUtf16(text).c_str());
     }
     showing_ = false;
     if ((IsWindowVisible(runButton_) != FALSE) != sheet_.RunVisible)
         ShowWindow(runButton_, sheet_.RunVisible ? SW_SHOWNA : SW_HIDE);
+    return newMessage;
 }
 
 LRESULT Form1Window::ColourStatic(HDC dc, HWND window) {
@@ -377,6 +419,8 @@ void Form1Window::DrawPicture(const DRAWITEMSTRUCT& item) {
                SRCCOPY);
     SelectObject(memory, old);
     DeleteDC(memory);
+    if (GetFocus() == item.hwndItem)
+        DrawFocusMark(item.hDC, box, dotsPerInch_);
 }
 
 Form1Window::Control* Form1Window::ControlOf(HWND window) {

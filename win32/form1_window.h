@@ -2,6 +2,7 @@
 // the worksheet and turns clicks and typing into its operations.
 #pragma once
 
+#include "accessible_control.h"
 #include "gdi_objects.h"
 #include "window/form1_layout.h"
 #include "worksheet/worksheet.h"
@@ -45,7 +46,11 @@ private:
     void OnCommand(int id, int notification);
     void OnFieldChanged(Control& control);
     void Click(const ControlRow& row);
-    void ShowWorksheet();
+    void Announce(const std::string& text);
+    void RememberFocus();
+    HWND FocusToRestore() const;
+    // Whether the message line shows a new message now.
+    bool ShowWorksheet();
     LRESULT ColourStatic(HDC dc, HWND window);
     void DrawPicture(const DRAWITEMSTRUCT& item);
     Control* ControlOf(HWND window);
@@ -57,6 +62,7 @@ private:
     HWND toolTips_ = nullptr;
     HWND runButton_ = nullptr;
     HWND focus_ = nullptr; // the control to give the focus back to when the window is activated
+    Announcer announcer_;
     Worksheet sheet_;
     std::vector<Control> controls_;
     std::vector<std::wstring> toolTipTexts_;

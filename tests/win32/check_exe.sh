@@ -46,8 +46,10 @@ for newer in GetDpiForWindow GetDpiForSystem AdjustWindowRectExForDpi SystemPara
     WaitOnAddress WakeByAddressSingle WakeByAddressAll GetCurrentThreadStackLimits; do
     grep -qx "$newer" <<<"$functions" && fail "imports $newer, which Windows 7 lacks"
 done
-# The shell and the common controls are loaded when first needed, their functions looked up.
-for function in ShellExecuteA InitCommonControlsEx; do
+# The shell, the common controls, Active Accessibility and UI Automation are loaded when first
+# needed, their functions looked up.
+for function in ShellExecuteA InitCommonControlsEx CreateStdAccessibleObject LresultFromObject \
+    UiaRaiseNotificationEvent; do
     grep -qa "$function" "$exe" || fail "never looks up $function"
 done
 echo "velmorand.exe: version record, icon group, manifest and imports checked"

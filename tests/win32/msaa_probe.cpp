@@ -1,0 +1,363 @@
+// Reads a running velmorand.exe through Active Accessibility from another process, as a
+// Windows screen reader does, and checks what it reads against the layout table. Prints UTF-8,
+// one line per item, fields separated by tabs; problems go to the error output and make the
+// exit status 1.
+//
+//   msaa_probe read TITLE        walks the window's children: per control "name<TAB>role
+//                                <TAB>accessible name<TAB>description<TAB>default action"
+//   msaa_probe act TITLE NAME    does the default action of the control of that table name
+//   msaa_probe listen TITLE      prints "alert<TAB>text" for each alert the window's process
+//                                raises, "other<TAB>role<TAB>text" where the object it
+//                                names is no alert, until the window closes or 60 s pass
+//   msaa_probe restore TITLE     minimises and restores the window as its title bar's buttons
+//                                do; prints "focus<TAB>before<TAB>after<TAB>caret<TAB>where"
+//   msaa_probe announcement DIVIDEND DIVISOR SEPARATOR
+//                                what Run says for these numbers
+#include "win32/resource_ids.h"
+#include "win32/utf16.h"
+#include "window/form1_actions.h"
+#include "window/form1_layout.h"
+
+#include <windows.h>
+
+#include <oleacc.h>
+#include <shellapi.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using velmorand::ControlRow;
+using velmorand::ToUtf16;
+using velmorand::ToUtf8;
+
+void Write(DWORD stream, const std::string& line) {
+    const std::string withEnd = line + "\n";
+    DWORD written = 0;
+    WriteFile(GetStdHandle(stream), withEnd.data(), static_cast<DWORD>(withEnd.size()), &written,
+              nullptr);
+}
+void Print(const std::string& line) { Write(STD_OUTPUT_HANDLE, line); }
+
+int failures = 0;
+void Fail(const std::string& problem) {
+    Write(STD_ERROR_HANDLE, "FAIL: " + problem);
+    ++failures;
+}
+
+// Owns one COM reference.
+template <class Interface> class Ref {
+public:
+    Ref() = default;
+    explicit Ref(Interface* p) : p_(p) {}
+    Ref(const Ref&) = delete;
+    Ref& operator=(const Ref&) = delete;
+    Ref(Ref&& other) noexcept : p_(other.p_) { other.p_ = nullptr; }
+    ~Ref() {
+        if (p_ != nullptr)
+            p_->Release();
+    }
+    Interface* operator->() const { return p_; }
+    Interface* get() const { return p_; }
+    Interface** out() { return &p_; }
+
+private:
+    Interface* p_ = nullptr;
+};
+
+VARIANT Self() {
+    VARIANT self;
+    VariantInit(&self);
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    return self;
+}
+
+// A BSTR property as UTF-8; "-" when the object has none.
+template <class Getter> std::string Property(Getter get) {
+    BSTR text = nullptr;
+    if (FAILED(get(&text)) || text == nullptr)
+        return "-";
+    const std::string value = ToUtf8(text);
+    SysFreeString(text);
+    return value;
+}
+
+std::string NameOf(IAccessible* object, VARIANT child) {
+    return Property([&](BSTR* out) { return object->get_accName(child, out); });
+}
+
+LONG RoleOf(IAccessible* object, VARIANT child) {
+    VARIANT role;
+    VariantInit(&role);
+    if (FAILED(object->get_accRole(child, &role)) || role.vt != VT_I4)
+        return -1;
+    return role.lVal;
+}
+
+std::string RoleText(LONG role) {
+    wchar_t text[64] = {};
+    GetRoleTextW(static_cast<DWORD>(role), text, 64);
+    return ToUtf8(text);
+}
+
+LONG StateOf(IAccessible* object) {
+    VARIANT state;
+    VariantInit(&state);
+    return SUCCEEDED(object->get_accState(Self(), &state)) && state.vt == VT_I4 ? state.lVal : 0;
+}
+
+std::wstring WindowText(HWND window) {
+    wchar_t text[512] = {};
+    SendMessageW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+struct Search {
+    std::wstring prefix;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchTitle(HWND window, LPARAM l) {
+    auto* search = reinterpret_cast<Search*>(l);
+    if (IsWindowVisible(window) && WindowText(window).rfind(search->prefix, 0) == 0) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND FindByTitle(const wchar_t* title) {
+    Search search{title};
+    EnumWindows(MatchTitle, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+const ControlRow* RowOf(HWND control) {
+    const int index = GetDlgCtrlID(control) - IDC_FIRST_CONTROL;
+    const auto layout = velmorand::Form1Layout();
+    if (index < 0 || static_cast<std::size_t>(index) >= layout.size())
+        return nullptr;
+    return &layout[static_cast<std::size_t>(index)];
+}
+
+struct Found {
+    const ControlRow* Row;
+    HWND Window;
+    Ref<IAccessible> Object; // the control's client object, as a focus event hands it over
+};
+
+// The children of the window's client object, each with the object its own window answers.
+std::vector<Found> Walk(HWND window) {
+    std::vector<Found> found;
+    Ref<IAccessible> client;
+    if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                          reinterpret_cast<void**>(client.out()))))
+        return found;
+    LONG count = 0;
+    client->get_accChildCount(&count);
+    std::vector<VARIANT> children(static_cast<std::size_t>(count));
+    LONG obtained = 0;
+    AccessibleChildren(client.get(), 0, count, children.data(), &obtained);
+    for (LONG i = 0; i < obtained; ++i) {
+        VARIANT& child = children[static_cast<std::size_t>(i)];
+        HWND control = nullptr;
+        if (child.vt == VT_DISPATCH && child.pdispVal != nullptr) {
+            Ref<IAccessible> object;
+            child.pdispVal->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(object.out()));
+            if (object.get() != nullptr)
+                WindowFromAccessibleObject(object.get(), &control);
+        }
+        VariantClear(&child);
+        const ControlRow* row = control != nullptr ? RowOf(control) : nullptr;
+        if (row == nullptr)
+            continue;
+        Found item{row, control, {}};
+        AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                   reinterpret_cast<void**>(item.Object.out()));
+        if (item.Object.get() != nullptr)
+            found.push_back(std::move(item));
+    }
+    return found;
+}
+
+// The role a screen reader must get for each kind of control.
+LONG ExpectedRole(const ControlRow& row) {
+    switch (row.Kind) {
+    case velmorand::ControlKind::TextField:
+        return ROLE_SYSTEM_TEXT;
+    case velmorand::ControlKind::Button:
+        return ROLE_SYSTEM_PUSHBUTTON;
+    case velmorand::ControlKind::Label:
+        return row.Action == velmorand::ControlAction::OpenLink ? ROLE_SYSTEM_LINK
+                                                                : ROLE_SYSTEM_STATICTEXT;
+    case velmorand::ControlKind::Picture:
+        return ROLE_SYSTEM_GRAPHIC;
+    case velmorand::ControlKind::Line:
+        return -1; // a bar with nothing to say: whatever Windows makes of it
+    }
+    return -1;
+}
+
+void Check(const Found& item) {
+    const ControlRow& row = *item.Row;
+    IAccessible* object = item.Object.get();
+    const std::string name = NameOf(object, Self());
+    const std::string description =
+        Property([&](BSTR* out) { return object->get_accDescription(Self(), out); });
+    const std::string action =
+        Property([&](BSTR* out) { return object->get_accDefaultAction(Self(), out); });
+    const LONG role = RoleOf(object, Self());
+    Print(std::string(row.Name) + "\t" + RoleText(role) + "\t" + name + "\t" + description + "\t" +
+          action);
+
+    const std::string what = std::string(row.Name) + ": ";
+    // Without a name of its own a label is read by what it shows, never by a neighbour.
+    const std::string wantedName = row.Accessible.Name != nullptr ? row.Accessible.Name
+                                   : row.Kind == velmorand::ControlKind::Line
+                                       ? name
+                                       : ToUtf8(WindowText(item.Window));
+    if (name != wantedName)
+        Fail(what + "name \"" + name + "\", not \"" + wantedName + "\"");
+    if (row.Accessible.Description != nullptr && description != row.Accessible.Description)
+        Fail(what + "description \"" + description + "\", not \"" + row.Accessible.Description +
+             "\"");
+    if (ExpectedRole(row) != -1 && role != ExpectedRole(row))
+        Fail(what + "role \"" + RoleText(role) + "\", not \"" + RoleText(ExpectedRole(row)) + "\"");
+    const bool link = ExpectedRole(row) == ROLE_SYSTEM_LINK;
+    if (link && (action == "-" || action.empty() || (StateOf(object) & STATE_SYSTEM_LINKED) == 0))
+        Fail(what + "a link without a default action or the linked state");
+    if (velmorand::TakesFocus(row) && (StateOf(object) & STATE_SYSTEM_FOCUSABLE) == 0)
+        Fail(what + "not focusable");
+}
+
+int Read(HWND window) {
+    const std::vector<Found> found = Walk(window);
+    for (const Found& item : found)
+        Check(item);
+    const std::size_t controls = velmorand::Form1Layout().size();
+    if (found.size() != controls)
+        Fail(std::to_string(found.size()) + " controls among the window's children, not " +
+             std::to_string(controls));
+    return failures == 0 ? 0 : 1;
+}
+
+int Act(HWND window, const std::string& name) {
+    for (const Found& item : Walk(window)) {
+        if (item.Row->Name == name)
+            return SUCCEEDED(item.Object->accDoDefaultAction(Self())) ? 0 : 1;
+    }
+    Fail(name + " is not among the window's children");
+    return 1;
+}
+
+void CALLBACK OnAlert(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD, DWORD) {
+    Ref<IAccessible> alert;
+    VARIANT which;
+    VariantInit(&which);
+    if (FAILED(AccessibleObjectFromEvent(window, static_cast<DWORD>(object),
+                                         static_cast<DWORD>(child), alert.out(), &which))) {
+        Print("other\t-\tunreadable");
+        return;
+    }
+    const LONG role = RoleOf(alert.get(), which);
+    const std::string text = NameOf(alert.get(), which);
+    Print(role == ROLE_SYSTEM_ALERT ? "alert\t" + text : "other\t" + RoleText(role) + "\t" + text);
+}
+
+int Listen(HWND window) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    // Out of context, and without WINEVENT_SKIPOWNPROCESS, which makes Wine deliver nothing
+    // to a hook filtered on another process.
+    const HWINEVENTHOOK hook = SetWinEventHook(EVENT_SYSTEM_ALERT, EVENT_SYSTEM_ALERT, nullptr,
+                                               OnAlert, process, 0, WINEVENT_OUTOFCONTEXT);
+    if (hook == nullptr)
+        return 1;
+    Print("listening");
+    const ULONGLONG end = GetTickCount64() + 60000;
+    while (IsWindow(window) && GetTickCount64() < end) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&message);
+    }
+    UnhookWinEvent(hook);
+    return 0;
+}
+
+HWND FocusOf(HWND window, HWND* caret = nullptr) {
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof(thread);
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread);
+    if (caret != nullptr)
+        *caret = thread.hwndCaret;
+    return thread.hwndFocus;
+}
+
+std::string ControlName(HWND control) {
+    const ControlRow* row = control != nullptr ? RowOf(control) : nullptr;
+    return row != nullptr ? row->Name : control != nullptr ? "other" : "none";
+}
+
+// Polls up to 10 s for the condition.
+template <class Condition> bool Await(Condition condition) {
+    for (int i = 0; i < 200; ++i) {
+        if (condition())
+            return true;
+        Sleep(50);
+    }
+    return condition();
+}
+
+int Restore(HWND window) {
+    const HWND before = FocusOf(window);
+    PostMessageW(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    if (!Await([&] { return IsIconic(window) != FALSE; }))
+        Fail("the window was not minimised");
+    PostMessageW(window, WM_SYSCOMMAND, SC_RESTORE, 0);
+    HWND caret = nullptr;
+    Await(
+        [&] { return !IsIconic(window) && FocusOf(window, &caret) == before && caret == before; });
+    const HWND after = FocusOf(window, &caret);
+    Print("focus\t" + ControlName(before) + "\t" + ControlName(after) + "\tcaret\t" +
+          ControlName(caret));
+    return failures == 0 && after == before && IsIconic(window) == FALSE ? 0 : 1;
+}
+
+int Announcement(const std::wstring& dividend, const std::wstring& divisor,
+                 const std::wstring& separator) {
+    velmorand::Worksheet sheet;
+    sheet.Text1 = ToUtf8(dividend);
+    sheet.Text15 = ToUtf8(divisor);
+    Print(
+        velmorand::Act(sheet, *velmorand::FindControl("Command1"), ToUtf8(separator)).Announcement);
+    return 0;
+}
+
+} // namespace
+
+int main() {
+    // The title is Cyrillic: take the arguments as UTF-16, whatever the ANSI code page.
+    int argc = 0;
+    wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+    if (argc < 3)
+        return 2;
+    const std::wstring command = argv[1];
+    if (command == L"announcement")
+        return argc == 5 ? Announcement(argv[2], argv[3], argv[4]) : 2;
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    const HWND window = FindByTitle(argv[2]);
+    if (window == nullptr)
+        return 1;
+    if (command == L"read")
+        return Read(window);
+    if (command == L"act" && argc == 4)
+        return Act(window, ToUtf8(argv[3]));
+    if (command == L"listen")
+        return Listen(window);
+    if (command == L"restore")
+        return Restore(window);
+    return 2;
+}
