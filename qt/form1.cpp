@@ -110,7 +110,8 @@ Form1::Form1(LinkOpener openLink, QWidget* parent)
         }
     }
     showWorksheet();
-    fieldShowing(&Worksheet::Text1)->setFocus();
+    if (QWidget* dividend = fieldShowing(&Worksheet::Text1))
+        dividend->setFocus();
 }
 
 QWidget* Form1::makeControl(const ControlRow& row) {
@@ -207,18 +208,18 @@ void Form1::act(const ControlRow& row) {
     const ActionResult result = Act(sheet_, row, QLocale::system().decimalPoint().toStdString());
     if (result.ExitProgram)
         QCoreApplication::exit(0);
-    if (result.OpenLink != nullptr)
-        openLink_(QString::fromUtf8(result.OpenLink));
+    if (result.LinkToOpen != nullptr)
+        openLink_(QString::fromUtf8(result.LinkToOpen));
     if (result.ShowWorksheet)
         showWorksheet();
-    if (result.Focus != nullptr)
-        fieldShowing(result.Focus)->setFocus();
+    if (QWidget* field = fieldShowing(result.Focus))
+        field->setFocus();
 }
 
 QWidget* Form1::fieldShowing(WorksheetText text) const {
     const auto shown = std::find_if(shown_.begin(), shown_.end(),
                                     [text](const Shown& s) { return s.Text == text; });
-    return shown->Widget;
+    return shown != shown_.end() ? shown->Widget : nullptr;
 }
 
 void Form1::showWorksheet() {

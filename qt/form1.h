@@ -19,7 +19,7 @@ class Form1 : public QWidget {
 public:
     using LinkOpener = std::function<void(const QString& address)>;
 
-    explicit Form1(LinkOpener openLink = OpenLink, QWidget* parent = nullptr);
+    explicit Form1(LinkOpener openLink = OpenInBrowser, QWidget* parent = nullptr);
 
     const Worksheet& worksheet() const { return sheet_; }
 
@@ -40,7 +40,7 @@ private:
     QWidget* makeLine(const ControlRow& row);
     void act(const ControlRow& row);
     void showWorksheet();
-    QWidget* fieldShowing(WorksheetText text) const;
+    QWidget* fieldShowing(WorksheetText text) const; // nullptr when no control shows it
 
     Worksheet sheet_;
     LinkOpener openLink_;

@@ -82,12 +82,12 @@ TEST(Form1Actions, ExitLinksAndLabelsLeaveTheWorksheetAlone) {
     Worksheet sheet;
     for (const auto& [name, address] : links) {
         const ActionResult result = Act(sheet, *FindControl(name), ".");
-        EXPECT_STREQ(result.OpenLink, address);
+        EXPECT_STREQ(result.LinkToOpen, address);
         EXPECT_FALSE(result.ShowWorksheet || result.ExitProgram);
     }
     EXPECT_TRUE(Act(sheet, *FindControl("Command3"), ".").ExitProgram);
     const ActionResult label = Act(sheet, *FindControl("Label7"), ".");
-    EXPECT_FALSE(label.ShowWorksheet || label.ExitProgram || label.OpenLink || label.Focus);
+    EXPECT_FALSE(label.ShowWorksheet || label.ExitProgram || label.LinkToOpen || label.Focus);
     EXPECT_EQ(sheet, Worksheet{});
 }
 

@@ -12,6 +12,7 @@ VELMORAND_TEST_PACKAGES=(
     libgtest-dev libbenchmark-dev
     qt6-base-private-dev libx11-dev
     xvfb xdotool xclip imagemagick
+    dbus-bin at-spi2-core python3-pyatspi
     desktop-file-utils appstream dpkg-dev file lintian
 )
 
