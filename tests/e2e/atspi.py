@@ -79,9 +79,9 @@ def places(app_name):
     def shown():
         app = application(app_name)
         controls = list(named_controls(app)) if app is not None else []
-        # The window is laid out once its controls have a size on the screen.
+        # The window is laid out once its controls, all of them, have a size on the screen.
         placed = [c for c in controls if c.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)[2] > 0]
-        return placed or None
+        return placed if len(placed) >= 20 and len(placed) == len(controls) else None
 
     controls = until(deadline, shown)
     if controls is None:
