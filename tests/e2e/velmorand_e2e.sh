@@ -32,8 +32,9 @@ if [ -z "${VELMORAND_E2E_WORK:-}" ]; then
     exit "$status"
 fi
 
-# Inside the private session bus.
+# Inside the private session bus, on the display started above.
 work=$VELMORAND_E2E_WORK
+export DISPLAY=":$(cat "$work/display")"
 pids=()
 cleanup() {
     for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done

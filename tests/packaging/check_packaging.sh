@@ -53,8 +53,11 @@ newest=$(grep -o '<release version="[^"]*"' "$unpacked/usr/share/metainfo/$app_i
     head -n 1 | cut -d'"' -f2)
 [ "$newest" = "$version" ] || fail "the metainfo's newest release is $newest, not $version"
 depends=$(dpkg-deb --field "$deb" Depends)
+# The packages' names alone; Debian 13 renamed some libraries for its 64-bit time_t
+# (libqt6core6 is libqt6core6t64 there).
+depended=$(tr ',|' '\n\n' <<<"$depends" | awk '{ print $1 }' | sed 's/t64$//')
 for package in fonts-liberation2 libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6; do
-    grep -q "\b$package\b" <<<"$depends" || fail "Depends lacks $package: $depends"
+    grep -qxF "$package" <<<"$depended" || fail "Depends lacks $package: $depends"
 done
 recommends=$(dpkg-deb --field "$deb" Recommends)
 grep -q '\bxdg-utils\b' <<<"$recommends" || fail "Recommends lacks xdg-utils: $recommends"
