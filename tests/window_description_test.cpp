@@ -2,6 +2,7 @@
 #include "window/announcements.h"
 #include "window/form1_actions.h"
 #include "window/form1_layout.h"
+#include "window/link_addresses.h"
 
 #include <gtest/gtest.h>
 
@@ -75,9 +76,9 @@ TEST(Form1Actions, RunAndClearChangeTheWorksheetAndSaySoThenClearFocusesTheDivid
 
 TEST(Form1Actions, ExitLinksAndLabelsLeaveTheWorksheetAlone) {
     const std::pair<const char*, const char*> links[] = {
-        {"Command4", "http://velmorand.example/"},
-        {"Label8", "http://paper-games.example/page.htm"},
-        {"Label9", "http://english.example/"},
+        {"Command4", CatalogueAddress},
+        {"Label8", PaperGamesAddress},
+        {"Label9", EnglishAddress},
     };
     Worksheet sheet;
     for (const auto& [name, address] : links) {
