@@ -141,6 +141,9 @@ int Memory(HWND window) {
 } // namespace
 
 int main() {
+    // Places in the screen's own pixels: a program unaware of the screen's density would be
+    // told the window's places scaled down to 96 dots per inch, as Windows (and Wine 10) do.
+    SetProcessDPIAware();
     // The title is Cyrillic: take the arguments as UTF-16, whatever the ANSI code page.
     int argc = 0;
     wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
