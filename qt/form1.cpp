@@ -127,7 +127,8 @@ Form1::Form1(LinkOpener openLink, QWidget* parent)
         }
     }
     showWorksheet(AnnounceMessage::No);
-    fieldShowing(&Worksheet::Text1)->setFocus();
+    if (QWidget* dividend = fieldShowing(&Worksheet::Text1))
+        dividend->setFocus();
 }
 
 QWidget* Form1::makeControl(const ControlRow& row) {
@@ -224,12 +225,12 @@ void Form1::act(const ControlRow& row) {
     const ActionResult result = Act(sheet_, row, QLocale::system().decimalPoint().toStdString());
     if (result.ExitProgram)
         QCoreApplication::exit(0);
-    if (result.OpenLink != nullptr)
-        openLink_(QString::fromUtf8(result.OpenLink));
+    if (result.LinkToOpen != nullptr)
+        openLink_(QString::fromUtf8(result.LinkToOpen));
     // The focus moves before the texts change: Orca takes a focus that comes after the text
     // events of the field it lands in over in silence.
-    if (result.Focus != nullptr)
-        fieldShowing(result.Focus)->setFocus();
+    if (QWidget* field = fieldShowing(result.Focus))
+        field->setFocus();
     // A new message would cut off what the pupil hears about the focus or the summary.
     const bool heardOtherwise = result.Focus != nullptr || !result.Announcement.empty();
     if (result.ShowWorksheet)
@@ -241,7 +242,7 @@ void Form1::act(const ControlRow& row) {
 QWidget* Form1::fieldShowing(WorksheetText text) const {
     const auto shown = std::find_if(shown_.begin(), shown_.end(),
                                     [text](const Shown& s) { return s.Text == text; });
-    return shown->Widget;
+    return shown != shown_.end() ? shown->Widget : nullptr;
 }
 
 void Form1::showWorksheet(AnnounceMessage announce) {

@@ -22,7 +22,7 @@ class Form1 : public QWidget {
 public:
     using LinkOpener = std::function<void(const QString& address)>;
 
-    explicit Form1(LinkOpener openLink = OpenLink, QWidget* parent = nullptr);
+    explicit Form1(LinkOpener openLink = OpenInBrowser, QWidget* parent = nullptr);
 
     const Worksheet& worksheet() const { return sheet_; }
 
@@ -45,7 +45,7 @@ private:
     enum class AnnounceMessage { IfNew, No };
     void showWorksheet(AnnounceMessage announce = AnnounceMessage::IfNew);
     void showMessage(QLabel* line, const QString& message, AnnounceMessage announce);
-    QWidget* fieldShowing(WorksheetText text) const;
+    QWidget* fieldShowing(WorksheetText text) const; // nullptr when no control shows it
 
     Worksheet sheet_;
     LinkOpener openLink_;

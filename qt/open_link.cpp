@@ -5,6 +5,6 @@
 
 namespace velmorand {
 
-void OpenLink(const QString& address) { QDesktopServices::openUrl(QUrl(address)); }
+void OpenInBrowser(const QString& address) { QDesktopServices::openUrl(QUrl(address)); }
 
 } // namespace velmorand

@@ -6,6 +6,6 @@ namespace velmorand {
 
 // Asks the desktop to open a web address in the user's browser. Whether that works is
 // not examined: the program carries on either way.
-void OpenLink(const QString& address);
+void OpenInBrowser(const QString& address);
 
 } // namespace velmorand

@@ -23,9 +23,10 @@ private slots:
 
 private:
     QString randomText(int length);
+    QString randomDigits();
     void typeInto(QLineEdit* field, const QString& text);
     void checkWindowShowsWorksheet(const Form1& window);
-    void checkDivision(const Form1& window);
+    bool checkDivision(const Form1& window);
 
     std::mt19937 random_{20261207};
 };
@@ -37,6 +38,15 @@ QString Form1MonkeyTest::randomText(int length) {
     for (int i = 0; i < length; ++i)
         text += pool[std::uniform_int_distribution<qsizetype>(0, pool.size() - 1)(random_)];
     return text;
+}
+
+// One to six digits, as many as the digit checks let Run divide.
+QString Form1MonkeyTest::randomDigits() {
+    QString digits;
+    const int length = std::uniform_int_distribution<int>(1, 6)(random_);
+    for (int i = 0; i < length; ++i)
+        digits += QChar('0' + std::uniform_int_distribution<int>(0, 9)(random_));
+    return digits;
 }
 
 void Form1MonkeyTest::typeInto(QLineEdit* field, const QString& text) {
@@ -62,21 +72,23 @@ bool IsPlainDigits(const std::string& text) {
            text.find_first_not_of("0123456789") == std::string::npos;
 }
 
-void Form1MonkeyTest::checkDivision(const Form1& window) {
+// Whether the run was on plain digits, and so could be checked.
+bool Form1MonkeyTest::checkDivision(const Form1& window) {
     const Worksheet& sheet = window.worksheet();
     if (!IsPlainDigits(sheet.Text1) || !IsPlainDigits(sheet.Text15) ||
         std::stoll(sheet.Text15) == 0)
-        return;
+        return false;
     const long long dividend = std::stoll(sheet.Text1);
     const long long divisor = std::stoll(sheet.Text15);
-    QCOMPARE(std::stoll(sheet.Text16) * divisor + std::stoll(sheet.Text18), dividend);
+    [&] { QCOMPARE(std::stoll(sheet.Text16) * divisor + std::stoll(sheet.Text18), dividend); }();
+    return true;
 }
 
 void Form1MonkeyTest::randomTypingAndClicksKeepTheWorksheetSane() {
     QStringList opened;
     Form1 window([&opened](const QString& address) { opened << address; });
     window.show();
-    QApplication::setActiveWindow(&window);
+    window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
 
     std::vector<QLineEdit*> fields;
@@ -93,11 +105,14 @@ void Form1MonkeyTest::randomTypingAndClicksKeepTheWorksheetSane() {
         }
     }
     QWidget* run = window.findChild<QWidget*>("Command1");
+    auto* dividend = window.findChild<QLineEdit*>("Text1");
+    auto* divisor = window.findChild<QLineEdit*>("Text15");
     const auto pick = [this](const auto& items) {
         return items[std::uniform_int_distribution<std::size_t>(0, items.size() - 1)(random_)];
     };
 
     int runs = 0;
+    int divisionsChecked = 0;
     for (int step = 0; step < 6000; ++step) {
         QLineEdit* field = pick(fields);
         switch (std::uniform_int_distribution<int>(0, 9)(random_)) {
@@ -125,12 +140,17 @@ void Form1MonkeyTest::randomTypingAndClicksKeepTheWorksheetSane() {
         case 7:
             QTest::mouseClick(pick(clickable), Qt::LeftButton);
             break;
-        case 8:
+        case 8: // a division a pupil would set: digits alone in both inputs, then Run
+            for (QLineEdit* input : {dividend, divisor}) {
+                QTest::keySequence(input, QKeySequence::SelectAll);
+                typeInto(input, randomDigits());
+            }
+            [[fallthrough]];
         case 9:
             if (run->isVisible()) {
                 QTest::mouseClick(run, Qt::LeftButton);
                 ++runs;
-                checkDivision(window);
+                divisionsChecked += checkDivision(window) ? 1 : 0;
             }
             break;
         }
@@ -139,6 +159,8 @@ void Form1MonkeyTest::randomTypingAndClicksKeepTheWorksheetSane() {
             QFAIL(qPrintable(QStringLiteral("after step %1").arg(step)));
     }
     QVERIFY(runs > 500);
+    qInfo("%d runs, %d of them on plain digits and checked", runs, divisionsChecked);
+    QVERIFY(divisionsChecked >= 300);
     QVERIFY(!opened.isEmpty());
 }
 

@@ -2,6 +2,7 @@
 #include "window/announcements.h"
 #include "window/form1_actions.h"
 #include "window/form1_layout.h"
+#include "window/link_addresses.h"
 
 #include <gtest/gtest.h>
 
@@ -75,19 +76,19 @@ TEST(Form1Actions, RunAndClearChangeTheWorksheetAndSaySoThenClearFocusesTheDivid
 
 TEST(Form1Actions, ExitLinksAndLabelsLeaveTheWorksheetAlone) {
     const std::pair<const char*, const char*> links[] = {
-        {"Command4", "http://velmorand.example/"},
-        {"Label8", "http://paper-games.example/page.htm"},
-        {"Label9", "http://english.example/"},
+        {"Command4", CatalogueAddress},
+        {"Label8", PaperGamesAddress},
+        {"Label9", EnglishAddress},
     };
     Worksheet sheet;
     for (const auto& [name, address] : links) {
         const ActionResult result = Act(sheet, *FindControl(name), ".");
-        EXPECT_STREQ(result.OpenLink, address);
+        EXPECT_STREQ(result.LinkToOpen, address);
         EXPECT_FALSE(result.ShowWorksheet || result.ExitProgram);
     }
     EXPECT_TRUE(Act(sheet, *FindControl("Command3"), ".").ExitProgram);
     const ActionResult label = Act(sheet, *FindControl("Label7"), ".");
-    EXPECT_FALSE(label.ShowWorksheet || label.ExitProgram || label.OpenLink || label.Focus);
+    EXPECT_FALSE(label.ShowWorksheet || label.ExitProgram || label.LinkToOpen || label.Focus);
     EXPECT_EQ(sheet, Worksheet{});
 }
 

@@ -12,7 +12,7 @@ VELMORAND_TEST_PACKAGES=(
     libgtest-dev libbenchmark-dev
     qt6-base-private-dev libx11-dev
     xvfb xdotool xclip imagemagick
-    orca speech-dispatcher libao4 at-spi2-core dbus
+    orca speech-dispatcher libao4 at-spi2-core dbus dbus-bin python3-pyatspi
     desktop-file-utils appstream dpkg-dev file lintian locales
 )
 

@@ -7,7 +7,7 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 export WINEPREFIX=${VELMORAND_WINEPREFIX:-$here/build/windows/wineprefix}
 export WINEDEBUG=-all
-export WINEDLLOVERRIDES=winemenubuilder.exe=d
+export WINEDLLOVERRIDES="winemenubuilder.exe=d${WINEDLLOVERRIDES:+;$WINEDLLOVERRIDES}"
 # A UTF-8 locale that is installed: otherwise Wine garbles Cyrillic in arguments and file names.
 locale=${LC_ALL:-${LC_CTYPE:-${LANG:-}}}
 if [ "$(LC_ALL=$locale locale charmap 2>/dev/null)" != UTF-8 ]; then

@@ -180,7 +180,7 @@ std::string ResultJson(const ActionResult& result) {
         json.Flag("ShowWorksheet", result.ShowWorksheet);
         if (result.Focus != nullptr)
             json.Text("Focus", ShownBy(result.Focus));
-        json.Text("OpenLink", result.OpenLink);
+        json.Text("LinkToOpen", result.LinkToOpen);
         json.Flag("ExitProgram", result.ExitProgram);
         json.Text("Announcement", result.Announcement);
     }

@@ -180,8 +180,8 @@ class Form1 {
         const result = askModule('velmorand_act', row.Name, this.separator);
         if (result.ExitProgram)
             return this.exit();
-        if (result.OpenLink)
-            window.open(result.OpenLink, '_blank', 'noopener');
+        if (result.LinkToOpen)
+            window.open(result.LinkToOpen, '_blank', 'noopener');
         if (result.ShowWorksheet)
             this.showWorksheet();
         if (result.Focus)

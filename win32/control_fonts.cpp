@@ -44,7 +44,9 @@ const wchar_t* Face() {
     return face;
 }
 
-Font CreateFont(int pixelHeight, bool bold) { return Font(CreateFace(Face(), pixelHeight, bold)); }
+Font FontOfHeight(int pixelHeight, bool bold) {
+    return Font(CreateFace(Face(), pixelHeight, bold));
+}
 
 int TextWidth(HDC dc, const wchar_t* text) {
     SIZE size{};
@@ -68,7 +70,7 @@ int ColumnFontHeight(int dotsPerInch) {
     const int described = PixelHeight(ColumnPoints, dotsPerInch);
     for (int step = 0; step <= MostColumnAdjustment; ++step) {
         for (const int height : {described - step, described + step}) {
-            if (height > 0 && KeepsTheColumn(CreateFont(height, false).get()))
+            if (height > 0 && KeepsTheColumn(FontOfHeight(height, false).get()))
                 return height;
         }
     }
@@ -77,9 +79,9 @@ int ColumnFontHeight(int dotsPerInch) {
 
 Font MakeControlFont(const ControlFont& font, int dotsPerInch) {
     if (font.Points == ColumnPoints && !font.Bold)
-        return CreateFont(ColumnFontHeight(dotsPerInch), false);
+        return FontOfHeight(ColumnFontHeight(dotsPerInch), false);
     const double points = font.Points > 0 ? font.Points : WindowPoints;
-    return CreateFont(PixelHeight(points, dotsPerInch), font.Bold);
+    return FontOfHeight(PixelHeight(points, dotsPerInch), font.Bold);
 }
 
 std::wstring RealizedFace(HFONT font) {

@@ -99,7 +99,8 @@ int Form1Window::Run(int show) {
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = BrushFor(WindowBackground);
     windowClass.lpszClassName = ClassName;
-    RegisterClassExW(&windowClass);
+    if (RegisterClassExW(&windowClass) == 0)
+        return 1;
 
     const std::wstring caption = ToUtf16(Form1Caption);
     CreateWindowExW(WindowExStyle, ClassName, caption.c_str(), WindowStyle, CW_USEDEFAULT,
@@ -178,7 +179,7 @@ LRESULT Form1Window::Handle(UINT message, WPARAM w, LPARAM l) {
         else if (HIWORD(w) == 0 && focus_ != nullptr) // not while minimised
             SetFocus(FocusToRestore());
         return 0;
-    case 0x02E0: { // WM_DPICHANGED: moved to a screen of another density
+    case WM_DPICHANGED: { // moved to a screen of another density
         const auto* suggested = reinterpret_cast<const RECT*>(l);
         OnDensityChanged(HIWORD(w));
         SetWindowPos(window_, nullptr, suggested->left, suggested->top,
@@ -214,9 +215,8 @@ void Form1Window::CreateControls() {
 // the window has been shown, which then opens sooner.
 void Form1Window::AddToolTips() {
     // The common controls, which hold the tool tips, are loaded here too.
-    using InitCommonControlsExFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
     const auto initCommonControlsEx =
-        SystemFunction<InitCommonControlsExFunction>(L"comctl32.dll", "InitCommonControlsEx");
+        SystemFunction<decltype(&::InitCommonControlsEx)>(L"comctl32.dll", "InitCommonControlsEx");
     const INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_WIN95_CLASSES};
     if (initCommonControlsEx == nullptr || !initCommonControlsEx(&classes))
         return;
@@ -330,8 +330,8 @@ void Form1Window::OnFieldChanged(Control& control) {
 
 void Form1Window::Click(const ControlRow& row) {
     const ActionResult result = Act(sheet_, row, DecimalSeparator());
-    if (result.OpenLink != nullptr)
-        OpenLink(result.OpenLink);
+    if (result.LinkToOpen != nullptr)
+        OpenInBrowser(result.LinkToOpen);
     const bool newMessage = result.ShowWorksheet && ShowWorksheet();
     if (result.Focus != nullptr)
         SetFocus(WindowShowing(result.Focus));

@@ -8,17 +8,11 @@
 
 namespace velmorand {
 
-namespace {
-
 // The shell is loaded on the first click of a link rather than when the program starts:
 // shell32 brings much of COM with it, and most runs never open a page.
-using ShellExecuteAFunction = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
-
-} // namespace
-
-void OpenLink(const char* address) {
+void OpenInBrowser(const char* address) {
     static const auto shellExecuteA =
-        SystemFunction<ShellExecuteAFunction>(L"shell32.dll", "ShellExecuteA");
+        SystemFunction<decltype(&::ShellExecuteA)>(L"shell32.dll", "ShellExecuteA");
     if (shellExecuteA == nullptr)
         return;
     // The addresses are plain ASCII, the same in every ANSI code page.

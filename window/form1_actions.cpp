@@ -18,7 +18,7 @@ ActionResult Act(Worksheet& sheet, const ControlRow& row, std::string_view decim
     case ControlAction::Exit:
         return {.ExitProgram = true};
     case ControlAction::OpenLink:
-        return {.OpenLink = row.Link};
+        return {.LinkToOpen = row.Link};
     }
     return {};
 }

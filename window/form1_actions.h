@@ -11,11 +11,11 @@
 namespace velmorand {
 
 struct ActionResult {
-    bool ShowWorksheet = false;     // the worksheet changed: show it again
-    WorksheetText Focus = nullptr;  // then give the keyboard focus to the field showing this
-    const char* OpenLink = nullptr; // hand this address to the desktop's browser
-    bool ExitProgram = false;       // end the program at once, with status 0
-    std::string Announcement{};     // say this through the screen reader, if not empty
+    bool ShowWorksheet = false;       // the worksheet changed: show it again
+    WorksheetText Focus = nullptr;    // then give the keyboard focus to the field showing this
+    const char* LinkToOpen = nullptr; // hand this address to the desktop's browser
+    bool ExitProgram = false;         // end the program at once, with status 0
+    std::string Announcement{};       // say this through the screen reader, if not empty
 };
 
 // decimalSeparator is the user's, for the fractional part that Run writes.

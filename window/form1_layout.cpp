@@ -1,15 +1,16 @@
 #include "form1_layout.h"
 
 #include "link_addresses.h"
+#include "window/version.h"
 
 #include <algorithm>
 
 namespace velmorand {
 
 const char* const Form1Caption =
-    "Деление в столбик для 3-4 классов. Разработка: команда Velmorand. Ver 1.00";
+    "Деление в столбик для 3-4 классов. Разработка: команда Velmorand. Ver " VELMORAND_VERSION;
 const char* const Form1SpokenCaption =
-    "Деление в столбик для 3 и 4 классов. Разработка, команда Velmorand. Ver 1.00";
+    "Деление в столбик для 3 и 4 классов. Разработка, команда Velmorand. Ver " VELMORAND_VERSION;
 
 namespace {
 

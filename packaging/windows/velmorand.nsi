@@ -1,7 +1,9 @@
 ; The Windows installer of Velmorand for schools: installs velmorand.exe into Program Files,
 ; adds «Деление в столбик» to the Start menu for every user, and registers an uninstaller.
 ; /S installs (and uninstalls) silently, for administrators who deploy to many computers.
-; makensis -DEXE=... -DLICENSE=... -DOUTFILE=... velmorand.nsi
+; makensis -DVERSION=... -DVERSION_QUAD=... -DEXE=... -DLICENSE=... -DICON=... -DOUTFILE=...
+;          velmorand.nsi
+; (packaging/windows/CMakeLists.txt passes the version project() gives)
 Unicode true
 Target amd64-unicode
 SetCompressor /SOLID lzma
@@ -12,7 +14,6 @@ RequestExecutionLevel admin
 
 !define PRODUCT "Деление в столбик"
 !define PUBLISHER "Команда Velmorand"
-!define VERSION "1.00"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Velmorand"
 !define SHORTCUT "$SMPROGRAMS\${PRODUCT}.lnk"
 
@@ -22,7 +23,7 @@ OutFile "${OUTFILE}"
 InstallDir "$PROGRAMFILES64\Velmorand"
 BrandingText "Velmorand ${VERSION}"
 
-VIProductVersion "1.0.0.0"
+VIProductVersion "${VERSION_QUAD}"
 VIAddVersionKey /LANG=1049 "ProductName" "${PRODUCT}"
 VIAddVersionKey /LANG=1049 "FileDescription" "Установка программы «${PRODUCT}»"
 VIAddVersionKey /LANG=1049 "FileVersion" "${VERSION}"

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Installs the built program into a scratch prefix and validates what a desktop reads, then
-# builds the Debian package into BUILD_DIR/package and checks its contents and dependencies.
-# Usage: check_packaging.sh BUILD_DIR
+# builds the Debian package into BUILD_DIR/package and checks its contents and dependencies,
+# and that everything in it shows the version the build was configured with.
+# Usage: check_packaging.sh BUILD_DIR VERSION
 set -euo pipefail
 build=$(cd "$1" && pwd)
+version=$2
 app_id=example.velmorand.Velmorand
 
 work=$(mktemp -d)
@@ -25,7 +27,7 @@ done
 file "$prefix/share/icons/hicolor/scalable/apps/$app_id.svg" | grep -q SVG || fail "no SVG icon"
 
 (cd "$build" && cpack -G DEB -B "$build/package" >/dev/null)
-deb=$build/package/velmorand_1.00-1_$(dpkg --print-architecture).deb
+deb=$build/package/velmorand_$version-1_$(dpkg --print-architecture).deb
 [ -f "$deb" ] || fail "no $deb"
 contents=$(dpkg-deb --contents "$deb")
 for path in bin/velmorand share/applications/$app_id.desktop share/metainfo/$app_id.metainfo.xml \
@@ -34,10 +36,28 @@ for path in bin/velmorand share/applications/$app_id.desktop share/metainfo/$app
     share/doc/velmorand/changelog.Debian.gz; do
     grep -q "\./usr/$path\$" <<<"$contents" || fail "the package lacks /usr/$path"
 done
-[ "$(dpkg-deb --field "$deb" Version)" = "1.00-1" ] || fail "wrong version"
+
+# One version everywhere: the package, the caption in the program, the manual page, and the
+# newest entries of the changelog and of the metainfo's releases, which are written by hand.
+[ "$(dpkg-deb --field "$deb" Version)" = "$version-1" ] ||
+    fail "the package's version is $(dpkg-deb --field "$deb" Version), not $version-1"
+unpacked=$work/unpacked
+dpkg-deb --extract "$deb" "$unpacked"
+caption=$(strings -n 6 "$unpacked/usr/bin/velmorand" | grep -o 'Velmorand\. Ver .*' | sort -u)
+[ "$caption" = "Velmorand. Ver $version" ] || fail "the caption in bin/velmorand ends: $caption"
+zcat "$unpacked/usr/share/man/man1/velmorand.1.gz" | grep -q "^\.TH .* \"velmorand $version\"" ||
+    fail "the manual page does not show velmorand $version"
+zcat "$unpacked/usr/share/doc/velmorand/changelog.Debian.gz" | head -n 1 |
+    grep -q "^velmorand ($version-1) " || fail "the changelog's newest entry is not $version-1"
+newest=$(grep -o '<release version="[^"]*"' "$unpacked/usr/share/metainfo/$app_id.metainfo.xml" |
+    head -n 1 | cut -d'"' -f2)
+[ "$newest" = "$version" ] || fail "the metainfo's newest release is $newest, not $version"
 depends=$(dpkg-deb --field "$deb" Depends)
+# The packages' names alone; Debian 13 renamed some libraries for its 64-bit time_t
+# (libqt6core6 is libqt6core6t64 there).
+depended=$(tr ',|' '\n\n' <<<"$depends" | awk '{ print $1 }' | sed 's/t64$//')
 for package in fonts-liberation2 libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6; do
-    grep -q "\b$package\b" <<<"$depends" || fail "Depends lacks $package: $depends"
+    grep -qxF "$package" <<<"$depended" || fail "Depends lacks $package: $depends"
 done
 recommends=$(dpkg-deb --field "$deb" Recommends)
 grep -q '\bxdg-utils\b' <<<"$recommends" || fail "Recommends lacks xdg-utils: $recommends"

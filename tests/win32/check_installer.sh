@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Installs velmorand-1.00-setup.exe silently under Wine, as a school's administrator would
+# Installs velmorand-VERSION-setup.exe silently under Wine, as a school's administrator would
 # with /S, checks what it installed and registered, then uninstalls it silently and checks
-# that nothing of it is left. Usage: check_installer.sh BUILD_DIR
+# that nothing of it is left. Usage: check_installer.sh BUILD_DIR VERSION
 set -euo pipefail
 build=$(cd "$1" && pwd)
+version=$2
+setup=$build/velmorand-$version-setup.exe
 wine=$(cd "$(dirname "$0")/../../tools" && pwd)/wine.sh
 export VELMORAND_WINEPREFIX=$build/wineprefix-installer
 fail() {
@@ -21,14 +23,17 @@ registered() { # the uninstaller's registry values, as text
     iconv -f UTF-16LE -t UTF-8 "$drive_c/uninstall.reg" | tr -d '\r'
 }
 
-"$wine" "$build/velmorand-1.00-setup.exe" /S || fail "the installer failed"
+# The installer's own version record shows the version too.
+wrestool --extract --type=version --raw "$setup" | iconv -c -f UTF-16LE -t UTF-8 | tr -s '\0' '\n' |
+    grep -A1 'FileVersion$' | tail -n 1 | grep -qx "$version" || fail "the installer's FileVersion"
+"$wine" "$setup" /S || fail "the installer failed"
 wait_for_wine
 [ -f "$installed/velmorand.exe" ] || fail "no velmorand.exe in Program Files\\Velmorand"
 cmp -s "$installed/velmorand.exe" "$build/velmorand.exe" || fail "installed a different .exe"
 [ -f "$installed/LICENSE.txt" ] || fail "the licence was not installed"
 [ -f "$shortcut" ] || fail "no Start-menu shortcut «Деление в столбик»"
 values=$(registered)
-for value in '"DisplayName"="Деление в столбик"' '"DisplayVersion"="1.00"' \
+for value in '"DisplayName"="Деление в столбик"' "\"DisplayVersion\"=\"$version\"" \
     '"Publisher"="Команда Velmorand"' \
     '"DisplayIcon"="C:\\Program Files\\Velmorand\\velmorand.exe,0"' \
     '"QuietUninstallString"="\"C:\\Program Files\\Velmorand\\uninstall.exe\" /S"'; do

@@ -126,11 +126,14 @@ int Memory(HWND window) {
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
     const HANDLE handle = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, process);
+    if (handle == nullptr)
+        return 1;
     PROCESS_MEMORY_COUNTERS counters{};
     counters.cb = sizeof(counters);
-    if (handle == nullptr || !GetProcessMemoryInfo(handle, &counters, sizeof(counters)))
-        return 1;
+    const bool read = GetProcessMemoryInfo(handle, &counters, sizeof(counters));
     CloseHandle(handle);
+    if (!read)
+        return 1;
     Print(std::to_string(counters.PeakWorkingSetSize / 1024));
     return 0;
 }
@@ -138,6 +141,9 @@ int Memory(HWND window) {
 } // namespace
 
 int main() {
+    // Places in the screen's own pixels: a program unaware of the screen's density would be
+    // told the window's places scaled down to 96 dots per inch, as Windows (and Wine 10) do.
+    SetProcessDPIAware();
     // The title is Cyrillic: take the arguments as UTF-16, whatever the ANSI code page.
     int argc = 0;
     wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);

@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# velmorand.exe run from a folder where someone has put DLLs named like Windows' own
+# (shell32.dll, comctl32.dll): the program must load the shell and the common controls from
+# System32 and never the planted ones, which would leave a marker file if loaded. First a
+# planted DLL is loaded on purpose, to show that its marker does appear when it is.
+# Usage: check_planted_dll.sh BUILD_DIR PLANTED_DLL
+set -euo pipefail
+build=$(cd "$1" && pwd)
+planted=$2
+here=$(cd "$(dirname "$0")" && pwd)
+wine=$here/../../tools/wine.sh
+probe=$build/tests/win32/probe.exe
+title="Деление в столбик для 3-4 классов."
+export VELMORAND_WINEPREFIX=$build/wineprefix-planted
+# The prefix's Wine processes, this test's own only: the next start sees this run's display.
+stop_wine() { WINEPREFIX=$VELMORAND_WINEPREFIX wineserver -k 2>/dev/null || true; }
+
+work=$(mktemp -d -p "$build" planted.XXXXXX) # inside the build tree, which Wine sees
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    stop_wine
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+until_there() { # FILE: waits up to 20 s for it
+    for _ in $(seq 200); do [ -e "$1" ] && return 0; sleep 0.1; done
+    return 1
+}
+
+mkdir "$work/check"
+cp "$planted" "$work/check/planted.dll"
+"$wine" rundll32 "$work/check/planted.dll,Load" >/dev/null 2>&1 || true
+until_there "$work/check/planted.dll.loaded" || fail "the planted DLL leaves no marker even when loaded"
+
+stop_wine
+cp "$build/velmorand.exe" "$work/"
+for dll in shell32.dll comctl32.dll; do cp "$planted" "$work/$dll"; done
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+pids+=($!)
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$work/display")"
+printf '#!/bin/sh\necho "$1" >>"%s/opened"\n' "$work" >"$work/browser"
+chmod +x "$work/browser"
+mkdir -p "$work/xdg"
+export BROWSER=$work/browser XDG_DATA_HOME=$work/xdg XDG_DATA_DIRS=$work/xdg \
+    XDG_CONFIG_HOME=$work/xdg XDG_CONFIG_DIRS=$work/xdg XDG_CURRENT_DESKTOP=
+
+# Started from its own folder, as from a USB stick. Wine would take its own shell32 and
+# comctl32 whatever file it finds; told to prefer the files, it loads whichever file the
+# program's search finds first, as Windows does.
+(cd "$work" && WINEDLLOVERRIDES="shell32,comctl32=n,b" exec "$wine" velmorand.exe) &
+program_pid=$!
+pids+=($program_pid)
+"$wine" "$probe" wait "$title" || fail "the window did not appear"
+# The tool tips come once the window is shown, with the common controls.
+for _ in $(seq 100); do
+    "$wine" "$probe" dump "$title" >"$work/dump" || fail "probe could not read the window"
+    [ "$(awk -F'\t' '$1 == "tooltips" { print $2 }' "$work/dump")" = 4 ] && break
+    sleep 0.1
+done
+grep -qx "tooltips	4" "$work/dump" || fail "the tool tips did not come: the common controls were not loaded"
+# Load opens a page through the shell.
+read -r left top width height <<<"$(awk -F'\t' '$1 == "Command4" { print $2 }' "$work/dump")"
+xwindow=$(timeout 20 xdotool search --sync --name 'Деление в столбик' | head -n 1)
+xdotool mousemove --window "$xwindow" $((left + width / 2)) $((top + height / 2)) click 1
+for _ in $(seq 200); do [ -e "$work/opened" ] || [ -e "$work/shell32.dll.loaded" ] && break; sleep 0.1; done
+for dll in shell32.dll comctl32.dll; do
+    [ ! -e "$work/$dll.loaded" ] || fail "velmorand.exe loaded the $dll planted beside it"
+done
+[ -e "$work/opened" ] || fail "Load opened no page: the shell was not loaded"
+"$wine" "$probe" close "$title"
+timeout 20 tail --pid="$program_pid" -f /dev/null || fail "the program did not end"
+echo "velmorand.exe used the system's shell32 and comctl32, not the DLLs planted beside it"
