@@ -129,6 +129,9 @@ class PageTest(unittest.TestCase):
 
     def test_controls_have_the_tables_kind_colours_fonts_captions_and_tool_tips(self):
         self.assertEqual(self.browser.driver.title, self.layout["Caption"])
+        # The page shows the version the build was made as, like the other programs.
+        self.assertTrue(self.browser.driver.title.endswith(
+            " Ver " + os.environ["VELMORAND_VERSION"]), self.browser.driver.title)
         style = self.browser.script("""
             const s = {};
             for (const e of document.getElementById('Form1').children) {
