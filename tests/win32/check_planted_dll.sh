@@ -5,24 +5,9 @@
 # planted DLL is loaded on purpose, to show that its marker does appear when it is.
 # Usage: check_planted_dll.sh BUILD_DIR PLANTED_DLL
 set -euo pipefail
-build=$(cd "$1" && pwd)
 planted=$2
 here=$(cd "$(dirname "$0")" && pwd)
-wine=$here/../../tools/wine.sh
-probe=$build/tests/win32/probe.exe
-title="Деление в столбик для 3-4 классов."
-export VELMORAND_WINEPREFIX=$build/wineprefix-planted
-# The prefix's Wine processes, this test's own only: the next start sees this run's display.
-stop_wine() { WINEPREFIX=$VELMORAND_WINEPREFIX wineserver -k 2>/dev/null || true; }
-
-work=$(mktemp -d -p "$build" planted.XXXXXX) # inside the build tree, which Wine sees
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    stop_wine
-    rm -rf "$work"
-}
-trap cleanup EXIT
+source "$here/wine_session.sh" "$1" planted
 fail() {
     echo "FAIL: $*" >&2
     exit 1
@@ -41,15 +26,8 @@ stop_wine
 cp "$build/velmorand.exe" "$work/"
 for dll in shell32.dll comctl32.dll; do cp "$planted" "$work/$dll"; done
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")"
-printf '#!/bin/sh\necho "$1" >>"%s/opened"\n' "$work" >"$work/browser"
-chmod +x "$work/browser"
-mkdir -p "$work/xdg"
-export BROWSER=$work/browser XDG_DATA_HOME=$work/xdg XDG_DATA_DIRS=$work/xdg \
-    XDG_CONFIG_HOME=$work/xdg XDG_CONFIG_DIRS=$work/xdg XDG_CURRENT_DESKTOP=
+start_xvfb 1024x768
+record_browser
 
 # Started from its own folder, as from a USB stick. Wine would take its own shell32 and
 # comctl32 whatever file it finds; told to prefer the files, it loads whichever file the

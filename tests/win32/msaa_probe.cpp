@@ -13,6 +13,7 @@
 //                                do; prints "focus<TAB>before<TAB>after<TAB>caret<TAB>where"
 //   msaa_probe announcement DIVIDEND DIVISOR SEPARATOR
 //                                what Run says for these numbers
+#include "find_window.h"
 #include "win32/resource_ids.h"
 #include "win32/utf16.h"
 #include "window/form1_actions.h"
@@ -106,32 +107,6 @@ LONG StateOf(IAccessible* object) {
     VARIANT state;
     VariantInit(&state);
     return SUCCEEDED(object->get_accState(Self(), &state)) && state.vt == VT_I4 ? state.lVal : 0;
-}
-
-std::wstring WindowText(HWND window) {
-    wchar_t text[512] = {};
-    SendMessageW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
-    return text;
-}
-
-struct Search {
-    std::wstring prefix;
-    HWND found = nullptr;
-};
-
-BOOL CALLBACK MatchTitle(HWND window, LPARAM l) {
-    auto* search = reinterpret_cast<Search*>(l);
-    if (IsWindowVisible(window) && WindowText(window).rfind(search->prefix, 0) == 0) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-HWND FindByTitle(const wchar_t* title) {
-    Search search{title};
-    EnumWindows(MatchTitle, reinterpret_cast<LPARAM>(&search));
-    return search.found;
 }
 
 const ControlRow* RowOf(HWND control) {

@@ -10,6 +10,7 @@
 //                        and "tooltips<TAB>count" for the tool tips the window has
 //   probe memory TITLE   the peak working set of the window's process, in KiB
 //   probe close TITLE    asks the window to close, as its close box does
+#include "find_window.h"
 #include "win32/resource_ids.h"
 #include "win32/utf16.h"
 #include "window/form1_layout.h"
@@ -30,35 +31,6 @@ void Print(const std::string& line) {
     DWORD written = 0;
     WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), withEnd.data(), static_cast<DWORD>(withEnd.size()),
               &written, nullptr);
-}
-
-std::wstring WindowText(HWND window) {
-    const LRESULT length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    const LRESULT copied = SendMessageW(window, WM_GETTEXT, static_cast<WPARAM>(text.size()),
-                                        reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<std::size_t>(copied));
-    return text;
-}
-
-struct Search {
-    std::wstring prefix;
-    HWND found = nullptr;
-};
-
-BOOL CALLBACK MatchTitle(HWND window, LPARAM l) {
-    auto* search = reinterpret_cast<Search*>(l);
-    if (IsWindowVisible(window) && WindowText(window).rfind(search->prefix, 0) == 0) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-HWND FindByTitle(const wchar_t* title) {
-    Search search{title};
-    EnumWindows(MatchTitle, reinterpret_cast<LPARAM>(&search));
-    return search.found;
 }
 
 std::string NameOf(HWND control) {

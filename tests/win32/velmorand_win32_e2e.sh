@@ -9,46 +9,17 @@
 #   russian   a Russian Wine locale (code page 1251, "," as the decimal separator)
 #   dpi192    an English locale at 192 dpi: the window twice as large
 set -euo pipefail
-build=$(cd "$1" && pwd)
 mode=$2
 here=$(cd "$(dirname "$0")" && pwd)
-wine=$here/../../tools/wine.sh
-exe=$build/velmorand.exe
-probe=$build/tests/win32/probe.exe
-title="Деление в столбик для 3-4 классов."
-
-work=$(mktemp -d)
-pids=()
 # Each mode has a prefix of its own: the 192 dpi run changes its settings.
-export VELMORAND_WINEPREFIX=$build/wineprefix-$mode
-# Ends this prefix's Wine processes and waits until its server is gone, so that the next
-# program starts a server of its own afresh. Never another prefix's, nor ~/.wine's.
-stop_wine() {
-    WINEPREFIX=$VELMORAND_WINEPREFIX wineserver -k 2>/dev/null || true
-    WINEPREFIX=$VELMORAND_WINEPREFIX wineserver -w 2>/dev/null || true
-}
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    stop_wine
-    rm -rf "$work"
-}
-trap cleanup EXIT
+source "$here/wine_session.sh" "$1" "$mode"
 fail() {
     echo "FAIL ($mode): $*" >&2
     [ -f "$work/dump" ] && cat "$work/dump" >&2
     exit 1
 }
 
-# Wine takes its locale from the C library's, which may not be generated on this machine.
-locales=$build/locales
-mkdir -p "$locales"
-(
-    flock 9
-    for locale in en_US ru_RU; do
-        [ -d "$locales/$locale.UTF-8" ] || localedef -i "$locale" -f UTF-8 "$locales/$locale.UTF-8"
-    done
-) 9>"$locales/.lock"
-export LOCPATH=$locales LC_ALL=
+make_locales en_US ru_RU
 case $mode in
 russian) export LANG=ru_RU.UTF-8 separator="," ;;
 english | dpi192) export LANG=en_US.UTF-8 separator="." ;;
@@ -64,19 +35,8 @@ fi
 stop_wine # the program reads the new settings afresh
 scale() { echo $(($1 * dpi / 96)); }
 
-Xvfb -displayfd 3 -screen 0 1600x1400x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")"
-
-# A browser that only writes down what it was asked to open; the desktop's own handlers are
-# hidden so that Wine's hand-off through xdg-open falls back to $BROWSER.
-printf '#!/bin/sh\necho "$1" >>"%s/opened"\n' "$work" >"$work/browser"
-chmod +x "$work/browser"
-mkdir -p "$work/xdg"
-export BROWSER=$work/browser XDG_DATA_HOME=$work/xdg XDG_DATA_DIRS=$work/xdg \
-    XDG_CONFIG_HOME=$work/xdg XDG_CONFIG_DIRS=$work/xdg XDG_CURRENT_DESKTOP=
-opened() { cat "$work/opened" 2>/dev/null || true; }
+start_xvfb 1600x1400
+record_browser
 
 "$wine" "$exe" &
 program_pid=$!

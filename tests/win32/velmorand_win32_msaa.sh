@@ -8,26 +8,10 @@
 # Wine crashes on a typed «з» in Liberation Sans, so only digits are typed here.
 # Usage: velmorand_win32_msaa.sh BUILD_DIR
 set -euo pipefail
-build=$(cd "$1" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
-wine=$here/../../tools/wine.sh
-exe=$build/velmorand.exe
-probe=$build/tests/win32/probe.exe
-msaa=$build/tests/win32/msaa_probe.exe
-title="Деление в столбик для 3-4 классов."
-
-# A prefix of this test's own; every wineserver command below is about it alone.
-export VELMORAND_WINEPREFIX=$build/wineprefix-msaa
+source "$here/wine_session.sh" "$1" msaa
 export WINEPREFIX=$VELMORAND_WINEPREFIX
-
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wineserver -k 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+msaa=$build/tests/win32/msaa_probe.exe
 fail() {
     echo "FAIL: $*" >&2
     for file in read alerts opened; do
@@ -36,28 +20,12 @@ fail() {
     exit 1
 }
 
-# A Russian pupil's Windows: "," before the fractional part. Wine takes its locale from the C
-# library's, which may not be generated on this machine.
-locales=$build/locales
-mkdir -p "$locales"
-(
-    flock 9
-    [ -d "$locales/ru_RU.UTF-8" ] || localedef -i ru_RU -f UTF-8 "$locales/ru_RU.UTF-8"
-) 9>"$locales/.lock"
-export LOCPATH=$locales LC_ALL= LANG=ru_RU.UTF-8
+# A Russian pupil's Windows: "," before the fractional part.
+make_locales ru_RU
+export LANG=ru_RU.UTF-8
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")"
-
-# A browser that only writes down what it was asked to open (see velmorand_win32_e2e.sh).
-printf '#!/bin/sh\necho "$1" >>"%s/opened"\n' "$work" >"$work/browser"
-chmod +x "$work/browser"
-mkdir -p "$work/xdg"
-export BROWSER=$work/browser XDG_DATA_HOME=$work/xdg XDG_DATA_DIRS=$work/xdg \
-    XDG_CONFIG_HOME=$work/xdg XDG_CONFIG_DIRS=$work/xdg XDG_CURRENT_DESKTOP=
-opened() { cat "$work/opened" 2>/dev/null || true; }
+start_xvfb 1280x1024
+record_browser
 
 "$wine" "$exe" &
 program_pid=$!

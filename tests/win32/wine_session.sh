@@ -1,0 +1,59 @@
+# Sourced by the tests that run velmorand.exe under Wine in a real X server: a prefix of the
+# test's own, an X server, a browser that only writes down what it was asked to open, and
+# cleaning all of it up when the test ends. Never another prefix's Wine, nor ~/.wine's.
+# Usage: source wine_session.sh BUILD_DIR PREFIX_NAME
+build=$(cd "$1" && pwd)
+session_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+wine=$session_dir/../../tools/wine.sh
+exe=$build/velmorand.exe
+probe=$build/tests/win32/probe.exe
+title="Деление в столбик для 3-4 классов."
+export VELMORAND_WINEPREFIX=$build/wineprefix-$2
+
+work=$(mktemp -d -p "$build" "$2.XXXXXX") # inside the build tree, which Wine sees
+pids=()
+# Ends this prefix's Wine processes and waits until its server is gone, so that the next
+# program starts a server of its own afresh.
+stop_wine() {
+    WINEPREFIX=$VELMORAND_WINEPREFIX wineserver -k 2>/dev/null || true
+    WINEPREFIX=$VELMORAND_WINEPREFIX wineserver -w 2>/dev/null || true
+}
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    stop_wine
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# LOCALE...: Wine takes its locale from the C library's, which may not be generated on this
+# machine; these are made in the build tree once, whichever test comes first.
+make_locales() {
+    local locales=$build/locales
+    mkdir -p "$locales"
+    (
+        flock 9
+        for locale in "$@"; do
+            [ -d "$locales/$locale.UTF-8" ] || localedef -i "$locale" -f UTF-8 "$locales/$locale.UTF-8"
+        done
+    ) 9>"$locales/.lock"
+    export LOCPATH=$locales LC_ALL=
+}
+
+# WIDTHxHEIGHT: an X server of the test's own on a free display.
+start_xvfb() {
+    Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$work/display" 2>/dev/null &
+    pids+=($!)
+    for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+    export DISPLAY=":$(cat "$work/display")"
+}
+
+# The desktop's own handlers are hidden so that Wine's hand-off through xdg-open falls back
+# to $BROWSER, which writes each address into $work/opened.
+record_browser() {
+    printf '#!/bin/sh\necho "$1" >>"%s/opened"\n' "$work" >"$work/browser"
+    chmod +x "$work/browser"
+    mkdir -p "$work/xdg"
+    export BROWSER=$work/browser XDG_DATA_HOME=$work/xdg XDG_DATA_DIRS=$work/xdg \
+        XDG_CONFIG_HOME=$work/xdg XDG_CONFIG_DIRS=$work/xdg XDG_CURRENT_DESKTOP=
+}
+opened() { cat "$work/opened" 2>/dev/null || true; }
