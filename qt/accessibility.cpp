@@ -1,8 +1,11 @@
 #include "accessibility.h"
 
+#include "window/form1_layout.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QLineEdit>
 
 namespace velmorand {
@@ -148,6 +151,12 @@ QAccessibleInterface* Factory(const QString&, QObject* object) {
     // says no caption.
     if (widget->isWindow() && widget->metaObject() == &QWidget::staticMetaObject)
         return new QAccessibleWidget(widget, QAccessible::Window);
+    // A link label is one object to a screen reader, read by its name and clicked in the
+    // middle. With a text interface newer Orca clicks a character, whose place Qt's label does
+    // not give, and the click never comes.
+    if (const ControlRow* row = FindControl(widget->objectName().toStdString());
+        qobject_cast<QLabel*>(widget) && row && row->Action == ControlAction::OpenLink)
+        return new QAccessibleWidget(widget, QAccessible::Link);
     if (auto* field = qobject_cast<QLineEdit*>(widget);
         field && field->echoMode() == QLineEdit::Normal)
         return new AccessibleField(field);
@@ -165,6 +174,9 @@ Announcer::Announcer(QWidget* window) : QObject(window) {}
 
 void Announcer::announce(const QString& text) {
     text_ = text;
+    // Newer Orca keeps the names it has read until it is told they changed.
+    QAccessibleEvent renamed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&renamed);
     QAccessibleEvent hidden(this, QAccessible::ObjectHide);
     QAccessible::updateAccessibility(&hidden);
     QAccessibleEvent shown(this, QAccessible::ObjectShow);
