@@ -19,7 +19,8 @@ QWidget* MakeControl(const ControlRow& row, QWidget* parent) {
     const QString caption = QString::fromUtf8(row.Caption);
     switch (row.Kind) {
     case ControlKind::TextField:
-        return new QLineEdit(QString::fromStdString(velmorand::Worksheet{}.*row.Shows), parent);
+        return new QLineEdit(QString::fromStdString(FieldText(velmorand::Worksheet{}, *row.Shows)),
+                             parent);
     case ControlKind::Button:
         return new QPushButton(caption, parent);
     case ControlKind::Label:

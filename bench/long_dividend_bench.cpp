@@ -17,8 +17,8 @@ template <std::string (*MakeDividend)(std::size_t)>
 void RunDivisionLongDividend(benchmark::State& state) {
     const auto length = static_cast<std::size_t>(state.range(0));
     velmorand::Worksheet sheet;
-    sheet.Text1 = MakeDividend(length);
-    sheet.Text15 = "7";
+    sheet.Dividend = MakeDividend(length);
+    sheet.Divisor = "7";
     for (auto _ : state) {
         velmorand::RunDivision(sheet, ".");
         benchmark::DoNotOptimize(sheet);

@@ -17,8 +17,8 @@ using velmorand::Worksheet;
 
 Worksheet SheetWith(std::string dividend, std::string divisor) {
     Worksheet sheet;
-    sheet.Text1 = std::move(dividend);
-    sheet.Text15 = std::move(divisor);
+    sheet.Dividend = std::move(dividend);
+    sheet.Divisor = std::move(divisor);
     return sheet;
 }
 
@@ -36,10 +36,11 @@ std::vector<Worksheet> RandomSheets() {
 // The numbers a finished run shows: the dividend's length and every field it filled.
 std::vector<double> NumbersShown(Worksheet sheet) {
     velmorand::RunDivision(sheet, ".");
-    std::vector<double> numbers{static_cast<double>(sheet.Text1.size())};
-    for (std::size_t i = 1; i < velmorand::WorksheetTexts.size(); ++i) {
-        const std::string& text = sheet.*velmorand::WorksheetTexts[i];
-        if (i != 14 && !text.empty())
+    std::vector<double> numbers{static_cast<double>(sheet.Dividend.size())};
+    for (const velmorand::WorksheetField field : velmorand::NumberFields()) {
+        const std::string& text = velmorand::FieldText(sheet, field);
+        if (field != velmorand::WorksheetField::Dividend &&
+            field != velmorand::WorksheetField::Divisor && !text.empty())
             numbers.push_back(velmorand::TextToNumber(text));
     }
     return numbers;

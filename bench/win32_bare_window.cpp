@@ -45,7 +45,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
                                 nullptr, instance, nullptr);
     const Worksheet start;
     for (const ControlRow& row : Form1Layout()) {
-        const std::string text = row.Shows ? start.*row.Shows : row.Caption ? row.Caption : "";
+        const std::string text = row.Shows     ? FieldText(start, *row.Shows)
+                                 : row.Caption ? row.Caption
+                                               : "";
         const Twips& p = row.Place;
         CreateWindowW(ClassOf(row.Kind), ToUtf16(text).c_str(), WS_CHILD | WS_VISIBLE,
                       p.Left / TwipsPerPixel, p.Top / TwipsPerPixel, p.Width / TwipsPerPixel,

@@ -31,37 +31,35 @@ bool IsPlainDigits(const std::string& text, std::size_t most) {
            text.find_first_not_of("0123456789") == std::string::npos;
 }
 
-bool IsRefusal(const std::string& message) {
-    return message == "На ноль делить нельзя" || message == "Число слишком большое";
-}
-
 void CheckRun(Worksheet& sheet, const char* separator) {
     const Worksheet before = sheet;
-    RunDivision(sheet, separator);
-    Require(sheet.Text1 == before.Text1 && sheet.Text15 == before.Text15, "run changed an input");
+    const RunOutcome outcome = RunDivision(sheet, separator);
+    Require(sheet.Dividend == before.Dividend && sheet.Divisor == before.Divisor,
+            "run changed an input");
     Require(sheet.RunVisible == before.RunVisible, "run changed the Run button");
-    if (IsRefusal(sheet.MessageText)) {
+    if (outcome != RunOutcome::Divided) {
         Worksheet unchanged = before;
-        unchanged.MessageText = sheet.MessageText;
+        unchanged.Message = sheet.Message;
         Require(sheet == unchanged, "refused run wrote a field");
         return;
     }
-    for (const WorksheetText field : WorksheetTexts) {
-        if (sheet.*field == before.*field || field == &Worksheet::Text1 ||
-            field == &Worksheet::Text15)
+    for (const WorksheetField field : NumberFields()) {
+        if (FieldText(sheet, field) == FieldText(before, field) ||
+            field == WorksheetField::Dividend || field == WorksheetField::Divisor)
             continue;
-        const std::string& text = sheet.*field;
+        const std::string& text = FieldText(sheet, field);
         Require(text.find("inf") == std::string::npos && text.find("nan") == std::string::npos,
                 "run wrote a number out of range");
     }
-    Require(sheet.Text19 == NumberToSignedText(TextToNumber(sheet.Text15)), "wrong denominator");
+    Require(sheet.RemainderDenominator == NumberToSignedText(TextToNumber(sheet.Divisor)),
+            "wrong denominator");
     // Plain digits divide exactly: quotient × divisor + remainder = dividend.
-    if (IsPlainDigits(sheet.Text1, 15) && IsPlainDigits(sheet.Text15, 15)) {
-        const double quotient = TextToNumber(sheet.Text16);
-        const double remainder = TextToNumber(sheet.Text18);
-        const double divisor = TextToNumber(sheet.Text15);
+    if (IsPlainDigits(sheet.Dividend, 15) && IsPlainDigits(sheet.Divisor, 15)) {
+        const double quotient = TextToNumber(sheet.Quotient);
+        const double remainder = TextToNumber(sheet.Remainder);
+        const double divisor = TextToNumber(sheet.Divisor);
         Require(remainder >= 0 && remainder < divisor, "remainder out of place");
-        Require(quotient * divisor + remainder == TextToNumber(sheet.Text1), "wrong division");
+        Require(quotient * divisor + remainder == TextToNumber(sheet.Dividend), "wrong division");
     }
 }
 
@@ -75,22 +73,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         switch (input.ConsumeIntegralInRange<int>(0, 5)) {
         case 0:
         case 1: {
-            const WorksheetText field =
-                input.ConsumeBool() ? &Worksheet::Text1 : &Worksheet::Text15;
+            const WorksheetField field =
+                input.ConsumeBool() ? WorksheetField::Dividend : WorksheetField::Divisor;
             const std::string text = input.ConsumeRandomLengthString(MostTypedCharacters);
-            const bool changes = sheet.*field != text;
+            const bool changes = FieldText(sheet, field) != text;
             SetFieldText(sheet, field, text);
-            Require(sheet.*field == text, "typing lost text");
+            Require(FieldText(sheet, field) == text, "typing lost text");
             if (changes)
                 runShown = CharacterCount(text) <= 6;
             break;
         }
-        case 2: {
-            const auto row = input.ConsumeIntegralInRange<std::size_t>(1, 18);
-            if (row != 14) {
-                const std::string text = input.ConsumeRandomLengthString(20);
-                SetFieldText(sheet, WorksheetTexts[row], text);
-            }
+        case 2: { // any field but the two inputs
+            const WorksheetField field =
+                NumberFields()[input.ConsumeIntegralInRange<std::size_t>(1, NumberFieldCount - 1)];
+            if (field != WorksheetField::Divisor)
+                SetFieldText(sheet, field, input.ConsumeRandomLengthString(20));
             break;
         }
         case 3:
@@ -101,8 +98,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             break;
         case 5:
             ClearWorksheet(sheet);
-            for (const WorksheetText field : WorksheetTexts)
-                Require((sheet.*field).empty(), "clear left a field");
+            for (const WorksheetField field : NumberFields())
+                Require(FieldText(sheet, field).empty(), "clear left a field");
             runShown = true; // the last field emptied had its check show Run, or none had to
             break;
         }

@@ -174,6 +174,11 @@ Announcer::Announcer(QWidget* window) : QObject(window) {}
 
 void Announcer::announce(const QString& text) {
     text_ = text;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // Qt's own announcement, which the screen reader speaks as it is, whatever has the focus.
+    QAccessibleAnnouncementEvent announcement(parent(), text);
+    QAccessible::updateAccessibility(&announcement);
+#else
     // Newer Orca keeps the names it has read until it is told they changed.
     QAccessibleEvent renamed(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&renamed);
@@ -181,6 +186,7 @@ void Announcer::announce(const QString& text) {
     QAccessible::updateAccessibility(&hidden);
     QAccessibleEvent shown(this, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
+#endif
 }
 
 } // namespace velmorand

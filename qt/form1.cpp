@@ -24,14 +24,13 @@ namespace velmorand {
 namespace {
 
 // Qt scales device-independent pixels itself: these are pixels at 96 dots per inch.
-int Pixels(int twips) { return twips / TwipsPerPixel; }
+constexpr int QtDotsPerInch = 96;
+
+int Pixels(int twips) { return TwipsToPixels(twips, QtDotsPerInch); }
 
 QRect Geometry(const ControlRow& row) {
-    const Twips& p = row.Place;
-    if (row.Kind == ControlKind::Line) // the line's thickness is centred on it
-        return {Pixels(p.Left), Pixels(p.Top) - LineThicknessPixels / 2, Pixels(p.Width),
-                LineThicknessPixels};
-    return {Pixels(p.Left), Pixels(p.Top), Pixels(p.Width), Pixels(p.Height)};
+    const PixelRect p = PlaceInPixels(row, QtDotsPerInch);
+    return {p.Left, p.Top, p.Width, p.Height};
 }
 
 QFont MakeFont(double points, bool bold) {
@@ -110,7 +109,7 @@ Form1::Form1(LinkOpener openLink, QWidget* parent)
         control->setGeometry(Geometry(row));
         if (row.Font.Points > 0)
             control->setFont(MakeFont(row.Font.Points, row.Font.Bold));
-        if (row.TextColor && row.Kind != ControlKind::Line)
+        if (row.TextColor)
             SetColor(control, QPalette::WindowText, *row.TextColor);
         if (row.ToolTip != nullptr)
             control->setToolTip(QString::fromUtf8(row.ToolTip));
@@ -118,16 +117,16 @@ Form1::Form1(LinkOpener openLink, QWidget* parent)
             control->setAccessibleName(QString::fromUtf8(row.Accessible.Name));
         if (row.Accessible.Description != nullptr)
             control->setAccessibleDescription(QString::fromUtf8(row.Accessible.Description));
-        if (row.Shows != nullptr)
-            shown_.push_back({control, row.Shows});
+        if (row.Shows)
+            shown_.push_back({control, *row.Shows});
         if (TakesFocus(row)) {
             if (previousInTabOrder != nullptr)
                 setTabOrder(previousInTabOrder, control);
             previousInTabOrder = control;
         }
     }
-    showWorksheet(AnnounceMessage::No);
-    if (QWidget* dividend = fieldShowing(&Worksheet::Text1))
+    showWorksheet();
+    if (QWidget* dividend = fieldShowing(WorksheetField::Dividend))
         dividend->setFocus();
 }
 
@@ -152,11 +151,9 @@ QWidget* Form1::makeTextField(const ControlRow& row) {
     field->setMaxLength(std::numeric_limits<int>::max()); // only the digit checks judge length
     if (row.Centered)
         field->setAlignment(Qt::AlignCenter);
-    connect(field, &QLineEdit::textChanged, this, [this, text = row.Shows](const QString& value) {
-        if (showing_)
-            return;
-        SetFieldText(sheet_, text, value.toStdString());
-        showWorksheet();
+    connect(field, &QLineEdit::textChanged, this, [this, &row](const QString& value) {
+        if (!showing_)
+            deliver(Edit(sheet_, row, value.toStdString()));
     });
     return field;
 }
@@ -168,7 +165,7 @@ QWidget* Form1::makeLabel(const ControlRow& row) {
         SetColor(label, QPalette::Window, *row.Background);
         label->setAutoFillBackground(true);
     }
-    if (row.Action == ControlAction::OpenLink) {
+    if (RoleOf(row) == ControlRole::Link) {
         label->setCursor(Qt::PointingHandCursor);
         label->installEventFilter(this);
     }
@@ -194,7 +191,7 @@ QWidget* Form1::makePicture() {
 
 QWidget* Form1::makeLine(const ControlRow& row) {
     auto* line = new QWidget(this);
-    SetColor(line, QPalette::Window, row.TextColor.value_or(LineColor));
+    SetColor(line, QPalette::Window, row.Fill.value_or(0));
     line->setAutoFillBackground(true);
     return line;
 }
@@ -222,7 +219,10 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Form1::act(const ControlRow& row) {
-    const ActionResult result = Act(sheet_, row, QLocale::system().decimalPoint().toStdString());
+    deliver(Act(sheet_, row, QLocale::system().decimalPoint().toStdString()));
+}
+
+void Form1::deliver(const ActionResult& result) {
     if (result.ExitProgram)
         QCoreApplication::exit(0);
     if (result.LinkToOpen != nullptr)
@@ -231,44 +231,39 @@ void Form1::act(const ControlRow& row) {
     // events of the field it lands in over in silence.
     if (QWidget* field = fieldShowing(result.Focus))
         field->setFocus();
-    // A new message would cut off what the pupil hears about the focus or the summary.
-    const bool heardOtherwise = result.Focus != nullptr || !result.Announcement.empty();
     if (result.ShowWorksheet)
-        showWorksheet(heardOtherwise ? AnnounceMessage::No : AnnounceMessage::IfNew);
+        showWorksheet();
     if (!result.Announcement.empty())
         announcer_->announce(QString::fromStdString(result.Announcement));
 }
 
-QWidget* Form1::fieldShowing(WorksheetText text) const {
+QWidget* Form1::fieldShowing(std::optional<WorksheetField> field) const {
     const auto shown = std::find_if(shown_.begin(), shown_.end(),
-                                    [text](const Shown& s) { return s.Text == text; });
+                                    [field](const Shown& s) { return s.Field == field; });
     return shown != shown_.end() ? shown->Widget : nullptr;
 }
 
-void Form1::showWorksheet(AnnounceMessage announce) {
+void Form1::showWorksheet() {
     const QScopedValueRollback<bool> showing(showing_, true);
     for (const Shown& shown : shown_) {
-        const QString text = QString::fromStdString(sheet_.*shown.Text);
+        const QString text = QString::fromStdString(FieldText(sheet_, shown.Field));
         if (auto* field = qobject_cast<QLineEdit*>(shown.Widget)) {
             if (field->text() != text) // leaves the cursor alone in the field being typed in
                 field->setText(text);
         } else {
-            showMessage(static_cast<QLabel*>(shown.Widget), text, announce);
+            showMessage(static_cast<QLabel*>(shown.Widget), text);
         }
     }
     runButton_->setVisible(sheet_.RunVisible);
 }
 
 // The message line is read by its words, without the punctuation that a screen reader would
-// name; a new message is announced, so that it is heard without the pupil moving there.
-void Form1::showMessage(QLabel* line, const QString& message, AnnounceMessage announce) {
+// name. What is announced about it is the action's to say.
+void Form1::showMessage(QLabel* line, const QString& message) {
     if (line->text() == message)
         return;
     line->setText(message);
-    const QString spoken = QString::fromStdString(SpokenMessage(message.toStdString()));
-    line->setAccessibleName(spoken);
-    if (announce == AnnounceMessage::IfNew)
-        announcer_->announce(spoken);
+    line->setAccessibleName(QString::fromStdString(SpokenMessage(message.toStdString())));
 }
 
 } // namespace velmorand

@@ -3,12 +3,14 @@
 #pragma once
 
 #include "open_link.h"
+#include "window/form1_actions.h"
 #include "window/form1_layout.h"
 #include "worksheet/worksheet.h"
 
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QLabel;
@@ -32,7 +34,7 @@ protected:
 private:
     struct Shown {
         QWidget* Widget;
-        WorksheetText Text;
+        WorksheetField Field;
     };
 
     QWidget* makeControl(const ControlRow& row);
@@ -42,10 +44,11 @@ private:
     QWidget* makePicture();
     QWidget* makeLine(const ControlRow& row);
     void act(const ControlRow& row);
-    enum class AnnounceMessage { IfNew, No };
-    void showWorksheet(AnnounceMessage announce = AnnounceMessage::IfNew);
-    void showMessage(QLabel* line, const QString& message, AnnounceMessage announce);
-    QWidget* fieldShowing(WorksheetText text) const; // nullptr when no control shows it
+    void deliver(const ActionResult& result);
+    void showWorksheet();
+    void showMessage(QLabel* line, const QString& message);
+    // nullptr when no control shows it
+    QWidget* fieldShowing(std::optional<WorksheetField> field) const;
 
     Worksheet sheet_;
     LinkOpener openLink_;

@@ -11,12 +11,12 @@
 namespace velmorand {
 namespace {
 
-using FieldTexts = std::vector<std::pair<WorksheetText, const char*>>;
+using FieldTexts = std::vector<std::pair<WorksheetField, const char*>>;
 
 Worksheet SheetWith(const char* dividend, const char* divisor) {
     Worksheet sheet;
-    sheet.Text1 = dividend;
-    sheet.Text15 = divisor;
+    sheet.Dividend = dividend;
+    sheet.Divisor = divisor;
     return sheet;
 }
 
@@ -30,9 +30,9 @@ Worksheet Divide(const char* dividend, const char* divisor, const char* separato
 Worksheet Expected(const char* dividend, const char* divisor, const char* message,
                    FieldTexts texts) {
     Worksheet sheet = SheetWith(dividend, divisor);
-    sheet.MessageText = message;
+    sheet.Message = message;
     for (const auto& [field, text] : texts)
-        sheet.*field = text;
+        FieldText(sheet, field) = text;
     return sheet;
 }
 
@@ -57,141 +57,142 @@ std::string CaseName(const testing::TestParamInfo<RunCase>& info) { return info.
 
 using W = Worksheet;
 
-INSTANTIATE_TEST_SUITE_P(RunDivision, RunDivisionCases,
-                         testing::Values(RunCase{"StartInputs",
-                                                 "234567",
-                                                 "14",
-                                                 "Деление с остатком",
-                                                 {{&W::Text2, " 14"},
-                                                  {&W::Text3, "   94"},
-                                                  {&W::Text4, "   84"},
-                                                  {&W::Text5, "     105"},
-                                                  {&W::Text6, "     98"},
-                                                  {&W::Text7, "       76"},
-                                                  {&W::Text8, "       70"},
-                                                  {&W::Text9, "         67"},
-                                                  {&W::Text10, "         56"},
-                                                  {&W::Text11, "           11"},
-                                                  {&W::Text16, " 16754"},
-                                                  {&W::Text17, "0.785714285714286"},
-                                                  {&W::Text18, " 11"},
-                                                  {&W::Text19, " 14"}}},
-                                         RunCase{"FirstDigitsSmallerThanDivisor",
-                                                 "123456",
-                                                 "14",
-                                                 "Деление с остатком",
-                                                 {{&W::Text2, " 112"},
-                                                  {&W::Text3, "   114"},
-                                                  {&W::Text4, "   112"},
-                                                  {&W::Text5, "     25"},
-                                                  {&W::Text6, "     14"},
-                                                  {&W::Text7, "       116"},
-                                                  {&W::Text8, "       112"},
-                                                  {&W::Text9, "         4"},
-                                                  {&W::Text16, " 8818"},
-                                                  {&W::Text17, "0.285714285714286"},
-                                                  {&W::Text18, " 4"},
-                                                  {&W::Text19, " 14"}}},
-                                         RunCase{"PictureExampleWithoutRemainder",
-                                                 "861",
-                                                 "7",
-                                                 "3",
-                                                 {{&W::Text2, " 7"},
-                                                  {&W::Text3, "   16"},
-                                                  {&W::Text4, "   14"},
-                                                  {&W::Text5, "     21"},
-                                                  {&W::Text6, "     21"},
-                                                  {&W::Text7, "       0"},
-                                                  {&W::Text16, " 123"},
-                                                  {&W::Text17, "0"},
-                                                  {&W::Text18, " 0"},
-                                                  {&W::Text19, " 7"}}},
-                                         RunCase{"OneStep",
-                                                 "28",
-                                                 "14",
-                                                 "2",
-                                                 {{&W::Text2, " 28"},
-                                                  {&W::Text16, " 2"},
-                                                  {&W::Text17, "0"},
-                                                  {&W::Text18, " 0"},
-                                                  {&W::Text19, " 14"}}},
-                                         RunCase{"OneStepThatFindsNoMoreDigits",
-                                                 "12",
-                                                 "14",
-                                                 "Деление с остатком",
-                                                 {{&W::Text2, " 0"},
-                                                  {&W::Text16, " 0"},
-                                                  {&W::Text17, "0.857142857142857"},
-                                                  {&W::Text18, " 12"},
-                                                  {&W::Text19, " 14"}}},
-                                         RunCase{"NoStep",
-                                                 "12",
-                                                 "345",
-                                                 "Деление с остатком",
-                                                 {{&W::Text16, " 0"},
-                                                  {&W::Text17, "3.47826086956522E-02"},
-                                                  {&W::Text18, " 12"},
-                                                  {&W::Text19, " 345"}}},
-                                         RunCase{"NoStepDividendLargerThanDivisor",
-                                                 "99",
-                                                 "0005",
-                                                 "Деление с остатком",
-                                                 {{&W::Text16, " 19"},
-                                                  {&W::Text17, "0.8"},
-                                                  {&W::Text18, " 4"},
-                                                  {&W::Text19, " 5"}}},
-                                         RunCase{"SevenStepsFillEveryRow",
-                                                 "7654321",
-                                                 "3",
-                                                 "Деление с остатком",
-                                                 {{&W::Text2, " 6"},
-                                                  {&W::Text3, "   16"},
-                                                  {&W::Text4, "   15"},
-                                                  {&W::Text5, "     15"},
-                                                  {&W::Text6, "     15"},
-                                                  {&W::Text7, "       4"},
-                                                  {&W::Text8, "       3"},
-                                                  {&W::Text9, "         13"},
-                                                  {&W::Text10, "         12"},
-                                                  {&W::Text11, "           12"},
-                                                  {&W::Text12, "           12"},
-                                                  {&W::Text13, "             1"},
-                                                  {&W::Text14, "             0"},
-                                                  {&W::Text16, " 2551440"},
-                                                  {&W::Text17, "0.333333333333333"},
-                                                  {&W::Text18, " 1"},
-                                                  {&W::Text19, " 3"}}},
-                                         RunCase{"EighthStepWritesNoRow",
-                                                 "98765432",
-                                                 "3",
-                                                 "Деление с остатком",
-                                                 {{&W::Text2, " 9"},
-                                                  {&W::Text3, "   8"},
-                                                  {&W::Text4, "   6"},
-                                                  {&W::Text5, "     27"},
-                                                  {&W::Text6, "     27"},
-                                                  {&W::Text7, "       6"},
-                                                  {&W::Text8, "       6"},
-                                                  {&W::Text9, "         5"},
-                                                  {&W::Text10, "         3"},
-                                                  {&W::Text11, "           24"},
-                                                  {&W::Text12, "           24"},
-                                                  {&W::Text13, "             3"},
-                                                  {&W::Text14, "             3"},
-                                                  {&W::Text16, " 32921810"},
-                                                  {&W::Text17, "0.666666666666667"},
-                                                  {&W::Text18, " 2"},
-                                                  {&W::Text19, " 3"}}}),
-                         CaseName);
+INSTANTIATE_TEST_SUITE_P(
+    RunDivision, RunDivisionCases,
+    testing::Values(RunCase{"StartInputs",
+                            "234567",
+                            "14",
+                            "Деление с остатком",
+                            {{ColumnRowField(0), " 14"},
+                             {ColumnRowField(1), "   94"},
+                             {ColumnRowField(2), "   84"},
+                             {ColumnRowField(3), "     105"},
+                             {ColumnRowField(4), "     98"},
+                             {ColumnRowField(5), "       76"},
+                             {ColumnRowField(6), "       70"},
+                             {ColumnRowField(7), "         67"},
+                             {ColumnRowField(8), "         56"},
+                             {ColumnRowField(9), "           11"},
+                             {WorksheetField::Quotient, " 16754"},
+                             {WorksheetField::FractionalPart, "0.785714285714286"},
+                             {WorksheetField::Remainder, " 11"},
+                             {WorksheetField::RemainderDenominator, " 14"}}},
+                    RunCase{"FirstDigitsSmallerThanDivisor",
+                            "123456",
+                            "14",
+                            "Деление с остатком",
+                            {{ColumnRowField(0), " 112"},
+                             {ColumnRowField(1), "   114"},
+                             {ColumnRowField(2), "   112"},
+                             {ColumnRowField(3), "     25"},
+                             {ColumnRowField(4), "     14"},
+                             {ColumnRowField(5), "       116"},
+                             {ColumnRowField(6), "       112"},
+                             {ColumnRowField(7), "         4"},
+                             {WorksheetField::Quotient, " 8818"},
+                             {WorksheetField::FractionalPart, "0.285714285714286"},
+                             {WorksheetField::Remainder, " 4"},
+                             {WorksheetField::RemainderDenominator, " 14"}}},
+                    RunCase{"PictureExampleWithoutRemainder",
+                            "861",
+                            "7",
+                            "3",
+                            {{ColumnRowField(0), " 7"},
+                             {ColumnRowField(1), "   16"},
+                             {ColumnRowField(2), "   14"},
+                             {ColumnRowField(3), "     21"},
+                             {ColumnRowField(4), "     21"},
+                             {ColumnRowField(5), "       0"},
+                             {WorksheetField::Quotient, " 123"},
+                             {WorksheetField::FractionalPart, "0"},
+                             {WorksheetField::Remainder, " 0"},
+                             {WorksheetField::RemainderDenominator, " 7"}}},
+                    RunCase{"OneStep",
+                            "28",
+                            "14",
+                            "2",
+                            {{ColumnRowField(0), " 28"},
+                             {WorksheetField::Quotient, " 2"},
+                             {WorksheetField::FractionalPart, "0"},
+                             {WorksheetField::Remainder, " 0"},
+                             {WorksheetField::RemainderDenominator, " 14"}}},
+                    RunCase{"OneStepThatFindsNoMoreDigits",
+                            "12",
+                            "14",
+                            "Деление с остатком",
+                            {{ColumnRowField(0), " 0"},
+                             {WorksheetField::Quotient, " 0"},
+                             {WorksheetField::FractionalPart, "0.857142857142857"},
+                             {WorksheetField::Remainder, " 12"},
+                             {WorksheetField::RemainderDenominator, " 14"}}},
+                    RunCase{"NoStep",
+                            "12",
+                            "345",
+                            "Деление с остатком",
+                            {{WorksheetField::Quotient, " 0"},
+                             {WorksheetField::FractionalPart, "3.47826086956522E-02"},
+                             {WorksheetField::Remainder, " 12"},
+                             {WorksheetField::RemainderDenominator, " 345"}}},
+                    RunCase{"NoStepDividendLargerThanDivisor",
+                            "99",
+                            "0005",
+                            "Деление с остатком",
+                            {{WorksheetField::Quotient, " 19"},
+                             {WorksheetField::FractionalPart, "0.8"},
+                             {WorksheetField::Remainder, " 4"},
+                             {WorksheetField::RemainderDenominator, " 5"}}},
+                    RunCase{"SevenStepsFillEveryRow",
+                            "7654321",
+                            "3",
+                            "Деление с остатком",
+                            {{ColumnRowField(0), " 6"},
+                             {ColumnRowField(1), "   16"},
+                             {ColumnRowField(2), "   15"},
+                             {ColumnRowField(3), "     15"},
+                             {ColumnRowField(4), "     15"},
+                             {ColumnRowField(5), "       4"},
+                             {ColumnRowField(6), "       3"},
+                             {ColumnRowField(7), "         13"},
+                             {ColumnRowField(8), "         12"},
+                             {ColumnRowField(9), "           12"},
+                             {ColumnRowField(10), "           12"},
+                             {ColumnRowField(11), "             1"},
+                             {ColumnRowField(12), "             0"},
+                             {WorksheetField::Quotient, " 2551440"},
+                             {WorksheetField::FractionalPart, "0.333333333333333"},
+                             {WorksheetField::Remainder, " 1"},
+                             {WorksheetField::RemainderDenominator, " 3"}}},
+                    RunCase{"EighthStepWritesNoRow",
+                            "98765432",
+                            "3",
+                            "Деление с остатком",
+                            {{ColumnRowField(0), " 9"},
+                             {ColumnRowField(1), "   8"},
+                             {ColumnRowField(2), "   6"},
+                             {ColumnRowField(3), "     27"},
+                             {ColumnRowField(4), "     27"},
+                             {ColumnRowField(5), "       6"},
+                             {ColumnRowField(6), "       6"},
+                             {ColumnRowField(7), "         5"},
+                             {ColumnRowField(8), "         3"},
+                             {ColumnRowField(9), "           24"},
+                             {ColumnRowField(10), "           24"},
+                             {ColumnRowField(11), "             3"},
+                             {ColumnRowField(12), "             3"},
+                             {WorksheetField::Quotient, " 32921810"},
+                             {WorksheetField::FractionalPart, "0.666666666666667"},
+                             {WorksheetField::Remainder, " 2"},
+                             {WorksheetField::RemainderDenominator, " 3"}}}),
+    CaseName);
 
 TEST(RunDivision, FirstWritesTheDividendLengthInTheMessage) {
-    EXPECT_EQ(Divide("0861", "7").MessageText, "4");
-    EXPECT_EQ(Divide("ёёё", "7").MessageText, "3"); // characters, not bytes
+    EXPECT_EQ(Divide("0861", "7").Message, "4");
+    EXPECT_EQ(Divide("ёёё", "7").Message, "3"); // characters, not bytes
 }
 
 TEST(RunDivision, WritesTheFractionalPartWithTheUsersSeparator) {
-    EXPECT_EQ(Divide("234567", "14", ",").Text17, "0,785714285714286");
-    EXPECT_EQ(Divide("15", "2", ",").Text17, "0,5");
+    EXPECT_EQ(Divide("234567", "14", ",").FractionalPart, "0,785714285714286");
+    EXPECT_EQ(Divide("15", "2", ",").FractionalPart, "0,5");
 }
 
 // The remainder over the divisor, not the rounded quotient less its whole part.
@@ -204,19 +205,20 @@ TEST(RunDivision, WritesTheTrueFractionalPart) {
         {{"1E20", "3"}, "0"}, // too large for any fractional digit: what the quotient keeps
     };
     for (const auto& [inputs, fraction] : cases)
-        EXPECT_EQ(Divide(inputs.first, inputs.second).Text17, fraction) << inputs.first;
+        EXPECT_EQ(Divide(inputs.first, inputs.second).FractionalPart, fraction) << inputs.first;
 }
 
 TEST(RunDivision, LeavesRowsItDoesNotWriteAsTheyWere) {
     Worksheet sheet = Divide("234567", "14");
     const Worksheet longer = sheet;
-    sheet.Text1 = "28";
+    sheet.Dividend = "28";
     RunDivision(sheet, ".");
-    EXPECT_EQ(sheet.Text2, " 28");
-    for (const WorksheetText row : {&W::Text3, &W::Text4, &W::Text5, &W::Text9, &W::Text11})
-        EXPECT_EQ(sheet.*row, longer.*row);
-    EXPECT_EQ(sheet.Text16, " 2");
-    EXPECT_EQ(sheet.Text18, " 0");
+    EXPECT_EQ(sheet.ColumnRows[0], " 28");
+    for (const WorksheetField row : {ColumnRowField(1), ColumnRowField(2), ColumnRowField(3),
+                                     ColumnRowField(7), ColumnRowField(9)})
+        EXPECT_EQ(FieldText(sheet, row), FieldText(longer, row));
+    EXPECT_EQ(sheet.Quotient, " 2");
+    EXPECT_EQ(sheet.Remainder, " 0");
 }
 
 TEST(RunDivision, StartsEveryRunAfresh) {
@@ -228,13 +230,13 @@ TEST(RunDivision, StartsEveryRunAfresh) {
 TEST(RunDivision, ReadsTextsThatAreNotPlainDigits) {
     // The space is brought down as a step of its own, which divides the bare remainder.
     const Worksheet spaced = Divide("8 61", "7");
-    EXPECT_EQ(spaced.Text16, " 123");
-    EXPECT_EQ(spaced.Text3, "   1");
-    EXPECT_EQ(spaced.Text4, "   0");
-    EXPECT_EQ(spaced.Text5, "     16");
+    EXPECT_EQ(spaced.Quotient, " 123");
+    EXPECT_EQ(spaced.ColumnRows[1], "   1");
+    EXPECT_EQ(spaced.ColumnRows[2], "   0");
+    EXPECT_EQ(spaced.ColumnRows[3], "     16");
     const Worksheet negative = Divide("-7", "2");
-    EXPECT_EQ(negative.Text16, "-4");
-    EXPECT_EQ(negative.Text17, "0.5");
+    EXPECT_EQ(negative.Quotient, "-4");
+    EXPECT_EQ(negative.FractionalPart, "0.5");
 }
 
 struct RefusedCase {
@@ -253,10 +255,10 @@ TEST_P(RefusedDivisions, OnlyTheMessageChanges) {
     const RefusedCase& c = GetParam();
     Worksheet sheet = Divide("234567", "14");
     sheet.RunVisible = false;
-    sheet.Text1 = c.dividend;
-    sheet.Text15 = c.divisor;
+    sheet.Dividend = c.dividend;
+    sheet.Divisor = c.divisor;
     Worksheet expected = sheet;
-    expected.MessageText = c.message;
+    expected.Message = c.message;
     RunDivision(sheet, ".");
     EXPECT_EQ(sheet, expected);
 }

@@ -58,12 +58,11 @@ void Form1MonkeyTest::typeInto(QLineEdit* field, const QString& text) {
 
 void Form1MonkeyTest::checkWindowShowsWorksheet(const Form1& window) {
     const Worksheet& sheet = window.worksheet();
-    for (std::size_t i = 0; i < WorksheetTexts.size(); ++i) {
+    for (std::size_t i = 0; i < NumberFieldCount; ++i) {
         const auto* field = window.findChild<QLineEdit*>(QStringLiteral("Text%1").arg(i + 1));
-        QCOMPARE(field->text(), QString::fromStdString(sheet.*WorksheetTexts[i]));
+        QCOMPARE(field->text(), QString::fromStdString(FieldText(sheet, NumberFields()[i])));
     }
-    QCOMPARE(window.findChild<QLabel*>("Label1")->text(),
-             QString::fromStdString(sheet.MessageText));
+    QCOMPARE(window.findChild<QLabel*>("Label1")->text(), QString::fromStdString(sheet.Message));
     QCOMPARE(window.findChild<QWidget*>("Command1")->isVisible(), sheet.RunVisible);
 }
 
@@ -75,12 +74,14 @@ bool IsPlainDigits(const std::string& text) {
 // Whether the run was on plain digits, and so could be checked.
 bool Form1MonkeyTest::checkDivision(const Form1& window) {
     const Worksheet& sheet = window.worksheet();
-    if (!IsPlainDigits(sheet.Text1) || !IsPlainDigits(sheet.Text15) ||
-        std::stoll(sheet.Text15) == 0)
+    if (!IsPlainDigits(sheet.Dividend) || !IsPlainDigits(sheet.Divisor) ||
+        std::stoll(sheet.Divisor) == 0)
         return false;
-    const long long dividend = std::stoll(sheet.Text1);
-    const long long divisor = std::stoll(sheet.Text15);
-    [&] { QCOMPARE(std::stoll(sheet.Text16) * divisor + std::stoll(sheet.Text18), dividend); }();
+    const long long dividend = std::stoll(sheet.Dividend);
+    const long long divisor = std::stoll(sheet.Divisor);
+    [&] {
+        QCOMPARE(std::stoll(sheet.Quotient) * divisor + std::stoll(sheet.Remainder), dividend);
+    }();
     return true;
 }
 
@@ -100,7 +101,7 @@ void Form1MonkeyTest::randomTypingAndClicksKeepTheWorksheetSane() {
         clickable.push_back(control);
         if (auto* field = qobject_cast<QLineEdit*>(control)) {
             fields.push_back(field);
-            if (row.Shows == &Worksheet::Text1 || row.Shows == &Worksheet::Text15)
+            if (row.Shows == WorksheetField::Dividend || row.Shows == WorksheetField::Divisor)
                 fields.insert(fields.end(), 4, field); // the inputs get most of the typing
         }
     }

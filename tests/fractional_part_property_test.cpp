@@ -77,17 +77,17 @@ TEST(FractionalPartProperty, MatchesTheExactFractionOfWholeNumbers) {
         Worksheet sheet;
         const std::uint64_t dividend = dividends(random);
         const std::uint64_t divisor = divisors(random);
-        sheet.Text1 = std::to_string(dividend);
-        sheet.Text15 = std::to_string(divisor);
+        sheet.Dividend = std::to_string(dividend);
+        sheet.Divisor = std::to_string(divisor);
         RunDivision(sheet, ",");
-        SCOPED_TRACE(sheet.Text1 + " / " + sheet.Text15 + " gave " + sheet.Text17);
+        SCOPED_TRACE(sheet.Dividend + " / " + sheet.Divisor + " gave " + sheet.FractionalPart);
         const std::uint64_t remainder = dividend % divisor;
         if (remainder == 0) {
-            ASSERT_EQ(sheet.Text17, "0");
+            ASSERT_EQ(sheet.FractionalPart, "0");
             continue;
         }
         const Digits expected = ExpectedDigits(remainder, divisor);
-        const Digits shown = ShownDigits(sheet.Text17);
+        const Digits shown = ShownDigits(sheet.FractionalPart);
         ASSERT_EQ(shown.significant, expected.significant);
         ASSERT_EQ(shown.exponent, expected.exponent);
     }

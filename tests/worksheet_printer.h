@@ -8,9 +8,9 @@
 namespace velmorand {
 
 inline void PrintTo(const Worksheet& sheet, std::ostream* out) {
-    for (std::size_t i = 0; i < WorksheetTexts.size(); ++i)
-        *out << "\n  Text" << i + 1 << " \"" << sheet.*WorksheetTexts[i] << '"';
-    *out << "\n  MessageText \"" << sheet.MessageText << "\"\n  RunVisible " << sheet.RunVisible;
+    for (std::size_t i = 0; i < NumberFieldCount; ++i)
+        *out << "\n  Text" << i + 1 << " \"" << FieldText(sheet, NumberFields()[i]) << '"';
+    *out << "\n  MessageText \"" << sheet.Message << "\"\n  RunVisible " << sheet.RunVisible;
 }
 
 } // namespace velmorand

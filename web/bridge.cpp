@@ -86,6 +86,24 @@ const char* KindName(ControlKind kind) {
     return "";
 }
 
+const char* RoleName(ControlRole role) {
+    switch (role) {
+    case ControlRole::EditableText:
+        return "EditableText";
+    case ControlRole::PushButton:
+        return "PushButton";
+    case ControlRole::StaticText:
+        return "StaticText";
+    case ControlRole::Link:
+        return "Link";
+    case ControlRole::Graphic:
+        return "Graphic";
+    case ControlRole::Separator:
+        return "Separator";
+    }
+    return "";
+}
+
 const char* ActionName(ControlAction action) {
     switch (action) {
     case ControlAction::None:
@@ -110,6 +128,16 @@ void AppendControl(std::string& out, const ControlRow& row) {
     control.Whole("Top", row.Place.Top);
     control.Whole("Width", row.Place.Width);
     control.Whole("Height", row.Place.Height);
+    {
+        // A CSS pixel is a pixel at 96 dots per inch.
+        const PixelRect pixels = PlaceInPixels(row, 96);
+        JsonObject place(control.Key("Pixels"));
+        place.Whole("Left", pixels.Left);
+        place.Whole("Top", pixels.Top);
+        place.Whole("Width", pixels.Width);
+        place.Whole("Height", pixels.Height);
+    }
+    control.Text("Role", RoleName(RoleOf(row)));
     control.Text("Caption", row.Caption);
     control.Number("Points", row.Font.Points > 0 ? row.Font.Points : WindowPoints);
     control.Flag("Bold", row.Font.Bold);
@@ -117,10 +145,12 @@ void AppendControl(std::string& out, const ControlRow& row) {
         control.Color("TextColor", *row.TextColor);
     if (row.Background)
         control.Color("Background", *row.Background);
+    if (row.Fill)
+        control.Color("Fill", *row.Fill);
     control.Text("ToolTip", row.ToolTip);
     control.Flag("Centered", row.Centered);
     control.Flag("TakesFocus", TakesFocus(row));
-    control.Flag("ShowsWorksheet", row.Shows != nullptr);
+    control.Flag("ShowsWorksheet", row.Shows.has_value());
     control.Text("Action", ActionName(row.Action));
     control.Text("Link", row.Link);
     control.Text("AccessibleName", row.Accessible.Name);
@@ -150,23 +180,14 @@ std::string LayoutJson() {
     return out;
 }
 
-// The name of the control that shows a worksheet text.
-const char* ShownBy(WorksheetText text) {
-    for (const ControlRow& row : Form1Layout()) {
-        if (row.Shows == text)
-            return row.Name;
-    }
-    return nullptr;
-}
-
 // Each shown text by its control's name, and whether Run is there.
 std::string WorksheetJson() {
     std::string out;
     {
         JsonObject texts(out);
         for (const ControlRow& row : Form1Layout()) {
-            if (row.Shows != nullptr)
-                texts.Text(row.Name, sheet.*row.Shows);
+            if (row.Shows)
+                texts.Text(row.Name, FieldText(sheet, *row.Shows));
         }
         texts.Flag("RunVisible", sheet.RunVisible);
     }
@@ -178,8 +199,8 @@ std::string ResultJson(const ActionResult& result) {
     {
         JsonObject json(out);
         json.Flag("ShowWorksheet", result.ShowWorksheet);
-        if (result.Focus != nullptr)
-            json.Text("Focus", ShownBy(result.Focus));
+        if (const ControlRow* focus = result.Focus ? ControlShowing(*result.Focus) : nullptr)
+            json.Text("Focus", focus->Name);
         json.Text("LinkToOpen", result.LinkToOpen);
         json.Flag("ExitProgram", result.ExitProgram);
         json.Text("Announcement", result.Announcement);
@@ -208,13 +229,13 @@ EMSCRIPTEN_KEEPALIVE const char* velmorand_layout() { return Answer(LayoutJson()
 // Every text the window shows now.
 EMSCRIPTEN_KEEPALIVE const char* velmorand_worksheet() { return Answer(WorksheetJson()); }
 
-// The pupil changed a field's text, by typing or pasting. False for no such field.
-EMSCRIPTEN_KEEPALIVE bool velmorand_set_text(const char* control, const char* text) {
+// The pupil changed a field's text, by typing or pasting; what the page must do afterwards, or
+// an empty text for no such control.
+EMSCRIPTEN_KEEPALIVE const char* velmorand_edit(const char* control, const char* text) {
     const ControlRow* row = FindControl(control);
-    if (row == nullptr || row->Kind != ControlKind::TextField)
-        return false;
-    SetFieldText(sheet, row->Shows, text);
-    return true;
+    if (row == nullptr)
+        return Answer({});
+    return Answer(ResultJson(Edit(sheet, *row, text)));
 }
 
 // A click on a control; what the page must do afterwards, or an empty text for no such control.

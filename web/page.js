@@ -21,8 +21,8 @@ var Module = {
     onRuntimeInitialized: () => startForm1(),
 };
 
-// Calls a function of the module with texts in the heap, and reads the text it answers.
-function callModule(name, returnsText, ...texts) {
+// Calls a function of the module with texts in the heap, and reads the JSON it answers.
+function askModule(name, ...texts) {
     const addresses = texts.map(text => {
         const size = Module.lengthBytesUTF8(text) + 1;
         const address = Module._malloc(size);
@@ -30,16 +30,11 @@ function callModule(name, returnsText, ...texts) {
         return address;
     });
     try {
-        const answer = Module['_' + name](...addresses);
-        return returnsText ? Module.UTF8ToString(answer) : answer;
+        const answer = Module.UTF8ToString(Module['_' + name](...addresses));
+        return answer === '' ? null : JSON.parse(answer);
     } finally {
         addresses.forEach(address => Module._free(address));
     }
-}
-
-function askModule(name, ...texts) {
-    const answer = callModule(name, true, ...texts);
-    return answer === '' ? null : JSON.parse(answer);
 }
 
 // The browser's language decides the decimal separator: "," in Russian, "." in English.
@@ -83,20 +78,12 @@ function makeElement(row) {
     }
 }
 
-function placeControl(element, row, twipsPerPixel, lineThickness) {
+function placeControl(element, row) {
     const style = element.style;
-    style.left = row.Left / twipsPerPixel + 'px';
-    style.width = row.Width / twipsPerPixel + 'px';
-    if (row.Kind === 'Line') { // its thickness is centred on it
-        style.top = row.Top / twipsPerPixel - lineThickness / 2 + 'px';
-        style.height = lineThickness + 'px';
-        style.background = row.TextColor;
-    } else {
-        style.top = row.Top / twipsPerPixel + 'px';
-        style.height = row.Height / twipsPerPixel + 'px';
-        style.color = row.TextColor || '';
-        style.background = row.Background || '';
-    }
+    for (const [side, pixels] of Object.entries(row.Pixels))
+        style[side.toLowerCase()] = pixels + 'px';
+    style.color = row.TextColor || '';
+    style.background = row.Fill || row.Background || '';
     style.fontSize = row.Points * pixelsPerPoint + 'px';
     style.fontWeight = row.Bold ? 'bold' : 'normal';
     if (row.Kind !== 'Button') // a button's caption is always centred
@@ -141,18 +128,16 @@ class Form1 {
     makeControl(row, layout, descriptions) {
         const element = makeElement(row);
         element.id = row.Name;
-        placeControl(element, row, layout.TwipsPerPixel, layout.LineThicknessPixels);
+        placeControl(element, row);
         describe(element, row, descriptions);
         if (row.Kind === 'TextField')
             element.addEventListener('input', () => this.fieldChanged(element));
-        if (row.Kind === 'Label' && row.ShowsWorksheet) // the message line
-            element.setAttribute('role', 'status');
-        if (row.Kind === 'Label' && row.Action === 'OpenLink')
+        if (row.Role === 'Link')
             element.setAttribute('role', 'link');
-        if (row.Kind === 'Button' || row.Action === 'OpenLink') {
+        if (row.Kind === 'Button' || row.Role === 'Link') {
             element.addEventListener('click', event => {
                 // A double click is one click to a pupil: its second click opens no second page.
-                if (row.Action !== 'OpenLink' || event.detail <= 1)
+                if (row.Role !== 'Link' || event.detail <= 1)
                     this.act(row);
             });
         }
@@ -172,12 +157,16 @@ class Form1 {
     }
 
     fieldChanged(field) {
-        callModule('velmorand_set_text', false, field.id, field.value);
-        this.showWorksheet();
+        this.deliver(askModule('velmorand_edit', field.id, field.value));
     }
 
     act(row) {
-        const result = askModule('velmorand_act', row.Name, this.separator);
+        this.deliver(askModule('velmorand_act', row.Name, this.separator));
+    }
+
+    // Carries out what the module says an action or an edit asks for; its one announcement is
+    // the only thing the page says on its own.
+    deliver(result) {
         if (result.ExitProgram)
             return this.exit();
         if (result.LinkToOpen)

@@ -103,26 +103,26 @@ private:
     std::atomic<ULONG> references_{1};
 };
 
-// What the table says a control is, for the roles Windows does not know or gets wrong.
-LONG RoleOf(const ControlRow& row) {
-    switch (row.Kind) {
-    case ControlKind::TextField:
+// The table's role as Windows names it, for the roles Windows does not know or gets wrong.
+LONG MsaaRole(ControlRole role) {
+    switch (role) {
+    case ControlRole::EditableText:
         return ROLE_SYSTEM_TEXT;
-    case ControlKind::Button:
+    case ControlRole::PushButton:
         return ROLE_SYSTEM_PUSHBUTTON;
-    case ControlKind::Label:
-        return row.Action == ControlAction::OpenLink ? ROLE_SYSTEM_LINK : ROLE_SYSTEM_STATICTEXT;
-    case ControlKind::Picture:
+    case ControlRole::StaticText:
+        return ROLE_SYSTEM_STATICTEXT;
+    case ControlRole::Link:
+        return ROLE_SYSTEM_LINK;
+    case ControlRole::Graphic:
         return ROLE_SYSTEM_GRAPHIC;
-    case ControlKind::Line:
+    case ControlRole::Separator:
         return 0;
     }
     return 0;
 }
 
-bool IsLink(const ControlRow& row) {
-    return row.Kind == ControlKind::Label && row.Action == ControlAction::OpenLink;
-}
+bool IsLink(const ControlRow& row) { return RoleOf(row) == ControlRole::Link; }
 
 // Windows' standard object for a control, with the table's name, description and role, and a
 // link's default action.
@@ -170,8 +170,8 @@ public:
         return standard_->get_accDescription(child, description);
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
-        if (IsSelf(child) && RoleOf(row_) != 0)
-            return Number(RoleOf(row_), role);
+        if (IsSelf(child) && MsaaRole(RoleOf(row_)) != 0)
+            return Number(MsaaRole(RoleOf(row_)), role);
         return standard_->get_accRole(child, role);
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {

@@ -57,7 +57,7 @@ WindowClass ClassFor(const ControlRow& row) {
     return {L"STATIC", child, 0};
 }
 
-std::string FieldText(HWND field) {
+std::string WindowText(HWND field) {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(field)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(
         GetWindowTextW(field, text.data(), static_cast<int>(text.size()))));
@@ -108,7 +108,7 @@ int Form1Window::Run(int show) {
     if (window_ == nullptr)
         return 1;
     ShowWindow(window_, show);
-    SetFocus(WindowShowing(&Worksheet::Text1));
+    SetFocus(WindowShowing(WorksheetField::Dividend));
 
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
@@ -155,8 +155,7 @@ LRESULT Form1Window::Handle(UINT message, WPARAM w, LPARAM l) {
         return TRUE;
     case WM_SETCURSOR:
         if (const Control* control = ControlOf(reinterpret_cast<HWND>(w));
-            control != nullptr && control->Row->Action == ControlAction::OpenLink &&
-            control->Row->Kind == ControlKind::Label) {
+            control != nullptr && RoleOf(*control->Row) == ControlRole::Link) {
             SetCursor(LoadCursorW(nullptr, IDC_HAND));
             return TRUE;
         }
@@ -285,15 +284,8 @@ HFONT Form1Window::FontFor(const ControlFont& wanted) {
 }
 
 RECT Form1Window::Placement(const ControlRow& row) const {
-    const auto pixels = [this](int twips) { return TwipsToPixels(twips, dotsPerInch_); };
-    const Twips& p = row.Place;
-    if (row.Kind == ControlKind::Line) { // the bar's thickness is centred on its line
-        const int thickness = LineThicknessPixels * dotsPerInch_ / 96;
-        const int top = pixels(p.Top) - thickness / 2;
-        return {pixels(p.Left), top, pixels(p.Left) + pixels(p.Width), top + thickness};
-    }
-    return {pixels(p.Left), pixels(p.Top), pixels(p.Left) + pixels(p.Width),
-            pixels(p.Top) + pixels(p.Height)};
+    const PixelRect p = PlaceInPixels(row, dotsPerInch_);
+    return {p.Left, p.Top, p.Left + p.Width, p.Top + p.Height};
 }
 
 void Form1Window::OnCommand(int id, int notification) {
@@ -322,24 +314,22 @@ void Form1Window::OnCommand(int id, int notification) {
 }
 
 void Form1Window::OnFieldChanged(Control& control) {
-    control.Shown = FieldText(control.Window);
-    SetFieldText(sheet_, control.Row->Shows, control.Shown);
-    if (ShowWorksheet())
-        Announce(sheet_.MessageText);
+    control.Shown = WindowText(control.Window);
+    Deliver(Edit(sheet_, *control.Row, control.Shown));
 }
 
-void Form1Window::Click(const ControlRow& row) {
-    const ActionResult result = Act(sheet_, row, DecimalSeparator());
+void Form1Window::Click(const ControlRow& row) { Deliver(Act(sheet_, row, DecimalSeparator())); }
+
+void Form1Window::Deliver(const ActionResult& result) {
     if (result.LinkToOpen != nullptr)
         OpenInBrowser(result.LinkToOpen);
-    const bool newMessage = result.ShowWorksheet && ShowWorksheet();
-    if (result.Focus != nullptr)
-        SetFocus(WindowShowing(result.Focus));
+    if (result.ShowWorksheet)
+        ShowWorksheet();
+    if (result.Focus)
+        SetFocus(WindowShowing(*result.Focus));
     // After the focus has moved, so that the screen reader says both.
     if (!result.Announcement.empty())
         Announce(result.Announcement);
-    else if (newMessage)
-        Announce(sheet_.MessageText);
     if (result.ExitProgram)
         DestroyWindow(window_);
 }
@@ -357,27 +347,23 @@ void Form1Window::RememberFocus() {
 HWND Form1Window::FocusToRestore() const {
     if (focus_ != nullptr && IsWindowVisible(focus_))
         return focus_;
-    return WindowShowing(&Worksheet::Text1);
+    return WindowShowing(WorksheetField::Dividend);
 }
 
-bool Form1Window::ShowWorksheet() {
-    bool newMessage = false;
+void Form1Window::ShowWorksheet() {
     showing_ = true;
     for (Control& control : controls_) {
-        if (control.Row->Shows == nullptr)
+        if (!control.Row->Shows)
             continue;
-        const std::string& text = sheet_.*control.Row->Shows;
+        const std::string& text = FieldText(sheet_, *control.Row->Shows);
         if (control.Shown == text && control.Row->Kind == ControlKind::TextField)
             continue; // leaves the caret alone in the field being typed in
-        newMessage =
-            newMessage || (text != control.Shown && control.Row->Shows == &Worksheet::MessageText);
         control.Shown = text;
         SetWindowTextW(control.Window, ToUtf16(text).c_str());
     }
     showing_ = false;
     if ((IsWindowVisible(runButton_) != FALSE) != sheet_.RunVisible)
         ShowWindow(runButton_, sheet_.RunVisible ? SW_SHOWNA : SW_HIDE);
-    return newMessage;
 }
 
 LRESULT Form1Window::ColourStatic(HDC dc, HWND window) {
@@ -386,7 +372,7 @@ LRESULT Form1Window::ColourStatic(HDC dc, HWND window) {
         return reinterpret_cast<LRESULT>(BrushFor(WindowBackground));
     const ControlRow& row = *control->Row;
     if (row.Kind == ControlKind::Line)
-        return reinterpret_cast<LRESULT>(BrushFor(row.TextColor.value_or(LineColor)));
+        return reinterpret_cast<LRESULT>(BrushFor(row.Fill.value_or(0)));
     const Rgb background = row.Background.value_or(WindowBackground);
     SetTextColor(dc, row.TextColor ? ToColorRef(*row.TextColor) : GetSysColor(COLOR_WINDOWTEXT));
     SetBkColor(dc, ToColorRef(background));
@@ -429,9 +415,9 @@ Form1Window::Control* Form1Window::ControlOf(HWND window) {
     return found == controls_.end() ? nullptr : &*found;
 }
 
-HWND Form1Window::WindowShowing(WorksheetText text) const {
+HWND Form1Window::WindowShowing(WorksheetField field) const {
     for (const Control& control : controls_) {
-        if (control.Row->Shows == text)
+        if (control.Row->Shows == field)
             return control.Window;
     }
     return nullptr;

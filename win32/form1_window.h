@@ -4,6 +4,7 @@
 
 #include "accessible_control.h"
 #include "gdi_objects.h"
+#include "window/form1_actions.h"
 #include "window/form1_layout.h"
 #include "worksheet/worksheet.h"
 
@@ -46,15 +47,16 @@ private:
     void OnCommand(int id, int notification);
     void OnFieldChanged(Control& control);
     void Click(const ControlRow& row);
+    void Deliver(const ActionResult& result);
     void Announce(const std::string& text);
     void RememberFocus();
     HWND FocusToRestore() const;
     // Whether the message line shows a new message now.
-    bool ShowWorksheet();
+    void ShowWorksheet();
     LRESULT ColourStatic(HDC dc, HWND window);
     void DrawPicture(const DRAWITEMSTRUCT& item);
     Control* ControlOf(HWND window);
-    HWND WindowShowing(WorksheetText text) const;
+    HWND WindowShowing(WorksheetField field) const;
     HBRUSH BrushFor(Rgb colour);
 
     HINSTANCE instance_;

@@ -18,14 +18,21 @@ std::string Spoken(std::string_view number) {
 
 } // namespace
 
-std::string RunAnnouncement(const Worksheet& sheet) {
-    if (!RunDivided(sheet))
-        return sheet.MessageText;
-    const std::string remainder = Spoken(sheet.Text18);
-    std::string said = "Частное " + Spoken(sheet.Text16) + ", остаток " + remainder;
+std::string RunAnnouncement(const Worksheet& sheet, RunOutcome outcome) {
+    if (outcome != RunOutcome::Divided)
+        return SpokenMessage(sheet.Message);
+    const std::string remainder = Spoken(sheet.Remainder);
+    std::string said = "Частное " + Spoken(sheet.Quotient) + ", остаток " + remainder;
     if (remainder != "0")
-        said += " из " + Spoken(sheet.Text19) + ", дробная часть " + Spoken(sheet.Text17);
+        said += " из " + Spoken(sheet.RemainderDenominator) + ", дробная часть " +
+                Spoken(sheet.FractionalPart);
     return said;
+}
+
+std::string EditAnnouncement(const Worksheet& before, const Worksheet& after) {
+    if (after.Message == before.Message)
+        return {};
+    return SpokenMessage(after.Message);
 }
 
 std::string SpokenMessage(std::string_view message) {

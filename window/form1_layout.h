@@ -13,6 +13,10 @@ namespace velmorand {
 
 enum class ControlKind { TextField, Label, Button, Picture, Line };
 
+// What the control is to a screen reader, and so how it behaves: a link is a label that opens
+// a page when clicked, with a hand cursor.
+enum class ControlRole { EditableText, PushButton, StaticText, Link, Graphic, Separator };
+
 // What a click on the control does (see form1_actions.h).
 enum class ControlAction { None, Run, Clear, Exit, OpenLink };
 
@@ -47,9 +51,10 @@ struct ControlRow {
     ControlFont Font{};
     std::optional<Rgb> TextColor{};  // none: the usual colour
     std::optional<Rgb> Background{}; // none: the window's background
+    std::optional<Rgb> Fill{};       // what a line is drawn in
     const char* ToolTip = nullptr;
     bool Centered = false;
-    WorksheetText Shows = nullptr; // the worksheet text a field or the message line shows
+    std::optional<WorksheetField> Shows{}; // what a field or the message line shows
     ControlAction Action = ControlAction::None;
     const char* Link = nullptr; // the address a ControlAction::OpenLink opens
     AccessibleText Accessible{};
@@ -60,8 +65,7 @@ inline constexpr int TwipsPerPixel = 15; // at 96 dots per inch
 inline constexpr int ClientWidthTwips = 11040;
 inline constexpr int ClientHeightTwips = 9915;
 inline constexpr Rgb WindowBackground = 0xFBEC6D; // a light yellow
-inline constexpr Rgb LineColor = 0x000000;
-inline constexpr double WindowPoints = 8.25; // the system's small dialog font
+inline constexpr double WindowPoints = 8.25;      // the system's small dialog font
 inline constexpr int LineThicknessPixels = 2;
 inline constexpr int PictureBorderPixels = 2;
 inline constexpr int PictureWidthPixels = 172;
@@ -83,7 +87,26 @@ const ControlRow* FindControl(std::string_view name);
 // Whether the keyboard focus stops at the control: labels and the line never take it.
 bool TakesFocus(const ControlRow& row);
 
+// What the control is to a screen reader.
+ControlRole RoleOf(const ControlRow& row);
+
+// The control that shows a worksheet text, or nullptr.
+const ControlRow* ControlShowing(WorksheetField field);
+
 // Twips in pixels at the given dots per inch, rounded down as at 96 dpi (15 twips a pixel).
 int TwipsToPixels(int twips, int dotsPerInch);
+
+struct PixelRect {
+    int Left = 0;
+    int Top = 0;
+    int Width = 0;
+    int Height = 0;
+
+    bool operator==(const PixelRect&) const = default;
+};
+
+// Where the control stands in the client area, in pixels at the given dots per inch. A line
+// is as thick as LineThicknessPixels at 96 dpi, scaled, and centred on its place.
+PixelRect PlaceInPixels(const ControlRow& row, int dotsPerInch);
 
 } // namespace velmorand

@@ -19,6 +19,10 @@ namespace velmorand {
 
 namespace {
 
+// Whether a number below 1 is written "0.5" (in the locale's texts) or ".5" (in the signed
+// texts of the column).
+enum class LeadingZero { Omitted, Written };
+
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 bool IsIgnoredSpace(char c) { return c == ' ' || c == '\t' || c == '\n'; }
@@ -193,10 +197,10 @@ void AppendExponentForm(std::string& out, const SignificantDigits& d, std::strin
     out += std::to_string(exponent);
 }
 
-void AppendFixedForm(std::string& out, const SignificantDigits& d, bool zeroBeforeSeparator,
+void AppendFixedForm(std::string& out, const SignificantDigits& d, LeadingZero leadingZero,
                      std::string_view separator) {
     if (d.exponent < 0) {
-        if (zeroBeforeSeparator)
+        if (leadingZero == LeadingZero::Written)
             out += '0';
         out += separator;
         out.append(static_cast<std::size_t>(-d.exponent - 1), '0');
@@ -225,19 +229,19 @@ void AppendWholeNumber(std::string& out, std::uint64_t number) {
 // Digits rounded to 15 significant ones in the fixed form, or in the exponent form
 // ("1.23456789012346E+17", "3.47826086956522E-02") for whole parts of more than 15 digits
 // and for fractions that would need more than 15 digits after the point.
-void AppendSignificantDigits(std::string& out, const SignificantDigits& d, bool zeroBeforeSeparator,
+void AppendSignificantDigits(std::string& out, const SignificantDigits& d, LeadingZero leadingZero,
                              std::string_view separator) {
     const int fractionDigits = d.count - 1 - d.exponent;
     if (d.exponent >= MostSignificantDigits || fractionDigits > MostSignificantDigits)
         AppendExponentForm(out, d, separator);
     else
-        AppendFixedForm(out, d, zeroBeforeSeparator, separator);
+        AppendFixedForm(out, d, leadingZero, separator);
 }
 
 // Both conversions to text: whole numbers below 10^15 in full, anything else rounded to 15
 // significant digits with trailing zeros dropped.
 void AppendNumber(std::string& out, double value, std::string_view positiveSign,
-                  bool zeroBeforeSeparator, std::string_view separator) {
+                  LeadingZero leadingZero, std::string_view separator) {
     out += value < 0 ? std::string_view("-") : positiveSign;
     if (value == 0) {
         out += '0';
@@ -252,8 +256,7 @@ void AppendNumber(std::string& out, double value, std::string_view positiveSign,
         AppendWholeNumber(out, static_cast<std::uint64_t>(magnitude));
         return;
     }
-    AppendSignificantDigits(out, RoundToSignificantDigits(magnitude), zeroBeforeSeparator,
-                            separator);
+    AppendSignificantDigits(out, RoundToSignificantDigits(magnitude), leadingZero, separator);
 }
 
 // The first 15 significant digits of numerator / denominator (below 1), by long division
@@ -318,7 +321,7 @@ double TextToNumber(std::string_view text) {
 }
 
 void AppendSignedText(std::string& text, double value) {
-    AppendNumber(text, value, " ", false, ".");
+    AppendNumber(text, value, " ", LeadingZero::Omitted, ".");
 }
 
 std::string NumberToSignedText(double value) {
@@ -329,7 +332,7 @@ std::string NumberToSignedText(double value) {
 
 std::string NumberToLocaleText(double value, std::string_view decimalSeparator) {
     std::string text;
-    AppendNumber(text, value, "", true, decimalSeparator);
+    AppendNumber(text, value, "", LeadingZero::Written, decimalSeparator);
     return text;
 }
 
@@ -338,7 +341,7 @@ std::string FractionToLocaleText(std::uint64_t numerator, std::uint64_t denomina
     if (numerator == 0)
         return "0";
     std::string text;
-    AppendSignificantDigits(text, ExactFractionDigits(numerator, denominator), true,
+    AppendSignificantDigits(text, ExactFractionDigits(numerator, denominator), LeadingZero::Written,
                             decimalSeparator);
     return text;
 }

@@ -14,21 +14,21 @@ void CheckDigits(Worksheet& sheet, std::string_view text, std::string_view tooMa
     const std::size_t count = CharacterCount(text);
     sheet.RunVisible = count <= MostDigits;
     if (sheet.RunVisible) {
-        sheet.MessageText = countPrefix;
-        AppendSignedText(sheet.MessageText, static_cast<double>(count));
+        sheet.Message = countPrefix;
+        AppendSignedText(sheet.Message, static_cast<double>(count));
     } else {
-        sheet.MessageText = tooMany;
+        sheet.Message = tooMany;
     }
 }
 
 } // namespace
 
 void CheckDividendDigits(Worksheet& sheet) {
-    CheckDigits(sheet, sheet.Text1, "Разрядов делимого больше 6", "Разрядов делимого ");
+    CheckDigits(sheet, sheet.Dividend, "Разрядов делимого больше 6", "Разрядов делимого ");
 }
 
 void CheckDivisorDigits(Worksheet& sheet) {
-    CheckDigits(sheet, sheet.Text15, "Разрядов делителя больше 6", "Разрядов делителя ");
+    CheckDigits(sheet, sheet.Divisor, "Разрядов делителя больше 6", "Разрядов делителя ");
 }
 
 } // namespace velmorand

@@ -19,7 +19,7 @@ struct DivisionRun {
     double Divisor = 0;
     double WholeQuotient = 0;
     std::size_t DividendDigits = 0;
-    std::size_t Position = 0; // 1-based character of Text1 that the current step brings down
+    std::size_t Position = 0; // 1-based character of the dividend that the current step brings down
     double PartialDividend = 0;
     double QuotientDigit = 0;
     std::size_t StepIndex = 0;
@@ -29,33 +29,46 @@ struct DivisionRun {
 // Which rows of the column a step writes, and how far each number is moved right: two
 // spaces, one digit's width, per step. Each remainder row is the next step's
 // partial-dividend row, which then gets the remainder with the next digit brought down.
-// Steps past the table still compute but have no rows left to write into.
+// Steps past the table still compute but have no rows left to write into. Rows are indexes
+// into the column's rows.
+constexpr int NoRow = -1;
+
 struct StepRows {
-    WorksheetText PartialDividend;
-    WorksheetText Product;
-    WorksheetText Remainder;
+    int PartialDividend;
+    int Product;
+    int Remainder;
     std::size_t Spaces;
     std::size_t RemainderSpaces;
 };
 
+// clang-format off
 constexpr StepRows StepRowTable[] = {
-    {nullptr, &Worksheet::Text2, nullptr, 0, 0},
-    {&Worksheet::Text3, &Worksheet::Text4, &Worksheet::Text5, 2, 4},
-    {&Worksheet::Text5, &Worksheet::Text6, &Worksheet::Text7, 4, 6},
-    {&Worksheet::Text7, &Worksheet::Text8, &Worksheet::Text9, 6, 8},
-    {&Worksheet::Text9, &Worksheet::Text10, &Worksheet::Text11, 8, 10},
-    {&Worksheet::Text11, &Worksheet::Text12, &Worksheet::Text13, 10, 12},
-    {&Worksheet::Text13, &Worksheet::Text14, nullptr, 12, 0},
+    {NoRow, 0,  NoRow, 0,  0},
+    {1,     2,  3,     2,  4},
+    {3,     4,  5,     4,  6},
+    {5,     6,  7,     6,  8},
+    {7,     8,  9,     8,  10},
+    {9,     10, 11,    10, 12},
+    {11,    12, NoRow, 12, 0},
 };
+// clang-format on
 
-constexpr std::string_view DivideByZeroMessage = "На ноль делить нельзя";
-constexpr std::string_view TooLargeMessage = "Число слишком большое";
 constexpr std::string_view RemainderMessage = "Деление с остатком";
 
-void WriteRow(Worksheet& sheet, WorksheetText row, std::size_t spaces, double value) {
-    if (row == nullptr)
+// What the message line says when a run cannot divide.
+std::string_view RefusalMessage(RunOutcome outcome) {
+    return outcome == RunOutcome::DivisorIsZero ? "На ноль делить нельзя" : "Число слишком большое";
+}
+
+RunOutcome Refuse(Worksheet& sheet, RunOutcome outcome) {
+    sheet.Message = RefusalMessage(outcome);
+    return outcome;
+}
+
+void WriteRow(Worksheet& sheet, int row, std::size_t spaces, double value) {
+    if (row == NoRow)
         return;
-    std::string& text = sheet.*row;
+    std::string& text = sheet.ColumnRows[static_cast<std::size_t>(row)];
     text.assign(spaces, ' ');
     AppendSignedText(text, value);
 }
@@ -152,48 +165,39 @@ std::string FractionalPartText(const DivisionRun& run, double quotient,
 
 } // namespace
 
-bool RunDivided(const Worksheet& sheet) {
-    return sheet.MessageText != DivideByZeroMessage && sheet.MessageText != TooLargeMessage;
-}
-
-void RunDivision(Worksheet& sheet, std::string_view decimalSeparator) {
-    const std::size_t dividendDigits = CharacterCount(sheet.Text1);
-    sheet.MessageText = NumberToLocaleText(static_cast<double>(dividendDigits), decimalSeparator);
+RunOutcome RunDivision(Worksheet& sheet, std::string_view decimalSeparator) {
+    const std::size_t dividendDigits = CharacterCount(sheet.Dividend);
+    sheet.Message = NumberToLocaleText(static_cast<double>(dividendDigits), decimalSeparator);
 
     DivisionRun run;
-    run.Dividend = TextToNumber(sheet.Text1);
-    run.Divisor = TextToNumber(sheet.Text15);
-    if (run.Divisor == 0) {
-        sheet.MessageText = DivideByZeroMessage;
-        return;
-    }
+    run.Dividend = TextToNumber(sheet.Dividend);
+    run.Divisor = TextToNumber(sheet.Divisor);
+    if (run.Divisor == 0)
+        return Refuse(sheet, RunOutcome::DivisorIsZero);
     const double quotient = run.Dividend / run.Divisor;
-    if (!std::isfinite(run.Dividend) || !std::isfinite(run.Divisor) || !std::isfinite(quotient)) {
-        sheet.MessageText = TooLargeMessage;
-        return;
-    }
+    if (!std::isfinite(run.Dividend) || !std::isfinite(run.Divisor) || !std::isfinite(quotient))
+        return Refuse(sheet, RunOutcome::NumberTooLarge);
 
     run.WholeQuotient = WholePart(quotient);
     run.DividendDigits = dividendDigits;
-    run.Position = CharacterCount(sheet.Text15);
-    run.PartialDividend = TextToNumber(FirstCharacters(sheet.Text1, run.Position));
+    run.Position = CharacterCount(sheet.Divisor);
+    run.PartialDividend = TextToNumber(FirstCharacters(sheet.Dividend, run.Position));
     ColumnNumbers column;
-    if (!WorkColumn(run, sheet.Text1, column)) {
-        sheet.MessageText = TooLargeMessage;
-        return;
-    }
+    if (!WorkColumn(run, sheet.Dividend, column))
+        return Refuse(sheet, RunOutcome::NumberTooLarge);
 
     if (run.WholeQuotient < quotient)
-        sheet.MessageText = RemainderMessage;
-    sheet.Text16 = NumberToSignedText(run.WholeQuotient);
+        sheet.Message = RemainderMessage;
+    sheet.Quotient = NumberToSignedText(run.WholeQuotient);
     WriteColumn(sheet, column, run.StepIndex);
-    sheet.Text17 = FractionalPartText(run, quotient, decimalSeparator);
+    sheet.FractionalPart = FractionalPartText(run, quotient, decimalSeparator);
     // With no step at all, the remainder is what the whole quotient leaves of the dividend.
     const double remainder = run.StepIndex == 0
                                  ? run.Dividend - run.WholeQuotient * run.Divisor
                                  : run.PartialDividend - run.QuotientDigit * run.Divisor;
-    sheet.Text18 = NumberToSignedText(remainder);
-    sheet.Text19 = NumberToSignedText(run.Divisor);
+    sheet.Remainder = NumberToSignedText(remainder);
+    sheet.RemainderDenominator = NumberToSignedText(run.Divisor);
+    return RunOutcome::Divided;
 }
 
 } // namespace velmorand

@@ -2,55 +2,63 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace velmorand {
 
+// The column has this many rows: partial dividends, products and remainders, top to bottom.
+inline constexpr std::size_t ColumnRowCount = 13;
+
 struct Worksheet {
-    std::string Text1 = "234567"; // dividend
-    std::string Text2;            // Text2 ... Text14: the column, top to bottom
-    std::string Text3;
-    std::string Text4;
-    std::string Text5;
-    std::string Text6;
-    std::string Text7;
-    std::string Text8;
-    std::string Text9;
-    std::string Text10;
-    std::string Text11;
-    std::string Text12;
-    std::string Text13;
-    std::string Text14;
-    std::string Text15 = "14";        // divisor
-    std::string Text16 = "Результат"; // whole quotient
-    std::string Text17;               // fractional part of the exact quotient
-    std::string Text18;               // final remainder, over the fraction bar
-    std::string Text19;               // divisor again, under the bar
-    std::string MessageText = "Сообщения:";
+    std::string Dividend = "234567";
+    std::array<std::string, ColumnRowCount> ColumnRows{};
+    std::string Divisor = "14";
+    std::string Quotient = "Результат"; // the whole part of the quotient
+    std::string FractionalPart;         // of the exact quotient
+    std::string Remainder;              // the final remainder, over the fraction bar
+    std::string RemainderDenominator;   // the divisor again, under the bar
+    std::string Message = "Сообщения:";
     bool RunVisible = true;
 
     bool operator==(const Worksheet&) const = default;
 };
 
-using WorksheetText = std::string Worksheet::*;
+// One text of the worksheet, as a control names what it shows.
+enum class WorksheetField : unsigned char {
+    Dividend,
+    FirstColumnRow,
+    LastColumnRow = FirstColumnRow + ColumnRowCount - 1,
+    Divisor,
+    Quotient,
+    FractionalPart,
+    Remainder,
+    RemainderDenominator,
+    Message,
+};
 
-// Text1 ... Text19 in order.
-inline constexpr std::array<WorksheetText, 19> WorksheetTexts{
-    &Worksheet::Text1,  &Worksheet::Text2,  &Worksheet::Text3,  &Worksheet::Text4,
-    &Worksheet::Text5,  &Worksheet::Text6,  &Worksheet::Text7,  &Worksheet::Text8,
-    &Worksheet::Text9,  &Worksheet::Text10, &Worksheet::Text11, &Worksheet::Text12,
-    &Worksheet::Text13, &Worksheet::Text14, &Worksheet::Text15, &Worksheet::Text16,
-    &Worksheet::Text17, &Worksheet::Text18, &Worksheet::Text19};
+// The column's row at index 0 ... ColumnRowCount - 1, top to bottom.
+constexpr WorksheetField ColumnRowField(std::size_t index) {
+    return static_cast<WorksheetField>(static_cast<std::size_t>(WorksheetField::FirstColumnRow) +
+                                       index);
+}
 
-// The Run button: reads the dividend (Text1) and divisor (Text15) and writes the long
-// division into the column, the quotient, the fractional part and the fraction.
-// decimalSeparator is the user's, for the fractional part.
-void RunDivision(Worksheet& sheet, std::string_view decimalSeparator);
+std::string& FieldText(Worksheet& sheet, WorksheetField field);
+const std::string& FieldText(const Worksheet& sheet, WorksheetField field);
 
-// Right after RunDivision: whether it divided. A run that cannot divide (a divisor of 0, a
-// number too large) writes only its message, which says why.
-bool RunDivided(const Worksheet& sheet);
+// Every field but the message, in the order Clear empties them: the dividend, the column, the
+// divisor, the quotient, the fractional part and the remainder's fraction.
+inline constexpr std::size_t NumberFieldCount = static_cast<std::size_t>(WorksheetField::Message);
+std::array<WorksheetField, NumberFieldCount> NumberFields();
+
+// What a run did: divided, or refused and why. A refused run writes only its message.
+enum class RunOutcome { Divided, DivisorIsZero, NumberTooLarge };
+
+// The Run button: reads the dividend and divisor and writes the long division into the
+// column, the quotient, the fractional part and the remainder's fraction, or the reason it
+// cannot divide. decimalSeparator is the user's, for the fractional part.
+RunOutcome RunDivision(Worksheet& sheet, std::string_view decimalSeparator);
 
 // Report the number of characters of the dividend or divisor, and hide Run when there
 // are more than six.
@@ -59,9 +67,9 @@ void CheckDivisorDigits(Worksheet& sheet);
 
 // Put a new text into a field as typing does: a change of the dividend or divisor runs
 // its check. Setting the text a field already holds is no change.
-void SetFieldText(Worksheet& sheet, WorksheetText field, std::string_view text);
+void SetFieldText(Worksheet& sheet, WorksheetField field, std::string_view text);
 
-// The Clear button: empties Text1 ... Text19 one after the other.
+// The Clear button: empties the number fields one after the other.
 void ClearWorksheet(Worksheet& sheet);
 
 } // namespace velmorand
