@@ -8,9 +8,9 @@
 namespace velmorand {
 
 inline void PrintTo(const Worksheet& sheet, std::ostream* out) {
-    for (std::size_t i = 0; i < NumberFieldCount; ++i)
-        *out << "\n  Text" << i + 1 << " \"" << FieldText(sheet, NumberFields()[i]) << '"';
-    *out << "\n  MessageText \"" << sheet.Message << "\"\n  RunVisible " << sheet.RunVisible;
+    for (const WorksheetField field : NumberFields())
+        *out << "\n  field " << static_cast<int>(field) << " \"" << FieldText(sheet, field) << '"';
+    *out << "\n  Message \"" << sheet.Message << "\"\n  RunVisible " << sheet.RunVisible;
 }
 
 } // namespace velmorand

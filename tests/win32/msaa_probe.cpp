@@ -304,8 +304,8 @@ int Restore(HWND window) {
 int Announcement(const std::wstring& dividend, const std::wstring& divisor,
                  const std::wstring& separator) {
     velmorand::Worksheet sheet;
-    sheet.Text1 = ToUtf8(dividend);
-    sheet.Text15 = ToUtf8(divisor);
+    sheet.Dividend = ToUtf8(dividend);
+    sheet.Divisor = ToUtf8(divisor);
     Print(
         velmorand::Act(sheet, *velmorand::FindControl("Command1"), ToUtf8(separator)).Announcement);
     return 0;
