@@ -7,13 +7,13 @@ build=${1:-build}
 runs=${2:-10}
 idle=${3:-5}
 
-display_file=$(mktemp)
-runtime_dir=$(mktemp -d) # Qt wants a private runtime folder
-export XDG_RUNTIME_DIR=$runtime_dir
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null; rm -rf "$display_file" "$runtime_dir"' EXIT
-for _ in $(seq 50); do [ -s "$display_file" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$display_file")"
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../tools/xvfb.sh"
+
+work=$(mktemp -d)
+export XDG_RUNTIME_DIR=$work # Qt wants a private runtime folder
+VELMORAND_XVFB_PID=
+trap '[ -z "$VELMORAND_XVFB_PID" ] || kill "$VELMORAND_XVFB_PID" 2>/dev/null; rm -rf "$work"' EXIT
+velmorand_start_xvfb 1024x768 "$work"
 
 "$build/bench/startup_bench" --runs "$runs" --idle "$idle" "$build/velmorand" "$build/bench/bare_window"

@@ -14,11 +14,10 @@ here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 export VELMORAND_WINEPREFIX=$windows_build/wineprefix-bench
 export WINEPREFIX=$VELMORAND_WINEPREFIX
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb=$!
-trap 'wineserver -k 2>/dev/null; kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")"
+VELMORAND_XVFB_PID=
+trap 'wineserver -k 2>/dev/null; [ -z "$VELMORAND_XVFB_PID" ] || kill "$VELMORAND_XVFB_PID" 2>/dev/null; rm -rf "$work"' EXIT
+source "$here/../tools/xvfb.sh"
+velmorand_start_xvfb 1024x768 "$work"
 
 "$here/../tools/wine.sh" cmd /c exit 0 # makes the prefix on first use
 wineserver -k 2>/dev/null || true

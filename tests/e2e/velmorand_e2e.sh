@@ -19,14 +19,10 @@ fail() {
 
 if [ -z "${VELMORAND_E2E_WORK:-}" ]; then
     work=$(mktemp -d)
-    xvfb=
-    trap '[ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
-    # A display of our own, whatever number is free.
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-    xvfb=$!
-    for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-    [ -s "$work/display" ] || fail "Xvfb did not start"
-    export DISPLAY=":$(cat "$work/display")"
+    VELMORAND_XVFB_PID=
+    trap '[ -n "$VELMORAND_XVFB_PID" ] && kill "$VELMORAND_XVFB_PID" 2>/dev/null; rm -rf "$work"' EXIT
+    source "$here/../../tools/xvfb.sh"
+    velmorand_start_xvfb 1024x768 "$work"
     status=0
     VELMORAND_E2E_WORK=$work dbus-run-session -- "$0" "$@" || status=$?
     exit "$status"
@@ -34,7 +30,6 @@ fi
 
 # Inside the private session bus, on the display started above.
 work=$VELMORAND_E2E_WORK
-export DISPLAY=":$(cat "$work/display")"
 pids=()
 cleanup() {
     for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done

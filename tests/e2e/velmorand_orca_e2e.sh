@@ -6,6 +6,7 @@
 set -euo pipefail
 program=$(realpath "$1")
 work=$2
+here=$(cd "$(dirname "$0")" && pwd)
 
 if [ -z "${VELMORAND_ORCA_INSIDE:-}" ]; then
     rm -rf "$work"
@@ -47,11 +48,10 @@ CONF
  "startingProfile": ["Default", "default"]},
  "profiles": {"default": {"profile": ["Default", "default"]}}, "keybindings": {}, "pronunciations": {}}
 CONF
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-    xvfb=$!
-    trap 'kill $xvfb 2>/dev/null || true' EXIT
-    for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-    export DISPLAY=":$(cat "$work/display")"
+    VELMORAND_XVFB_PID=
+    trap '[ -z "$VELMORAND_XVFB_PID" ] || kill "$VELMORAND_XVFB_PID" 2>/dev/null || true' EXIT
+    source "$here/../../tools/xvfb.sh"
+    velmorand_start_xvfb 1024x768 "$work"
     export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run"
     export XDG_DATA_HOME="$work/data" XDG_CACHE_HOME="$work/cache" LOCPATH="$work/locale"
     export LANG=ru_RU.UTF-8 LANGUAGE=ru LC_ALL=

@@ -32,21 +32,12 @@ record_browser
 # Started from its own folder, as from a USB stick. Wine would take its own shell32 and
 # comctl32 whatever file it finds; told to prefer the files, it loads whichever file the
 # program's search finds first, as Windows does.
-(cd "$work" && WINEDLLOVERRIDES="shell32,comctl32=n,b" exec "$wine" velmorand.exe) &
-program_pid=$!
-pids+=($program_pid)
-"$wine" "$probe" wait "$title" || fail "the window did not appear"
+start_program env -C "$work" WINEDLLOVERRIDES="shell32,comctl32=n,b" "$wine" velmorand.exe
 # The tool tips come once the window is shown, with the common controls.
-for _ in $(seq 100); do
-    "$wine" "$probe" dump "$title" >"$work/dump" || fail "probe could not read the window"
-    [ "$(awk -F'\t' '$1 == "tooltips" { print $2 }' "$work/dump")" = 4 ] && break
-    sleep 0.1
-done
-grep -qx "tooltips	4" "$work/dump" || fail "the tool tips did not come: the common controls were not loaded"
+tool_tips() { dump && [ "$(line tooltips | cut -f2)" = 4 ]; }
+poll tool_tips || fail "the tool tips did not come: the common controls were not loaded"
 # Load opens a page through the shell.
-read -r left top width height <<<"$(awk -F'\t' '$1 == "Command4" { print $2 }' "$work/dump")"
-xwindow=$(timeout 20 xdotool search --sync --name 'Деление в столбик' | head -n 1)
-xdotool mousemove --window "$xwindow" $((left + width / 2)) $((top + height / 2)) click 1
+xdotool mousemove --window "$xwindow" $(point Command4) click 1
 for _ in $(seq 200); do [ -e "$work/opened" ] || [ -e "$work/shell32.dll.loaded" ] && break; sleep 0.1; done
 for dll in shell32.dll comctl32.dll; do
     [ ! -e "$work/$dll.loaded" ] || fail "velmorand.exe loaded the $dll planted beside it"

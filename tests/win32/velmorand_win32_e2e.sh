@@ -38,17 +38,10 @@ scale() { echo $(($1 * dpi / 96)); }
 start_xvfb 1600x1400
 record_browser
 
-"$wine" "$exe" &
-program_pid=$!
-pids+=($program_pid)
-"$wine" "$probe" wait "$title" || fail "the window did not appear"
-xwindow=$(timeout 20 xdotool search --sync --name 'Деление в столбик' | head -n 1)
+start_program
 
-dump() { "$wine" "$probe" dump "$title" >"$work/dump" || fail "probe could not read the window"; }
-line() { awk -F'\t' -v name="$1" '$1 == name' "$work/dump"; }
 text() { line "$1" | cut -f5-; }
 limit() { line "$1" | cut -f4; }
-place() { line "$1" | cut -f2; }
 shown() { line "$1" | cut -f3; }
 focus() { awk -F'\t' '$1 == "focus" { print $2 }' "$work/dump"; }
 # Until CHECK... holds, for 10 s at most: on the last reading of the window while nothing
@@ -76,11 +69,6 @@ is_shown() { [ "$(shown "$1")" = "$2" ]; }
 expect_shown() { # NAME visible|hidden WHAT
     eventually is_shown "$1" "$2" || fail "$3"
 }
-point() { # the centre of a control, in the window's pixels
-    local left top width height
-    read -r left top width height <<<"$(place "$1")"
-    echo "$((left + width / 2)) $((top + height / 2))"
-}
 # The controls stay where they are: their places are read once, from the first dump.
 click() { fresh=0 && xdotool mousemove --window "$xwindow" $(point "$1") click 1; }
 double_click() {
@@ -92,11 +80,8 @@ retype() {
     click "$1" && key End shift+Home && xdotool type --delay 40 "$2"
     expect "$1" "$2" "typing into $1"
 }
-# The addresses as a distributor sets them.
-address() { sed -n "s/.*$1\\[\\] = \"\\([^\"]*\\)\".*/\\1/p" "$here/../../window/link_addresses.h"; }
-wait_opened() { # ADDRESS: until the browser has been asked for it, for 10 s at most
-    for _ in $(seq 100); do grep -qxF "$1" <(opened) && return; sleep 0.1; done
-}
+was_opened() { grep -qxF "$1" <(opened); }
+wait_opened() { poll was_opened "$1" || true; } # ADDRESS; the list is checked in full after
 
 # The window as it opens; the tool tips come once it is shown.
 tool_tips() { [ "$(line tooltips | cut -f2)" = 4 ]; }

@@ -27,27 +27,12 @@ export LANG=ru_RU.UTF-8
 start_xvfb 1280x1024
 record_browser
 
-"$wine" "$exe" &
-program_pid=$!
-pids+=($program_pid)
-"$wine" "$probe" wait "$title" || fail "the window did not appear"
-xwindow=$(timeout 20 xdotool search --sync --name 'Деление в столбик' | head -n 1)
+start_program
 
-dump() { "$wine" "$probe" dump "$title" >"$work/dump" || fail "probe could not read the window"; }
-line() { awk -F'\t' -v name="$1" '$1 == name' "$work/dump"; }
 text() { dump && line "$1" | cut -f5-; }
 focus() { dump && awk -F'\t' '$1 == "focus" { print $2 }' "$work/dump"; }
-point() { # the centre of a control, in the window's pixels
-    local left top width height
-    read -r left top width height <<<"$(line "$1" | cut -f2)"
-    echo "$((left + width / 2)) $((top + height / 2))"
-}
 click() { dump && xdotool mousemove --window "$xwindow" $(point "$1") click 1; }
 retype() { click "$1" && xdotool key End shift+Home && xdotool type --delay 40 "$2"; }
-poll() { # COMMAND...: true once the command succeeds, within 10 s
-    for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done
-    return 1
-}
 focus_is() { [ "$(focus)" = "$1" ]; }
 text_is() { [ "$(text "$1")" = "$2" ]; }
 pages_opened() { [ "$(opened | wc -l)" -ge "$1" ]; }
@@ -129,9 +114,8 @@ picture left
 [ "$(differing unfocused left)" -eq 0 ] || fail "the picture kept a mark after the focus left"
 
 # Asked twice, the links opened exactly their two pages, nothing more.
-expected="http://paper-games.example/page.htm
-http://english.example/"
-[ "$(opened)" = "$expected" ] || fail "the browser was asked for: $(opened | tr '\n' ' ')"
+[ "$(opened)" = "$(address PaperGamesAddress)"$'\n'"$(address EnglishAddress)" ] ||
+    fail "the browser was asked for: $(opened | tr '\n' ' ')"
 
 "$wine" "$probe" close "$title"
 timeout 10 tail --pid="$program_pid" -f /dev/null || fail "the window did not close"

@@ -40,11 +40,10 @@ make_locales() {
 }
 
 # WIDTHxHEIGHT: an X server of the test's own on a free display.
+source "$session_dir/../../tools/xvfb.sh"
 start_xvfb() {
-    Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$work/display" 2>/dev/null &
-    pids+=($!)
-    for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-    export DISPLAY=":$(cat "$work/display")"
+    velmorand_start_xvfb "$1" "$work" || { kill "$VELMORAND_XVFB_PID" 2>/dev/null; exit 1; }
+    pids+=("$VELMORAND_XVFB_PID")
 }
 
 # The desktop's own handlers are hidden so that Wine's hand-off through xdg-open falls back
@@ -57,3 +56,38 @@ record_browser() {
         XDG_CONFIG_HOME=$work/xdg XDG_CONFIG_DIRS=$work/xdg XDG_CURRENT_DESKTOP=
 }
 opened() { cat "$work/opened" 2>/dev/null || true; }
+# NAME: the address a link goes to, as a distributor sets it in window/link_addresses.h.
+address() { sed -n "s/.*$1\\[\\] = \"\\([^\"]*\\)\".*/\\1/p" "$session_dir/../../window/link_addresses.h"; }
+
+# COMMAND...: true once the command succeeds, within 10 s.
+poll() {
+    local deadline=$((SECONDS + 10))
+    until "$@"; do
+        ((SECONDS < deadline)) || return 1
+        sleep 0.1
+    done
+}
+
+# [COMMAND...]: starts velmorand.exe under Wine (or the command given, which starts it) and
+# waits until its window is there, for probe.exe and for xdotool. Sets program_pid and
+# xwindow; the test's own fail() says when the window does not come.
+start_program() {
+    [ $# -gt 0 ] || set -- "$wine" "$exe"
+    "$@" &
+    program_pid=$!
+    pids+=("$program_pid")
+    "$wine" "$probe" wait "$title" || fail "the window did not appear"
+    xwindow=$(timeout 20 xdotool search --sync --name 'Деление в столбик' | head -n 1)
+    [ -n "$xwindow" ] || fail "the window is not on the X display"
+}
+
+# The window read from outside by probe.exe into $work/dump: one line per control, with its
+# name, place ("LEFT TOP WIDTH HEIGHT" in the window's pixels), shown, limit and text.
+dump() { "$wine" "$probe" dump "$title" >"$work/dump" || fail "probe could not read the window"; }
+line() { awk -F'\t' -v name="$1" '$1 == name' "$work/dump"; }
+place() { line "$1" | cut -f2; }
+point() { # NAME: the centre of a control, in the window's pixels
+    local left top width height
+    read -r left top width height <<<"$(place "$1")"
+    echo "$((left + width / 2)) $((top + height / 2))"
+}
