@@ -1,11 +1,10 @@
 #include "accessibility.h"
 
-#include "window/form1_layout.h"
+#include "link_label.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QFontMetrics>
-#include <QLabel>
 #include <QLineEdit>
 
 namespace velmorand {
@@ -122,6 +121,33 @@ private:
     QLineEdit* field() const { return static_cast<QLineEdit*>(widget()); }
 };
 
+// A link label is one object to a screen reader, read by its name and clicked in the middle.
+// With a text interface newer Orca clicks a character, whose place Qt's label does not give,
+// and the click never comes. Its press action opens the page, for a screen reader that
+// presses rather than clicks.
+class AccessibleLink : public QAccessibleWidget {
+public:
+    explicit AccessibleLink(LinkLabel* label) : QAccessibleWidget(label, QAccessible::Link) {}
+
+    QStringList actionNames() const override {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+    QString localizedActionName(const QString& name) const override {
+        return name == pressAction() ? QStringLiteral("Открыть")
+                                     : QAccessibleWidget::localizedActionName(name);
+    }
+    QString localizedActionDescription(const QString& name) const override {
+        return name == pressAction() ? QStringLiteral("Открыть страницу в браузере")
+                                     : QAccessibleWidget::localizedActionDescription(name);
+    }
+    void doAction(const QString& name) override {
+        if (name == pressAction())
+            static_cast<LinkLabel*>(widget())->open();
+        else
+            QAccessibleWidget::doAction(name);
+    }
+};
+
 // Lives only in the accessibility tree, under the window, with no place on the screen.
 class AccessibleAnnouncer : public QAccessibleObject {
 public:
@@ -151,12 +177,8 @@ QAccessibleInterface* Factory(const QString&, QObject* object) {
     // says no caption.
     if (widget->isWindow() && widget->metaObject() == &QWidget::staticMetaObject)
         return new QAccessibleWidget(widget, QAccessible::Window);
-    // A link label is one object to a screen reader, read by its name and clicked in the
-    // middle. With a text interface newer Orca clicks a character, whose place Qt's label does
-    // not give, and the click never comes.
-    if (const ControlRow* row = FindControl(widget->objectName().toStdString());
-        qobject_cast<QLabel*>(widget) && row && row->Action == ControlAction::OpenLink)
-        return new QAccessibleWidget(widget, QAccessible::Link);
+    if (auto* link = dynamic_cast<LinkLabel*>(widget))
+        return new AccessibleLink(link);
     if (auto* field = qobject_cast<QLineEdit*>(widget);
         field && field->echoMode() == QLineEdit::Normal)
         return new AccessibleField(field);

@@ -10,8 +10,8 @@ class QWidget;
 
 namespace velmorand {
 
-// Interfaces for the window, its text fields and its announcer. Installed once, before the
-// first window is made; Qt asks the factory installed last first.
+// Interfaces for the window, its text fields, its link labels and its announcer. Installed
+// once, before the first window is made; Qt asks the factory installed last first.
 void InstallAccessibility();
 
 // An object of the accessibility tree alone, without a place on the screen: the keyboard and

@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "accessibility.h"
+#include "link_label.h"
 #include "window/announcements.h"
 #include "window/form1_actions.h"
 
@@ -159,7 +160,10 @@ QWidget* Form1::makeTextField(const ControlRow& row) {
 }
 
 QWidget* Form1::makeLabel(const ControlRow& row) {
-    auto* label = new QLabel(QString::fromUtf8(row.Caption), this);
+    const QString caption = QString::fromUtf8(row.Caption);
+    const auto open = [this, &row] { act(row); };
+    QLabel* label = row.Action == ControlAction::OpenLink ? new LinkLabel(caption, open, this)
+                                                          : new QLabel(caption, this);
     label->setAlignment((row.Centered ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
     if (row.Background) {
         SetColor(label, QPalette::Window, *row.Background);

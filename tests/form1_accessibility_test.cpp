@@ -32,6 +32,7 @@ private slots:
     void theAnnouncerIsANotificationOffTheScreen();
     void announcementsSayNewMessagesAndTheSummaryOfRun();
     void thePictureShowsWhenItHasTheFocus();
+    void linkLabelsAreLinksThatTheirPressActionOpensOnce();
 
 private:
     QAccessibleInterface* accessible(const char* name) const {
@@ -56,10 +57,12 @@ private:
     }
 
     std::unique_ptr<Form1> window_;
+    QStringList opened_; // the addresses handed to the browser
 };
 
 void Form1AccessibilityTest::init() {
-    window_ = std::make_unique<Form1>([](const QString&) {});
+    opened_.clear();
+    window_ = std::make_unique<Form1>([this](const QString& address) { opened_ << address; });
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
 }
@@ -96,9 +99,9 @@ void Form1AccessibilityTest::everyControlHasANameAndARussianDescription_data() {
     QTest::newRow("Load") << "Command4"
                           << "Load" << R::Button;
     QTest::newRow("paper games") << "Label8"
-                                 << "Игры из бумаги" << R::StaticText;
+                                 << "Игры из бумаги" << R::Link;
     QTest::newRow("English") << "Label9"
-                             << "Английский язык" << R::StaticText;
+                             << "Английский язык" << R::Link;
     QTest::newRow("picture") << "Picture1"
                              << "Пример. 861 разделить на 7 в столбик, получится 123" << R::Graphic;
 }
@@ -284,6 +287,40 @@ void Form1AccessibilityTest::thePictureShowsWhenItHasTheFocus() {
     const QRect example = inside.adjusted(4, 4, -4, -4);
     QCOMPARE(focused.copy(example), before.copy(example));
     QCOMPARE(focused.copy(0, 0, focused.width(), 2), before.copy(0, 0, before.width(), 2));
+}
+
+// Every label of the table that opens a page is a link to a screen reader, and its press
+// action, which a screen reader or voice control uses instead of the mouse, opens that page
+// once. The link has no text interface: newer Orca would click one of its characters, whose
+// place Qt's label does not give.
+void Form1AccessibilityTest::linkLabelsAreLinksThatTheirPressActionOpensOnce() {
+    const QString press = QAccessibleActionInterface::pressAction();
+    int links = 0;
+    for (const ControlRow& row : Form1Layout()) {
+        if (row.Kind != ControlKind::Label || row.Action != ControlAction::OpenLink)
+            continue;
+        ++links;
+        QAccessibleInterface* link = accessible(row.Name);
+        QVERIFY2(link != nullptr, row.Name);
+        QCOMPARE(link->role(), QAccessible::Link);
+        QCOMPARE(link->text(QAccessible::Name), QString::fromUtf8(row.Accessible.Name));
+        QVERIFY(link->textInterface() == nullptr);
+        QAccessibleActionInterface* actions = link->actionInterface();
+        QVERIFY2(actions != nullptr, row.Name);
+        QCOMPARE(actions->actionNames().value(0), press);
+        QCOMPARE(actions->localizedActionName(press), QStringLiteral("Открыть"));
+        opened_.clear();
+        actions->doAction(press);
+        QCoreApplication::processEvents();
+        QCOMPARE(opened_, QStringList{QString::fromUtf8(row.Link)});
+        // The other actions open nothing.
+        for (const QString& other : actions->actionNames())
+            if (other != press)
+                actions->doAction(other);
+        QCoreApplication::processEvents();
+        QCOMPARE(opened_.size(), 1);
+    }
+    QVERIFY(links > 0);
 }
 
 QTEST_MAIN(Form1AccessibilityTest)

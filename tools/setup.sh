@@ -11,7 +11,7 @@ VELMORAND_TEST_PACKAGES=(
     clang libclang-rt-dev clang-format
     libgtest-dev libbenchmark-dev
     qt6-base-private-dev libx11-dev
-    xvfb xdotool xclip imagemagick
+    xvfb xdotool xclip imagemagick openbox
     orca speech-dispatcher libao4 at-spi2-core dbus dbus-bin python3-pyatspi
     desktop-file-utils appstream dpkg-dev file lintian locales
 )

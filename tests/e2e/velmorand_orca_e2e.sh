@@ -72,6 +72,13 @@ fail() {
 
 /usr/libexec/at-spi-bus-launcher --launch-immediately &
 pids+=($!)
+# A window manager, as on a pupil's desktop: it places the window and names the active one,
+# which newer Orca asks for when it turns a place in a window into one on the screen for its
+# review click. Openbox says it is ready by running the command given to --startup.
+openbox --sm-disable --startup "touch $work/wm-ready" >"$work/openbox.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do [ -e "$work/wm-ready" ] && break; sleep 0.1; done
+[ -e "$work/wm-ready" ] || fail "the window manager did not start: $(cat "$work/openbox.log")"
 speech-dispatcher --run-single --timeout 0 --config-dir "$XDG_CONFIG_HOME/speech-dispatcher" \
     >"$work/speechd.log" 2>&1 &
 pids+=($!)
@@ -87,14 +94,15 @@ QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 BROWSER="$work/browser" XDG_DATA_HOME="$work/
 pids+=($!)
 window=$(timeout 20 xdotool search --sync --onlyvisible --class velmorand | head -n 1)
 [ -n "$window" ] || fail "the window did not appear"
+# The window manager gives a new window the focus; Orca, started then, says where it is.
+xdotool windowfocus --sync "$window"
+spoken="$work/spoken.txt"
+echo "### Orca starts with the window in the focus" >"$spoken"
+heard=1 # lines of $spoken already matched
 orca --disable braille --disable main-window --disable splash-window \
     --user-prefs "$XDG_CONFIG_HOME/orca" --debug-file="$work/orca-debug.txt" \
     >"$work/orca.log" 2>&1 &
 pids+=($!)
-
-spoken="$work/spoken.txt"
-touch "$spoken"
-heard=0 # lines of $spoken already matched
 
 # hear PATTERN: waits until Orca has said a line matching PATTERN (grep -E) after what was
 # heard so far.
@@ -134,8 +142,6 @@ step() { echo "### $*" >>"$spoken"; heard=$(wc -l <"$spoken"); }
 keys() { xdotool key --delay 150 "$@"; }
 
 hear "Чтение с экрана включено"
-step "The window gets the focus"
-xdotool windowfocus --sync "$window"
 hear "^Деление в столбик для 3 и 4 классов\. Разработка, команда Velmorand\..* рамка"
 hear_field "Делимое" "234567"
 
@@ -212,24 +218,25 @@ keys KP_Home
 hear "Разрядов делителя  0"
 keys KP_Home
 hear "Игры из бумаги Английский язык"
+# Each link is one item of the review, said by its name and, asked what it is, as a link.
+# The review click opens its page, and only once: the pages asked for are compared after
+# Orca has answered once more.
 keys KP_Right
-hear "Игры"
-# Orca 48 (Debian 13) takes its review click but the click does not reach the label in this
-# X server without a window manager; Orca 43 (Debian 12) clicks it. Where the click cannot be
-# checked, the record says so.
-orca_version=$(orca --version 2>/dev/null | grep -o -E "[0-9]+\.[0-9]+" | head -n 1)
-if [ "${orca_version%%.*}" -lt 48 ]; then
-    keys KP_Divide
-    opened 1
-    for _ in $(seq 3); do keys KP_Right; done
-    hear "Английский"
-    keys KP_Divide
-    opened 2
-    [ "$(cat "$work/opened")" = "http://paper-games.example/page.htm
+hear "^Игры из бумаги\.?$"
+keys Insert+KP_Begin
+hear "^Игры из бумаги ссылка"
+keys KP_Divide
+opened 1
+keys KP_Right
+hear "^Английский язык\.?$"
+keys Insert+KP_Begin
+hear "^Английский язык ссылка"
+keys KP_Divide
+opened 2
+keys KP_Up
+hear "Игры из бумаги Английский язык"
+[ "$(cat "$work/opened")" = "http://paper-games.example/page.htm
 http://english.example/" ] || fail "links opened: $(cat "$work/opened")"
-else
-    echo "### Not checked with Orca $orca_version: the review click on the links" | tee -a "$spoken"
-fi
 
 # Orca names these signs aloud; the program's own texts have none of them.
 if grep -n -E "двоеточие|дефис|круглая|скобка" "$spoken"; then
