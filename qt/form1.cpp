@@ -162,14 +162,14 @@ QWidget* Form1::makeTextField(const ControlRow& row) {
 QWidget* Form1::makeLabel(const ControlRow& row) {
     const QString caption = QString::fromUtf8(row.Caption);
     const auto open = [this, &row] { act(row); };
-    QLabel* label = row.Action == ControlAction::OpenLink ? new LinkLabel(caption, open, this)
-                                                          : new QLabel(caption, this);
+    const bool link = RoleOf(row) == ControlRole::Link;
+    QLabel* label = link ? new LinkLabel(caption, open, this) : new QLabel(caption, this);
     label->setAlignment((row.Centered ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
     if (row.Background) {
         SetColor(label, QPalette::Window, *row.Background);
         label->setAutoFillBackground(true);
     }
-    if (RoleOf(row) == ControlRole::Link) {
+    if (link) {
         label->setCursor(Qt::PointingHandCursor);
         label->installEventFilter(this);
     }

@@ -297,7 +297,7 @@ void Form1AccessibilityTest::linkLabelsAreLinksThatTheirPressActionOpensOnce() {
     const QString press = QAccessibleActionInterface::pressAction();
     int links = 0;
     for (const ControlRow& row : Form1Layout()) {
-        if (row.Kind != ControlKind::Label || row.Action != ControlAction::OpenLink)
+        if (RoleOf(row) != ControlRole::Link)
             continue;
         ++links;
         QAccessibleInterface* link = accessible(row.Name);
