@@ -21,9 +21,18 @@ var Module = {
     onRuntimeInitialized: () => startForm1(),
 };
 
+// A text with each lone UTF-16 surrogate, which no UTF-8 can hold, made U+FFFD; the module's
+// own encoder would join it to the character after it.
+function wellFormed(text) {
+    if (text.toWellFormed)
+        return text.toWellFormed();
+    return text.replace(/[\uD800-\uDBFF](?![\uDC00-\uDFFF])|(?<![\uD800-\uDBFF])[\uDC00-\uDFFF]/g,
+                        '\uFFFD');
+}
+
 // Calls a function of the module with texts in the heap, and reads the text it answers.
 function callModule(name, returnsText, ...texts) {
-    const addresses = texts.map(text => {
+    const addresses = texts.map(wellFormed).map(text => {
         const size = Module.lengthBytesUTF8(text) + 1;
         const address = Module._malloc(size);
         Module.stringToUTF8(text, address, size);
