@@ -131,6 +131,18 @@ const char* KindName(ControlKind kind) {
     return "";
 }
 
+// Whether the pupil types a number into the field: typing there, and only there, has the
+// worksheet check the number's digits (the dividend and the divisor).
+bool TakesNumber(const ControlRow& row) {
+    if (row.Kind != ControlKind::TextField || row.Shows == nullptr)
+        return false;
+    Worksheet typed;
+    Worksheet unchecked = typed;
+    SetFieldText(typed, row.Shows, "1");
+    unchecked.*row.Shows = "1";
+    return !(typed == unchecked);
+}
+
 const char* ActionName(ControlAction action) {
     switch (action) {
     case ControlAction::None:
@@ -165,6 +177,7 @@ void AppendControl(std::string& out, const ControlRow& row) {
     control.Text("ToolTip", row.ToolTip);
     control.Flag("Centered", row.Centered);
     control.Flag("TakesFocus", TakesFocus(row));
+    control.Flag("TakesNumber", TakesNumber(row));
     control.Flag("ShowsWorksheet", row.Shows != nullptr);
     control.Text("Action", ActionName(row.Action));
     control.Text("Link", row.Link);

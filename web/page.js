@@ -61,6 +61,9 @@ function decimalSeparator() {
 // Windows' points are 1/72 inch at 96 pixels an inch.
 const pixelsPerPoint = 96 / 72;
 
+// The smallest target a finger can be sure to hit (WCAG 2.5.8), in CSS pixels.
+const smallestTarget = 24;
+
 function makeElement(row) {
     switch (row.Kind) {
     case 'TextField': {
@@ -68,6 +71,8 @@ function makeElement(row) {
         field.type = 'text';
         field.spellcheck = false;
         field.autocomplete = 'off';
+        if (row.TakesNumber) // a tablet or a phone shows its keyboard of digits
+            field.inputMode = 'decimal';
         return field;
     }
     case 'Button': {
@@ -101,8 +106,16 @@ function placeControl(element, row, twipsPerPixel, lineThickness) {
         style.height = lineThickness + 'px';
         style.background = row.TextColor;
     } else {
-        style.top = row.Top / twipsPerPixel + 'px';
-        style.height = row.Height / twipsPerPixel + 'px';
+        // A control lower than the smallest target gets a taller box, padded evenly around
+        // what it shows, which stays in its place; the padding is left without its background.
+        const height = row.Height / twipsPerPixel;
+        const padding = Math.max(0, (smallestTarget - height) / 2);
+        style.top = row.Top / twipsPerPixel - padding + 'px';
+        style.height = height + 2 * padding + 'px';
+        if (padding > 0) {
+            style.paddingTop = style.paddingBottom = padding + 'px';
+            style.backgroundClip = 'content-box';
+        }
         style.color = row.TextColor || '';
         style.background = row.Background || '';
     }
@@ -135,14 +148,26 @@ class Form1 {
         this.height = layout.Height / layout.TwipsPerPixel;
         Object.assign(this.window.style, {
             width: this.width + 'px', height: this.height + 'px', background: layout.Background});
+        // For the print style, which scales the window to the sheet.
+        this.window.style.setProperty('--window-width', this.width);
+        this.window.style.setProperty('--window-height', this.height);
         const descriptions = document.createElement('div');
         descriptions.hidden = true;
         this.runButtons = [];
         for (const row of layout.Controls)
             this.window.append(this.makeControl(row, layout, descriptions));
         this.window.append(descriptions);
-        this.fit = () => this.fitViewport();
+        this.zoom = 1;
+        this.fit = () => {
+            this.fitViewport();
+            this.showFocus();
+        };
         addEventListener('resize', this.fit);
+        // An on-screen keyboard shrinks only the visual viewport, as does zooming in with two
+        // fingers, which must not change the fit.
+        this.showFocusNow = () => this.showFocus();
+        window.visualViewport?.addEventListener('resize', this.showFocusNow);
+        this.window.addEventListener('focusin', this.showFocusNow);
         document.body.prepend(this.window);
         this.fitViewport();
     }
@@ -170,14 +195,39 @@ class Form1 {
         return element;
     }
 
-    // The largest size that fits the viewport, in the window's proportions.
+    // The largest size that fits the viewport, in the window's proportions, times the
+    // browser's zoom; but never below the designed size, where every control is a target large
+    // enough and the digits are as large as on the desktop. Where the screen is smaller, the
+    // page scrolls.
     fitViewport() {
-        const viewport = document.documentElement;
-        const scale = Math.min(viewport.clientWidth / this.width,
-                               viewport.clientHeight / this.height);
+        this.followZoom();
+        // The viewport with its scroll bars, which go when the window fits.
+        const fit = Math.min(innerWidth / this.width, innerHeight / this.height);
+        const scale = Math.max(1, fit * this.zoom);
         this.window.style.transform = `scale(${scale})`;
         this.window.style.left =
-            Math.max(0, (viewport.clientWidth - this.width * scale) / 2) + 'px';
+            Math.max(0, (document.documentElement.clientWidth - this.width * scale) / 2) + 'px';
+    }
+
+    // The browser's zoom (Ctrl + and -) changes the device pixels a CSS pixel takes and the
+    // viewport's size in CSS pixels together, so that its size in device pixels stays; a screen
+    // of another pixel density changes the first alone. Zoom then enlarges the window as it
+    // would a page of text, instead of being undone by the fit.
+    followZoom() {
+        const now = {ratio: devicePixelRatio, width: innerWidth};
+        const last = this.lastViewport;
+        if (last && now.ratio !== last.ratio &&
+            Math.abs(now.width * now.ratio - last.width * last.ratio) <
+                Math.abs(now.width - last.width))
+            this.zoom *= now.ratio / last.ratio;
+        this.lastViewport = now;
+    }
+
+    // Scrolls the control with the focus into sight, after the viewport shrank under it too.
+    showFocus() {
+        const focused = document.activeElement;
+        if (focused !== null && this.window.contains(focused))
+            focused.scrollIntoView({block: 'nearest', inline: 'nearest'});
     }
 
     fieldChanged(field) {
@@ -219,6 +269,7 @@ class Form1 {
     // notice stays, as close as a page comes to ending.
     exit() {
         removeEventListener('resize', this.fit);
+        window.visualViewport?.removeEventListener('resize', this.showFocusNow);
         this.window.remove();
         const notice = document.createElement('p');
         notice.id = 'Closed';
