@@ -112,12 +112,12 @@ function placeControl(element, row, twipsPerPixel, lineThickness) {
         const padding = Math.max(0, (smallestTarget - height) / 2);
         style.top = row.Top / twipsPerPixel - padding + 'px';
         style.height = height + 2 * padding + 'px';
+        style.color = row.TextColor || '';
+        style.background = row.Background || '';
         if (padding > 0) {
             style.paddingTop = style.paddingBottom = padding + 'px';
             style.backgroundClip = 'content-box';
         }
-        style.color = row.TextColor || '';
-        style.background = row.Background || '';
     }
     style.fontSize = row.Points * pixelsPerPoint + 'px';
     style.fontWeight = row.Bold ? 'bold' : 'normal';
