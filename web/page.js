@@ -26,8 +26,9 @@ var Module = {
 function wellFormed(text) {
     if (text.toWellFormed)
         return text.toWellFormed();
-    return text.replace(/[\uD800-\uDBFF](?![\uDC00-\uDFFF])|(?<![\uD800-\uDBFF])[\uDC00-\uDFFF]/g,
-                        '\uFFFD');
+    // Older browsers: each pair stays, a surrogate left over is alone.
+    return text.replace(/[\uD800-\uDBFF][\uDC00-\uDFFF]|[\uD800-\uDFFF]/g,
+                        found => found.length === 2 ? found : '\uFFFD');
 }
 
 // Calls a function of the module with texts in the heap, and reads the text it answers.

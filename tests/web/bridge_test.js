@@ -76,14 +76,20 @@ test("the dividend's message counts the pasted characters", () => {
 });
 
 // A JavaScript text may hold a lone UTF-16 surrogate, which UTF-8 cannot: each becomes U+FFFD,
-// and the characters beside it stay.
+// and the characters beside it stay; also in a browser without String.toWellFormed.
 test('a lone surrogate becomes U+FFFD', () => {
-    for (const [text, expected] of [
+    const cases = [
         ['\uD800a', '\uFFFDa'], ['a\uDC00b', 'a\uFFFDb'], ['12\uD83D', '12\uFFFD'],
         ['\uDE00\uD83D', '\uFFFD\uFFFD'], ['\uD83D\uDE00\uD83D', '😀\uFFFD'],
-    ]) {
-        page.callModule('velmorand_set_text', false, 'Text1', text);
-        assert.equal(worksheet().Text1, expected, JSON.stringify(text));
+        ['\uD83D\uD83D\uDE00\uDE00', '\uFFFD😀\uFFFD'],
+    ];
+    for (const older of [false, true]) {
+        if (older)
+            vm.runInContext('delete String.prototype.toWellFormed', page);
+        for (const [text, expected] of cases) {
+            page.callModule('velmorand_set_text', false, 'Text1', text);
+            assert.equal(worksheet().Text1, expected, `${JSON.stringify(text)}, older: ${older}`);
+        }
     }
 });
 
