@@ -61,21 +61,27 @@ Utf8Character NextCharacter(std::string_view text) {
 void AppendQuoted(std::string& out, std::string_view text) {
     out += '"';
     for (std::size_t i = 0; i < text.size();) {
-        const Utf8Character character = NextCharacter(text.substr(i));
-        const char c = text[i];
-        if (!character.WellFormed) {
-            out += "\\ufffd"; // U+FFFD, the replacement character
-        } else if (c == '"' || c == '\\') {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c == '"' || c == '\\') {
             out += '\\';
-            out += c;
-        } else if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) {
+            out += static_cast<char>(c);
+            ++i;
+        } else if (c < 0x20 || c == 0x7f) {
             std::array<char, 8> escaped{};
             std::snprintf(escaped.data(), escaped.size(), "\\u%04x", static_cast<unsigned>(c));
             out += escaped.data();
+            ++i;
+        } else if (c < 0x80) { // the usual case, kept short for a pasted million digits
+            out += static_cast<char>(c);
+            ++i;
         } else {
-            out.append(text.substr(i, character.Length));
+            const Utf8Character character = NextCharacter(text.substr(i));
+            if (character.WellFormed)
+                out.append(text.substr(i, character.Length));
+            else
+                out += "\\ufffd"; // U+FFFD, the replacement character
+            i += character.Length;
         }
-        i += character.Length;
     }
     out += '"';
 }
