@@ -21,9 +21,19 @@ var Module = {
     onRuntimeInitialized: () => startForm1(),
 };
 
+// A text with each lone UTF-16 surrogate, which no UTF-8 can hold, made U+FFFD; the module's
+// own encoder would join it to the character after it.
+function wellFormed(text) {
+    if (text.toWellFormed)
+        return text.toWellFormed();
+    // Older browsers: each pair stays, a surrogate left over is alone.
+    return text.replace(/[\uD800-\uDBFF][\uDC00-\uDFFF]|[\uD800-\uDFFF]/g,
+                        found => found.length === 2 ? found : '\uFFFD');
+}
+
 // Calls a function of the module with texts in the heap, and reads the JSON it answers.
 function askModule(name, ...texts) {
-    const addresses = texts.map(text => {
+    const addresses = texts.map(wellFormed).map(text => {
         const size = Module.lengthBytesUTF8(text) + 1;
         const address = Module._malloc(size);
         Module.stringToUTF8(text, address, size);
@@ -47,6 +57,9 @@ function decimalSeparator() {
 // Windows' points are 1/72 inch at 96 pixels an inch.
 const pixelsPerPoint = 96 / 72;
 
+// The smallest target a finger can be sure to hit (WCAG 2.5.8), in CSS pixels.
+const smallestTarget = 24;
+
 function makeElement(row) {
     switch (row.Kind) {
     case 'TextField': {
@@ -54,6 +67,8 @@ function makeElement(row) {
         field.type = 'text';
         field.spellcheck = false;
         field.autocomplete = 'off';
+        if (row.TakesNumber) // a tablet or a phone shows its keyboard of digits
+            field.inputMode = 'decimal';
         return field;
     }
     case 'Button': {
@@ -80,10 +95,21 @@ function makeElement(row) {
 
 function placeControl(element, row) {
     const style = element.style;
-    for (const [side, pixels] of Object.entries(row.Pixels))
-        style[side.toLowerCase()] = pixels + 'px';
+    const place = row.Pixels;
+    // A control lower than the smallest target gets a taller box, padded evenly around what it
+    // shows, which stays in its place; the padding is left without its background. The line
+    // is drawn, not a target.
+    const padding = row.Role === 'Separator' ? 0 : Math.max(0, (smallestTarget - place.Height) / 2);
+    style.left = place.Left + 'px';
+    style.width = place.Width + 'px';
+    style.top = place.Top - padding + 'px';
+    style.height = place.Height + 2 * padding + 'px';
     style.color = row.TextColor || '';
     style.background = row.Fill || row.Background || '';
+    if (padding > 0) {
+        style.paddingTop = style.paddingBottom = padding + 'px';
+        style.backgroundClip = 'content-box';
+    }
     style.fontSize = row.Points * pixelsPerPoint + 'px';
     style.fontWeight = row.Bold ? 'bold' : 'normal';
     if (row.Kind !== 'Button') // a button's caption is always centred
@@ -113,14 +139,26 @@ class Form1 {
         this.height = layout.Height / layout.TwipsPerPixel;
         Object.assign(this.window.style, {
             width: this.width + 'px', height: this.height + 'px', background: layout.Background});
+        // For the print style, which scales the window to the sheet.
+        this.window.style.setProperty('--window-width', this.width);
+        this.window.style.setProperty('--window-height', this.height);
         const descriptions = document.createElement('div');
         descriptions.hidden = true;
         this.runButtons = [];
         for (const row of layout.Controls)
             this.window.append(this.makeControl(row, layout, descriptions));
         this.window.append(descriptions);
-        this.fit = () => this.fitViewport();
+        this.zoom = 1;
+        this.fit = () => {
+            this.fitViewport();
+            this.showFocus();
+        };
         addEventListener('resize', this.fit);
+        // An on-screen keyboard shrinks only the visual viewport, as does zooming in with two
+        // fingers, which must not change the fit.
+        this.showFocusNow = () => this.showFocus();
+        window.visualViewport?.addEventListener('resize', this.showFocusNow);
+        this.window.addEventListener('focusin', this.showFocusNow);
         document.body.prepend(this.window);
         this.fitViewport();
     }
@@ -137,7 +175,7 @@ class Form1 {
         if (row.Kind === 'Button' || row.Role === 'Link') {
             element.addEventListener('click', event => {
                 // A double click is one click to a pupil: its second click opens no second page.
-                if (row.Role !== 'Link' || event.detail <= 1)
+                if (row.Action !== 'OpenLink' || event.detail <= 1)
                     this.act(row);
             });
         }
@@ -146,14 +184,39 @@ class Form1 {
         return element;
     }
 
-    // The largest size that fits the viewport, in the window's proportions.
+    // The largest size that fits the viewport, in the window's proportions, times the
+    // browser's zoom; but never below the designed size, where every control is a target large
+    // enough and the digits are as large as on the desktop. Where the screen is smaller, the
+    // page scrolls.
     fitViewport() {
-        const viewport = document.documentElement;
-        const scale = Math.min(viewport.clientWidth / this.width,
-                               viewport.clientHeight / this.height);
+        this.followZoom();
+        // The viewport with its scroll bars, which go when the window fits.
+        const fit = Math.min(innerWidth / this.width, innerHeight / this.height);
+        const scale = Math.max(1, fit * this.zoom);
         this.window.style.transform = `scale(${scale})`;
         this.window.style.left =
-            Math.max(0, (viewport.clientWidth - this.width * scale) / 2) + 'px';
+            Math.max(0, (document.documentElement.clientWidth - this.width * scale) / 2) + 'px';
+    }
+
+    // The browser's zoom (Ctrl + and -) changes the device pixels a CSS pixel takes and the
+    // viewport's size in CSS pixels together, so that its size in device pixels stays; a screen
+    // of another pixel density changes the first alone. Zoom then enlarges the window as it
+    // would a page of text, instead of being undone by the fit.
+    followZoom() {
+        const now = {ratio: devicePixelRatio, width: innerWidth};
+        const last = this.lastViewport;
+        if (last && now.ratio !== last.ratio &&
+            Math.abs(now.width * now.ratio - last.width * last.ratio) <
+                Math.abs(now.width - last.width))
+            this.zoom *= now.ratio / last.ratio;
+        this.lastViewport = now;
+    }
+
+    // Scrolls the control with the focus into sight, after the viewport shrank under it too.
+    showFocus() {
+        const focused = document.activeElement;
+        if (focused !== null && this.window.contains(focused))
+            focused.scrollIntoView({block: 'nearest', inline: 'nearest'});
     }
 
     fieldChanged(field) {
@@ -199,6 +262,7 @@ class Form1 {
     // notice stays, as close as a page comes to ending.
     exit() {
         removeEventListener('resize', this.fit);
+        window.visualViewport?.removeEventListener('resize', this.showFocusNow);
         this.window.remove();
         const notice = document.createElement('p');
         notice.id = 'Closed';

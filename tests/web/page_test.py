@@ -2,8 +2,10 @@
 """velmorand.html in headless Chromium, copied alone into an empty folder.
 
 page_test.py PAGE [unittest arguments]"""
+import base64
 import json
 import os
+import re
 import sys
 import tempfile
 import time
@@ -24,8 +26,11 @@ START_RUN = {
     "Text10": "         56", "Text11": "           11", "Text12": "", "Text13": "", "Text14": "",
     "Text16": " 16754", "Text17": "0,785714285714286", "Text18": " 11", "Text19": " 14",
 }
+# Paper sizes in millimetres, upright.
+PAPER_MM = {"A4": (210, 297)}
+CSS_PIXELS_PER_MM = 96 / 25.4
 TAGS = {"TextField": "input", "Button": "button", "Label": "div", "Picture": "div", "Line": "div"}
-ROLES = {"TextField": "textbox", "Button": "button", "Picture": "image"}
+ROLES = {"EditableText": "textbox", "PushButton": "button", "Graphic": "image", "Link": "link"}
 
 
 class PageTest(unittest.TestCase):
@@ -40,6 +45,12 @@ class PageTest(unittest.TestCase):
 
     def setUp(self):
         self.browser.open()
+
+    def tearDown(self):
+        driver = self.browser.driver
+        driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+        driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": False})
+        driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"media": ""})
 
     def element(self, name):
         return self.browser.driver.find_element(By.ID, name)
@@ -73,37 +84,60 @@ class PageTest(unittest.TestCase):
                 self.browser.driver.execute_cdp_cmd("Input.dispatchMouseEvent", {
                     "type": event, "x": x, "y": y, "button": "left", "clickCount": count})
 
-    def emulate_viewport(self, width, height, mobile=False):
-        self.browser.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
-            "width": width, "height": height, "deviceScaleFactor": 1, "mobile": mobile})
+    def emulate_viewport(self, width, height, mobile=False, pixel_ratio=1):
+        driver = self.browser.driver
+        driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled",
+                               {"enabled": mobile, "maxTouchPoints": 5})
+        driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+            "width": width, "height": height, "deviceScaleFactor": pixel_ratio,
+            "mobile": mobile})
+
+    def open_on_phone(self):
+        """The page on a phone held upright, opened there."""
+        self.emulate_viewport(390, 844, mobile=True, pixel_ratio=3)
+        self.browser.open()
 
     def places(self):
-        """Each control's place in the window's own pixels, and the window's scale."""
+        """Each control's place in the window's own pixels as the pupil sees it, the height of
+        its target in CSS pixels, and the window's scale."""
         return self.browser.script("""
             const form = document.getElementById('Form1').getBoundingClientRect();
             const scale = form.width / document.getElementById('Form1').offsetWidth;
-            const places = {};
+            const places = {}, targets = {};
             for (const e of document.getElementById('Form1').children) {
                 if (!e.id) continue;
                 const r = e.getBoundingClientRect();
-                places[e.id] = [(r.left - form.left) / scale, (r.top - form.top) / scale,
-                                r.width / scale, r.height / scale];
+                const s = getComputedStyle(e);
+                let top = r.top, height = r.height;
+                if (s.backgroundClip === 'content-box') { // what shows, in a taller target
+                    const padding = [s.paddingTop, s.paddingBottom].map(parseFloat);
+                    top += padding[0] * scale;
+                    height -= (padding[0] + padding[1]) * scale;
+                }
+                places[e.id] = [(r.left - form.left) / scale, (top - form.top) / scale,
+                                r.width / scale, height / scale];
+                targets[e.id] = r.height;
             }
-            return {scale, places, form: [form.left, form.top, form.width, form.height],
+            return {scale, places, targets, form: [form.left, form.top, form.width, form.height],
                     viewport: [document.documentElement.clientWidth,
                                document.documentElement.clientHeight],
-                    scrollWidth: document.documentElement.scrollWidth};""")
+                    scrollWidth: document.documentElement.scrollWidth,
+                    scrollHeight: document.documentElement.scrollHeight};""")
+
+    def in_sight(self, name):
+        """Whether the control lies wholly inside the visual viewport."""
+        return self.browser.script("""
+            const r = document.getElementById(arguments[0]).getBoundingClientRect();
+            const v = visualViewport;
+            return r.left >= v.offsetLeft - 0.5 && r.top >= v.offsetTop - 0.5 &&
+                   r.right <= v.offsetLeft + v.width + 0.5 &&
+                   r.bottom <= v.offsetTop + v.height + 0.5;""", name)
 
     def check_places(self):
-        pixel = self.layout["TwipsPerPixel"]
         seen = self.places()
         for row in self.layout["Controls"]:
-            expected = [row["Left"] / pixel, row["Top"] / pixel, row["Width"] / pixel,
-                        row["Height"] / pixel]
-            if row["Kind"] == "Line":
-                thickness = self.layout["LineThicknessPixels"]
-                expected[1] -= thickness / 2
-                expected[3] = thickness
+            p = row["Pixels"]
+            expected = [p["Left"], p["Top"], p["Width"], p["Height"]]
             for got, want in zip(seen["places"][row["Name"]], expected):
                 self.assertAlmostEqual(got, want, delta=0.5, msg=row["Name"])
         return seen
@@ -111,21 +145,147 @@ class PageTest(unittest.TestCase):
     def test_layout_follows_the_table_at_scale_1_and_scaled(self):
         pixel = self.layout["TwipsPerPixel"]
         width, height = self.layout["Width"] / pixel, self.layout["Height"] / pixel
-        try:
-            for viewport, scale, mobile in [((width, height), 1, False),
-                                            ((1920, 1080), 1080 / height, False),
-                                            ((1280, 900), 900 / height, False),
-                                            ((360, 740), 360 / width, True)]:
-                self.emulate_viewport(*viewport, mobile=mobile)
-                wait_until(lambda: abs(self.places()["scale"] - scale) < 1e-3,
-                           what=f"the scale {scale} in a viewport of {viewport}")
-                seen = self.check_places()
-                left, top, w, h = seen["form"]
+        # A larger viewport shows the window as large as fits; a smaller one, at its designed
+        # size, scrolled.
+        for viewport, scale, mobile in [((width, height), 1, False),
+                                        ((1920, 1080), 1080 / height, False),
+                                        ((1280, 900), 900 / height, False),
+                                        ((1280, 600), 1, False),
+                                        ((360, 740), 1, True),
+                                        ((740, 360), 1, True)]:
+            self.emulate_viewport(*viewport, mobile=mobile)
+            wait_until(lambda: abs(self.places()["scale"] - scale) < 1e-3,
+                       what=f"the scale {scale} in a viewport of {viewport}")
+            seen = self.check_places()
+            left, top, w, h = seen["form"]
+            if scale > 1:
                 self.assertLessEqual(left + w, seen["viewport"][0] + 0.5, viewport)
                 self.assertLessEqual(top + h, seen["viewport"][1] + 0.5, viewport)
                 self.assertLessEqual(seen["scrollWidth"], seen["viewport"][0], viewport)
-        finally:
-            self.browser.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+            else:  # the page scrolls as far as the window reaches
+                self.assertGreaterEqual(seen["scrollWidth"], left + w - 0.5, viewport)
+                self.assertGreaterEqual(seen["scrollHeight"], top + h - 0.5, viewport)
+                self.assertGreaterEqual(left, -0.5, viewport)
+
+    def test_a_phone_shows_the_window_at_its_size_with_targets_of_24_pixels(self):
+        self.open_on_phone()
+        seen = self.check_places()
+        self.assertEqual(seen["scale"], 1)
+        # The line is a drawn rule, nothing to point at.
+        targets = {row["Name"]: seen["targets"][row["Name"]]
+                   for row in self.layout["Controls"] if row["Kind"] != "Line"}
+        for name, target in targets.items():
+            self.assertGreaterEqual(target, 24 - 0.01, name)
+        digits = self.browser.script("""
+            await document.fonts.ready;
+            const context = document.createElement('canvas').getContext('2d');
+            context.font = getComputedStyle(Text1).font;
+            const m = context.measureText('0123456789');
+            return m.actualBoundingBoxAscent + m.actualBoundingBoxDescent;""")
+        self.browser.driver.save_screenshot(os.path.join(os.path.dirname(PAGE),
+                                                         "velmorand-phone.png"))
+        print(f"\non the phone: smallest target {min(targets.values()):.1f} CSS px, "
+              f"digits {digits * seen['scale']:.1f} CSS px high", file=sys.stderr)
+
+    def test_the_focused_control_stays_in_sight_when_the_viewport_halves(self):
+        # As when the on-screen keyboard comes up under a field in the lower half.
+        for name in ("Text14", "Command3"):
+            with self.subTest(name):
+                self.open_on_phone()
+                self.browser.script("document.getElementById(arguments[0]).focus()", name)
+                self.assertEqual(self.browser.script("return document.activeElement.id"), name)
+                self.assertTrue(self.in_sight(name))
+                self.emulate_viewport(390, 422, mobile=True, pixel_ratio=3)
+                wait_until(lambda: self.in_sight(name), what=f"{name} in sight")
+
+    def test_the_browsers_zoom_enlarges_the_window_and_a_denser_screen_does_not(self):
+        height = self.layout["Height"] / self.layout["TwipsPerPixel"]
+        fit = 1080 / height
+        # Zoom shrinks the viewport in CSS pixels and enlarges those; the window keeps its
+        # scale in CSS pixels, and so grows or shrinks on the screen, scrolled where it grows.
+        # A screen of twice the density, then a smaller window there, is no zoom.
+        for steps, scale in [([(1920, 1080, 1), (960, 540, 2)], fit),
+                             ([(1920, 1080, 1), (1536, 864, 1.25)], fit),
+                             ([(1920, 1080, 1), (3840, 2160, 0.5)], fit),
+                             ([(1920, 1080, 1), (1920, 1080, 2), (1600, 900, 2)], 900 / height)]:
+            with self.subTest(steps):
+                self.emulate_viewport(*steps[0][:2], pixel_ratio=steps[0][2])
+                self.browser.open()
+                for width, height_, ratio in steps[1:]:
+                    self.emulate_viewport(width, height_, pixel_ratio=ratio)
+                    wait_until(lambda: self.browser.script(
+                        "return [innerWidth, devicePixelRatio]") == [width, ratio],
+                        what=f"a viewport of {width} at {ratio}")
+                    # The resize is handled before the next frame is drawn.
+                    self.browser.script("await new Promise(shown => requestAnimationFrame("
+                                        "() => requestAnimationFrame(shown)))")
+                self.assertAlmostEqual(self.places()["scale"], scale, delta=1e-3)
+
+    def test_the_dividend_and_the_divisor_ask_for_a_keyboard_of_digits(self):
+        modes = self.browser.script("""
+            const modes = {};
+            for (const e of document.querySelectorAll('#Form1 > input'))
+                modes[e.getAttribute('aria-label')] = e.inputMode;
+            return modes;""")
+        self.assertEqual({name for name, mode in modes.items() if mode == "decimal"},
+                         {"Делимое", "Делитель"})
+        self.assertEqual({mode for mode in modes.values() if mode != "decimal"}, {""})
+
+    def printable_area(self):
+        """The printable area of the page the style asks for, in CSS pixels."""
+        size, margins = self.browser.script("""
+            for (const sheet of document.styleSheets)
+                for (const rule of sheet.cssRules)
+                    if (rule instanceof CSSPageRule)
+                        return [rule.style.getPropertyValue('size'),
+                                ['top', 'right', 'bottom', 'left'].map(
+                                    side => rule.style.getPropertyValue('margin-' + side))];""")
+        paper, *orientation = size.split()
+        width, height = PAPER_MM[paper.upper()]
+        if orientation == ["landscape"]:
+            width, height = height, width
+        top, right, bottom, left = [float(re.fullmatch(r"([\d.]+)mm", m)[1]) for m in margins]
+        return ((width - left - right) * CSS_PIXELS_PER_MM,
+                (height - top - bottom) * CSS_PIXELS_PER_MM)
+
+    def test_print_puts_the_whole_window_on_one_a4_page_as_large_as_fits(self):
+        driver = self.browser.driver
+        for width, height, mobile in [(1920, 1080, False), (1280, 720, False),
+                                      (390, 844, True)]:
+            with self.subTest(f"{width} x {height}"):
+                self.emulate_viewport(width, height, mobile=mobile)
+                self.browser.open()
+                area = self.printable_area()
+                driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"media": "print"})
+                seen = self.places()
+                left, top, w, h = seen["form"]
+                rectangles = {"Form1": seen["form"]}
+                for name, (x, y, cw, ch) in seen["places"].items():
+                    rectangles[name] = [left + x * seen["scale"], top + y * seen["scale"],
+                                        cw * seen["scale"], ch * seen["scale"]]
+                for name, (x, y, cw, ch) in rectangles.items():
+                    self.assertGreaterEqual(x, 0, name)
+                    self.assertGreaterEqual(y, 0, name)
+                    self.assertLessEqual(x + cw, area[0], name)
+                    self.assertLessEqual(y + ch, area[1], name)
+                # As large as fits: one side takes the area's whole length, to a few pixels.
+                self.assertGreater(max(w / area[0], h / area[1]), 0.99, (w, h, area))
+                driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"media": ""})
+                print(f"\nprinted from {width} x {height}: scale {seen['scale']:.3f}",
+                      file=sys.stderr)
+
+        # The sheet itself, printed from a school PC's screen.
+        self.emulate_viewport(1920, 1080)
+        self.browser.open()
+        pdf = base64.b64decode(driver.execute_cdp_cmd("Page.printToPDF", {
+            "paperWidth": 210 / 25.4, "paperHeight": 297 / 25.4,
+            "preferCSSPageSize": True})["data"])
+        with open(os.path.join(os.path.dirname(PAGE), "velmorand-print.pdf"), "wb") as f:
+            f.write(pdf)
+        self.assertEqual(len(re.findall(rb"/Type\s*/Page\b(?!s)", pdf)), 1)
+        box = [float(n) for n in re.search(rb"/MediaBox\s*\[([^\]]*)\]", pdf)[1].split()]
+        self.assertEqual(sorted(round((box[i + 2] - box[i]) * 25.4 / 72) for i in (0, 1)),
+                         sorted(PAPER_MM["A4"]))
 
     def test_controls_have_the_tables_kind_colours_fonts_captions_and_tool_tips(self):
         self.assertEqual(self.browser.driver.title, self.layout["Caption"])
@@ -313,7 +473,7 @@ class PageTest(unittest.TestCase):
         return {ids[n["backendDOMNodeId"]]: n for n in nodes
                 if n.get("backendDOMNodeId") in ids and not n.get("ignored")}
 
-    def test_screen_readers_get_the_tables_names_and_a_status_line(self):
+    def test_screen_readers_get_the_tables_names_and_roles_and_one_live_region(self):
         tree = self.accessibility_tree()
 
         def value(node, key):
@@ -328,14 +488,12 @@ class PageTest(unittest.TestCase):
                     self.assertEqual(value(node, "description"), row["AccessibleDescription"])
                 if row["Kind"] == "Button":
                     self.assertEqual(value(node, "name"), row["Caption"])
-                if row["Kind"] in ROLES:
-                    self.assertEqual(value(node, "role"), ROLES[row["Kind"]])
-                if row["Kind"] == "Label" and row.get("Action") == "OpenLink":
-                    self.assertEqual(value(node, "role"), "link")
-                if row["Kind"] == "Label" and row["ShowsWorksheet"]:
-                    self.assertEqual(value(node, "role"), "status")
-                    live = {p["name"]: p["value"]["value"] for p in node.get("properties", [])}
-                    self.assertEqual(live.get("live"), "polite")
+                if row["Role"] in ROLES:
+                    self.assertEqual(value(node, "role"), ROLES[row["Role"]])
+                # What is announced goes through the one live region below, and only there,
+                # so that nothing is said twice.
+                live = {p["name"]: p["value"]["value"] for p in node.get("properties", [])}
+                self.assertNotIn("live", live)
         self.assertEqual(value(tree["Announcement"], "role"), "status")
 
 
