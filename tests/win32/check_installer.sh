@@ -3,11 +3,10 @@
 # with /S, checks what it installed and registered, then uninstalls it silently and checks
 # that nothing of it is left. Usage: check_installer.sh BUILD_DIR VERSION
 set -euo pipefail
-build=$(cd "$1" && pwd)
 version=$2
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/wine_session.sh" "$1" installer
 setup=$build/velmorand-$version-setup.exe
-wine=$(cd "$(dirname "$0")/../../tools" && pwd)/wine.sh
-export VELMORAND_WINEPREFIX=$build/wineprefix-installer
 fail() {
     echo "FAIL: $*" >&2
     exit 1

@@ -1,6 +1,8 @@
-# Sourced by the tests that run velmorand.exe under Wine in a real X server: a prefix of the
-# test's own, an X server, a browser that only writes down what it was asked to open, and
-# cleaning all of it up when the test ends. Never another prefix's Wine, nor ~/.wine's.
+# Sourced by the tests that run Windows programs under Wine: a prefix of the test's own, a
+# scratch folder in the build tree, and for those that show velmorand.exe's window, an X
+# server, a browser that only writes down what it was asked to open, starting the program
+# and reading its window back; all of it is cleaned up when the test ends. Never another
+# prefix's Wine, nor ~/.wine's.
 # Usage: source wine_session.sh BUILD_DIR PREFIX_NAME
 build=$(cd "$1" && pwd)
 session_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
