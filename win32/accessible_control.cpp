@@ -1,6 +1,7 @@
 #include "accessible_control.h"
 
 #include "accessible_object.h"
+#include "control_hook.h"
 #include "utf16.h"
 
 namespace velmorand {
@@ -126,50 +127,27 @@ private:
     std::wstring action_;
 };
 
-// What each exposed control keeps: its table row and the procedure it had before.
-struct Exposed {
-    const ControlRow* Row;
-    WNDPROC Previous;
-};
-
-constexpr wchar_t ExposedProperty[] = L"Velmorand.Accessible";
-
-LRESULT AnswerControl(HWND control, const ControlRow& row, WPARAM w) {
-    if (Accessibility() == nullptr)
-        return 0;
+std::optional<LRESULT> AnswerControl(HWND control, const ControlRow& row, UINT message, WPARAM w,
+                                     LPARAM l) {
+    if (message != WM_GETOBJECT || static_cast<DWORD>(l) != static_cast<DWORD>(OBJID_CLIENT) ||
+        Accessibility() == nullptr)
+        return std::nullopt;
     IAccessible* standard = nullptr;
     if (FAILED(Accessibility()->CreateStandard(control, static_cast<LONG>(OBJID_CLIENT),
                                                IID_IAccessible,
                                                reinterpret_cast<void**>(&standard))))
-        return 0;
-    return Hand(new ControlObject(standard, control, row), w);
-}
-
-LRESULT CALLBACK ExposedProcedure(HWND control, UINT message, WPARAM w, LPARAM l) {
-    const auto* exposed = static_cast<const Exposed*>(GetPropW(control, ExposedProperty));
-    if (exposed == nullptr)
-        return DefWindowProcW(control, message, w, l);
-    const WNDPROC previous = exposed->Previous;
-    if (message == WM_GETOBJECT && static_cast<DWORD>(l) == static_cast<DWORD>(OBJID_CLIENT)) {
-        if (const LRESULT answer = AnswerControl(control, *exposed->Row, w))
-            return answer;
-    } else if (message == WM_NCDESTROY) {
-        RemovePropW(control, ExposedProperty);
-        delete exposed;
-    }
-    return CallWindowProcW(previous, control, message, w, l);
+        return std::nullopt;
+    if (const LRESULT answer = Hand(new ControlObject(standard, control, row), w))
+        return answer;
+    return std::nullopt;
 }
 
 } // namespace
 
 void ExposeControl(HWND control, const ControlRow& row) {
-    auto* exposed = new Exposed{&row, nullptr};
-    if (!SetPropW(control, ExposedProperty, exposed)) {
-        delete exposed;
-        return;
-    }
-    exposed->Previous = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ExposedProcedure)));
+    HookControl(control, [&row](HWND hooked, UINT message, WPARAM w, LPARAM l) {
+        return AnswerControl(hooked, row, message, w, l);
+    });
 }
 
 } // namespace velmorand
