@@ -24,20 +24,15 @@ LONG RoleOf(const ControlRow& row) {
     return 0;
 }
 
-bool IsLink(const ControlRow& row) {
-    return row.Kind == ControlKind::Label && row.Action == ControlAction::OpenLink;
-}
-
-std::wstring TextOf(const char* text) { return text != nullptr ? ToUtf16(text) : std::wstring(); }
-
 // Windows' standard object for a control, with the table's name, description and role, and a
 // link's default action. The rest, from its place to its value, is the standard object's.
 class ControlObject final : public AccessibleObject, public IOleWindow {
 public:
     ControlObject(IAccessible* standard, HWND control, const ControlRow& row)
-        : standard_(standard), control_(control), row_(row), name_(TextOf(row.Accessible.Name)),
-          description_(TextOf(row.Accessible.Description)),
-          action_(IsLink(row) ? L"Открыть" : L"") {}
+        : standard_(standard), control_(control), row_(row), role_(RoleOf(row)),
+          action_(role_ == ROLE_SYSTEM_LINK ? "Открыть" : nullptr),
+          states_((role_ == ROLE_SYSTEM_LINK ? STATE_SYSTEM_LINKED : 0) |
+                  (TakesFocus(row) ? STATE_SYSTEM_FOCUSABLE : 0)) {}
     ~ControlObject() override { standard_->Release(); }
 
     STDMETHODIMP QueryInterface(REFIID id, void** object) override {
@@ -52,40 +47,30 @@ public:
     STDMETHODIMP_(ULONG) AddRef() override { return AccessibleObject::AddRef(); }
     STDMETHODIMP_(ULONG) Release() override { return AccessibleObject::Release(); }
 
-    STDMETHODIMP GetWindow(HWND* window) override {
-        return window == nullptr ? E_POINTER : (*window = control_, S_OK);
-    }
+    STDMETHODIMP GetWindow(HWND* w) override { return w ? (*w = control_, S_OK) : E_POINTER; }
     STDMETHODIMP ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
 
     // A label without a name of its own is read by its caption, as Windows reads it.
     STDMETHODIMP get_accName(VARIANT child, BSTR* name) override {
-        return Own(child, name_) ? Text(name_, name) : standard_->get_accName(child, name);
+        return Own(child, row_.Accessible.Name, name, &IAccessible::get_accName);
     }
     STDMETHODIMP get_accDescription(VARIANT child, BSTR* text) override {
-        return Own(child, description_) ? Text(description_, text)
-                                        : standard_->get_accDescription(child, text);
+        return Own(child, row_.Accessible.Description, text, &IAccessible::get_accDescription);
     }
     STDMETHODIMP get_accDefaultAction(VARIANT child, BSTR* action) override {
-        return Own(child, action_) ? Text(action_, action)
-                                   : standard_->get_accDefaultAction(child, action);
+        return Own(child, action_, action, &IAccessible::get_accDefaultAction);
     }
     STDMETHODIMP get_accRole(VARIANT child, VARIANT* role) override {
-        if (IsSelf(child) && RoleOf(row_) != 0)
-            return Number(RoleOf(row_), role);
-        return standard_->get_accRole(child, role);
+        return IsSelf(child) && role_ ? Number(role_, role) : standard_->get_accRole(child, role);
     }
     STDMETHODIMP get_accState(VARIANT child, VARIANT* state) override {
         const HRESULT result = standard_->get_accState(child, state);
-        if (SUCCEEDED(result) && IsSelf(child) && state->vt == VT_I4) {
-            if (IsLink(row_))
-                state->lVal |= STATE_SYSTEM_LINKED;
-            if (TakesFocus(row_))
-                state->lVal |= STATE_SYSTEM_FOCUSABLE;
-        }
+        if (SUCCEEDED(result) && IsSelf(child) && state->vt == VT_I4)
+            state->lVal |= states_; // what Windows cannot know of a static control
         return result;
     }
     STDMETHODIMP accDoDefaultAction(VARIANT child) override {
-        if (!IsSelf(child) || !IsLink(row_))
+        if (!IsSelf(child) || role_ != ROLE_SYSTEM_LINK)
             return standard_->accDoDefaultAction(child);
         // Posted, so that the screen reader's call returns before the browser is started.
         const WPARAM click = MAKEWPARAM(GetDlgCtrlID(control_), STN_CLICKED);
@@ -114,39 +99,39 @@ public:
     }
 
 private:
-    // Whether the control itself is asked about and the table gives an answer.
-    static bool Own(const VARIANT& child, const std::wstring& answer) {
-        return IsSelf(child) && !answer.empty();
+    using TextProperty = HRESULT (STDMETHODCALLTYPE IAccessible::*)(VARIANT, BSTR*);
+    // The control's own text where the table gives one, otherwise Windows' answer.
+    HRESULT Own(VARIANT child, const char* own, BSTR* out, TextProperty standard) const {
+        return IsSelf(child) && own && *own ? Text(ToUtf16(own), out)
+                                            : (standard_->*standard)(child, out);
     }
 
     IAccessible* standard_;
     HWND control_;
     const ControlRow& row_;
-    std::wstring name_;
-    std::wstring description_;
-    std::wstring action_;
+    LONG role_; // 0 where Windows knows better
+    const char* action_;
+    LONG states_;
 };
 
-std::optional<LRESULT> AnswerControl(HWND control, const ControlRow& row, UINT message, WPARAM w,
-                                     LPARAM l) {
-    if (message != WM_GETOBJECT || static_cast<DWORD>(l) != static_cast<DWORD>(OBJID_CLIENT) ||
-        Accessibility() == nullptr)
-        return std::nullopt;
+// The control's object when a screen reader asks for it; nothing to let Windows answer.
+std::optional<LRESULT> Answer(HWND control, const ControlRow& row, UINT message, WPARAM w,
+                              LPARAM l) {
+    const AccessibilityFunctions* f = Accessibility();
     IAccessible* standard = nullptr;
-    if (FAILED(Accessibility()->CreateStandard(control, static_cast<LONG>(OBJID_CLIENT),
-                                               IID_IAccessible,
-                                               reinterpret_cast<void**>(&standard))))
+    if (message != WM_GETOBJECT || static_cast<DWORD>(l) != static_cast<DWORD>(OBJID_CLIENT) ||
+        f == nullptr ||
+        FAILED(f->CreateStandard(control, static_cast<LONG>(OBJID_CLIENT), IID_IAccessible,
+                                 reinterpret_cast<void**>(&standard))))
         return std::nullopt;
-    if (const LRESULT answer = Hand(new ControlObject(standard, control, row), w))
-        return answer;
-    return std::nullopt;
+    return Hand(new ControlObject(standard, control, row), w);
 }
 
 } // namespace
 
 void ExposeControl(HWND control, const ControlRow& row) {
     HookControl(control, [&row](HWND hooked, UINT message, WPARAM w, LPARAM l) {
-        return AnswerControl(hooked, row, message, w, l);
+        return Answer(hooked, row, message, w, l);
     });
 }
 

@@ -9,6 +9,7 @@
 #include <oleacc.h>
 
 #include <atomic>
+#include <optional>
 #include <string>
 
 namespace velmorand {
@@ -26,25 +27,23 @@ struct AccessibilityFunctions {
 // nullptr when Active Accessibility is missing or COM cannot start on this thread.
 inline const AccessibilityFunctions* Accessibility() {
     static const AccessibilityFunctions* const loaded = [] {
-        using CoInitializeExFunction = HRESULT(WINAPI*)(void*, DWORD);
         const auto initialize =
-            SystemFunction<CoInitializeExFunction>(L"ole32.dll", "CoInitializeEx");
+            SystemFunction<decltype(&CoInitializeEx)>(L"ole32.dll", "CoInitializeEx");
         // The objects are handed to other processes through COM, from the window's thread.
         if (initialize == nullptr || FAILED(initialize(nullptr, COINIT_APARTMENTTHREADED)))
             return static_cast<AccessibilityFunctions*>(nullptr);
+        const auto load = []<class Function>(Function& function, const wchar_t* dll,
+                                             const char* name) {
+            function = SystemFunction<Function>(dll, name);
+            return function != nullptr;
+        };
         static AccessibilityFunctions f;
-        using CreateStandard = decltype(f.CreateStandard);
-        using ResultFromObject = decltype(f.ResultFromObject);
-        using ObjectFromWindow = decltype(f.ObjectFromWindow);
-        f.CreateStandard =
-            SystemFunction<CreateStandard>(L"oleacc.dll", "CreateStdAccessibleObject");
-        f.ResultFromObject = SystemFunction<ResultFromObject>(L"oleacc.dll", "LresultFromObject");
-        f.ObjectFromWindow =
-            SystemFunction<ObjectFromWindow>(L"oleacc.dll", "AccessibleObjectFromWindow");
-        f.AllocString = SystemFunction<decltype(f.AllocString)>(L"oleaut32.dll", "SysAllocString");
-        f.FreeString = SystemFunction<decltype(f.FreeString)>(L"oleaut32.dll", "SysFreeString");
-        const bool complete = f.CreateStandard && f.ResultFromObject && f.ObjectFromWindow &&
-                              f.AllocString && f.FreeString;
+        const bool complete =
+            load(f.CreateStandard, L"oleacc.dll", "CreateStdAccessibleObject") &&
+            load(f.ResultFromObject, L"oleacc.dll", "LresultFromObject") &&
+            load(f.ObjectFromWindow, L"oleacc.dll", "AccessibleObjectFromWindow") &&
+            load(f.AllocString, L"oleaut32.dll", "SysAllocString") &&
+            load(f.FreeString, L"oleaut32.dll", "SysFreeString");
         return complete ? &f : nullptr;
     }();
     return loaded;
@@ -72,8 +71,7 @@ inline HRESULT Number(LONG value, VARIANT* out) {
 inline HRESULT Nothing(VARIANT* out) {
     if (out == nullptr)
         return E_POINTER;
-    *out = VARIANT{};
-    out->vt = VT_EMPTY;
+    *out = VARIANT{}; // VT_EMPTY
     return S_FALSE;
 }
 
@@ -102,9 +100,7 @@ public:
             delete this;
         return left;
     }
-    STDMETHODIMP GetTypeInfoCount(UINT* count) override {
-        return count == nullptr ? E_POINTER : (*count = 0, S_OK);
-    }
+    STDMETHODIMP GetTypeInfoCount(UINT* n) override { return n ? (*n = 0, S_OK) : E_POINTER; }
     STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
     STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
         return E_NOTIMPL;
@@ -114,12 +110,10 @@ public:
         return E_NOTIMPL;
     }
 
-    STDMETHODIMP get_accParent(IDispatch** parent) override {
-        return parent == nullptr ? E_POINTER : (*parent = nullptr, S_FALSE);
+    STDMETHODIMP get_accParent(IDispatch** p) override {
+        return p ? (*p = nullptr, S_FALSE) : E_POINTER;
     }
-    STDMETHODIMP get_accChildCount(LONG* count) override {
-        return count == nullptr ? E_POINTER : (*count = 0, S_OK);
-    }
+    STDMETHODIMP get_accChildCount(LONG* n) override { return n ? (*n = 0, S_OK) : E_POINTER; }
     STDMETHODIMP get_accChild(VARIANT, IDispatch**) override { return E_INVALIDARG; }
     STDMETHODIMP get_accName(VARIANT, BSTR*) override { return DISP_E_MEMBERNOTFOUND; }
     STDMETHODIMP get_accValue(VARIANT, BSTR*) override { return DISP_E_MEMBERNOTFOUND; }
@@ -146,12 +140,12 @@ private:
     std::atomic<ULONG> references_{1};
 };
 
-// Hands an object to whoever sent WM_GETOBJECT, who holds the only reference then; 0 when it
-// cannot be handed over.
-inline LRESULT Hand(IAccessible* object, WPARAM w) {
+// Hands an object to whoever sent WM_GETOBJECT, who holds the only reference then; nothing
+// when it cannot be handed over.
+inline std::optional<LRESULT> Hand(IAccessible* object, WPARAM w) {
     const LRESULT result = Accessibility()->ResultFromObject(IID_IAccessible, w, object);
     object->Release();
-    return result > 0 ? result : 0;
+    return result > 0 ? std::optional(result) : std::nullopt;
 }
 
 } // namespace velmorand

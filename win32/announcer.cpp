@@ -80,7 +80,7 @@ LRESULT Announcer::Answer(WPARAM w, LPARAM l) const {
     if (slot < 0 || slot >= static_cast<LONG>(texts_.size()) || window_ == nullptr ||
         Accessibility() == nullptr)
         return 0;
-    return Hand(new AlertObject(window_, texts_[static_cast<std::size_t>(slot)]), w);
+    return Hand(new AlertObject(window_, texts_[static_cast<std::size_t>(slot)]), w).value_or(0);
 }
 
 } // namespace velmorand

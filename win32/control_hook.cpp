@@ -17,15 +17,14 @@ LRESULT CALLBACK HookedProcedure(HWND control, UINT message, WPARAM w, LPARAM l)
     auto* hooks = static_cast<Hooks*>(GetPropW(control, HooksProperty));
     if (hooks == nullptr)
         return DefWindowProcW(control, message, w, l);
+    for (const ControlHook& hook : hooks->Each) {
+        if (const std::optional<LRESULT> answer = hook(control, message, w, l))
+            return *answer;
+    }
     const WNDPROC previous = hooks->Previous;
-    if (message == WM_NCDESTROY) {
+    if (message == WM_NCDESTROY) { // the last message the control gets
         RemovePropW(control, HooksProperty);
         delete hooks;
-    } else {
-        for (const ControlHook& hook : hooks->Each) {
-            if (const std::optional<LRESULT> answer = hook(control, message, w, l))
-                return *answer;
-        }
     }
     return CallWindowProcW(previous, control, message, w, l);
 }
