@@ -1,5 +1,6 @@
 #include "control_hook.h"
 
+#include <memory>
 #include <vector>
 
 namespace velmorand {
@@ -17,16 +18,14 @@ LRESULT CALLBACK HookedProcedure(HWND control, UINT message, WPARAM w, LPARAM l)
     auto* hooks = static_cast<Hooks*>(GetPropW(control, HooksProperty));
     if (hooks == nullptr)
         return DefWindowProcW(control, message, w, l);
+    if (message == WM_NCDESTROY) // the control's last message: its hooks go with it
+        RemovePropW(control, HooksProperty);
+    const std::unique_ptr<Hooks> gone(message == WM_NCDESTROY ? hooks : nullptr);
     for (const ControlHook& hook : hooks->Each) {
         if (const std::optional<LRESULT> answer = hook(control, message, w, l))
             return *answer;
     }
-    const WNDPROC previous = hooks->Previous;
-    if (message == WM_NCDESTROY) { // the last message the control gets
-        RemovePropW(control, HooksProperty);
-        delete hooks;
-    }
-    return CallWindowProcW(previous, control, message, w, l);
+    return CallWindowProcW(hooks->Previous, control, message, w, l);
 }
 
 } // namespace
@@ -35,11 +34,10 @@ void HookControl(HWND control, ControlHook hook) {
     auto* hooks = static_cast<Hooks*>(GetPropW(control, HooksProperty));
     if (hooks == nullptr) { // the first: the control's messages come here from now on
         const auto previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(control, GWLP_WNDPROC));
-        hooks = new Hooks{previous, {}}; // freed when the control is destroyed
-        if (!SetPropW(control, HooksProperty, hooks)) {
-            delete hooks;
+        auto made = std::make_unique<Hooks>(Hooks{previous, {}});
+        if (!SetPropW(control, HooksProperty, made.get()))
             return;
-        }
+        hooks = made.release(); // freed after the control's last message
         SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HookedProcedure));
     }
     hooks->Each.push_back(std::move(hook));
