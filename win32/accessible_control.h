@@ -1,36 +1,16 @@
-// What screen readers get from the window through Active Accessibility: each control's own
-// name, description and role from the layout table instead of Windows' guess from the label
-// before it, links that can be followed from the screen reader, and announcements of what
-// changed away from the focus.
+// What screen readers get from each control through Active Accessibility: its own name,
+// description and role from the layout table instead of Windows' guess from the label before
+// it, and links that can be followed from the screen reader.
 #pragma once
 
 #include "window/form1_layout.h"
 
 #include <windows.h>
 
-#include <array>
-#include <string>
-
 namespace velmorand {
 
 // Answers the control's WM_GETOBJECT with the row's accessible texts over Windows' standard
 // object for it. A link's default action posts the click its parent gets from the mouse.
 void ExposeControl(HWND control, const ControlRow& row);
-
-// Says a text without moving the focus: an alert that NVDA and JAWS read, and UI Automation's
-// notification for Narrator where Windows has it (Windows 10 1709 and later).
-class Announcer {
-public:
-    void Say(HWND window, std::wstring text);
-    // An alert object, when the window's WM_GETOBJECT asks for one; otherwise 0.
-    LRESULT Answer(WPARAM w, LPARAM l) const;
-
-private:
-    // Each announcement has an object of its own, so that a screen reader that reads it late,
-    // after the next one, still gets its text. Their object ids go round.
-    std::array<std::wstring, 16> texts_;
-    std::size_t said_ = 0;
-    HWND window_ = nullptr;
-};
 
 } // namespace velmorand

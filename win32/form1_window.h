@@ -2,7 +2,7 @@
 // the worksheet and turns clicks and typing into its operations.
 #pragma once
 
-#include "accessible_control.h"
+#include "announcer.h"
 #include "gdi_objects.h"
 #include "window/form1_actions.h"
 #include "window/form1_layout.h"

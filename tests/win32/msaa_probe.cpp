@@ -4,11 +4,13 @@
 // exit status 1.
 //
 //   msaa_probe read TITLE        walks the window's children: per control "name<TAB>role
-//                                <TAB>accessible name<TAB>description<TAB>default action"
+//                                <TAB>accessible name<TAB>description<TAB>default action";
+//                                checks them, and each control's place, parent and children
 //   msaa_probe act TITLE NAME    does the default action of the control of that table name
 //   msaa_probe listen TITLE      prints "alert<TAB>text" for each alert the window's process
 //                                raises, "other<TAB>role<TAB>text" where the object it
-//                                names is no alert, until the window closes or 60 s pass
+//                                names is no alert or an alert with a place, children or
+//                                another parent, until the window closes or 60 s pass
 //   msaa_probe restore TITLE     minimises and restores the window as its title bar's buttons
 //                                do; prints "focus<TAB>before<TAB>after<TAB>caret<TAB>where"
 //   msaa_probe announcement DIVIDEND DIVISOR SEPARATOR
@@ -109,6 +111,31 @@ LONG StateOf(IAccessible* object) {
     return SUCCEEDED(object->get_accState(Self(), &state)) && state.vt == VT_I4 ? state.lVal : 0;
 }
 
+// The object's place on the screen; an empty box when it has none.
+RECT PlaceOf(IAccessible* object) {
+    LONG left = 0, top = 0, width = 0, height = 0;
+    if (FAILED(object->accLocation(&left, &top, &width, &height, Self())))
+        return RECT{};
+    return RECT{left, top, left + width, top + height};
+}
+
+// The window of the object's parent, found as a screen reader goes up the tree.
+HWND ParentWindowOf(IAccessible* object) {
+    Ref<IDispatch> parent;
+    Ref<IAccessible> accessible;
+    HWND window = nullptr;
+    if (object->get_accParent(parent.out()) == S_OK && parent.get() != nullptr &&
+        SUCCEEDED(
+            parent->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(accessible.out()))))
+        WindowFromAccessibleObject(accessible.get(), &window);
+    return window;
+}
+
+LONG ChildCountOf(IAccessible* object) {
+    LONG count = -1;
+    return SUCCEEDED(object->get_accChildCount(&count)) ? count : -1;
+}
+
 const ControlRow* RowOf(HWND control) {
     const int index = GetDlgCtrlID(control) - IDC_FIRST_CONTROL;
     const auto layout = velmorand::Form1Layout();
@@ -205,6 +232,17 @@ void Check(const Found& item) {
         Fail(what + "a link without a default action or the linked state");
     if (velmorand::TakesFocus(row) && (StateOf(object) & STATE_SYSTEM_FOCUSABLE) == 0)
         Fail(what + "not focusable");
+    // Its place and its parent are Windows' own, so that a screen reader can show and find it.
+    RECT client{};
+    GetClientRect(item.Window, &client);
+    MapWindowPoints(item.Window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    const RECT place = PlaceOf(object);
+    if (IsRectEmpty(&client) || !EqualRect(&place, &client))
+        Fail(what + "placed elsewhere than its window");
+    if (ParentWindowOf(object) != item.Window)
+        Fail(what + "its parent is not its own window");
+    if (ChildCountOf(object) != 0)
+        Fail(what + "has children");
 }
 
 int Read(HWND window) {
@@ -238,7 +276,13 @@ void CALLBACK OnAlert(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child
     }
     const LONG role = RoleOf(alert.get(), which);
     const std::string text = NameOf(alert.get(), which);
-    Print(role == ROLE_SYSTEM_ALERT ? "alert\t" + text : "other\t" + RoleText(role) + "\t" + text);
+    // An alert stands apart: no place on the screen and no children, the window as its parent.
+    const RECT place = PlaceOf(alert.get());
+    const bool apart = IsRectEmpty(&place) && ChildCountOf(alert.get()) == 0 &&
+                       ParentWindowOf(alert.get()) == window;
+    Print(role != ROLE_SYSTEM_ALERT ? "other\t" + RoleText(role) + "\t" + text
+          : apart                   ? "alert\t" + text
+                                    : "other\talert out of place\t" + text);
 }
 
 int Listen(HWND window) {
