@@ -15,6 +15,7 @@
 //                                do; prints "focus<TAB>before<TAB>after<TAB>caret<TAB>where"
 //   msaa_probe announcement DIVIDEND DIVISOR SEPARATOR
 //                                what Run says for these numbers
+//   msaa_probe focus-order       the controls Tab goes through, one a line, from the table
 #include "find_window.h"
 #include "win32/resource_ids.h"
 #include "win32/utf16.h"
@@ -355,15 +356,25 @@ int Announcement(const std::wstring& dividend, const std::wstring& divisor,
     return 0;
 }
 
+// The controls that take the keyboard focus, in the table's order: what Tab must follow.
+int FocusOrder() {
+    for (const velmorand::ControlRow& row : velmorand::Form1Layout())
+        if (velmorand::TakesFocus(row))
+            Print(row.Name);
+    return 0;
+}
+
 } // namespace
 
 int main() {
     // The title is Cyrillic: take the arguments as UTF-16, whatever the ANSI code page.
     int argc = 0;
     wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+    const std::wstring command = argc > 1 ? argv[1] : L"";
+    if (command == L"focus-order" && argc == 2)
+        return FocusOrder();
     if (argc < 3)
         return 2;
-    const std::wstring command = argv[1];
     if (command == L"announcement")
         return argc == 5 ? Announcement(argv[2], argv[3], argv[4]) : 2;
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
