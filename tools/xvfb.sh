@@ -4,16 +4,20 @@
 # velmorand_start_xvfb WIDTHxHEIGHT FOLDER: starts Xvfb on whatever display number is free,
 # waits until it accepts connections (it writes its number into FOLDER/display then), and
 # exports DISPLAY. VELMORAND_XVFB_PID is the server's process, for the caller to end. Fails
-# at once when the server exits, or after 20 s when it has not come up.
+# at once when the server exits, or after 20 s when it has not come up; what the server said
+# is left in FOLDER/xvfb.log. No client is connected here to try the display: the server
+# would reset when that first client left, under the program the caller starts next.
 velmorand_start_xvfb() {
-    local size=$1 display_file=$2/display
-    rm -f "$display_file"
-    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$display_file" 2>/dev/null &
-    VELMORAND_XVFB_PID=$!
+    local size=$1 folder=$2
     local deadline=$((SECONDS + 20))
-    until grep -qx '[0-9][0-9]*' "$display_file" 2>/dev/null; do
+    rm -f "$folder/display"
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$folder/display" \
+        2>"$folder/xvfb.log" &
+    VELMORAND_XVFB_PID=$!
+    until grep -qx '[0-9][0-9]*' "$folder/display" 2>/dev/null; do
         if ! kill -0 "$VELMORAND_XVFB_PID" 2>/dev/null; then
-            echo "FAIL: Xvfb exited before its display was ready (is the xvfb package installed?)" >&2
+            echo "FAIL: Xvfb exited before its display was ready (is the xvfb package" \
+                "installed?): $(tail -n 3 "$folder/xvfb.log")" >&2
             return 1
         fi
         if ((SECONDS >= deadline)); then
@@ -22,5 +26,6 @@ velmorand_start_xvfb() {
         fi
         sleep 0.05
     done
-    export DISPLAY=":$(cat "$display_file")"
+    DISPLAY=":$(cat "$folder/display")"
+    export DISPLAY
 }
