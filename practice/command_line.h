@@ -12,6 +12,8 @@ struct StartOptions {
     bool Practice = false;
     int Level = 1;
     int Variant = 1;
+
+    bool operator==(const StartOptions&) const = default;
 };
 
 // Unknown words and numbers out of range are ignored: a program started from a menu or a

@@ -212,7 +212,7 @@ std::string WorkedDigit(const StepNumbers& n) {
                N(n.B) + ". " + so;
     const std::uint64_t next = (n.Digit + 1) * n.B;
     return Formula(n.Digit, Times, n.B, n.Product) + ", " + Formula(n.Digit + 1, Times, n.B, next) +
-           ". " + N(next) + " больше " + N(n.Partial) + ", " + so;
+           ". " + N(next) + " больше " + N(n.Partial) + ", значит, в частном " + N(n.Digit) + ".";
 }
 
 // A divisor of two or three digits is multiplied in parts: 7 · 23 = 7 · 20 + 7 · 3.
