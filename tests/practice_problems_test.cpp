@@ -50,7 +50,7 @@ constexpr LevelRule Rules[] = {
     {2, 3, 3, 2, 9, Rest::Exact, 1, false, false, false},
     {3, 3, 3, 2, 9, Rest::Exact, 2, false, false, false},
     {4, 2, 3, 2, 9, Rest::NotExact, 0, false, false, false},
-    {5, 4, 6, 2, 9, Rest::Any, 0, true, false, false},
+    {5, 4, 6, 2, 9, Rest::Exact, 0, true, false, false},
     {6, 3, 5, 10, 90, Rest::Any, 0, false, true, false},
     {7, 3, 4, 11, 99, Rest::Any, 0, false, false, true},
     {8, 4, 6, 101, 999, Rest::Any, 0, false, false, false},
@@ -82,6 +82,8 @@ void ExpectFits(const LevelRule& rule, const Problem& p, int variant, int index)
         EXPECT_NE(p.Divisor % 10, 0u);
     }
 }
+
+void PrintTo(const LevelRule& rule, std::ostream* out) { *out << "level " << rule.Level; }
 
 class EveryLevel : public testing::TestWithParam<LevelRule> {};
 

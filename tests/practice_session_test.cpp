@@ -214,7 +214,7 @@ TEST(PracticeSession, AVariantIsANumberFrom1To999999) {
         if (c.Variant == 0) {
             EXPECT_EQ(s.Variant, 17) << c.Typed;
             EXPECT_EQ(s.ProblemIndex, 1) << c.Typed;
-            EXPECT_EQ(s.Feedback, "Вариант, это число от 1 до 999999.") << c.Typed;
+            EXPECT_EQ(s.Feedback, "Вариант должен быть числом от 1 до 999999.") << c.Typed;
         } else {
             EXPECT_EQ(s.Variant, c.Variant) << c.Typed;
             EXPECT_EQ(s.ProblemIndex, 0) << c.Typed;

@@ -69,6 +69,8 @@ const Worked Examples[] = {
     {"DivisorZero", {5, 0}, {Plain(K::Done, 0)}},
 };
 
+void PrintTo(const Worked& worked, std::ostream* out) { *out << ProblemText(worked.Given); }
+
 class PracticeSteps : public testing::TestWithParam<Worked> {};
 
 TEST_P(PracticeSteps, FollowTheTextbook) {

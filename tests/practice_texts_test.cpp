@@ -82,6 +82,11 @@ TEST(PracticeTexts, SayWhatTheyShouldInAChildsWords) {
          "Посмотри на первые цифры делимого 7240."},
         {"worked digit", HintText(seventy, digit70, 3),
          "7 · 9 = 63, 8 · 9 = 72. 72 больше 70, значит, в частном 7."},
+        {"product of a two-digit divisor in parts",
+         HintText({4567, 23}, StepOf({4567, 23}, K::Product, 1), 3),
+         "Умножь по частям. 9 · 20 = 180, 9 · 3 = 27, 180 + 27 = 207."},
+        {"product of tens", HintText({7345, 30}, StepOf({7345, 30}, K::Product), 3),
+         "2 · 3 = 6, значит, 2 · 30 = 60."},
         {"answer", AnswerLine(p), "Ответ: 905"},
         {"answer with remainder", AnswerLine({4567, 23}), "Ответ: 198 (ост. 13)"},
     };
