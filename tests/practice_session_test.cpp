@@ -242,6 +242,19 @@ TEST(PracticeSession, EveryAnnouncementIsFitForSpeech) {
     }
 }
 
+// A pasted million characters is no answer, and nothing of it is echoed back.
+TEST(PracticeSession, APastedMillionCharactersIsRefused) {
+    PracticeSession s = StartPractice(8, 1, {});
+    const std::string pasted(1'000'000, '5');
+    for (const PracticeResult& result : {SubmitAnswer(s, pasted), ChooseVariant(s, pasted)}) {
+        EXPECT_LT(result.Announcement.size(), 200u);
+        EXPECT_LT(s.Feedback.size(), 200u);
+    }
+    EXPECT_EQ(s.LastMistake, Mistake::NotANumber);
+    EXPECT_EQ(s.StepIndex, 0u);
+    EXPECT_EQ(s.Variant, 1);
+}
+
 // A session a front end built by hand, with no steps, is read as solved, not out of bounds.
 TEST(PracticeSession, AnEmptySessionIsSafe) {
     PracticeSession s;
