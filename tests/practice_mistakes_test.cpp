@@ -1,5 +1,6 @@
 // Checking typed answers and naming the mistake.
 #include "practice/mistakes.h"
+#include "practice_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -12,14 +13,7 @@ namespace {
 using K = StepKind;
 using M = Mistake;
 
-// The n-th step of the kind in the problem's solution.
-Step StepOf(const Problem& problem, K kind, int nth = 0) {
-    for (const Step& step : SolutionSteps(problem))
-        if (step.Kind == kind && nth-- == 0)
-            return step;
-    ADD_FAILURE() << "no such step";
-    return {};
-}
+using testing_support::StepOf;
 
 struct Case {
     Problem Given;

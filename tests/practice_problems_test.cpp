@@ -2,7 +2,7 @@
 // level and variant give the same problems everywhere.
 #include "practice/problems.h"
 #include "practice/session.h"
-#include "practice_solver.h"
+#include "practice_test_support.h"
 
 #include <gtest/gtest.h>
 

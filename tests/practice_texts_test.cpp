@@ -1,5 +1,6 @@
 // What the practice window says: questions, what is wrong, hints and the answer line.
 #include "practice/texts.h"
+#include "practice_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -13,13 +14,7 @@ namespace {
 
 using K = StepKind;
 
-Step StepOf(const Problem& problem, K kind, int nth = 0) {
-    for (const Step& step : SolutionSteps(problem))
-        if (step.Kind == kind && nth-- == 0)
-            return step;
-    ADD_FAILURE() << "no such step";
-    return {};
-}
+using testing_support::StepOf;
 
 // The numbers a text names, in order.
 std::vector<std::string> NumbersIn(std::string_view text) {
@@ -38,13 +33,8 @@ std::vector<std::string> NumbersIn(std::string_view text) {
     return numbers;
 }
 
-// Signs a screen reader would name aloud, and the hyphen and dashes it reads as words.
 bool HasUnspeakableSign(std::string_view text) {
-    for (const std::string_view sign :
-         {":", "(", ")", "[", "]", "-", "\xE2\x80\x94", "\xE2\x80\x93"})
-        if (text.find(sign) != std::string_view::npos)
-            return true;
-    return false;
+    return testing_support::HasSignReadAloud(text, false);
 }
 
 struct Said {
