@@ -71,6 +71,11 @@ TEST(PracticeTexts, SayWhatTheyShouldInAChildsWords) {
         {"not a number, however long",
          MistakeText(p, StepOf(p, K::First), Mistake::NotANumber, std::string(1'000'000, 'x')),
          "Напиши ответ цифрами, без букв и знаков."},
+        {"worked first", HintText(p, StepOf(p, K::First), 3),
+         "7 меньше 8, а 72 не меньше 8. Значит, первое неполное делимое 72."},
+        {"worked count", HintText(p, StepOf(p, K::Count), 3),
+         "Первое неполное делимое 72 даёт одну цифру. После него в делимом ещё 2 цифры. "
+         "Значит, в частном 3 цифры."},
         {"where to look", HintText(p, StepOf(p, K::First), 1),
          "Посмотри на первые цифры делимого 7240."},
         {"worked digit", HintText(seventy, digit70, 3),
