@@ -155,10 +155,14 @@ PracticeResult NextProblem(PracticeSession& session) {
     if (session.ProblemIndex < std::numeric_limits<int>::max())
         ++session.ProblemIndex;
     SetUpProblem(session);
-    return Introduce(session, "Следующий пример. ");
+    PracticeResult result = Introduce(session, "Следующий пример. ");
+    result.FocusEntry = true;
+    return result;
 }
 
 PracticeResult ChooseLevel(PracticeSession& session, int level) {
+    if (ClampLevel(level) == session.Level)
+        return {};
     session.Level = ClampLevel(level);
     session.ProblemIndex = 0;
     SetUpProblem(session);
@@ -170,6 +174,8 @@ PracticeResult ChooseVariant(PracticeSession& session, std::string_view typed) {
     const auto number = practice_detail::ReadTypedNumber(typed);
     if (!number || number->Value < 1 || number->Value > MostVariant)
         return Said(session, BadVariant);
+    if (static_cast<int>(number->Value) == session.Variant)
+        return {};
     session.Variant = static_cast<int>(number->Value);
     session.ProblemIndex = 0;
     SetUpProblem(session);
