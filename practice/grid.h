@@ -1,0 +1,62 @@
+// The column as the pupil writes it in an exercise book of squared paper, one digit per cell.
+// Row 0 holds a's digits in columns 0 ... n - 1 and b's from column n on; the quotient's
+// digits stand in row 1 from column n on. Below a, each product has its own row, and each
+// difference with its brought-down digits the next one; every number's last digit stands in
+// the column of the last digit of a that it reaches. A difference of 0 followed by a
+// brought-down digit is not written, only the digits brought down; the final remainder is,
+// 0 included.
+#pragma once
+
+#include "problems.h"
+#include "steps.h"
+
+#include <cstddef>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace velmorand {
+
+struct GridCell {
+    int Row = 0;
+    int Column = 0;
+    char Digit = '0'; // a digit, or '.' for a quotient digit still to find
+
+    bool operator==(const GridCell&) const = default;
+};
+
+// A line along the cells' edges: a vertical one down the left edge of Column from the top of
+// Row, Length cells long; a horizontal one along the bottom edge of Row from the left edge of
+// Column, Length cells long.
+struct GridLine {
+    bool Vertical = false;
+    int Row = 0;
+    int Column = 0;
+    int Length = 0;
+
+    bool operator==(const GridLine&) const = default;
+};
+
+struct Grid {
+    int Rows = 0;
+    int Columns = 0;
+    std::vector<GridCell> Cells;   // what is written
+    std::vector<GridLine> Lines;   // the corner, and a line under each product
+    std::vector<GridCell> Current; // the cells the current answer goes into, to highlight
+    // Before each subtraction, a minus sign: drawn at the left edge of the cell, halfway up
+    // to the row above, between the partial dividend and the product under it. The first
+    // product's stands left of column 0: the paper needs a margin there.
+    std::vector<GridCell> Minuses;
+};
+
+// The column after the first `answered` steps were answered right; the current answer's
+// cells are those of step `answered`. Two steps light cells that tell nothing away: the
+// first partial dividend lights all of a's digits (the answer is among them), the count
+// only the quotient's first cell. Rows and Columns are those of the finished column, so the
+// paper keeps its size as the pupil writes.
+Grid ColumnGrid(const Problem& problem, std::span<const Step> steps, std::size_t answered);
+
+// The column read row by row, as a screen reader says it: "Строка 1. 7 2 4 0, делитель 8".
+std::vector<std::string> SpokenRows(const Grid& grid);
+
+} // namespace velmorand

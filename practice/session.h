@@ -1,0 +1,73 @@
+// The practice window's state, what the pupil does in it, and everything it shows and says.
+// Front ends pass the pupil's keys and clicks in and draw the view; they decide nothing.
+#pragma once
+
+#include "grid.h"
+#include "mistakes.h"
+#include "problems.h"
+#include "progress.h"
+#include "steps.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velmorand {
+
+struct PracticeSession {
+    int Level = 1;
+    int Variant = 1;
+    int ProblemIndex = 0; // the problems of the variant, one after another
+    Problem Current{};
+    std::vector<Step> Steps;
+    std::size_t StepIndex = 0; // the step being asked; Steps.size() - 1 is Done
+    Mistake LastMistake = Mistake::None;
+    std::string Feedback;   // after an answer or a hint
+    int HintLevel = 0;      // 0 while no hint shows, else 1 ... 3
+    int DeepestHint = 0;    // the highest hint given for this step, shown or not
+    bool HintTaken = false; // above the first level, for this problem
+    Progress Kept{};
+};
+
+// A session at a level and variant (clamped into range), with what was kept before.
+PracticeSession StartPractice(int level, int variant, const Progress& kept);
+
+// What a pupil's action changed, for the front end: whether the progress is to be stored
+// again, and the one text a screen reader is told, worded for speech.
+struct PracticeResult {
+    bool ProgressChanged = false;
+    bool FocusEntry = false; // a new problem: the keyboard focus goes to the answer field
+    std::string Announcement;
+};
+
+// The pupil pressed Enter in the answer field. A right answer is written into the column and
+// the next step is asked; a wrong one changes nothing but the feedback. The last right answer
+// counts the problem as solved (ProgressChanged); after that, answers only say so.
+PracticeResult SubmitAnswer(PracticeSession& session, std::string_view typed);
+// "Подсказка": the next level of hint for the current step, up to 3.
+PracticeResult AskHint(PracticeSession& session);
+// "Следующий пример": the next problem of the variant.
+PracticeResult NextProblem(PracticeSession& session);
+// The level or variant chosen: the variant's first problem at that level. Choosing the level
+// or variant the session already has changes nothing, so that no work is lost; a variant
+// typed as text that is no number from 1 to 999999 changes nothing and says so.
+PracticeResult ChooseLevel(PracticeSession& session, int level);
+PracticeResult ChooseVariant(PracticeSession& session, std::string_view typed);
+
+struct PracticeView {
+    std::string Problem;      // "7240 : 8"
+    std::string Question;     // the current question in words
+    std::string_view Step;    // its name: "first" ... "done"
+    std::string Feedback;     // what the last answer or hint said, or ""
+    std::string_view Mistake; // the last answer's mistake name, "" after a right one
+    int HintLevel = 0;        // 1 ... 3 while a hint shows, else 0
+    Grid Column;
+    std::string AnswerLine; // once the quotient (and remainder) are written, else ""
+    std::string ProgressLine; // "Решено на этом уровне: 4. Подряд без подсказки: 2."
+    bool SuggestNextLevel = false; // three in a row without a hint, below the last level
+};
+
+PracticeView ViewOf(const PracticeSession& session);
+
+} // namespace velmorand

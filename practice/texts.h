@@ -1,0 +1,31 @@
+// Every text the practice window says about a step: the question, what is wrong with an
+// answer, and the three hints. In a child's words, with the problem's numbers, and never
+// the answer itself in the feedback. Commas and full stops, no brackets or colons: a screen
+// reader would name those aloud.
+#pragma once
+
+#include "mistakes.h"
+#include "problems.h"
+#include "steps.h"
+
+#include <string>
+#include <string_view>
+
+namespace velmorand {
+
+// "Какое первое неполное делимое?", "Сколько раз 8 содержится в 72?" ...
+std::string QuestionText(const Problem& problem, const Step& step);
+
+// What is wrong, for a wrong answer of the step: "8 · 9 = 72, а 72 больше 70. Возьми цифру
+// поменьше." The typed text is the pupil's answer.
+std::string MistakeText(const Problem& problem, const Step& step, Mistake mistake,
+                        std::string_view typed);
+
+// The hint of level 1 (where to look), 2 (the rule) or 3 (the step worked with its numbers,
+// after which the pupil still types the answer).
+std::string HintText(const Problem& problem, const Step& step, int level);
+
+// The answer line: "Ответ: 905", "Ответ: 198 (ост. 25)".
+std::string AnswerLine(const Problem& problem);
+
+} // namespace velmorand
