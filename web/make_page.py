@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Puts a page, its style, its pictures, the font and the module into one HTML file.
 
-make_page.py --template T --style S --script PAGE_SCRIPT --module-script M --module-code C
+make_page.py --template T --style S --script S1 [--script S2 ...] --module-script M --module-code C
              [--font NAME=FILE ...] [--picture NAME=FILE ...] OUTPUT
 
 Each @NAME@ of the style is filled in with a --font's file in base64, and each of the template
@@ -55,7 +55,8 @@ def main():
     parser = argparse.ArgumentParser(description="Puts a page together into one HTML file.")
     parser.add_argument("--template", required=True)
     parser.add_argument("--style", required=True)
-    parser.add_argument("--script", required=True, help="the page's own script")
+    parser.add_argument("--script", action="append", required=True,
+                        help="the page's own scripts, in the order they run")
     parser.add_argument("--module-script", required=True, help="emscripten's loader")
     parser.add_argument("--module-code", required=True, help="the WebAssembly module")
     parser.add_argument("--font", action="append", default=[], metavar="NAME=FILE")
@@ -66,11 +67,11 @@ def main():
     fonts = {name: base64.b64encode(read(path, "rb")).decode("ascii")
              for name, path in named_files(arguments.font).items()}
     style_text = fill(read(arguments.style), fonts)
-    page_text = read(arguments.script)
+    page_texts = [read(path) for path in arguments.script]
     module_text = read(arguments.module_script)
     policy = "; ".join([
         "default-src 'none'",
-        "script-src " + source_hash(page_text) + " " + source_hash(module_text)
+        "script-src " + " ".join(source_hash(text) for text in page_texts + [module_text])
         + " 'wasm-unsafe-eval'",
         "style-src " + source_hash(style_text),
         "font-src data:",
@@ -80,7 +81,7 @@ def main():
     values.update({
         "CONTENT_SECURITY_POLICY": policy,
         "STYLE": style_text,
-        "PAGE_SCRIPT": page_text,
+        "PAGE_SCRIPTS": "\n".join(f"<script>{text}</script>" for text in page_texts),
         "MODULE_SCRIPT": module_text,
         "MODULE_CODE": base64.b64encode(read(arguments.module_code, "rb")).decode("ascii"),
     })
