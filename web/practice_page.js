@@ -171,6 +171,7 @@ class PracticeWindow {
     // The session at the level and variant the address names, with the progress kept before.
     start() {
         this.show(askModule('velmorand_practice_start', location.hash.slice(1), keptProgress()));
+        this.control('Entry').value = '';
     }
 
     // Carries out what the session answered an action with; its one announcement is the only

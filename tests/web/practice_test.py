@@ -212,6 +212,24 @@ class PracticeTest(unittest.TestCase):
                 self.assertEqual("".join(cells.get((1, n + i), "") for i in range(len(q))), q)
                 self.assertIn(q, self.state()["answer"])
                 self.assertEqual(self.current_cells(), [])
+                # The corner stands right of a's last digit and under b; a line is drawn
+                # under each product.
+                drawn = self.browser.script("""
+                    const rect = e => e.getBoundingClientRect();
+                    const cell = (r, c) =>
+                        rect(document.querySelector(`#Column [data-row="${r}"][data-col="${c}"]`));
+                    const lines = [...document.querySelectorAll('#Column .line')].map(rect);
+                    return {lastOfA: cell(0, arguments[0] - 1), firstOfB: cell(0, arguments[0]),
+                            vertical: lines.filter(l => l.height > l.width),
+                            horizontal: lines.filter(l => l.width > l.height)};""", n)
+                self.assertEqual(len(drawn["vertical"]), 1)
+                corner = drawn["vertical"][0]
+                self.assertAlmostEqual(corner["x"] + corner["width"] / 2,
+                                       drawn["lastOfA"]["right"], delta=1.5)
+                self.assertEqual(len(drawn["horizontal"]), steps.count("product") + 1)
+                self.assertTrue(any(
+                    abs(line["y"] + line["height"] / 2 - drawn["firstOfB"]["bottom"]) < 1.5 and
+                    abs(line["x"] - drawn["firstOfB"]["x"]) < 1.5 for line in drawn["horizontal"]))
 
     def test_a_wrong_answer_names_its_mistake_and_not_the_right_answer(self):
         # Each wrong answer at the step it is typed for, and the mistake the page must name.
