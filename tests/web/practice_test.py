@@ -364,6 +364,19 @@ class PracticeTest(unittest.TestCase):
         self.assertTrue(self.browser.script(f"return localStorage.getItem('{PROGRESS_KEY}')"))
         self.open("#level=1&variant=5")
         self.assertEqual(self.state()["progress"], solved)
+        # Three in a row without a hint: the line goes on to suggest the next level, and
+        # says so again after a reload. Only its numbers change before that.
+        def shape(line):
+            return re.sub(r"\d+", "#", line)
+
+        self.solve("#level=1&variant=5")
+        self.assertEqual(shape(self.state()["progress"]), shape(fresh))
+        self.solve("#level=1&variant=5")
+        suggesting = self.state()["progress"]
+        self.assertNotEqual(shape(suggesting), shape(fresh))
+        self.assertIn("2", re.findall(r"\d+", suggesting[len(fresh):]))
+        self.open("#level=1&variant=5")
+        self.assertEqual(self.state()["progress"], suggesting)
         # Whatever the storage holds, the page starts as if nothing were kept.
         for damaged in ["{", "\u0000\uffff", "x" * 100_000, "-1 -1 -1 -1",
                         "9" * 40, json.dumps({"Levels": [1, 2]}), "1:2;" * 20]:
