@@ -46,7 +46,9 @@ class PracticeWindow {
     constructor(layout) {
         this.layout = layout;
         this.root = document.getElementById('Practice');
-        this.root.append(element('h1', {className: 'caption', textContent: layout.Caption}));
+        // The caption as it is written, and as a screen reader says it.
+        this.root.append(element('h1', {className: 'caption', textContent: layout.Caption,
+                                        'aria-label': layout.SpokenCaption}));
         // The level and the variant share a line, and so do the buttons; the question, the
         // answer field and what is said about the answer make the bar a phone keeps in sight.
         const groups = {LevelChoice: 'choices', VariantField: 'choices', Button: 'buttons',
