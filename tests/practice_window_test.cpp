@@ -1,0 +1,605 @@
+// The practice window on the offscreen platform: its controls, a problem solved by typing,
+// mistakes, hints, the next problem, the level and variant, the progress kept in the
+// settings and the options it is started with. The right answers are worked out here by
+// plain long division from the problem's numbers.
+#include "practice/practice_layout.h"
+#include "practice/problems.h"
+#include "practice/texts.h"
+#include "qt/accessibility.h"
+#include "qt/column_grid.h"
+#include "qt/form1.h"
+#include "qt/practice_window.h"
+#include "qt/start_window.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+using namespace velmorand;
+
+namespace {
+
+// The column worked by hand, one question at a time, from the dividend's digits alone.
+class LongDivision {
+public:
+    explicit LongDivision(const Problem& problem)
+        : digits_(std::to_string(problem.Dividend)), dividend_(problem.Dividend),
+          divisor_(problem.Divisor) {}
+
+    // The answer to the question of that kind, where the division has got to.
+    std::uint64_t answer(std::string_view step) {
+        if (step == "first") {
+            partial_ = 0;
+            next_ = 0;
+            do
+                partial_ = partial_ * 10 + digit(next_++);
+            while (partial_ < divisor_ && next_ < digits_.size());
+            return partial_;
+        }
+        if (step == "count")
+            return std::to_string(dividend_ / divisor_).size();
+        if (step == "digit") {
+            quotientDigit_ = partial_ / divisor_;
+            rest_ = partial_ - quotientDigit_ * divisor_;
+            return quotientDigit_;
+        }
+        if (step == "product")
+            return quotientDigit_ * divisor_;
+        if (step == "difference")
+            return rest_;
+        if (step == "bring") {
+            partial_ = rest_ * 10 + digit(next_++);
+            return partial_;
+        }
+        if (step == "quotient")
+            return dividend_ / divisor_;
+        if (step == "remainder")
+            return dividend_ % divisor_;
+        qFatal("no question %s", std::string(step).c_str());
+    }
+
+    std::uint64_t quotientDigit() const { return quotientDigit_; }
+
+private:
+    std::uint64_t digit(std::size_t at) const {
+        if (at >= digits_.size())
+            qFatal("brought down a digit past the dividend's end");
+        return static_cast<std::uint64_t>(digits_[at] - '0');
+    }
+
+    std::string digits_;
+    std::uint64_t dividend_;
+    std::uint64_t divisor_;
+    std::size_t next_ = 0;
+    std::uint64_t partial_ = 0;
+    std::uint64_t quotientDigit_ = 0;
+    std::uint64_t rest_ = 0;
+};
+
+// The digits written in a row of the grid from a column on, left to right.
+QString RowDigits(const Grid& grid, int row, int fromColumn) {
+    std::vector<GridCell> cells;
+    for (const GridCell& cell : grid.Cells)
+        if (cell.Row == row && cell.Column >= fromColumn)
+            cells.push_back(cell);
+    std::sort(cells.begin(), cells.end(),
+              [](const GridCell& x, const GridCell& y) { return x.Column < y.Column; });
+    QString digits;
+    for (const GridCell& cell : cells)
+        digits += QLatin1Char(cell.Digit);
+    return digits;
+}
+
+} // namespace
+
+class PracticeWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void controlsAreMadeFromTheLayout_data();
+    void controlsAreMadeFromTheLayout();
+    void tabFollowsTheLayoutsOrder();
+    void theAnswerFieldIsDescribedByTheQuestion();
+    void aWholeProblemIsSolvedByTyping_data();
+    void aWholeProblemIsSolvedByTyping();
+    void aWrongAnswerIsNamedAndWritesNothing_data();
+    void aWrongAnswerIsNamedAndWritesNothing();
+    void hintsGoDeeperUpToTheThird_data();
+    void hintsGoDeeperUpToTheThird();
+    void nextGivesTheVariantsNextProblem();
+    void levelIsChosenFromTheList();
+    void variantIsTyped_data();
+    void variantIsTyped();
+    void progressIsKeptInTheSettings();
+    void damagedProgressStartsFresh_data();
+    void damagedProgressStartsFresh();
+    void startOptionsChooseTheWindow_data();
+    void startOptionsChooseTheWindow();
+    void screenReadersReadTheColumnRowByRow();
+    void theColumnGrowsWithTheWindow();
+
+private:
+    void open(int level, int variant);
+    template <class T = QWidget> T* control(const char* name) const {
+        T* widget = window_->findChild<T*>(QLatin1String(name));
+        if (widget == nullptr)
+            qFatal("no control %s", name);
+        return widget;
+    }
+    QString labelText(const char* name) const { return control<QLabel>(name)->text(); }
+    PracticeView view() const { return ViewOf(window_->session()); }
+    ColumnPaper* paper() const { return control<ColumnPaper>("Column"); }
+    QString announced() const;
+    void answer(const QString& typed);
+    // Answers the current question right; the kind of the question asked.
+    QString answerRight(LongDivision& division);
+    void pressButton(const char* name) { QTest::mouseClick(control(name), Qt::LeftButton); }
+    QString storedProgress() const;
+
+    QTemporaryDir settingsFolder_;
+    std::unique_ptr<PracticeWindow> window_;
+};
+
+void PracticeWindowTest::initTestCase() {
+    QVERIFY(settingsFolder_.isValid());
+    // Never the user's own settings.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder_.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder_.path());
+    std::unique_ptr<QSettings> settings(OpenProgramSettings(nullptr));
+    QVERIFY2(settings->fileName().startsWith(settingsFolder_.path()),
+             qPrintable(settings->fileName()));
+}
+
+void PracticeWindowTest::init() {
+    std::unique_ptr<QSettings>(OpenProgramSettings(nullptr))->clear();
+    open(5, 42);
+}
+
+void PracticeWindowTest::cleanup() { window_.reset(); }
+
+void PracticeWindowTest::open(int level, int variant) {
+    window_.reset();
+    window_ = std::make_unique<PracticeWindow>(StartOptions{true, level, variant});
+    window_->show();
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+}
+
+QString PracticeWindowTest::announced() const {
+    for (QObject* child : window_->children())
+        if (auto* found = dynamic_cast<Announcer*>(child))
+            return QAccessible::queryAccessibleInterface(found)->text(QAccessible::Name);
+    qFatal("no announcer");
+}
+
+void PracticeWindowTest::answer(const QString& typed) {
+    auto* entry = control<QLineEdit>("Entry");
+    entry->setFocus();
+    entry->selectAll();
+    QTest::keyClick(entry, Qt::Key_Delete);
+    QTest::keyClicks(entry, typed);
+    QTest::keyClick(entry, Qt::Key_Return);
+}
+
+QString PracticeWindowTest::answerRight(LongDivision& division) {
+    const QString step = QString::fromUtf8(view().Step.data(), view().Step.size());
+    answer(QString::number(division.answer(view().Step)));
+    return step;
+}
+
+QString PracticeWindowTest::storedProgress() const {
+    return std::unique_ptr<QSettings>(OpenProgramSettings(nullptr))
+        ->value(QLatin1String(ProgressKey))
+        .toString();
+}
+
+void PracticeWindowTest::controlsAreMadeFromTheLayout_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QAccessible::Role>("role");
+    QTest::addColumn<QString>("spoken"); // "" where the table's name is taken
+    using R = QAccessible::Role;
+    QTest::newRow("Level") << "Level" << R::ComboBox << "";
+    QTest::newRow("Variant") << "Variant" << R::EditableText << "";
+    QTest::newRow("Problem") << "Problem" << R::StaticText << "";
+    QTest::newRow("Question") << "Question" << R::StaticText << "";
+    QTest::newRow("Entry") << "Entry" << R::EditableText << "Ответ";
+    QTest::newRow("Feedback") << "Feedback" << R::StaticText << "";
+    QTest::newRow("Hint") << "Hint" << R::Button << "";
+    QTest::newRow("Next") << "Next" << R::Button << "";
+    QTest::newRow("Column") << "Column" << R::List << "";
+}
+
+void PracticeWindowTest::controlsAreMadeFromTheLayout() {
+    QFETCH(QString, name);
+    QFETCH(QAccessible::Role, role);
+    QFETCH(QString, spoken);
+    const PracticeControl* row = FindPracticeControl(name.toStdString());
+    QVERIFY(row != nullptr);
+    QWidget* widget = control(row->Name);
+    QVERIFY(widget->isVisible());
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+    QCOMPARE(accessible->role(), role);
+    if (spoken.isEmpty() && row->AccessibleName != nullptr)
+        spoken = QString::fromUtf8(row->AccessibleName);
+    if (spoken.isEmpty() && row->Caption != nullptr)
+        spoken = QString::fromUtf8(row->Caption);
+    if (role == QAccessible::ComboBox) {
+        // On Linux Qt names a list that opens by its choice, and the label beside it, which
+        // a screen reader says first, by the relation "labelled by".
+        QCOMPARE(accessible->text(QAccessible::Value),
+                 qobject_cast<QComboBox*>(widget)->currentText());
+        const auto labels = accessible->relations(QAccessible::Label);
+        QCOMPARE(labels.size(), 1);
+        QCOMPARE(labels.front().first->text(QAccessible::Name), spoken);
+    } else if (!spoken.isEmpty()) {
+        QCOMPARE(accessible->text(QAccessible::Name), spoken);
+    } else // read by its text
+        QCOMPARE(accessible->text(QAccessible::Name), qobject_cast<QLabel*>(widget)->text());
+    if (auto* button = qobject_cast<QPushButton*>(widget))
+        QCOMPARE(button->text(), QString::fromUtf8(row->Caption));
+
+    QCOMPARE(window_->windowTitle(), QString::fromUtf8(PracticeCaption));
+    QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(window_.get());
+    QCOMPARE(frame->role(), QAccessible::Window);
+    QCOMPARE(frame->text(QAccessible::Name), QString::fromUtf8(PracticeSpokenCaption));
+}
+
+void PracticeWindowTest::tabFollowsTheLayoutsOrder() {
+    QStringList expected;
+    for (const PracticeControl& row : PracticeLayout())
+        if (control(row.Name)->focusPolicy() & Qt::TabFocus)
+            expected << row.Name;
+    QVERIFY(expected.contains("Entry") && expected.contains("Column"));
+    control(expected.front().toLatin1().constData())->setFocus();
+    QStringList visited{QApplication::focusWidget()->objectName()};
+    for (qsizetype i = 1; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(visited, expected);
+}
+
+// A screen reader says the question whenever the answer field gets the focus.
+void PracticeWindowTest::theAnswerFieldIsDescribedByTheQuestion() {
+    QAccessibleInterface* entry = QAccessible::queryAccessibleInterface(control("Entry"));
+    QCOMPARE(entry->text(QAccessible::Description), labelText("Question"));
+    QVERIFY(!labelText("Question").isEmpty());
+    const QString first = labelText("Question");
+    LongDivision division(window_->session().Current);
+    answerRight(division);
+    QVERIFY(labelText("Question") != first);
+    QCOMPARE(entry->text(QAccessible::Description), labelText("Question"));
+    QCOMPARE(entry->text(QAccessible::Name), QStringLiteral("Ответ"));
+}
+
+void PracticeWindowTest::aWholeProblemIsSolvedByTyping_data() {
+    QTest::addColumn<int>("level");
+    QTest::addColumn<int>("variant");
+    for (const auto& [level, variant] :
+         {std::pair{1, 1}, {2, 9}, {3, 4}, {4, 7}, {5, 42}, {6, 3}, {7, 11}, {8, 5}})
+        QTest::addRow("level %d variant %d", level, variant) << level << variant;
+}
+
+void PracticeWindowTest::aWholeProblemIsSolvedByTyping() {
+    QFETCH(int, level);
+    QFETCH(int, variant);
+    open(level, variant);
+    const Problem problem = GenerateProblem(level, variant, 0);
+    QCOMPARE(labelText("Problem"), QString::fromStdString(ProblemText(problem)));
+    LongDivision division(problem);
+    const auto* entry = control<QLineEdit>("Entry");
+    const QString divisor = QString::number(problem.Divisor);
+    const QString dividend = QString::number(problem.Dividend);
+    // The dividend and divisor stand in the first row from the start.
+    QCOMPARE(RowDigits(paper()->grid(), 0, 0), dividend + divisor);
+    QStringList asked;
+    std::size_t written = paper()->grid().Cells.size();
+    for (int answers = 0; view().Step != "done"; ++answers) {
+        QVERIFY2(answers < 200, "the problem never ends");
+        asked << answerRight(division);
+        QVERIFY2(view().Mistake.empty(), qPrintable(asked.back() + ": " + labelText("Feedback")));
+        QVERIFY2(entry->text().isEmpty(), "a right answer stays in the field");
+        QVERIFY(paper()->grid().Cells.size() >= written);
+        written = paper()->grid().Cells.size();
+    }
+    QCOMPARE(asked.front(), QStringLiteral("first"));
+    QVERIFY(asked.contains("quotient"));
+    QCOMPARE(asked.contains("remainder"), problem.Dividend % problem.Divisor != 0);
+    // The quotient stands under the divisor's corner, every digit found.
+    const QString quotient = QString::number(problem.Dividend / problem.Divisor);
+    QCOMPARE(RowDigits(paper()->grid(), 1, static_cast<int>(dividend.size())), quotient);
+    QCOMPARE(paper()->answerLine(), QString::fromStdString(AnswerLine(problem)));
+    QVERIFY(paper()->grid().Current.empty());
+    // Solved, and kept.
+    const Progress stored = ProgressFromText(storedProgress().toStdString());
+    QCOMPARE(stored.Levels[static_cast<std::size_t>(level - 1)].Solved, 1);
+}
+
+void PracticeWindowTest::aWrongAnswerIsNamedAndWritesNothing_data() {
+    QTest::addColumn<int>("wrongBy"); // added to the right quotient digit; 0 for letters
+    QTest::addColumn<QString>("mistake");
+    QTest::newRow("digit too big") << 1 << "digit-too-big";
+    QTest::newRow("digit too small") << -1 << "digit-too-small";
+    QTest::newRow("letters") << 0 << "not-a-number";
+}
+
+void PracticeWindowTest::aWrongAnswerIsNamedAndWritesNothing() {
+    QFETCH(int, wrongBy);
+    QFETCH(QString, mistake);
+    const Problem problem = window_->session().Current;
+    LongDivision division(problem);
+    // Through the first and count questions to the first digit of the quotient.
+    while (view().Step != "digit")
+        answerRight(division);
+    const std::uint64_t right = division.answer("digit");
+    if (right + wrongBy > 9 || (wrongBy < 0 && right == 0))
+        QSKIP("the first digit leaves no such wrong digit");
+    const QString typed = wrongBy == 0 ? QStringLiteral("abc") : QString::number(right + wrongBy);
+    const Grid before = paper()->grid();
+    const QImage drawn = paper()->grab().toImage();
+    const Step step = window_->session().Steps[window_->session().StepIndex];
+    answer(typed);
+    QCOMPARE(QString::fromUtf8(view().Mistake.data(), view().Mistake.size()), mistake);
+    QCOMPARE(view().Step, std::string_view("digit"));
+    const Mistake named = CheckAnswer(problem, step, typed.toStdString());
+    QCOMPARE(labelText("Feedback"),
+             QString::fromStdString(MistakeText(problem, step, named, typed.toStdString())));
+    QVERIFY(!labelText("Feedback").isEmpty());
+    QCOMPARE(paper()->grid().Cells, before.Cells);
+    QCOMPARE(paper()->grid().Current, before.Current);
+    QCOMPARE(paper()->grab().toImage(), drawn);
+    // What was typed stays, selected, to be typed over.
+    QCOMPARE(control<QLineEdit>("Entry")->selectedText(), typed);
+    QVERIFY(!announced().isEmpty());
+    // And the right digit is taken after it.
+    answer(QString::number(right));
+    QVERIFY(view().Mistake.empty());
+    QVERIFY(paper()->grid().Cells.size() > before.Cells.size() ||
+            !(paper()->grid().Cells == before.Cells));
+}
+
+void PracticeWindowTest::hintsGoDeeperUpToTheThird_data() {
+    QTest::addColumn<int>("presses");
+    QTest::addColumn<int>("shown");
+    QTest::newRow("one") << 1 << 1;
+    QTest::newRow("two") << 2 << 2;
+    QTest::newRow("three") << 3 << 3;
+    QTest::newRow("four, still the third") << 4 << 3;
+}
+
+void PracticeWindowTest::hintsGoDeeperUpToTheThird() {
+    QFETCH(int, presses);
+    QFETCH(int, shown);
+    LongDivision division(window_->session().Current);
+    answerRight(division); // the hints of the second question
+    const Grid before = paper()->grid();
+    for (int i = 0; i < presses; ++i) {
+        PracticeSession expected = window_->session();
+        const PracticeResult said = AskHint(expected);
+        pressButton("Hint");
+        QCOMPARE(announced(), QString::fromStdString(said.Announcement));
+    }
+    const PracticeSession& session = window_->session();
+    QCOMPARE(view().HintLevel, shown);
+    QCOMPARE(labelText("Feedback"), QString::fromStdString(HintText(
+                                        session.Current, session.Steps[session.StepIndex], shown)));
+    QCOMPARE(paper()->grid().Cells, before.Cells);
+    // The hint does not answer: the pupil still types it.
+    QCOMPARE(session.StepIndex, std::size_t{1});
+}
+
+void PracticeWindowTest::nextGivesTheVariantsNextProblem() {
+    LongDivision division(window_->session().Current);
+    answerRight(division);
+    pressButton("Next");
+    QCOMPARE(labelText("Problem"), QString::fromStdString(ProblemText(GenerateProblem(5, 42, 1))));
+    QCOMPARE(view().Step, std::string_view("first"));
+    QCOMPARE(RowDigits(paper()->grid(), 1, 0), QString()); // nothing written under it yet
+    QCOMPARE(QApplication::focusWidget(), control("Entry"));
+    pressButton("Next");
+    QCOMPARE(labelText("Problem"), QString::fromStdString(ProblemText(GenerateProblem(5, 42, 2))));
+}
+
+void PracticeWindowTest::levelIsChosenFromTheList() {
+    auto* level = control<QComboBox>("Level");
+    QCOMPARE(level->currentText(), QStringLiteral("5"));
+    QCOMPARE(level->count(), LevelCount);
+    level->setFocus();
+    QTest::keyClick(level, Qt::Key_Down);
+    QCOMPARE(level->currentText(), QStringLiteral("6"));
+    QCOMPARE(window_->session().Level, 6);
+    QCOMPARE(labelText("Problem"), QString::fromStdString(ProblemText(GenerateProblem(6, 42, 0))));
+    QTest::keyClick(level, Qt::Key_Home);
+    QCOMPARE(labelText("Problem"), QString::fromStdString(ProblemText(GenerateProblem(1, 42, 0))));
+    QCOMPARE(control<QLineEdit>("Variant")->text(), QStringLiteral("42"));
+}
+
+void PracticeWindowTest::variantIsTyped_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("variant"); // the variant in effect after it
+    QTest::newRow("another") << "7" << 7;
+    QTest::newRow("the last") << "999999" << 999999;
+    QTest::newRow("zero") << "0" << 42;
+    QTest::newRow("past the last") << "1000000" << 42;
+    QTest::newRow("letters") << "abc" << 42;
+    QTest::newRow("nothing") << "" << 42;
+}
+
+void PracticeWindowTest::variantIsTyped() {
+    QFETCH(QString, typed);
+    QFETCH(int, variant);
+    auto* field = control<QLineEdit>("Variant");
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Delete);
+    QTest::keyClicks(field, typed);
+    QTest::keyClick(field, Qt::Key_Return);
+    QCOMPARE(window_->session().Variant, variant);
+    QCOMPARE(field->text(), QString::number(variant));
+    QCOMPARE(labelText("Problem"),
+             QString::fromStdString(ProblemText(GenerateProblem(5, variant, 0))));
+    if (variant == 42) // refused, and said so
+        QVERIFY(!labelText("Feedback").isEmpty() && !announced().isEmpty());
+}
+
+void PracticeWindowTest::progressIsKeptInTheSettings() {
+    open(1, 3);
+    QCOMPARE(storedProgress(), QString());
+    LongDivision division(window_->session().Current);
+    while (view().Step != "done")
+        answerRight(division);
+    const QString stored = storedProgress();
+    QCOMPARE(stored, QString::fromStdString(ProgressText(window_->session().Kept)));
+    QCOMPARE(ProgressFromText(stored.toStdString()).Levels[0].Solved, 1);
+    // A new window, as on the next day, goes on from there.
+    open(1, 3);
+    QCOMPARE(window_->session().Kept.Levels[0].Solved, 1);
+    QCOMPARE(window_->session().Kept, ProgressFromText(stored.toStdString()));
+}
+
+void PracticeWindowTest::damagedProgressStartsFresh_data() {
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("words") << "это не прогресс";
+    QTest::newRow("brackets") << "{[(<";
+    QTest::newRow("a huge number") << QString(5000, QLatin1Char('9'));
+    QTest::newRow("control characters") << QString::fromLatin1("\x01\x02\x7f\n\t");
+}
+
+void PracticeWindowTest::damagedProgressStartsFresh() {
+    QFETCH(QString, stored);
+    std::unique_ptr<QSettings>(OpenProgramSettings(nullptr))
+        ->setValue(QLatin1String(ProgressKey), stored);
+    open(1, 3);
+    QCOMPARE(window_->session().Kept, Progress{});
+    // Solving writes a sound record over the damaged one.
+    LongDivision division(window_->session().Current);
+    while (view().Step != "done")
+        answerRight(division);
+    QCOMPARE(ProgressFromText(storedProgress().toStdString()).Levels[0].Solved, 1);
+}
+
+void PracticeWindowTest::startOptionsChooseTheWindow_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("practice");
+    QTest::addColumn<int>("level");
+    QTest::addColumn<int>("variant");
+    QTest::newRow("none") << QStringList{} << false << 0 << 0;
+    QTest::newRow("practice") << QStringList{"--practice"} << true << 1 << 1;
+    QTest::newRow("level and variant")
+        << QStringList{"--practice", "--level", "5", "--variant", "42"} << true << 5 << 42;
+    QTest::newRow("variant first") << QStringList{"--variant", "7", "--practice"} << true << 1 << 7;
+    QTest::newRow("a level asks for practice") << QStringList{"--level", "5"} << true << 5 << 1;
+    QTest::newRow("an unknown word") << QStringList{"--practise"} << false << 0 << 0;
+}
+
+void PracticeWindowTest::startOptionsChooseTheWindow() {
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, practice);
+    QFETCH(int, level);
+    QFETCH(int, variant);
+    std::vector<QByteArray> bytes;
+    for (const QString& argument : arguments)
+        bytes.push_back(argument.toLocal8Bit());
+    const std::vector<std::string_view> views(bytes.begin(), bytes.end());
+    std::unique_ptr<QWidget> started = MakeStartWindow(views);
+    auto* practiceWindow = dynamic_cast<PracticeWindow*>(started.get());
+    QCOMPARE(practiceWindow != nullptr, practice);
+    if (!practice) {
+        QVERIFY(dynamic_cast<Form1*>(started.get()) != nullptr);
+        return;
+    }
+    QCOMPARE(practiceWindow->session().Level, level);
+    QCOMPARE(practiceWindow->session().Variant, variant);
+    QCOMPARE(practiceWindow->findChild<QComboBox*>("Level")->currentText(), QString::number(level));
+    QCOMPARE(practiceWindow->findChild<QLineEdit*>("Variant")->text(), QString::number(variant));
+    QCOMPARE(practiceWindow->findChild<QLabel*>("Problem")->text(),
+             QString::fromStdString(ProblemText(GenerateProblem(level, variant, 0))));
+}
+
+// The column is a list of its rows, each worded by the core, and moving through it with the
+// keys moves the item a screen reader reads.
+void PracticeWindowTest::screenReadersReadTheColumnRowByRow() {
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(paper());
+    const auto itemsSay = [&] {
+        QStringList said;
+        for (int i = 0; i < list->childCount(); ++i) {
+            QAccessibleInterface* item = list->child(i);
+            if (item->role() != QAccessible::ListItem || item->parent() != list ||
+                list->indexOfChild(item) != i)
+                return QStringList{QStringLiteral("item %1 is out of place").arg(i)};
+            said << item->text(QAccessible::Name);
+        }
+        return said;
+    };
+    const auto spoken = [&] {
+        QStringList said;
+        for (const std::string& row : SpokenRows(paper()->grid()))
+            said << QString::fromStdString(row);
+        return said;
+    };
+    QVERIFY(list->childCount() > 0);
+    QCOMPARE(itemsSay(), spoken());
+    LongDivision division(window_->session().Current);
+    for (int i = 0; i < 5; ++i)
+        answerRight(division);
+    QVERIFY(list->childCount() > 1);
+    QCOMPARE(itemsSay(), spoken());
+
+    paper()->setFocus();
+    QTest::keyClick(paper(), Qt::Key_Home);
+    QCOMPARE(list->focusChild(), list->child(0));
+    QVERIFY(list->child(0)->state().focused);
+    QTest::keyClick(paper(), Qt::Key_Down);
+    QCOMPARE(list->focusChild(), list->child(1));
+    QVERIFY(!list->child(0)->state().focused);
+    QTest::keyClick(paper(), Qt::Key_End);
+    QCOMPARE(list->focusChild(), list->child(list->childCount() - 1));
+    // Each item has its place on the screen, within the column, one under another.
+    const QRect onScreen(paper()->mapToGlobal(QPoint(0, 0)), paper()->size());
+    QVERIFY(onScreen.contains(list->child(0)->rect()));
+    QVERIFY(list->child(0)->rect().bottom() < list->child(1)->rect().top());
+    QCOMPARE(
+        list->childAt(list->child(1)->rect().center().x(), list->child(1)->rect().center().y()),
+        list->child(1));
+}
+
+// The squares grow with the window, and on a classroom's 1920 by 1080 screen the digits are
+// large.
+void PracticeWindowTest::theColumnGrowsWithTheWindow() {
+    window_->resize(800, 560);
+    QTRY_COMPARE(window_->size(), QSize(800, 560));
+    const int small = paper()->cellSize();
+    window_->resize(1900, 1000);
+    QTRY_COMPARE(window_->size(), QSize(1900, 1000));
+    const int large = paper()->cellSize();
+    QVERIFY2(large > small, qPrintable(QStringLiteral("%1 then %2").arg(small).arg(large)));
+    QVERIFY2(large >= 64, qPrintable(QString::number(large)));
+    // Every cell of the column is inside the widget.
+    const Grid& grid = paper()->grid();
+    QVERIFY(paper()->rect().contains(paper()->cellRect(grid.Rows - 1, grid.Columns - 1)));
+    // The current answer's cells are highlighted.
+    QVERIFY(!grid.Current.empty());
+    const QImage drawn = paper()->grab().toImage();
+    const QRect current = paper()->cellRect(grid.Current[0].Row, grid.Current[0].Column);
+    const QColor inside = drawn.pixelColor(current.center() + QPoint(current.width() / 3, 0));
+    const QColor blank = drawn.pixelColor(paper()->cellRect(grid.Rows, grid.Columns).center());
+    QVERIFY2(inside != blank, qPrintable(inside.name() + " " + blank.name()));
+}
+
+QTEST_MAIN(PracticeWindowTest)
+#include "practice_window_test.moc"
