@@ -243,6 +243,18 @@ void ColumnPaper::paintEvent(QPaintEvent*) {
                              start.bottomLeft() + QPoint(line.Length * cell, 1));
     }
 
+    // The minus before each subtraction, as in the book: left of the partial dividend, level
+    // with the line between it and the product under it. Every line under the first row is
+    // a product's; the first row's is the corner's.
+    for (const GridLine& line : grid_.Lines) {
+        if (line.Vertical || line.Row < 1)
+            continue;
+        const QRect beside = cellRect(line.Row, line.Column - 1);
+        const qreal half = cell * 0.22;
+        const QPointF middle(beside.center().x() + 0.5, beside.top());
+        painter.drawLine(middle - QPointF(half, 0), middle + QPointF(half, 0));
+    }
+
     if (!answerLine_.isEmpty()) {
         QFont answer = font();
         answer.setPixelSize(std::max(cell * 3 / 5, 6));

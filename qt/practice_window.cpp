@@ -32,6 +32,7 @@ constexpr double ProblemPoints = 30;
 constexpr double EntryPoints = 26;
 constexpr double QuestionPoints = 20;
 constexpr double FeedbackPoints = 17;
+constexpr double ButtonPoints = 16;
 
 QFont Sized(QFont font, double points, bool bold = false) {
     font.setPointSizeF(points);
@@ -60,8 +61,6 @@ QString TextOf(const PracticeView& view, std::string_view name) {
         return QString::fromStdString(view.Feedback);
     if (name == "Answer" || name == "AnswerLine")
         return QString::fromStdString(view.AnswerLine);
-    if (name == "Progress" || name == "ProgressLine")
-        return QString::fromStdString(view.ProgressLine);
     return {};
 }
 
@@ -113,6 +112,11 @@ PracticeWindow::PracticeWindow(const StartOptions& start, QWidget* parent) : QWi
             previousInTabOrder = widget;
         }
     }
+    // The progress on the level, and the suggestion of the next one, under the buttons.
+    progress_ = new QLabel(this);
+    progress_->setObjectName(QStringLiteral("Progress"));
+    progress_->setWordWrap(true);
+    progress_->setTextFormat(Qt::PlainText);
     arrange();
     showView();
 
@@ -150,7 +154,9 @@ QWidget* PracticeWindow::makeControl(const PracticeControl& control) {
         return entry_;
     case PracticeControlKind::Button: {
         auto* button = new QPushButton(QString::fromUtf8(control.Caption), this);
-        button->setAutoDefault(false);
+        button->setAutoDefault(true); // Enter presses the button in the focus, as Space does
+        button->setFont(Sized(font(), ButtonPoints));
+        button->setMinimumHeight(button->sizeHint().height() * 3 / 2);
         connect(button, &QPushButton::clicked, this,
                 [this, &control] { command(control.Command); });
         return button;
@@ -219,6 +225,8 @@ void PracticeWindow::arrange() {
     }
     buttons->addStretch(1);
     side->addLayout(buttons);
+    side->addSpacing(16);
+    side->addWidget(progress_);
     side->addStretch(1);
 
     auto* body = new QHBoxLayout;
@@ -304,6 +312,7 @@ void PracticeWindow::showView() {
         palette.setColor(QPalette::WindowText, FeedbackColour(view));
         feedback->setPalette(palette);
     }
+    progress_->setText(QString::fromStdString(view.ProgressLine));
     if (level_ != nullptr)
         level_->setCurrentIndex(level_->findData(session_.Level));
     // A variant being typed is left alone until it is chosen.

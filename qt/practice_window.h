@@ -13,6 +13,7 @@
 #include <vector>
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QSettings;
 
@@ -52,6 +53,7 @@ private:
     QLineEdit* variant_ = nullptr;
     QLineEdit* entry_ = nullptr;
     ColumnPaper* column_ = nullptr;
+    QLabel* progress_ = nullptr; // the view's progress line, which the layout leaves out
     Announcer* announcer_ = nullptr;
     bool showing_ = false; // set while the view is put into the widgets
 };
