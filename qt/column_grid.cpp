@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -297,7 +298,8 @@ void ColumnPaper::keyPressEvent(QKeyEvent* event) {
 
 void ColumnPaper::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
-    sayCurrentRow();
+    // The list's own focus is told after this: the row's comes after it, and is read.
+    QTimer::singleShot(0, this, [this] { sayCurrentRow(); });
     update();
 }
 
