@@ -135,7 +135,8 @@ QWidget* PracticeWindow::makeControl(const PracticeControl& control) {
         level_ = new QComboBox(this);
         for (int level = 1; level <= LevelCount; ++level)
             level_->addItem(QString::number(level), level);
-        connect(level_, &QComboBox::activated, this, [this](int index) {
+        // Only a change is a choice: the same level picked again leaves the problem alone.
+        connect(level_, &QComboBox::currentIndexChanged, this, [this](int index) {
             if (!showing_)
                 deliver(ChooseLevel(session_, level_->itemData(index).toInt()));
         });
@@ -254,9 +255,6 @@ void PracticeWindow::command(PracticeCommand command) {
         break;
     case PracticeCommand::Next:
         deliver(NextProblem(session_));
-        // The pupil goes on by typing the new problem's first answer.
-        if (entry_ != nullptr)
-            entry_->setFocus();
         break;
     case PracticeCommand::None:
         break;
