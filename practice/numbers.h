@@ -2,6 +2,7 @@
 // rewording a shown formula for a screen reader. Not part of what the front ends see.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>

@@ -14,7 +14,7 @@ using practice_detail::Spoken;
 namespace {
 
 constexpr std::string_view Right = "Верно!";
-constexpr std::string_view BadVariant = "Вариант, это число от 1 до 999999.";
+constexpr std::string_view BadVariant = "Вариант должен быть числом от 1 до 999999.";
 constexpr std::string_view AlreadySolved = "Пример уже решён. Нажми «Следующий пример».";
 
 // A session a front end put together by hand may have no steps, or an index past them: it

@@ -212,13 +212,21 @@ std::string WorkedDigit(const StepNumbers& n) {
                N(n.B) + ". " + so;
     const std::uint64_t next = (n.Digit + 1) * n.B;
     return Formula(n.Digit, Times, n.B, n.Product) + ", " + Formula(n.Digit + 1, Times, n.B, next) +
-           ". " + N(next) + " больше " + N(n.Partial) + ", " + so;
+           ". " + N(next) + " больше " + N(n.Partial) + ", значит, в частном " + N(n.Digit) + ".";
 }
 
-// A divisor of two or three digits is multiplied in parts: 7 · 23 = 7 · 20 + 7 · 3.
+// A divisor of two or three digits is multiplied in parts: 7 · 23 = 7 · 20 + 7 · 3; one
+// ending in zeros without them: 7 · 3 = 21, so 7 · 30 = 210.
 std::string WorkedProduct(const StepNumbers& n) {
     if (n.B < 10)
         return Formula(n.Digit, Times, n.B, n.Product) + ".";
+    if (n.B % 10 == 0) {
+        std::uint64_t core = n.B;
+        while (core % 10 == 0)
+            core /= 10;
+        return Formula(n.Digit, Times, core, n.Digit * core) + ", значит, " +
+               Formula(n.Digit, Times, n.B, n.Product) + ".";
+    }
     const std::uint64_t units = n.B % 10;
     const std::uint64_t rest = n.B - units;
     const std::uint64_t x = n.Digit * rest;

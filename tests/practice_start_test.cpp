@@ -1,0 +1,103 @@
+// How the practice window is started, and what it is made of.
+#include "practice/command_line.h"
+#include "practice/practice_layout.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+namespace velmorand {
+
+// How GoogleTest shows options that differ.
+void PrintTo(const StartOptions& o, std::ostream* out) {
+    *out << "{" << o.Practice << ", " << o.Level << ", " << o.Variant << "}";
+}
+
+namespace {
+
+struct Start {
+    std::vector<std::string_view> Arguments;
+    StartOptions Expected;
+};
+
+TEST(PracticeCommandLine, ReadsTheWaysEachPlatformWritesIt) {
+    const Start Table[] = {
+        {{}, {false, 1, 1}},
+        {{"--practice"}, {true, 1, 1}},
+        {{"/practice"}, {true, 1, 1}},
+        {{"/PRACTICE"}, {true, 1, 1}},
+        {{"--practice", "--level", "5", "--variant", "42"}, {true, 5, 42}},
+        {{"/practice", "/level", "5", "/variant", "42"}, {true, 5, 42}},
+        {{"--practice", "--level=5", "--variant=42"}, {true, 5, 42}},
+        {{"/practice", "/level=3"}, {true, 3, 1}},
+        // A level or variant alone asks for the practice window too.
+        {{"--level", "4"}, {true, 4, 1}},
+        // Out of range: the nearest in range.
+        {{"--practice", "--level", "0"}, {true, 1, 1}},
+        {{"--practice", "--level", "9"}, {true, 8, 1}},
+        {{"--practice", "--level", "-3"}, {true, 1, 1}},
+        {{"--practice", "--variant", "1000000"}, {true, 1, 999999}},
+        {{"--practice", "--variant", "99999999999999999999999"}, {true, 1, 999999}},
+        {{"--practice", "--variant=-7"}, {true, 1, 1}},
+        // Unknown words and words that are no numbers are passed over.
+        {{"velmorand.exe", "--practice"}, {true, 1, 1}},
+        {{"--practise", "--levels", "5"}, {false, 1, 1}},
+        {{"--practice", "--level", "five", "--variant", "9"}, {true, 1, 9}},
+        {{"--practice", "--level"}, {true, 1, 1}},
+        {{"--practice", "--level="}, {true, 1, 1}},
+        {{"--practice=1"}, {false, 1, 1}},
+        {{"-practice", "practice", "level", "5"}, {false, 1, 1}},
+        {{"--practice", "--level", "2", "--level", "6"}, {true, 6, 1}},
+        {{"", "/", "--", "="}, {false, 1, 1}},
+    };
+    for (const Start& start : Table) {
+        std::string shown;
+        for (const std::string_view word : start.Arguments)
+            shown += std::string(word) + " ";
+        EXPECT_EQ(ParseCommandLine(start.Arguments), start.Expected) << shown;
+    }
+}
+
+TEST(PracticeLayout, HasEveryControlOnceInFocusOrder) {
+    using K = PracticeControlKind;
+    using C = PracticeCommand;
+    const PracticeControl Expected[] = {
+        {"Level", K::LevelChoice, nullptr, "Уровень", false, C::None},
+        {"Variant", K::VariantField, nullptr, "Вариант", false, C::None},
+        {"Problem", K::Text, nullptr, "Пример", false, C::None},
+        {"Question", K::Text, nullptr, nullptr, false, C::None},
+        {"Entry", K::AnswerField, nullptr, "Ответ", false, C::None},
+        {"Feedback", K::Text, nullptr, nullptr, true, C::None},
+        {"Hint", K::Button, "Подсказка", "Подсказка", false, C::Hint},
+        {"Next", K::Button, "Следующий пример", "Следующий пример", false, C::Next},
+        {"Column", K::ColumnGrid, nullptr, "Столбик", false, C::None},
+    };
+    const auto text = [](const char* s) {
+        return s == nullptr ? std::string("(none)") : std::string(s);
+    };
+    ASSERT_EQ(PracticeLayout().size(), std::size(Expected));
+    for (std::size_t i = 0; i < std::size(Expected); ++i) {
+        const PracticeControl& got = PracticeLayout()[i];
+        const PracticeControl& want = Expected[i];
+        SCOPED_TRACE(want.Name);
+        EXPECT_EQ(text(got.Name), text(want.Name));
+        EXPECT_EQ(got.Kind, want.Kind);
+        EXPECT_EQ(text(got.Caption), text(want.Caption));
+        EXPECT_EQ(text(got.AccessibleName), text(want.AccessibleName));
+        EXPECT_EQ(got.Announced, want.Announced);
+        EXPECT_EQ(got.Command, want.Command);
+        EXPECT_EQ(FindPracticeControl(want.Name), &got);
+    }
+    EXPECT_EQ(FindPracticeControl("Nothing"), nullptr);
+    EXPECT_EQ(FindPracticeControl(""), nullptr);
+}
+
+TEST(PracticeLayout, CaptionIsSpokenWithoutTheColon) {
+    EXPECT_STREQ(PracticeCaption, "Тренажёр: деление в столбик");
+    EXPECT_STREQ(PracticeSpokenCaption, "Тренажёр, деление в столбик");
+}
+
+} // namespace
+} // namespace velmorand
