@@ -120,10 +120,11 @@ PracticeWindow::PracticeWindow(const StartOptions& start, QWidget* parent) : QWi
     arrange();
     showView();
 
-    // Large enough for the column to be read across a room, within the screen.
+    // Nearly the whole screen, so that the column can be read across a classroom: on a
+    // 1920 by 1080 screen its digits are over 50 pixels high.
     QSize size(1120, 740);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
-        size = size.boundedTo(screen->availableSize() * 0.95);
+        size = screen->availableSize() * 0.9;
     resize(size);
     if (entry_ != nullptr)
         entry_->setFocus();
