@@ -59,8 +59,6 @@ QString TextOf(const PracticeView& view, std::string_view name) {
         return QString::fromStdString(view.Question);
     if (name == "Feedback")
         return QString::fromStdString(view.Feedback);
-    if (name == "Answer" || name == "AnswerLine")
-        return QString::fromStdString(view.AnswerLine);
     return {};
 }
 
@@ -75,24 +73,20 @@ QColor FeedbackColour(const PracticeView& view) {
 
 } // namespace
 
-QSettings* OpenProgramSettings(QObject* parent) {
+std::unique_ptr<QSettings> OpenProgramSettings() {
     const QString application = QCoreApplication::applicationName();
     QString organisation = QCoreApplication::organizationName();
     if (organisation.isEmpty())
         organisation = application;
-    return new QSettings(QSettings::UserScope, organisation, application, parent);
+    return std::make_unique<QSettings>(QSettings::UserScope, organisation, application);
 }
 
 PracticeWindow::PracticeWindow(const StartOptions& start, QWidget* parent) : QWidget(parent) {
     InstallAccessibility();
     announcer_ = new Announcer(this);
-    {
-        QSettings* settings = OpenProgramSettings(nullptr);
-        const Progress kept =
-            ProgressFromText(settings->value(QLatin1String(ProgressKey)).toString().toStdString());
-        delete settings;
-        session_ = StartPractice(start.Level, start.Variant, kept);
-    }
+    const Progress kept = ProgressFromText(
+        OpenProgramSettings()->value(QLatin1String(ProgressKey)).toString().toStdString());
+    session_ = StartPractice(start.Level, start.Variant, kept);
     setObjectName(QStringLiteral("Practice"));
     setWindowTitle(QString::fromUtf8(PracticeCaption));
     setAccessibleName(QString::fromUtf8(PracticeSpokenCaption));
@@ -284,11 +278,10 @@ void PracticeWindow::chooseVariant() {
 
 void PracticeWindow::deliver(const PracticeResult& result) {
     if (result.ProgressChanged) {
-        QSettings* settings = OpenProgramSettings(nullptr);
+        const std::unique_ptr<QSettings> settings = OpenProgramSettings();
         settings->setValue(QLatin1String(ProgressKey),
                            QString::fromStdString(ProgressText(session_.Kept)));
         settings->sync();
-        delete settings;
     }
     showView();
     if (!result.Announcement.empty())

@@ -10,6 +10,7 @@
 
 #include <QWidget>
 
+#include <memory>
 #include <vector>
 
 class QComboBox;
@@ -60,6 +61,6 @@ private:
 
 // The settings the program keeps its progress in: the user's, under the program's
 // organisation and name (the name twice when no organisation is set).
-QSettings* OpenProgramSettings(QObject* parent);
+std::unique_ptr<QSettings> OpenProgramSettings();
 
 } // namespace velmorand

@@ -134,13 +134,13 @@ void PracticeWindowTest::initTestCase() {
     // Never the user's own settings.
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder_.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder_.path());
-    std::unique_ptr<QSettings> settings(OpenProgramSettings(nullptr));
+    const auto settings = OpenProgramSettings();
     QVERIFY2(settings->fileName().startsWith(settingsFolder_.path()),
              qPrintable(settings->fileName()));
 }
 
 void PracticeWindowTest::init() {
-    std::unique_ptr<QSettings>(OpenProgramSettings(nullptr))->clear();
+    OpenProgramSettings()->clear();
     open(5, 42);
 }
 
@@ -177,9 +177,7 @@ QString PracticeWindowTest::answerRight(LongDivision& division) {
 }
 
 QString PracticeWindowTest::storedProgress() const {
-    return std::unique_ptr<QSettings>(OpenProgramSettings(nullptr))
-        ->value(QLatin1String(ProgressKey))
-        .toString();
+    return OpenProgramSettings()->value(QLatin1String(ProgressKey)).toString();
 }
 
 void PracticeWindowTest::controlsAreMadeFromTheLayout_data() {
@@ -445,8 +443,7 @@ void PracticeWindowTest::damagedProgressStartsFresh_data() {
 
 void PracticeWindowTest::damagedProgressStartsFresh() {
     QFETCH(QString, stored);
-    std::unique_ptr<QSettings>(OpenProgramSettings(nullptr))
-        ->setValue(QLatin1String(ProgressKey), stored);
+    OpenProgramSettings()->setValue(QLatin1String(ProgressKey), stored);
     open(1, 3);
     QCOMPARE(window_->session().Kept, Progress{});
     // Solving writes a sound record over the damaged one.
