@@ -1,6 +1,7 @@
 #include "practice_window.h"
 
 #include "accessibility.h"
+#include "choice_box.h"
 #include "column_grid.h"
 
 #include <QComboBox>
@@ -127,7 +128,7 @@ PracticeWindow::PracticeWindow(const StartOptions& start, QWidget* parent) : QWi
 QWidget* PracticeWindow::makeControl(const PracticeControl& control) {
     switch (control.Kind) {
     case PracticeControlKind::LevelChoice: {
-        level_ = new QComboBox(this);
+        level_ = new ChoiceBox(this);
         for (int level = 1; level <= LevelCount; ++level)
             level_->addItem(QString::number(level), level);
         // Only a change is a choice: the same level picked again leaves the problem alone.
@@ -184,7 +185,9 @@ void PracticeWindow::arrange() {
         if (choice == nullptr)
             continue;
         auto* caption = new QLabel(choice->accessibleName(), this);
-        caption->setBuddy(choice);
+        // A label a screen reader would say instead of the level's name, which holds its choice.
+        if (choice != level_)
+            caption->setBuddy(choice);
         top->addWidget(caption);
         top->addWidget(choice);
         top->addSpacing(24);

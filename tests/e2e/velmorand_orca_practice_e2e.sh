@@ -73,6 +73,15 @@ hear_text "$(expected row 1)"
 keys Down
 hear_text "$(expected row 2)"
 
+step "Tab round to the level, with its choice, a level down, and on to the variant"
+keys Tab
+hear "^Уровень 5"
+keys Down
+hear "Уровень 6"
+keys Tab
+hear "^Вариант текст"
+hear "^42"
+
 if grep -n -E "двоеточие|дефис|круглая|скобка" "$spoken"; then
     fail "punctuation read aloud"
 fi
