@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The practice window under the real Orca screen reader, driven from the keyboard as a blind
-# pupil would: velmorand --practice --level 5 --variant 42, a right answer, a wrong one and
-# a right one again, and the column read row by row; orca_session.sh catches what Orca says.
+# pupil would: velmorand --practice --level 5 --variant 42, a right answer, a wrong one, a
+# right one again and a hint, the column read row by row, the level and the variant;
+# orca_session.sh catches what Orca says.
 # The texts listened for come from the practice core through PRACTICE_SAID; the answers typed
 # are worked out here.
 # Usage: velmorand_orca_practice_e2e.sh PROGRAM WORK_DIR PRACTICE_SAID
@@ -66,8 +67,14 @@ type_keys "${#quotient}"
 keys Return
 hear_text "$(expected said 3)"
 
-step "Tab to the column, and down its rows"
-keys Tab Tab Tab
+step "Tab to the hint, and a hint"
+keys Tab
+hear "^Подсказка (нажимаемая )?кнопка"
+keys space
+hear "Подсказка\. [^ ]"
+
+step "Tab on to the column, and down its rows"
+keys Tab Tab
 hear "Столбик"
 hear_text "$(expected row 1)"
 keys Down
