@@ -68,7 +68,7 @@ TEST(PracticeGrid, GrowsAsTheExerciseBookShowsIt) {
 }
 
 bool HasLine(const Grid& grid, const GridLine& line) {
-    return std::ranges::find(grid.Lines, line) != grid.Lines.end();
+    return std::find(grid.Lines.begin(), grid.Lines.end(), line) != grid.Lines.end();
 }
 
 TEST(PracticeGrid, DrawsTheCornerAndALineUnderEachProduct) {

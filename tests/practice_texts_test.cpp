@@ -161,7 +161,8 @@ TEST(PracticeTexts, NeverGiveTheAnswerAwayAndReadAloudCleanly) {
                     continue;
                 // The worked step leads to the answer, which the pupil then types.
                 const auto worked = NumbersIn(HintText(p, step, 3));
-                EXPECT_NE(std::ranges::find(worked, std::to_string(step.Answer)), worked.end())
+                EXPECT_NE(std::find(worked.begin(), worked.end(), std::to_string(step.Answer)),
+                          worked.end())
                     << HintText(p, step, 3);
                 for (const std::string& typed : WrongAnswers(step)) {
                     const Mistake mistake = CheckAnswer(p, step, typed);
@@ -172,7 +173,7 @@ TEST(PracticeTexts, NeverGiveTheAnswerAwayAndReadAloudCleanly) {
                     if (Allowed(p, step, typed).contains(answer))
                         continue; // the answer is also a number the text has to name
                     const auto named = NumbersIn(text);
-                    EXPECT_EQ(std::ranges::find(named, answer), named.end())
+                    EXPECT_EQ(std::find(named.begin(), named.end(), answer), named.end())
                         << "typed " << typed << ": " << text;
                 }
             }
