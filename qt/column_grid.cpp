@@ -28,10 +28,11 @@ const QColor CurrentEdge(0xE6, 0x7E, 0x00);
 // about 75: readable across a classroom.
 constexpr int SmallestCell = 12;
 constexpr int LargestCell = 140;
-// Empty squares around the column: one at either side and above, and below it two, the answer
-// line on the second.
+// Empty squares around the column, one on every side: the minus before the first product
+// stands in the left one.
 constexpr int SideMargin = 1;
 constexpr int TopMargin = 1;
+constexpr int BottomMargin = 1;
 
 class AccessibleColumnRow;
 
@@ -126,10 +127,8 @@ ColumnRow* ColumnPaper::row(int index) const {
     return index >= 0 && index < rowCount() ? rows_[static_cast<std::size_t>(index)] : nullptr;
 }
 
-void ColumnPaper::show(const Grid& grid, const std::vector<std::string>& spokenRows,
-                       const QString& answerLine) {
+void ColumnPaper::show(const Grid& grid, const std::vector<std::string>& spokenRows) {
     grid_ = grid;
-    answerLine_ = answerLine;
     // One item per spoken row: the rows that are new appear in the tree, those gone leave it,
     // and a row whose words changed says so.
     const auto count = static_cast<int>(spokenRows.size());
@@ -159,11 +158,9 @@ void ColumnPaper::show(const Grid& grid, const std::vector<std::string>& spokenR
     update();
 }
 
-int ColumnPaper::linesBelow() const { return answerLine_.isEmpty() ? 1 : 3; }
-
 int ColumnPaper::cellSize() const {
     const int wide = std::max(grid_.Columns, 1) + 2 * SideMargin;
-    const int tall = std::max(grid_.Rows, 1) + TopMargin + linesBelow();
+    const int tall = std::max(grid_.Rows, 1) + TopMargin + BottomMargin;
     const int fits = std::min(width() / wide, height() / tall);
     return std::clamp(fits, SmallestCell, LargestCell);
 }
@@ -245,24 +242,12 @@ void ColumnPaper::paintEvent(QPaintEvent*) {
     }
 
     // The minus before each subtraction, as in the book: left of the partial dividend, level
-    // with the line between it and the product under it. Every line under the first row is
-    // a product's; the first row's is the corner's.
-    for (const GridLine& line : grid_.Lines) {
-        if (line.Vertical || line.Row < 1)
-            continue;
-        const QRect beside = cellRect(line.Row, line.Column - 1);
+    // with the line between it and the product under it.
+    for (const GridCell& minus : grid_.Minuses) {
+        const QRect beside = cellRect(minus.Row, minus.Column - 1);
         const qreal half = cell * 0.22;
         const QPointF middle(beside.center().x() + 0.5, beside.top());
         painter.drawLine(middle - QPointF(half, 0), middle + QPointF(half, 0));
-    }
-
-    if (!answerLine_.isEmpty()) {
-        QFont answer = font();
-        answer.setPixelSize(std::max(cell * 3 / 5, 6));
-        painter.setFont(answer);
-        const QRect line = cellRect(std::max(grid_.Rows, 1) + 1, 0);
-        painter.drawText(QRect(line.left(), line.top(), width() - line.left(), cell),
-                         Qt::AlignLeft | Qt::AlignVCenter, answerLine_);
     }
 
     // The keyboard's place: the row a screen reader is reading, framed.

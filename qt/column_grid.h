@@ -35,11 +35,9 @@ public:
 
     // What to draw: the grid, its rows as spoken, and the answer line written under it ("" for
     // none yet).
-    void show(const Grid& grid, const std::vector<std::string>& spokenRows,
-              const QString& answerLine);
+    void show(const Grid& grid, const std::vector<std::string>& spokenRows);
 
     const Grid& grid() const { return grid_; }
-    const QString& answerLine() const { return answerLine_; }
     int rowCount() const { return static_cast<int>(rows_.size()); }
     ColumnRow* row(int index) const;
     // The row a screen reader's user has moved to with Up and Down.
@@ -58,13 +56,11 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    QPoint origin() const;  // the top-left corner of cell (0, 0)
-    int linesBelow() const; // squares under the column, the answer line's among them
+    QPoint origin() const; // the top-left corner of cell (0, 0)
     void setCurrentRow(int row);
     void sayCurrentRow();
 
     Grid grid_;
-    QString answerLine_;
     std::vector<ColumnRow*> rows_;
     int current_ = 0;
 };

@@ -52,17 +52,6 @@ bool Named(const PracticeControl& control, const char* name) {
     return std::strcmp(control.Name, name) == 0;
 }
 
-// What a text control of the layout shows of the view.
-QString TextOf(const PracticeView& view, std::string_view name) {
-    if (name == "Problem")
-        return QString::fromStdString(view.Problem);
-    if (name == "Question")
-        return QString::fromStdString(view.Question);
-    if (name == "Feedback")
-        return QString::fromStdString(view.Feedback);
-    return {};
-}
-
 // The feedback's colour says at a glance what its words say: a mistake, a hint, or on.
 QColor FeedbackColour(const PracticeView& view) {
     if (!view.Mistake.empty())
@@ -107,11 +96,6 @@ PracticeWindow::PracticeWindow(const StartOptions& start, QWidget* parent) : QWi
             previousInTabOrder = widget;
         }
     }
-    // The progress on the level, and the suggestion of the next one, under the buttons.
-    progress_ = new QLabel(this);
-    progress_->setObjectName(QStringLiteral("Progress"));
-    progress_->setWordWrap(true);
-    progress_->setTextFormat(Qt::PlainText);
     arrange();
     showView();
 
@@ -224,8 +208,6 @@ void PracticeWindow::arrange() {
     }
     buttons->addStretch(1);
     side->addLayout(buttons);
-    side->addSpacing(16);
-    side->addWidget(progress_);
     side->addStretch(1);
 
     auto* body = new QHBoxLayout;
@@ -287,6 +269,8 @@ void PracticeWindow::deliver(const PracticeResult& result) {
         settings->sync();
     }
     showView();
+    if (result.FocusEntry && entry_ != nullptr)
+        entry_->setFocus();
     if (!result.Announcement.empty())
         announcer_->announce(QString::fromStdString(result.Announcement));
 }
@@ -298,7 +282,7 @@ void PracticeWindow::showView() {
         if (shown.Control->Kind != PracticeControlKind::Text)
             continue;
         auto* label = static_cast<QLabel*>(shown.Widget);
-        const QString text = TextOf(view, shown.Control->Name);
+        const QString text = QString::fromStdString(ShownText(view, *shown.Control));
         if (label->text() != text)
             label->setText(text);
     }
@@ -307,7 +291,6 @@ void PracticeWindow::showView() {
         palette.setColor(QPalette::WindowText, FeedbackColour(view));
         feedback->setPalette(palette);
     }
-    progress_->setText(QString::fromStdString(view.ProgressLine));
     if (level_ != nullptr)
         level_->setCurrentIndex(level_->findData(session_.Level));
     // A variant being typed is left alone until it is chosen.
@@ -319,8 +302,7 @@ void PracticeWindow::showView() {
             entry_->setAccessibleDescription(question);
     }
     if (column_ != nullptr)
-        column_->show(view.Column, SpokenRows(view.Column),
-                      QString::fromStdString(view.AnswerLine));
+        column_->show(view.Column, SpokenRows(view.Column));
 }
 
 } // namespace velmorand

@@ -54,7 +54,6 @@ private:
     QLineEdit* variant_ = nullptr;
     QLineEdit* entry_ = nullptr;
     ColumnPaper* column_ = nullptr;
-    QLabel* progress_ = nullptr; // the view's progress line, which the layout leaves out
     Announcer* announcer_ = nullptr;
     bool showing_ = false; // set while the view is put into the widgets
 };
