@@ -87,6 +87,7 @@ void AppendGrid(std::string& out, const Grid& grid) {
     json.Whole("Columns", grid.Columns);
     AppendCells(json.Key("Cells"), grid.Cells);
     AppendCells(json.Key("Current"), grid.Current);
+    AppendCells(json.Key("Minuses"), grid.Minuses);
     {
         JsonArray lines(json.Key("Lines"));
         for (const GridLine& line : grid.Lines) {
@@ -115,8 +116,12 @@ std::string ViewJson() {
         json.Text("Feedback", view.Feedback);
         json.Text("Mistake", view.Mistake);
         json.Whole("HintLevel", view.HintLevel);
-        json.Text("AnswerLine", view.AnswerLine);
-        json.Text("ProgressLine", view.ProgressLine);
+        {
+            JsonObject texts(json.Key("Texts")); // what each text control shows, by its name
+            for (const PracticeControl& row : PracticeLayout())
+                if (row.Shows != PracticeText::None)
+                    texts.Text(row.Name, ShownText(view, row));
+        }
         json.Flag("SuggestNextLevel", view.SuggestNextLevel);
         AppendGrid(json.Key("Column"), view.Column);
         // The paper is as large as the finished column from the start, so that its cells keep
@@ -154,6 +159,7 @@ std::string ResultJson(const PracticeResult& result, const Asked& before) {
             json.Text("Progress", ProgressText(session.Kept));
         json.Text("Announcement", result.Announcement);
         json.Flag("ClearEntry", clearEntry);
+        json.Flag("FocusEntry", result.FocusEntry);
         json.Key("View") += ViewJson();
     }
     return out;

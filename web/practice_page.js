@@ -53,18 +53,19 @@ class PracticeWindow {
         // answer field and what is said about the answer make the bar a phone keeps in sight.
         const groups = {LevelChoice: 'choices', VariantField: 'choices', Button: 'buttons',
                         AnswerField: 'answer-bar', Text: 'answer-bar'};
+        // The texts after the column, the answer line and the progress, stand under the paper.
+        let afterColumn = false;
         for (const row of layout.Controls) {
             const made = this.makeControl(row);
-            const group = row.Kind === 'Text' && row.AccessibleName ? null : groups[row.Kind];
+            afterColumn = afterColumn || row.Kind === 'ColumnGrid';
+            const alone = row.Kind === 'Text' && (row.AccessibleName || afterColumn);
+            const group = alone ? null : groups[row.Kind];
             const last = this.root.lastElementChild;
             if (group && last?.className === group)
                 last.append(made);
             else
                 this.root.append(group ? element('div', {className: group}, made) : made);
         }
-        this.answerLine = element('p', {id: 'AnswerLine', className: 'answer-line'});
-        this.progressLine = element('p', {id: 'ProgressLine', className: 'progress'});
-        this.root.append(this.answerLine, this.progressLine);
         // An on-screen keyboard shrinks only the visual viewport; the field being typed into and
         // the row it writes stay in sight above it.
         this.showFocusNow = () => this.showFocus();
@@ -158,7 +159,7 @@ class PracticeWindow {
                 status.append(this.feedbackShown, this.spoken);
                 return status;
             }
-            const text = element('div', {id: row.Name, className: 'text'});
+            const text = element('div', {id: row.Name, className: 'text ' + row.Name.toLowerCase()});
             if (!label)
                 return text;
             text.setAttribute('role', 'group');
@@ -186,6 +187,8 @@ class PracticeWindow {
         this.show(result.View);
         if (result.ClearEntry)
             this.control('Entry').value = '';
+        if (result.FocusEntry)
+            this.control('Entry').focus();
         this.announce(result.Announcement ?? '');
         this.showFocus();
     }
@@ -212,16 +215,14 @@ class PracticeWindow {
                 // A browser that refuses it keeps the address it had.
             }
         }
-        this.control('Problem').textContent = view.Problem;
-        const question = this.control('Question');
-        question.textContent = view.Question;
-        question.dataset.step = view.Step;
+        for (const [name, text] of Object.entries(view.Texts)) {
+            const shown = this.control(name);
+            (shown.getAttribute('role') === 'status' ? this.feedbackShown : shown).textContent = text;
+        }
+        this.control('Question').dataset.step = view.Step;
         const feedback = this.control('Feedback');
-        this.feedbackShown.textContent = view.Feedback;
         feedback.dataset.mistake = view.Mistake;
         feedback.dataset.hint = view.HintLevel > 0 ? String(view.HintLevel) : '';
-        this.answerLine.textContent = view.AnswerLine;
-        this.progressLine.textContent = view.ProgressLine;
         this.drawColumn(view.Column, view.FinishedRows, view.FinishedColumns);
     }
 
@@ -254,6 +255,11 @@ class PracticeWindow {
                                           'data-row': row, 'data-col': column});
             place(cell, row, column);
             cells.push(cell);
+        }
+        for (const [row, column] of grid.Minuses) { // before each subtraction
+            const minus = element('span', {className: 'minus', textContent: '−'});
+            place(minus, row, column - 1);
+            cells.push(minus);
         }
         for (const line of grid.Lines) {
             const drawn = element('span', {className: line.Vertical ? 'line vertical'

@@ -54,9 +54,9 @@ test('any address starts a session within the levels and variants', () => {
 });
 
 test('damaged progress starts afresh', () => {
-    const fresh = ask('velmorand_practice_start', 'level=3', '').ProgressLine;
+    const fresh = ask('velmorand_practice_start', 'level=3', '').Texts.Progress;
     for (const kept of ['{', '\u0000', '-5 -5', '9'.repeat(5000), '😀"\\', '\uDC00'])
-        assert.equal(ask('velmorand_practice_start', 'level=3', kept).ProgressLine, fresh,
+        assert.equal(ask('velmorand_practice_start', 'level=3', kept).Texts.Progress, fresh,
                      JSON.stringify(kept.slice(0, 20)));
 });
 

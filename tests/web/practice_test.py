@@ -117,8 +117,8 @@ class PracticeTest(unittest.TestCase):
                     spoken: spoken.map(n => n.textContent).join(''),
                     entry: document.getElementById('Entry').value,
                     problem: document.getElementById('Problem').textContent,
-                    progress: document.getElementById('ProgressLine').textContent,
-                    answer: document.getElementById('AnswerLine').textContent,
+                    progress: document.getElementById('Progress').textContent,
+                    answer: document.getElementById('Answer').textContent,
                     level: document.getElementById('Level').value,
                     variant: document.getElementById('Variant').value,
                     hash: location.hash};""")
