@@ -194,7 +194,7 @@ TEST(PracticeSession, ChoosingWhatTheSessionHasKeepsTheWorkAndANewProblemTakesTh
     EXPECT_FALSE(SubmitAnswer(s, "x").ClearEntry);
     EXPECT_FALSE(AskHint(s).ClearEntry);
     EXPECT_TRUE(SubmitAnswer(s, Typed(Asked(s).Answer)).ClearEntry);
-    EXPECT_EQ(s.StepIndex, 1u);
+    EXPECT_EQ(s.StepIndex, 2u);
     EXPECT_TRUE(NextProblem(s).FocusEntry);
     EXPECT_FALSE(ChooseLevel(s, 6).FocusEntry);
     EXPECT_EQ(s.Current, GenerateProblem(6, 42, 0));
