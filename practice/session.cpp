@@ -66,7 +66,7 @@ PracticeResult Introduce(const PracticeSession& session, std::string_view before
     std::string text(before);
     text += "Пример " + Spoken(ProblemText(session.Current)) + ". ";
     text += Spoken(QuestionText(session.Current, CurrentStep(session)));
-    return {.Announcement = text};
+    return {.ClearEntry = true, .Announcement = text};
 }
 
 // The problem is solved: it counts on its level, and in the row unless a hint above the
@@ -98,7 +98,7 @@ PracticeResult Solve(PracticeSession& session) {
         session.Feedback += " " + NextLevelText(session);
         announcement += " " + NextLevelText(session);
     }
-    return {.ProgressChanged = true, .Announcement = announcement};
+    return {.ProgressChanged = true, .ClearEntry = true, .Announcement = announcement};
 }
 
 PracticeResult Said(PracticeSession& session, std::string_view feedback) {
@@ -133,7 +133,8 @@ PracticeResult SubmitAnswer(PracticeSession& session, std::string_view typed) {
     session.DeepestHint = 0;
     if (IsSolved(session))
         return Solve(session);
-    return {.Announcement =
+    return {.ClearEntry = true,
+            .Announcement =
                 "Верно. " + Spoken(QuestionText(session.Current, CurrentStep(session)))};
 }
 

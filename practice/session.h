@@ -38,6 +38,9 @@ PracticeSession StartPractice(int level, int variant, const Progress& kept);
 struct PracticeResult {
     bool ProgressChanged = false;
     bool FocusEntry = false; // a new problem: the keyboard focus goes to the answer field
+    // Another question is asked: what was typed answers it no more, and the answer field is
+    // emptied. While the question stays, the typed text stays, to be looked at and typed over.
+    bool ClearEntry = false;
     std::string Announcement;
 };
 
