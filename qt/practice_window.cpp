@@ -242,14 +242,8 @@ void PracticeWindow::command(PracticeCommand command) {
 }
 
 void PracticeWindow::submit() {
-    const std::size_t step = session_.StepIndex;
-    const Problem problem = session_.Current;
     const PracticeResult result = SubmitAnswer(session_, entry_->text().toStdString());
-    // An answer taken into the column leaves the field empty for the next; a wrong one stays,
-    // selected, to be looked at and typed over.
-    if (session_.StepIndex != step || !(session_.Current == problem))
-        entry_->clear();
-    else
+    if (!result.ClearEntry) // a wrong answer stays, selected, to be looked at and typed over
         entry_->selectAll();
     deliver(result);
 }
@@ -269,6 +263,8 @@ void PracticeWindow::deliver(const PracticeResult& result) {
         settings->sync();
     }
     showView();
+    if (result.ClearEntry && entry_ != nullptr)
+        entry_->clear();
     if (result.FocusEntry && entry_ != nullptr)
         entry_->setFocus();
     if (!result.Announcement.empty())

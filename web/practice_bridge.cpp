@@ -134,31 +134,16 @@ std::string ViewJson() {
     return out;
 }
 
-// Which question is being asked: when an action moves on to another, what the pupil typed for
-// the last one is no answer to it any more, and the answer field is emptied.
-struct Asked {
-    int Level = 0;
-    int Variant = 0;
-    int ProblemIndex = 0;
-    std::size_t StepIndex = 0;
-
-    explicit Asked(const PracticeSession& now)
-        : Level(now.Level), Variant(now.Variant), ProblemIndex(now.ProblemIndex),
-          StepIndex(now.StepIndex) {}
-    bool operator==(const Asked&) const = default;
-};
-
 // What an action changed: the progress text to keep when it changed, the announcement, and
 // whether the answer field is to be emptied.
-std::string ResultJson(const PracticeResult& result, const Asked& before) {
-    const bool clearEntry = !(Asked(session) == before);
+std::string ResultJson(const PracticeResult& result) {
     std::string out;
     {
         JsonObject json(out);
         if (result.ProgressChanged)
             json.Text("Progress", ProgressText(session.Kept));
         json.Text("Announcement", result.Announcement);
-        json.Flag("ClearEntry", clearEntry);
+        json.Flag("ClearEntry", result.ClearEntry);
         json.Flag("FocusEntry", result.FocusEntry);
         json.Key("View") += ViewJson();
     }
@@ -228,8 +213,7 @@ EMSCRIPTEN_KEEPALIVE const char* velmorand_practice_view() { return Answer(ViewJ
 
 // Enter in the answer field.
 EMSCRIPTEN_KEEPALIVE const char* velmorand_practice_answer(const char* typed) {
-    const Asked before(session);
-    return Answer(ResultJson(SubmitAnswer(session, typed), before));
+    return Answer(ResultJson(SubmitAnswer(session, typed)));
 }
 
 // A click on a button, by its control's name; an empty text for no such button.
@@ -237,12 +221,11 @@ EMSCRIPTEN_KEEPALIVE const char* velmorand_practice_command(const char* control)
     const PracticeControl* row = FindPracticeControl(control);
     if (row == nullptr)
         return Answer({});
-    const Asked before(session);
     switch (row->Command) {
     case PracticeCommand::Hint:
-        return Answer(ResultJson(AskHint(session), before));
+        return Answer(ResultJson(AskHint(session)));
     case PracticeCommand::Next:
-        return Answer(ResultJson(NextProblem(session), before));
+        return Answer(ResultJson(NextProblem(session)));
     case PracticeCommand::None:
         break;
     }
@@ -254,13 +237,11 @@ EMSCRIPTEN_KEEPALIVE const char* velmorand_practice_level(const char* typed) {
     const std::optional<int> level = AddressNumber(typed);
     if (!level)
         return Answer({});
-    const Asked before(session);
-    return Answer(ResultJson(ChooseLevel(session, *level), before));
+    return Answer(ResultJson(ChooseLevel(session, *level)));
 }
 
 // The variant typed, as the pupil typed it.
 EMSCRIPTEN_KEEPALIVE const char* velmorand_practice_variant(const char* typed) {
-    const Asked before(session);
-    return Answer(ResultJson(ChooseVariant(session, typed), before));
+    return Answer(ResultJson(ChooseVariant(session, typed)));
 }
 }
