@@ -10,6 +10,9 @@
 
 namespace velmorand::practice_detail {
 
+// The most problems a level's count holds, in the session and in the stored text.
+inline constexpr int MostKeptCount = 999999999;
+
 // No answer of any problem has more digits than this; a longer text is no answer at all,
 // and its value could not be held without overflow.
 inline constexpr std::size_t MostTypedDigits = 12;

@@ -73,7 +73,7 @@ PracticeResult Introduce(const PracticeSession& session, std::string_view before
 // first level was taken.
 void CountSolved(PracticeSession& session) {
     // The counts stop where the stored text's do, whatever the kept progress held.
-    constexpr int Most = 999999999;
+    constexpr int Most = practice_detail::MostKeptCount;
     LevelProgress& kept = LevelKept(session);
     kept.Solved = std::clamp(kept.Solved, 0, Most - 1) + 1;
     kept.InARow =

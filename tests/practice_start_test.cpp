@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
 #include <vector>
 
@@ -25,32 +24,28 @@ struct Start {
 };
 
 TEST(PracticeCommandLine, ReadsTheWaysEachPlatformWritesIt) {
+    // clang-format off
     const Start Table[] = {
         {{}, {false, 1, 1}},
         {{"--practice"}, {true, 1, 1}},
-        {{"/practice"}, {true, 1, 1}},
         {{"/PRACTICE"}, {true, 1, 1}},
         {{"--practice", "--level", "5", "--variant", "42"}, {true, 5, 42}},
         {{"/practice", "/level", "5", "/variant", "42"}, {true, 5, 42}},
         {{"--practice", "--level=5", "--variant=42"}, {true, 5, 42}},
-        {{"/practice", "/level=3"}, {true, 3, 1}},
-        // A level or variant alone asks for the practice window too.
-        {{"--level", "4"}, {true, 4, 1}},
+        {{"--level", "4"}, {true, 4, 1}}, // a level alone asks for the practice window too
         // Out of range: the nearest in range.
         {{"--practice", "--level", "0"}, {true, 1, 1}},
         {{"--practice", "--level", "9"}, {true, 8, 1}},
         {{"--practice", "--level", "-3"}, {true, 1, 1}},
-        {{"--practice", "--variant", "1000000"}, {true, 1, 999999}},
         {{"--practice", "--variant", "99999999999999999999999"}, {true, 1, 999999}},
         {{"--practice", "--variant=-7"}, {true, 1, 1}},
-        // Unknown words and words that are no numbers are passed over.
+        // Unknown words, and words that are no numbers, are passed over.
         {{"velmorand.exe", "--practice"}, {true, 1, 1}},
         {{"--practise", "--levels", "5"}, {false, 1, 1}},
         {{"--practice", "--level", "five", "--variant", "9"}, {true, 1, 9}},
         {{"--practice", "--level"}, {true, 1, 1}},
         {{"--practice", "--level="}, {true, 1, 1}},
-        {{"--practice=1"}, {false, 1, 1}},
-        {{"-practice", "practice", "level", "5"}, {false, 1, 1}},
+        {{"--practice=1", "-practice", "practice", "level", "5"}, {false, 1, 1}},
         {{"--practice", "--level", "2", "--level", "6"}, {true, 6, 1}},
         {{"", "/", "--", "="}, {false, 1, 1}},
         // Worksheets: the level and variant are theirs, and ask for no window.
@@ -76,6 +71,7 @@ TEST(PracticeCommandLine, ReadsTheWaysEachPlatformWritesIt) {
         {{"--practice", "--sheets", "--level", "2"}, {true, 2, 1, true}},
         {{"--answers", "--large", "--variants", "2"}, {false, 1, 1, false, 2, 0, true, true}},
     };
+    // clang-format on
     for (const Start& start : Table) {
         std::string shown;
         for (const std::string_view word : start.Arguments)
@@ -84,9 +80,12 @@ TEST(PracticeCommandLine, ReadsTheWaysEachPlatformWritesIt) {
     }
 }
 
+std::string Text(const char* text) { return text == nullptr ? "(none)" : text; }
+
 TEST(PracticeLayout, HasEveryControlOnceInFocusOrder) {
     using K = PracticeControlKind;
     using C = PracticeCommand;
+    // clang-format off
     const PracticeControl Expected[] = {
         {"Level", K::LevelChoice, nullptr, "Уровень", false, C::None},
         {"Variant", K::VariantField, nullptr, "Вариант", false, C::None},
@@ -98,27 +97,19 @@ TEST(PracticeLayout, HasEveryControlOnceInFocusOrder) {
         {"Next", K::Button, "Следующий пример", "Следующий пример", false, C::Next},
         {"Column", K::ColumnGrid, nullptr, "Столбик", false, C::None},
     };
-    const auto text = [](const char* s) {
-        return s == nullptr ? std::string("(none)") : std::string(s);
-    };
+    // clang-format on
     ASSERT_EQ(PracticeLayout().size(), std::size(Expected));
     for (std::size_t i = 0; i < std::size(Expected); ++i) {
         const PracticeControl& got = PracticeLayout()[i];
         const PracticeControl& want = Expected[i];
-        SCOPED_TRACE(want.Name);
-        EXPECT_EQ(text(got.Name), text(want.Name));
-        EXPECT_EQ(got.Kind, want.Kind);
-        EXPECT_EQ(text(got.Caption), text(want.Caption));
-        EXPECT_EQ(text(got.AccessibleName), text(want.AccessibleName));
-        EXPECT_EQ(got.Announced, want.Announced);
-        EXPECT_EQ(got.Command, want.Command);
+        EXPECT_EQ(Text(got.Name) + Text(got.Caption) + Text(got.AccessibleName),
+                  Text(want.Name) + Text(want.Caption) + Text(want.AccessibleName));
+        EXPECT_TRUE(got.Kind == want.Kind && got.Announced == want.Announced &&
+                    got.Command == want.Command)
+            << want.Name;
         EXPECT_EQ(FindPracticeControl(want.Name), &got);
     }
     EXPECT_EQ(FindPracticeControl("Nothing"), nullptr);
-    EXPECT_EQ(FindPracticeControl(""), nullptr);
-}
-
-TEST(PracticeLayout, CaptionIsSpokenWithoutTheColon) {
     EXPECT_STREQ(PracticeCaption, "Тренажёр: деление в столбик");
     EXPECT_STREQ(PracticeSpokenCaption, "Тренажёр, деление в столбик");
 }
