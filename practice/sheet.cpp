@@ -5,7 +5,6 @@
 #include "steps.h"
 
 #include <algorithm>
-#include <cmath>
 #include <optional>
 
 namespace velmorand {
@@ -24,6 +23,7 @@ constexpr double EmPerCharacter = 0.6;
 constexpr double HeaderSize = 4; // mm: about 11 points
 constexpr double FooterSize = 3.5;
 constexpr double HeaderBaseline = Margin + 7;
+constexpr double CapHeight = 0.7;   // a digit's height in em, in most fonts
 constexpr double BlankWidth = 0.25; // the lines the pupil writes the name, class and date on
 
 // The two papers. Problems stand 20 mm apart on both: four normal cells, two large ones, as
@@ -101,8 +101,9 @@ int ProblemsWanted(const SheetOptions& options) {
 // ---- texts ----
 
 int CharacterCount(const std::string& text) {
-    return static_cast<int>(std::ranges::count_if(
-        text, [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+    return static_cast<int>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
 }
 
 double RoomFor(const std::string& text, double size) {
@@ -115,7 +116,7 @@ SheetText Written(std::string text, double x, double baseline, double width, dou
 
 // A text on the baseline of a row of cells, where a digit centred in the same row stands.
 double RowBaseline(double top, const Paper& paper) {
-    return top + (paper.Cell + 0.7 * paper.DigitSize) / 2;
+    return top + (paper.Cell + CapHeight * paper.DigitSize) / 2;
 }
 
 std::string NumberLabel(int number) { return Digits(static_cast<std::uint64_t>(number)) + "."; }

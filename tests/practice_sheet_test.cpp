@@ -74,6 +74,15 @@ SheetRect Room(const SheetLine& line) {
     return {left, top - half, width, line.Width};
 }
 
+// Plain algorithms: the browser's build has an older standard library without the ranges ones.
+template <class T, class Test> bool Any(const std::vector<T>& items, Test test) {
+    return std::any_of(items.begin(), items.end(), test);
+}
+
+template <class T, class Test> std::ptrdiff_t Count(const std::vector<T>& items, Test test) {
+    return std::count_if(items.begin(), items.end(), test);
+}
+
 int DigitCount(std::uint32_t value) { return static_cast<int>(std::to_string(value).size()); }
 
 struct PaperCase {
@@ -177,9 +186,8 @@ TEST(Sheet, WhatAProblemWritesStaysInItsArea) {
     for (const SheetPage& page : Sheets()) {
         SCOPED_TRACE(Where(page));
         const auto inSomeArea = [&](const SheetRect& room) {
-            return std::ranges::any_of(page.Problems, [&](const SheetProblem& placed) {
-                return Inside(room, placed.Area);
-            });
+            return Any(page.Problems,
+                       [&](const SheetProblem& placed) { return Inside(room, placed.Area); });
         };
         for (const SheetText& text : page.Texts)
             EXPECT_TRUE(!text.InCell || inSomeArea(text.Cell)) << text.Text;
@@ -202,15 +210,14 @@ TEST(Sheet, HeaderAndFooterKeepOffTheProblems) {
         SCOPED_TRACE(Where(page));
         for (const SheetText& text : page.Texts) {
             const SheetRect room = Room(text);
-            const auto touched = std::ranges::count_if(
-                page.Problems, [&](const SheetProblem& p) { return Overlap(room, p.Area); });
-            const bool own = std::ranges::any_of(
-                page.Problems, [&](const SheetProblem& p) { return Inside(room, p.Area); });
+            const auto touched =
+                Count(page.Problems, [&](const SheetProblem& p) { return Overlap(room, p.Area); });
+            const bool own =
+                Any(page.Problems, [&](const SheetProblem& p) { return Inside(room, p.Area); });
             EXPECT_TRUE(own ? touched == 1 : touched == 0) << text.Text;
         }
         for (const SheetLine& line : page.Lines)
-            EXPECT_TRUE(line.Width > 0.3 ||
-                        std::ranges::none_of(page.Problems, [&](const SheetProblem& p) {
+            EXPECT_TRUE(line.Width > 0.3 || !Any(page.Problems, [&](const SheetProblem& p) {
                             return Overlap(Room(line), p.Area);
                         }));
     }
@@ -242,7 +249,7 @@ TEST(Sheet, ProblemsAreBegunAsInTheExerciseBook) {
             EXPECT_EQ(digits, DigitCount(p.Dividend) + DigitCount(p.Divisor));
             EXPECT_DOUBLE_EQ(firstRow.begin()->first, placed.Column.X);
             const std::string number = std::to_string(placed.Number) + ".";
-            EXPECT_TRUE(std::ranges::any_of(page.Texts, [&](const SheetText& t) {
+            EXPECT_TRUE(Any(page.Texts, [&](const SheetText& t) {
                 return t.Text == number && Inside(Room(t), placed.Area);
             })) << number;
         }
@@ -264,7 +271,7 @@ TEST(Sheet, TheKeyGivesEachProblemsAnswerAndItsColumnInGrey) {
             continue;
         for (const SheetProblem& placed : page.Problems) {
             const std::string line = std::to_string(placed.Number) + ". " + Answer(placed.Problem);
-            EXPECT_TRUE(std::ranges::any_of(page.Texts, [&](const SheetText& t) {
+            EXPECT_TRUE(Any(page.Texts, [&](const SheetText& t) {
                 return t.Text == line && !t.InCell && Inside(Room(t), placed.Area);
             })) << line;
         }
@@ -336,9 +343,8 @@ TEST(Sheet, SaysWhatMakesItAgain) {
         const std::string variant = std::to_string(page.Variant);
         const std::string footer = "Уровень " + std::to_string(page.Level) + ", вариант " + variant;
         const auto has = [&](const std::string& part) {
-            return std::ranges::any_of(page.Texts, [&](const SheetText& t) {
-                return t.Text.find(part) != std::string::npos;
-            });
+            return Any(page.Texts,
+                       [&](const SheetText& t) { return t.Text.find(part) != std::string::npos; });
         };
         EXPECT_TRUE(has("Вариант " + variant));
         EXPECT_TRUE(has(footer));
