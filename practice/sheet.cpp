@@ -185,22 +185,25 @@ void AddColumn(SheetPage& page, const Grid& grid, SheetPoint origin, const Paper
     }
 }
 
+// A text in the first row of a problem's area, `width` mm wide at most: as large as a digit,
+// or smaller when it would not fit.
+void AddRowText(SheetPage& page, std::string text, const SheetRect& area, double width,
+                const Paper& paper) {
+    const double size = std::min(paper.DigitSize, width / (CharacterCount(text) * EmPerCharacter));
+    page.Texts.push_back(Written(std::move(text), area.X, RowBaseline(area.Y, paper), width, size));
+}
+
 void AddProblem(SheetPage& page, const SheetProblem& placed, const Paper& paper) {
-    page.Texts.push_back(Written(NumberLabel(placed.Number), placed.Area.X,
-                                 RowBaseline(placed.Area.Y, paper), paper.LabelColumns * paper.Cell,
-                                 paper.DigitSize));
+    AddRowText(page, NumberLabel(placed.Number), placed.Area, paper.LabelColumns * paper.Cell,
+               paper);
     const Problem& problem = placed.Problem;
     AddColumn(page, ColumnGrid(problem, SolutionSteps(problem), 0), placed.Column, paper, false);
 }
 
-// «1. 7240 : 8 = 905» in the area's first row, smaller when it would not fit the area, and
-// the worked column in grey below it.
+// «1. 7240 : 8 = 905» in the area's first row, and the worked column in grey below it.
 void AddAnswer(SheetPage& page, const SheetProblem& placed, const Paper& paper) {
-    const std::string line = NumberLabel(placed.Number) + " " + SheetAnswer(placed.Problem);
-    const double size =
-        std::min(paper.DigitSize, placed.Area.Width / (CharacterCount(line) * EmPerCharacter));
-    page.Texts.push_back(
-        Written(line, placed.Area.X, RowBaseline(placed.Area.Y, paper), placed.Area.Width, size));
+    AddRowText(page, NumberLabel(placed.Number) + " " + SheetAnswer(placed.Problem), placed.Area,
+               placed.Area.Width, paper);
     const std::vector<Step> steps = SolutionSteps(placed.Problem);
     const SheetPoint below{placed.Column.X, placed.Column.Y + paper.Cell};
     AddColumn(page, ColumnGrid(placed.Problem, steps, steps.size()), below, paper, true);

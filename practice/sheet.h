@@ -92,8 +92,9 @@ struct SheetLine {
 
 // A problem's place on its page. Area holds its number, its column and the empty room below
 // for the pupil's work (with the key, the answer line and the worked column), and nothing
-// else: areas are at least four normal cells (20 mm) apart. Column is the cell of the
-// dividend's first digit (its top-left); the column's cells run right and down from it.
+// else: areas are at least four normal cells (20 mm) apart. Column is the top-left corner of
+// the dividend's first digit's cell; the column's cells run right and down from it. On the
+// key, the answer line takes the area's first row and the worked column stands a row lower.
 struct SheetProblem {
     int Number = 0; // 1, 2 ... as printed: "1."
     velmorand::Problem Problem{};
