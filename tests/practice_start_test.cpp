@@ -12,7 +12,9 @@ namespace velmorand {
 
 // How GoogleTest shows options that differ.
 void PrintTo(const StartOptions& o, std::ostream* out) {
-    *out << "{" << o.Practice << ", " << o.Level << ", " << o.Variant << "}";
+    *out << "{" << o.Practice << ", " << o.Level << ", " << o.Variant << ", sheets " << o.Sheets
+         << ", " << o.Variants << ", " << o.Problems << ", " << o.Answers << ", " << o.Large
+         << ", \"" << o.Output << "\"}";
 }
 
 namespace {
@@ -47,6 +49,28 @@ TEST(PracticeCommandLine, ReadsTheWaysEachPlatformWritesIt) {
         {{"--practice=1", "-practice", "practice", "level", "5"}, {false, 1, 1}},
         {{"--practice", "--level", "2", "--level", "6"}, {true, 6, 1}},
         {{"", "/", "--", "="}, {false, 1, 1}},
+        // Worksheets: the level and variant are theirs, and ask for no window.
+        {{"--sheets", "--level", "5", "--variant", "42", "--variants", "4", "--problems", "8",
+          "--answers", "--large", "-o", "карточки.pdf"},
+         {false, 5, 42, true, 4, 8, true, true, "карточки.pdf"}},
+        {{"/SHEETS", "/level=8", "/answers", "/output", "C:\\Мои документы\\5 класс.pdf"},
+         {false, 8, 1, true, 1, 0, true, false, "C:\\Мои документы\\5 класс.pdf"}},
+        {{"--level", "3", "--sheets"}, {false, 3, 1, true}},
+        {{"--sheets", "--output=лист.pdf", "--problems=0"},
+         {false, 1, 1, true, 1, 0, false, false, "лист.pdf"}},
+        // The output takes the next word as it is; with none, there is none.
+        {{"--sheets", "-o", "-lists-.pdf"}, {false, 1, 1, true, 1, 0, false, false, "-lists-.pdf"}},
+        {{"--sheets", "-o"}, {false, 1, 1, true}},
+        {{"--sheets", "-o="}, {false, 1, 1, true}},
+        // Out of range: the nearest in range; a word that is no number is passed over.
+        {{"--sheets", "--variants", "9", "--problems", "-2"}, {false, 1, 1, true, 4, 0}},
+        {{"--sheets", "--variants", "0", "--problems", "500"}, {false, 1, 1, true, 1, 40}},
+        {{"--sheets", "--variants", "many", "--problems", "x"}, {false, 1, 1, true, 1, 0}},
+        // Switches take no value, as "--practice=1" does not.
+        {{"--sheets=1", "--answers=yes", "--large=on"}, {false, 1, 1}},
+        // Sheets asked for with the practice window too: both, for the program to choose.
+        {{"--practice", "--sheets", "--level", "2"}, {true, 2, 1, true}},
+        {{"--answers", "--large", "--variants", "2"}, {false, 1, 1, false, 2, 0, true, true}},
     };
     // clang-format on
     for (const Start& start : Table) {
