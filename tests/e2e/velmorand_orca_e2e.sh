@@ -1,87 +1,22 @@
 #!/usr/bin/env bash
 # The real program under the real Orca screen reader, driven from the keyboard as a blind
-# pupil would. Orca's speech goes through speech-dispatcher to an output module that writes
-# each text to a file instead of a sound card: that file is what the pupil would hear.
+# pupil would; orca_session.sh catches what Orca says.
 # Usage: velmorand_orca_e2e.sh PROGRAM WORK_DIR
 set -euo pipefail
 program=$(realpath "$1")
 work=$2
 here=$(cd "$(dirname "$0")" && pwd)
 
+source "$here/orca_session.sh"
+
 if [ -z "${VELMORAND_ORCA_INSIDE:-}" ]; then
-    rm -rf "$work"
-    mkdir -p "$work"/{home,config/orca,config/speech-dispatcher/modules,run,data,cache,locale}
-    chmod 700 "$work/run"
-    # The Russian locale in the build tree, so that no system-wide locale is needed.
-    localedef -i ru_RU -f UTF-8 "$work/locale/ru_RU.UTF-8" 2>/dev/null || true
-    [ -d "$work/locale/ru_RU.UTF-8" ] || { echo "FAIL: localedef ru_RU.UTF-8" >&2; exit 1; }
-    # No sound card: libao's null driver takes whatever audio is left.
-    echo default_driver=null >"$work/home/.libao"
-    sed -e '/^ *AudioOutputMethod/d' -e '/^ *AddModule/d' -e '/^ *DefaultModule/d' \
-        -e '/^ *LogDir/d' -e '/^ *Include/d' /etc/speech-dispatcher/speechd.conf \
-        >"$work/config/speech-dispatcher/speechd.conf"
-    cat >>"$work/config/speech-dispatcher/speechd.conf" <<CONF
-AudioOutputMethod "libao"
-AddModule "record" "sd_generic" "record.conf"
-DefaultModule record
-LanguageDefaultModule "ru" "record"
-DefaultLanguage "ru"
-LogDir "$work/speechd-log"
-CONF
-    cat >"$work/config/speech-dispatcher/modules/record.conf" <<CONF
-GenericExecuteSynth "printf '%s\\\\n' \\'\$DATA\\' >>$work/spoken.txt"
-GenericDelimiters "|"
-GenericMaxChunkLength 100000
-GenericPunctNone ""
-GenericPunctSome ""
-GenericPunctMost ""
-GenericPunctAll ""
-GenericLanguage "ru" "ru" "utf-8"
-GenericLanguage "en" "en" "utf-8"
-AddVoice "ru" "MALE1" "ru"
-AddVoice "en" "MALE1" "en"
-CONF
-    cat >"$work/config/orca/user-settings.conf" <<CONF
-{"general": {"enableBraille": false, "enableBrailleMonitor": false, "showMainWindow": false,
- "enableSpeech": true, "speechServerFactory": "orca.speechdispatcherfactory",
- "orcaModifierKeys": ["Insert", "KP_Insert"], "keyboardLayout": 1, "activeProfile": ["Default", "default"],
- "startingProfile": ["Default", "default"]},
- "profiles": {"default": {"profile": ["Default", "default"]}}, "keybindings": {}, "pronunciations": {}}
-CONF
-    VELMORAND_XVFB_PID=
-    trap '[ -z "$VELMORAND_XVFB_PID" ] || kill "$VELMORAND_XVFB_PID" 2>/dev/null || true' EXIT
-    source "$here/../../tools/xvfb.sh"
-    velmorand_start_xvfb 1024x768 "$work"
-    export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run"
-    export XDG_DATA_HOME="$work/data" XDG_CACHE_HOME="$work/cache" LOCPATH="$work/locale"
-    export LANG=ru_RU.UTF-8 LANGUAGE=ru LC_ALL=
+    orca_prepare "$work" 1024x768
     VELMORAND_ORCA_INSIDE=1 dbus-run-session -- "$0" "$@"
     exit
 fi
 
 # Inside the private session bus.
-pids=()
-cleanup() {
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
-}
-trap cleanup EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-/usr/libexec/at-spi-bus-launcher --launch-immediately &
-pids+=($!)
-# A window manager, as on a pupil's desktop: it places the window and names the active one,
-# which newer Orca asks for when it turns a place in a window into one on the screen for its
-# review click. Openbox says it is ready by running the command given to --startup.
-openbox --sm-disable --startup "touch $work/wm-ready" >"$work/openbox.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do [ -e "$work/wm-ready" ] && break; sleep 0.1; done
-[ -e "$work/wm-ready" ] || fail "the window manager did not start: $(cat "$work/openbox.log")"
-speech-dispatcher --run-single --timeout 0 --config-dir "$XDG_CONFIG_HOME/speech-dispatcher" \
-    >"$work/speechd.log" 2>&1 &
-pids+=($!)
+orca_start_desktop "$work"
 # A browser that only writes down what it was asked to open; the desktop's own handlers are
 # hidden so that xdg-open falls back to $BROWSER.
 mkdir -p "$work/xdg"
@@ -92,34 +27,8 @@ QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 BROWSER="$work/browser" XDG_DATA_HOME="$work/
     XDG_DATA_DIRS="$work/xdg" XDG_CONFIG_HOME="$work/xdg" XDG_CONFIG_DIRS="$work/xdg" \
     XDG_CURRENT_DESKTOP= "$program" 2>"$work/program.log" &
 pids+=($!)
-window=$(timeout 20 xdotool search --sync --onlyvisible --class velmorand | head -n 1)
-[ -n "$window" ] || fail "the window did not appear"
-# The window manager gives a new window the focus; Orca, started then, says where it is.
-xdotool windowfocus --sync "$window"
-spoken="$work/spoken.txt"
-echo "### Orca starts with the window in the focus" >"$spoken"
-heard=1 # lines of $spoken already matched
-orca --disable braille --disable main-window --disable splash-window \
-    --user-prefs "$XDG_CONFIG_HOME/orca" --debug-file="$work/orca-debug.txt" \
-    >"$work/orca.log" 2>&1 &
-pids+=($!)
+orca_start "$work"
 
-# hear PATTERN: waits until Orca has said a line matching PATTERN (grep -E) after what was
-# heard so far.
-hear() {
-    local deadline=$((SECONDS + 15)) line
-    while ((SECONDS < deadline)); do
-        line=$(tail -n +$((heard + 1)) "$spoken" | grep -n -E -m 1 -- "$1" | cut -d: -f1 || true)
-        if [ -n "$line" ]; then
-            heard=$((heard + line))
-            return 0
-        fi
-        sleep 0.1
-    done
-    echo "--- heard so far:" >&2
-    cat "$spoken" >&2
-    fail "Orca did not say '$1'"
-}
 # opened COUNT: waits until the browser was asked for COUNT pages.
 opened() {
     local deadline=$((SECONDS + 15))
@@ -137,9 +46,6 @@ hear_field() {
 # hear_button NAME: Orca has said the button's name and role (Orca 43 calls it a "pressable"
 # button, later versions just a button).
 hear_button() { hear "^$1 (нажимаемая )?кнопка"; }
-# The mark between steps in the record.
-step() { echo "### $*" >>"$spoken"; heard=$(wc -l <"$spoken"); }
-keys() { xdotool key --delay 150 "$@"; }
 
 hear "Чтение с экрана включено"
 hear "^Деление в столбик для 3 и 4 классов\. Разработка, команда Velmorand\..* рамка"

@@ -19,6 +19,15 @@ prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
 [ -x "$prefix/bin/velmorand" ] || fail "no bin/velmorand"
 desktop-file-validate "$prefix/share/applications/$app_id.desktop"
+# The practice window has a menu entry of its own, under Education, that starts it.
+practice_entry=$prefix/share/applications/$app_id.Practice.desktop
+desktop-file-validate "$practice_entry"
+entry_key() { sed -n "s/^$1=//p" "$practice_entry"; }
+[ "$(entry_key Name)" = "Тренажёр: деление в столбик" ] ||
+    fail "the practice entry is named '$(entry_key Name)'"
+[ "$(entry_key Exec)" = "velmorand --practice" ] ||
+    fail "the practice entry runs '$(entry_key Exec)'"
+grep -q "^Categories=.*\bEducation;" "$practice_entry" || fail "the practice entry is not in Education"
 appstreamcli validate --no-net "$prefix/share/metainfo/$app_id.metainfo.xml"
 for size in 16 22 32 48 64; do
     icon=$prefix/share/icons/hicolor/${size}x${size}/apps/$app_id.png
@@ -30,7 +39,8 @@ file "$prefix/share/icons/hicolor/scalable/apps/$app_id.svg" | grep -q SVG || fa
 deb=$build/package/velmorand_$version-1_$(dpkg --print-architecture).deb
 [ -f "$deb" ] || fail "no $deb"
 contents=$(dpkg-deb --contents "$deb")
-for path in bin/velmorand share/applications/$app_id.desktop share/metainfo/$app_id.metainfo.xml \
+for path in bin/velmorand share/applications/$app_id.desktop \
+    share/applications/$app_id.Practice.desktop share/metainfo/$app_id.metainfo.xml \
     share/icons/hicolor/48x48/apps/$app_id.png share/icons/hicolor/scalable/apps/$app_id.svg \
     share/man/man1/velmorand.1.gz share/doc/velmorand/copyright \
     share/doc/velmorand/changelog.Debian.gz; do
@@ -47,6 +57,8 @@ caption=$(strings -n 6 "$unpacked/usr/bin/velmorand" | grep -o 'Velmorand\. Ver 
 [ "$caption" = "Velmorand. Ver $version" ] || fail "the caption in bin/velmorand ends: $caption"
 zcat "$unpacked/usr/share/man/man1/velmorand.1.gz" | grep -q "^\.TH .* \"velmorand $version\"" ||
     fail "the manual page does not show velmorand $version"
+zcat "$unpacked/usr/share/man/man1/velmorand.1.gz" | grep -q '^\.B \\-\\-practice$' ||
+    fail "the manual page does not tell of --practice"
 zcat "$unpacked/usr/share/doc/velmorand/changelog.Debian.gz" | head -n 1 |
     grep -q "^velmorand ($version-1) " || fail "the changelog's newest entry is not $version-1"
 newest=$(grep -o '<release version="[^"]*"' "$unpacked/usr/share/metainfo/$app_id.metainfo.xml" |

@@ -1,0 +1,66 @@
+// The practice window «Тренажёр» in Qt Widgets: the pupil writes the column step by step. The
+// controls are made by walking the practice layout; each key and click goes to the practice
+// session, and the window draws what the session's view holds and hands its announcements
+// to the screen reader. The progress is kept in the program's settings.
+#pragma once
+
+#include "practice/command_line.h"
+#include "practice/practice_layout.h"
+#include "practice/session.h"
+
+#include <QWidget>
+
+#include <memory>
+#include <vector>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QSettings;
+
+namespace velmorand {
+
+class Announcer;
+class ColumnPaper;
+
+// Where the progress is stored, under the program's settings.
+inline constexpr char ProgressKey[] = "practice/progress";
+
+class PracticeWindow : public QWidget {
+public:
+    // At the level and variant the program was started with, and with what the settings kept.
+    explicit PracticeWindow(const StartOptions& start, QWidget* parent = nullptr);
+
+    const PracticeSession& session() const { return session_; }
+
+private:
+    struct Shown {
+        QWidget* Widget;
+        const PracticeControl* Control;
+    };
+
+    QWidget* makeControl(const PracticeControl& control);
+    void arrange();
+    void command(PracticeCommand command);
+    void submit();
+    void chooseVariant();
+    void deliver(const PracticeResult& result);
+    void showView();
+    QWidget* widgetNamed(const char* name) const;
+
+    PracticeSession session_;
+    std::vector<Shown> shown_;
+    QComboBox* level_ = nullptr;
+    QLineEdit* variant_ = nullptr;
+    QLineEdit* entry_ = nullptr;
+    ColumnPaper* column_ = nullptr;
+    QLabel* progress_ = nullptr; // the view's progress line, which the layout leaves out
+    Announcer* announcer_ = nullptr;
+    bool showing_ = false; // set while the view is put into the widgets
+};
+
+// The settings the program keeps its progress in: the user's, under the program's
+// organisation and name (the name twice when no organisation is set).
+std::unique_ptr<QSettings> OpenProgramSettings();
+
+} // namespace velmorand

@@ -1,0 +1,95 @@
+#!/usr/bin/env bash
+# The practice window under the real Orca screen reader, driven from the keyboard as a blind
+# pupil would: velmorand --practice --level 5 --variant 42, a right answer, a wrong one, a
+# right one again and a hint, the column read row by row, the level and the variant;
+# orca_session.sh catches what Orca says.
+# The texts listened for come from the practice core through PRACTICE_SAID; the answers typed
+# are worked out here.
+# Usage: velmorand_orca_practice_e2e.sh PROGRAM WORK_DIR PRACTICE_SAID
+set -euo pipefail
+program=$(realpath "$1")
+work=$2
+said_tool=$(realpath "$3")
+here=$(cd "$(dirname "$0")" && pwd)
+
+source "$here/orca_session.sh"
+
+if [ -z "${VELMORAND_ORCA_INSIDE:-}" ]; then
+    orca_prepare "$work" 1280x800
+    VELMORAND_ORCA_INSIDE=1 dbus-run-session -- "$0" "$@"
+    exit
+fi
+
+# The problem, and the answers to its first two questions worked out from its numbers: the
+# first partial dividend (the shortest beginning of the dividend at least the divisor), and a
+# count of the quotient's digits that is wrong, then the right one.
+read -r _ dividend divisor < <("$said_tool" 5 42 | grep '^problem')
+first=0
+for ((i = 0; i < ${#dividend}; i++)); do
+    first=$((first * 10 + ${dividend:i:1}))
+    ((first >= divisor)) && break
+done
+quotient=$((dividend / divisor))
+wrong_count=$((${#quotient} + 2))
+"$said_tool" 5 42 "$first" "$wrong_count" "${#quotient}" >"$work/expected"
+# expected KIND N: the Nth text of that kind the core gives, from 1.
+expected() { awk -F'\t' -v kind="$1" -v n="$2" '$1 == kind && ++seen == n { print $2 }' "$work/expected"; }
+
+orca_start_desktop "$work"
+# The progress goes into the settings under this folder, never the user's.
+mkdir -p "$work/settings"
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 XDG_CONFIG_HOME="$work/settings" \
+    "$program" --practice --level 5 --variant 42 2>"$work/program.log" &
+pids+=($!)
+orca_start "$work"
+
+# Orca says "?" and "!" as a pause, not aloud: a text is listened for without its last sign.
+hear_text() { hear -F "$(sed 's/[.?!]$//' <<<"$1")"; }
+type_keys() { xdotool type --delay 150 "$1"; }
+
+hear "Чтение с экрана включено"
+hear "^Тренажёр, деление в столбик.* рамка"
+hear "^Ответ текст"
+hear_text "$(expected question 1)"
+
+step "A right answer: the first partial dividend, $first"
+type_keys "$first"
+keys Return
+hear_text "$(expected said 1)"
+
+step "A wrong answer: $wrong_count digits in the quotient"
+type_keys "$wrong_count"
+keys Return
+hear_text "$(expected said 2)"
+
+step "The right count: ${#quotient}"
+type_keys "${#quotient}"
+keys Return
+hear_text "$(expected said 3)"
+
+step "Tab to the hint, and a hint"
+keys Tab
+hear "^Подсказка (нажимаемая )?кнопка"
+keys space
+hear "Подсказка\. [^ ]"
+
+step "Tab on to the column, and down its rows"
+keys Tab Tab
+hear "Столбик"
+hear_text "$(expected row 1)"
+keys Down
+hear_text "$(expected row 2)"
+
+step "Tab round to the level, with its choice, a level down, and on to the variant"
+keys Tab
+hear "^Уровень 5"
+keys Down
+hear "Уровень 6"
+keys Tab
+hear "^Вариант текст"
+hear "^42"
+
+if grep -n -E "двоеточие|дефис|круглая|скобка" "$spoken"; then
+    fail "punctuation read aloud"
+fi
+echo "Orca's speech is in $spoken"
