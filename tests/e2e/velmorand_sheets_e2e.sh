@@ -103,7 +103,12 @@ for line in (centres([bluish(x, 150 + 25 + 50 * 40) for x in range(width)]),
     gaps = [b - a for a, b in zip(line, line[1:])]
     if len(line) < 30 or any(abs(g - 50 * round(g / 50)) > 1 or g < 49 for g in gaps):
         sys.exit("grid lines at %s" % line)
-    results.append((line[-1] - line[0]) / round((line[-1] - line[0]) / 50))
+    pitch = (line[-1] - line[0]) / round((line[-1] - line[0]) / 50)
+    # From the 15 mm margin on, and no creeping: a page scaled by a hair is off by a cell's
+    # part at its far end.
+    if abs(line[0] - 150) > 1 or abs(pitch - 50) > 0.25:
+        sys.exit("grid lines from %.1f, %.2f apart: %s" % (line[0], pitch, line))
+    results.append(pitch)
     results.append(len(line))
 print("%.2f %d %.2f %d" % tuple(results))
 PY
