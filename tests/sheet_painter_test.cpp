@@ -1,6 +1,7 @@
 // The worksheets' painter, on pictures at a known scale: the squared paper at its pitch, lines
 // that end where the page says, digits in the middle of their cells, texts kept to their room,
-// grey in grey; and the PDF writer's answer when a file cannot be written.
+// grey in grey; and the PDF writer's answer when a file cannot be written. The PDF itself is
+// read back by the run of "velmorand --sheets" in e2e/.
 #include "practice/sheet.h"
 #include "qt/sheet_painter.h"
 
@@ -74,7 +75,6 @@ class SheetPainterTest : public QObject {
 private slots:
     void gridAtItsPitch_data();
     void gridAtItsPitch();
-    void worksheetsPaperAtFiveAndTenMillimetres();
     void linesEndWhereThePageSays_data();
     void linesEndWhereThePageSays();
     void digitsInTheMiddleOfTheirCells_data();
@@ -82,7 +82,6 @@ private slots:
     void textsKeptToTheirRoom_data();
     void textsKeptToTheirRoom();
     void unwritableFileRefused();
-    void pdfWrittenWhole();
 };
 
 void SheetPainterTest::gridAtItsPitch_data() {
@@ -123,27 +122,6 @@ void SheetPainterTest::gridAtItsPitch() {
                 qAbs(lines[i] - expected) <= 1,
                 qPrintable(
                     QStringLiteral("line %1 at %2, not %3").arg(i).arg(lines[i]).arg(expected)));
-        }
-    }
-}
-
-// The worksheets as the core makes them: squared paper from margin to margin, its lines
-// 5 mm apart, or 10 mm with large cells, along a row of the page well clear of the header.
-void SheetPainterTest::worksheetsPaperAtFiveAndTenMillimetres() {
-    for (const bool large : {false, true}) {
-        const SheetPage page = MakeSheets({.Level = 5, .Variant = 42, .Large = large}).front();
-        const QImage image = Painted(page);
-        const double pitch = large ? 10 : 5;
-        const int row = qRound((page.Grid.Origin.Y + 20.5 * pitch) * DotsPerMm);
-        const std::vector<double> lines = Runs(image, true, row, IsGrid);
-        QVERIFY2(lines.size() > 10, qPrintable(QString::number(lines.size())));
-        QVERIFY(lines.front() >= page.Margin * DotsPerMm - 1);
-        QVERIFY(lines.back() <= (page.Width - page.Margin) * DotsPerMm + 1);
-        for (std::size_t i = 1; i < lines.size(); ++i) {
-            // A digit's line of the column may hide a grid line: whole cells apart still.
-            const double cells = (lines[i] - lines[i - 1]) / (pitch * DotsPerMm);
-            QVERIFY2(qAbs(cells - qRound(cells)) * pitch * DotsPerMm <= 1 && qRound(cells) >= 1,
-                     qPrintable(QStringLiteral("%1 then %2").arg(lines[i - 1]).arg(lines[i])));
         }
     }
 }
@@ -263,24 +241,6 @@ void SheetPainterTest::unwritableFileRefused() {
     QVERIFY(!WriteSheetsPdf(folder.path(), MakeSheets({.Level = 3}), &error));
     QVERIFY(!WriteSheetsPdf(folder.filePath(QStringLiteral("пусто.pdf")), {}, &error));
     QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("пусто.pdf"))));
-}
-
-// A PDF of as many pages as the options make, under a Cyrillic name.
-void SheetPainterTest::pdfWrittenWhole() {
-    QTemporaryDir folder;
-    QVERIFY(folder.isValid());
-    const QString path = folder.filePath(QStringLiteral("карточки.pdf"));
-    const std::vector<SheetPage> pages =
-        MakeSheets({.Level = 4, .Variant = 9, .Variants = 3, .Answers = true});
-    QString error;
-    QVERIFY2(WriteSheetsPdf(path, pages, &error), qPrintable(error));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray pdf = file.readAll();
-    QVERIFY(pdf.startsWith("%PDF-"));
-    QVERIFY(pdf.trimmed().endsWith("%%EOF"));
-    QCOMPARE(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "),
-             qsizetype(pages.size()));
 }
 
 QTEST_MAIN(SheetPainterTest)
