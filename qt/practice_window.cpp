@@ -3,6 +3,7 @@
 #include "accessibility.h"
 #include "choice_box.h"
 #include "column_grid.h"
+#include "sheets_dialog.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -95,6 +96,19 @@ PracticeWindow::PracticeWindow(const StartOptions& start, QWidget* parent) : QWi
                 setTabOrder(previousInTabOrder, widget);
             previousInTabOrder = widget;
         }
+    }
+    // The teacher's printed worksheets, after the pupil's own buttons in the Tab order.
+    sheets_ = new QPushButton(QString::fromUtf8("Листы для печати"), this);
+    sheets_->setObjectName(QStringLiteral("Sheets"));
+    sheets_->setAutoDefault(true);
+    sheets_->setFont(Sized(font(), ButtonPoints));
+    sheets_->setMinimumHeight(sheets_->sizeHint().height() * 3 / 2);
+    connect(sheets_, &QPushButton::clicked, this, [this] { openSheets(); });
+    if (QWidget* next = widgetNamed("Next")) {
+        QWidget* after = next->nextInFocusChain();
+        setTabOrder(next, sheets_);
+        if (after != nullptr && after != sheets_)
+            setTabOrder(sheets_, after);
     }
     arrange();
     showView();
@@ -207,6 +221,7 @@ void PracticeWindow::arrange() {
         }
     }
     buttons->addStretch(1);
+    buttons->addWidget(sheets_);
     side->addLayout(buttons);
     side->addStretch(1);
 
@@ -239,6 +254,11 @@ void PracticeWindow::command(PracticeCommand command) {
     case PracticeCommand::None:
         break;
     }
+}
+
+void PracticeWindow::openSheets() {
+    SheetsDialog dialog(session_.Level, session_.Variant, this);
+    dialog.exec();
 }
 
 void PracticeWindow::submit() {

@@ -16,6 +16,7 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QSettings;
 
 namespace velmorand {
@@ -44,6 +45,7 @@ private:
     void command(PracticeCommand command);
     void submit();
     void chooseVariant();
+    void openSheets(); // «Листы для печати», at the pupil's level and variant
     void deliver(const PracticeResult& result);
     void showView();
     QWidget* widgetNamed(const char* name) const;
@@ -54,6 +56,7 @@ private:
     QLineEdit* variant_ = nullptr;
     QLineEdit* entry_ = nullptr;
     ColumnPaper* column_ = nullptr;
+    QPushButton* sheets_ = nullptr;
     Announcer* announcer_ = nullptr;
     bool showing_ = false; // set while the view is put into the widgets
 };

@@ -9,15 +9,19 @@
 #include "qt/column_grid.h"
 #include "qt/form1.h"
 #include "qt/practice_window.h"
+#include "qt/sheets_dialog.h"
 #include "qt/start_window.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSettings>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -105,6 +109,8 @@ private slots:
     void startOptionsChooseTheWindow();
     void screenReadersReadTheColumnRowByRow();
     void theColumnGrowsWithTheWindow();
+    void sheetsForTheClassAtThePupilsLevel_data();
+    void sheetsForTheClassAtThePupilsLevel();
 
 private:
     void open(int level, int variant);
@@ -526,6 +532,48 @@ void PracticeWindowTest::theColumnGrowsWithTheWindow() {
     const QColor inside = drawn.pixelColor(current.center() + QPoint(current.width() / 3, 0));
     const QColor blank = drawn.pixelColor(paper()->cellRect(grid.Rows, grid.Columns).center());
     QVERIFY2(inside != blank, qPrintable(inside.name() + " " + blank.name()));
+}
+
+void PracticeWindowTest::sheetsForTheClassAtThePupilsLevel_data() {
+    QTest::addColumn<int>("variants");
+    QTest::addColumn<bool>("answers");
+    QTest::addColumn<bool>("large");
+    QTest::newRow("one, no key") << 1 << false << false;
+    QTest::newRow("four with keys") << 4 << true << false;
+    QTest::newRow("two, large cells, keys") << 2 << true << true;
+}
+
+// «Листы для печати» opens at the level and variant the pupil is on, after the pupil's own
+// buttons in the Tab order; the preview shows a picture of every page the options make.
+void PracticeWindowTest::sheetsForTheClassAtThePupilsLevel() {
+    QFETCH(int, variants);
+    QFETCH(bool, answers);
+    QFETCH(bool, large);
+    open(6, 1234);
+    auto* button = control<QPushButton>("Sheets");
+    QCOMPARE(control("Next")->nextInFocusChain(), button);
+    SheetOptions shown;
+    int pictures = -1;
+    QTimer::singleShot(0, this, [&] {
+        auto* dialog = dynamic_cast<SheetsDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr)
+            return;
+        dialog->findChild<QSpinBox*>(QStringLiteral("SheetsVariants"))->setValue(variants);
+        dialog->findChild<QCheckBox*>(QStringLiteral("SheetsAnswers"))->setChecked(answers);
+        dialog->findChild<QCheckBox*>(QStringLiteral("SheetsLarge"))->setChecked(large);
+        shown = dialog->options();
+        pictures = 0;
+        const auto* preview = dialog->findChild<QScrollArea*>(QStringLiteral("SheetsPreview"));
+        for (const QLabel* label : preview->widget()->findChildren<QLabel*>())
+            pictures += label->pixmap().isNull() ? 0 : 1;
+        dialog->reject();
+    });
+    button->click();
+    const SheetOptions expected{
+        .Level = 6, .Variant = 1234, .Variants = variants, .Answers = answers, .Large = large};
+    QVERIFY(shown == expected);
+    QCOMPARE(pictures, int(MakeSheets(expected).size()));
+    QCOMPARE(pictures, variants * (answers ? 2 : 1));
 }
 
 QTEST_MAIN(PracticeWindowTest)

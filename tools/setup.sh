@@ -14,6 +14,7 @@ VELMORAND_TEST_PACKAGES=(
     xvfb xdotool xclip imagemagick openbox
     orca speech-dispatcher libao4 at-spi2-core dbus dbus-bin python3-pyatspi
     desktop-file-utils appstream dpkg-dev file lintian locales
+    poppler-utils
 )
 
 # What the browser's page (velmorand.html), its tests in headless Chromium and its benchmark

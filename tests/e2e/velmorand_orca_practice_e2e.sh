@@ -73,8 +73,8 @@ hear "^Подсказка (нажимаемая )?кнопка"
 keys space
 hear "Подсказка\. [^ ]"
 
-step "Tab on to the column, and down its rows"
-keys Tab Tab
+step "Tab past the next problem and the worksheets, on to the column, and down its rows"
+keys Tab Tab Tab
 hear "Столбик"
 hear_text "$(expected row 1)"
 keys Down

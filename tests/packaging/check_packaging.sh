@@ -59,6 +59,8 @@ zcat "$unpacked/usr/share/man/man1/velmorand.1.gz" | grep -q "^\.TH .* \"velmora
     fail "the manual page does not show velmorand $version"
 zcat "$unpacked/usr/share/man/man1/velmorand.1.gz" | grep -q '^\.B \\-\\-practice$' ||
     fail "the manual page does not tell of --practice"
+zcat "$unpacked/usr/share/man/man1/velmorand.1.gz" | grep -q '^\.B \\-\\-sheets$' ||
+    fail "the manual page does not tell of --sheets"
 zcat "$unpacked/usr/share/doc/velmorand/changelog.Debian.gz" | head -n 1 |
     grep -q "^velmorand ($version-1) " || fail "the changelog's newest entry is not $version-1"
 newest=$(grep -o '<release version="[^"]*"' "$unpacked/usr/share/metainfo/$app_id.metainfo.xml" |

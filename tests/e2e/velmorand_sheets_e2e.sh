@@ -1,0 +1,135 @@
+#!/usr/bin/env bash
+# "velmorand --sheets" as a teacher runs it, with no display: four variants of level 5 from
+# variant 42 with their answer keys, into a file with a Cyrillic name. The PDF is read back
+# with poppler's tools: its pages and paper, the header, every problem and key line (as the
+# practice core lists them, through SHEET_PROBLEMS), the embedded font, and the squared
+# paper's pitch measured on a page rendered at 10 dots to the millimetre. A name that cannot
+# be written is refused, and without -o the sheets go to «Листы.pdf».
+# Usage: velmorand_sheets_e2e.sh PROGRAM OUTPUT_DIR SHEET_PROBLEMS
+#   OUTPUT_DIR keeps карточки.pdf, page-1.png (the first variant) and page-2.png (its key)
+set -euo pipefail
+program=$(realpath "$1")
+out=$2
+sheet_problems=$(realpath "$3")
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+# The program as started from a terminal on a machine with no display at all.
+sheets() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" --sheets "$@"; }
+
+rm -rf "$out"
+mkdir -p "$out"
+pdf=$out/карточки.pdf
+sheets --level 5 --variant 42 --variants 4 --problems 8 --answers -o "$pdf" >"$out/said.txt" ||
+    fail "velmorand --sheets exited with $?"
+[ -s "$pdf" ] || fail "no $pdf"
+
+info=$(pdfinfo "$pdf")
+grep -qx 'Pages: *8' <<<"$info" || fail "four variants with their keys are not 8 pages: $info"
+grep -q '^Page size: *595\(\.[0-9]*\)\? x 842\(\.[0-9]*\)\? pts' <<<"$info" ||
+    fail "the paper is not A4: $(grep 'Page size' <<<"$info")"
+grep -q 'страниц 8' "$out/said.txt" || fail "the program said: $(cat "$out/said.txt")"
+
+# Every font in the file is Liberation Sans, embedded.
+fonts=$(pdffonts "$pdf" | tail -n +3)
+[ -n "$fonts" ] || fail "no fonts in the PDF"
+while read -r name _; do
+    [[ $name == *LiberationSans* ]] || fail "a font other than Liberation Sans: $name"
+done <<<"$fonts"
+awk '{ if ($(NF - 4) != "yes") bad = 1 } END { exit bad }' <<<"$fonts" ||
+    fail "a font is not embedded: $fonts"
+
+page_text() { pdftotext -layout -f "$1" -l "$1" "$pdf" - | tr -s ' '; }
+for i in 0 1 2 3; do
+    variant=$((42 + i))
+    page_text $((1 + 2 * i)) | grep -q 'Фамилия, имя' || fail "page $((1 + 2 * i)) has no «Фамилия, имя»"
+    page_text $((1 + 2 * i)) | grep -q "Вариант $variant\b" || fail "page $((1 + 2 * i)) is not variant $variant"
+    page_text $((2 + 2 * i)) | grep -q "Ответы.*Вариант $variant\b" || fail "page $((2 + 2 * i)) is not variant $variant's key"
+done
+
+# The problems as the core places them: on its page each dividend's and divisor's digits, one
+# to a cell, in one row; on the key the whole line «N. a : b = q».
+expected=$("$sheet_problems" 5 42 4 8 1 0)
+[ "$(wc -l <<<"$expected")" -ge 4 ] || fail "the core lists too few problems: $expected"
+while IFS=$'\t' read -r page key number dividend divisor answer; do
+    digits=$(sed 's/./& /g; s/ $//' <<<"$dividend$divisor")
+    page_text "$page" | grep -qE "(^| )$number\. $digits( |\$)" ||
+        fail "page $page lacks problem $number, $dividend : $divisor"
+    page_text "$key" | grep -qF "$number. $answer" || fail "page $key lacks «$number. $answer»"
+done <<<"$expected"
+# No problem more than the core's: the last page of numbers holds none after the last.
+last=$(awk -F'\t' '$1 == 1 { n = $3 } END { print n }' <<<"$expected")
+! page_text 2 | grep -q "^ *$((last + 1))\. " || fail "the key of variant 42 has a problem $((last + 1))"
+
+# The squared paper: the faint lines' centres along a row and a column in the middle of the
+# cells (bluish dots: the digits and ruled lines are black or grey), 50 dots apart.
+pdftoppm -r 254 -f 1 -l 2 -png "$pdf" "$out/page"
+pdftoppm -r 254 -f 1 -l 1 "$pdf" "$out/measure"
+pitch=$(python3 - "$out/measure-1.ppm" <<'PY'
+import sys
+data = open(sys.argv[1], "rb").read()
+fields, at = [], 0
+while len(fields) < 4:  # P6, width, height, maximum; comments start with '#'
+    while data[at:at + 1].isspace():
+        at += 1
+    if data[at:at + 1] == b"#":
+        at = data.index(b"\n", at)
+        continue
+    end = at
+    while not data[end:end + 1].isspace():
+        end += 1
+    fields.append(data[at:end])
+    at = end
+width, height = int(fields[1]), int(fields[2])
+pixels = data[at + 1:]
+def bluish(x, y):
+    r, g, b = pixels[3 * (y * width + x):3 * (y * width + x) + 3]
+    return b - r > 15 and b > 150
+def centres(points):
+    found, run = [], []
+    for i, on in enumerate(points):
+        if on:
+            run.append(i)
+        elif run:
+            found.append(sum(run) / len(run))
+            run = []
+    return found
+results = []
+# 15 mm margin, cells of 5 mm: a row 2.5 mm into a cell, 40 cells down; a column likewise.
+for line in (centres([bluish(x, 150 + 25 + 50 * 40) for x in range(width)]),
+             centres([bluish(150 + 25 + 50 * 20, y) for y in range(height)])):
+    gaps = [b - a for a, b in zip(line, line[1:])]
+    if len(line) < 30 or any(abs(g - 50 * round(g / 50)) > 1 or g < 49 for g in gaps):
+        sys.exit("grid lines at %s" % line)
+    pitch = (line[-1] - line[0]) / round((line[-1] - line[0]) / 50)
+    # From the 15 mm margin on, and no creeping: a page scaled by a hair is off by a cell's
+    # part at its far end.
+    if abs(line[0] - 150) > 1 or abs(pitch - 50) > 0.25:
+        sys.exit("grid lines from %.1f, %.2f apart: %s" % (line[0], pitch, line))
+    results.append(pitch)
+    results.append(len(line))
+print("%.2f %d %.2f %d" % tuple(results))
+PY
+) || fail "the grid's pitch: $pitch"
+read -r across lines_across down lines_down <<<"$pitch"
+echo "grid pitch: $across dots across ($lines_across lines), $down dots down ($lines_down lines) at 10 dots/mm"
+rm -f "$out/measure-1.ppm"
+
+# A name that cannot be written: said on stderr in Russian, exit 1, nothing left behind.
+for bad in "$out/нет такой папки/карточки.pdf" "$out"; do
+    status=0
+    sheets --level 5 -o "$bad" 2>"$out/error.txt" >/dev/null || status=$?
+    [ "$status" = 1 ] || fail "writing to $bad exited with $status"
+    grep -q 'не удалось' "$out/error.txt" || fail "writing to $bad said: $(cat "$out/error.txt")"
+done
+[ ! -e "$out/нет такой папки" ] || fail "a folder was made for the refused name"
+rm -f "$out/error.txt" "$out/said.txt"
+
+# Without -o: «Листы.pdf» in the current folder, one page.
+default=$(mktemp -d)
+trap 'rm -rf "$default"' EXIT
+(cd "$default" && sheets --level 2 --variant 7 >/dev/null) || fail "velmorand --sheets without -o failed"
+pdfinfo "$default/Листы.pdf" | grep -qx 'Pages: *1' || fail "no one-page Листы.pdf without -o"
+echo "Sheets checked: $pdf"
