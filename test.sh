@@ -108,6 +108,7 @@ stage_web() {
     cmake --build build/web --parallel "$jobs"
     test_in build/web --parallel "$jobs"
     PYTHONDONTWRITEBYTECODE=1 bench/web_startup.py build/web/velmorand.html 1 # it still works
+    PYTHONDONTWRITEBYTECODE=1 bench/web_startup.py build/web/velmorand-practice.html 1
 }
 
 stage_windows() {

@@ -1,10 +1,11 @@
 #!/usr/bin/python3
-"""Start-up of velmorand.html in headless Chromium against a static page with the same 34
-controls, texts and style but no module, loaded alternately; the time of one Run and of a
-pasted dividend of a million characters; and the file's size.
+"""Start-up of a page in headless Chromium against a static page with the same controls, texts
+and style but no module, loaded alternately; then what its pupil does most, timed, and the
+file's size. For velmorand.html that is one Run and a pasted dividend of a million characters;
+for velmorand-practice.html, one answer checked and the column drawn again.
 
 A load counts until the start texts are in the window: the page marks 'velmorand-started'
-when it has shown the worksheet, and the static page marks it at its end.
+when it has shown them, and the static page marks it at its end.
 
 Usage: bench/web_startup.py [PAGE] [RUNS]"""
 import os
@@ -16,10 +17,13 @@ from browser import Browser, wait_until  # noqa: E402
 
 STARTED = "return performance.getEntriesByName('velmorand-started')[0]?.startTime"
 
-# The window as the page made it, with the fields' texts written in and no script but the mark.
+# The window as the page made it, with the fields' texts and choices written in and no script
+# but the mark.
 STATIC_PAGE = """
-for (const field of document.querySelectorAll('#Form1 > input'))
+for (const field of document.querySelectorAll('input'))
     field.setAttribute('value', field.value);
+for (const option of document.querySelectorAll('option'))
+    option.toggleAttribute('selected', option.selected);
 const page = document.documentElement.cloneNode(true);
 page.querySelectorAll('script, template, meta[http-equiv]').forEach(e => e.remove());
 const mark = document.createElement('script');
@@ -38,43 +42,68 @@ def load_time(browser, url):
     return wait_until(lambda: browser.script(STARTED), what="the start texts")
 
 
+def time_worksheet(browser, runs):
+    """velmorand.html: one Run, and a pasted dividend of a million characters."""
+    run = [browser.script("const t = performance.now(); Command1.click();"
+                          "return performance.now() - t") for _ in range(max(runs, 5))]
+    paste = []
+    for _ in range(max(runs // 5, 1)):
+        paste.append(browser.script("""
+            const t = performance.now();
+            Text1.value = '7'.repeat(1000000);
+            Text1.dispatchEvent(new InputEvent('input'));
+            const elapsed = performance.now() - t;
+            Command2.click();
+            return elapsed;"""))
+    return [("one Run", run, 2), ("a pasted dividend of 1,000,000 characters", paste, 1)]
+
+
+def time_practice(browser, runs):
+    """velmorand-practice.html: a wrong answer checked and said, and a hint, each with the
+    column drawn again, on the largest problems (level 8)."""
+    browser.driver.get("about:blank")
+    browser.driver.get(browser.url + "#level=8&variant=1")
+    wait_until(lambda: browser.script(STARTED), what="the page at level 8")
+    timed = """
+        const t = performance.now();
+        %s
+        return performance.now() - t;"""
+    answer = [browser.script(timed % """
+        Entry.value = '0';
+        Entry.dispatchEvent(new KeyboardEvent('keydown', {key: 'Enter', bubbles: true}));""")
+              for _ in range(max(runs, 5))]
+    hint = [browser.script(timed % "Hint.click();") for _ in range(max(runs, 5))]
+    return [("one answer checked", answer, 2), ("one hint", hint, 2)]
+
+
 def main(page="build/web/velmorand.html", runs="10"):
     runs = int(runs)
+    name = os.path.basename(page)
     browser = Browser(page)
     try:
         static = os.path.join(browser.folder, "static.html")
         with open(static, "w", encoding="utf-8") as f:
             f.write(browser.script(STATIC_PAGE))
         browser.open()
-        times = {"velmorand.html": [], "static page": []}
+        times = {name: [], "static page": []}
         for _ in range(runs):
-            times["velmorand.html"].append(load_time(browser, browser.url))
+            times[name].append(load_time(browser, browser.url))
             times["static page"].append(load_time(browser, "file://" + static))
 
         browser.open()
-        run = [browser.script("const t = performance.now(); Command1.click();"
-                              "return performance.now() - t") for _ in range(max(runs, 5))]
-        paste = []
-        for _ in range(max(runs // 5, 1)):
-            paste.append(browser.script("""
-                const t = performance.now();
-                Text1.value = '7'.repeat(1000000);
-                Text1.dispatchEvent(new InputEvent('input'));
-                const elapsed = performance.now() - t;
-                Command2.click();
-                return elapsed;"""))
+        practice = browser.script("return document.getElementById('Practice') !== null")
+        actions = time_practice(browser, runs) if practice else time_worksheet(browser, runs)
     finally:
         browser.quit()
 
-    print(f"velmorand.html: {os.path.getsize(page) / 1024:.1f} KiB")
-    for name, values in times.items():
-        print(f"load until the start texts show, {name}: median {median_ms(values):.1f} ms"
+    print(f"{name}: {os.path.getsize(page) / 1024:.1f} KiB")
+    for what, values in times.items():
+        print(f"load until the start texts show, {what}: median {median_ms(values):.1f} ms"
               f" over {runs}")
-    ratio = median_ms(times["velmorand.html"]) / median_ms(times["static page"])
+    ratio = median_ms(times[name]) / median_ms(times["static page"])
     print(f"ratio: {ratio:.2f}x")
-    print(f"one Run: median {median_ms(run):.2f} ms over {len(run)}")
-    print(f"a pasted dividend of 1,000,000 characters: median {median_ms(paste):.1f} ms"
-          f" over {len(paste)}")
+    for what, values, decimals in actions:
+        print(f"{what}: median {median_ms(values):.{decimals}f} ms over {len(values)}")
 
 
 if __name__ == "__main__":

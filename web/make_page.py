@@ -1,18 +1,21 @@
 #!/usr/bin/env python3
-"""Puts the page, its style, the picture, the font and the module into one HTML file.
+"""Puts a page, its style, its pictures, the font and the module into one HTML file.
 
-make_page.py TEMPLATE STYLE PAGE_SCRIPT PICTURE MODULE_SCRIPT MODULE_CODE FONT_REGULAR FONT_BOLD OUTPUT
+make_page.py --template T --style S --script S1 [--script S2 ...] --module-script M --module-code C
+             [--font NAME=FILE ...] [--picture NAME=FILE ...] OUTPUT
 
+Each @NAME@ of the style is filled in with a --font's file in base64, and each of the template
+with a --picture's SVG, made fit to stand inside the page, or with the page's own parts.
 The Content-Security-Policy allows exactly the inline script, style and font of this file and
 the compiling of its module; nothing may be fetched."""
+import argparse
 import base64
 import hashlib
 import re
-import sys
 
 
 def read(path, mode="r"):
-    with open(path, mode) as f:
+    with open(path, mode, **({} if "b" in mode else {"encoding": "utf-8"})) as f:
         return f.read()
 
 
@@ -29,35 +32,63 @@ def inline_svg(svg):
 
 
 def fill(template, values):
-    return re.sub(r"@([A-Z_]+)@", lambda m: values[m.group(1)], template)
+    """The template with each @NAME@ replaced; a name without a value is an error, so that no
+    placeholder reaches the page."""
+    def value(match):
+        if match.group(1) not in values:
+            raise SystemExit(f"make_page.py: nothing given for @{match.group(1)}@")
+        return values[match.group(1)]
+    return re.sub(r"@([A-Z_]+)@", value, template)
 
 
-def main(template, style, page_script, picture, module_script, module_code, regular, bold, output):
-    fonts = {
-        "FONT_REGULAR": base64.b64encode(read(regular, "rb")).decode("ascii"),
-        "FONT_BOLD": base64.b64encode(read(bold, "rb")).decode("ascii"),
-    }
-    style_text = fill(read(style), fonts)
-    page_text = read(page_script)
-    module_text = read(module_script)
+def named_files(pairs):
+    files = {}
+    for pair in pairs:
+        name, _, path = pair.partition("=")
+        if not name or not path:
+            raise SystemExit(f"make_page.py: '{pair}' is no NAME=FILE")
+        files[name] = path
+    return files
+
+
+def main():
+    parser = argparse.ArgumentParser(description="Puts a page together into one HTML file.")
+    parser.add_argument("--template", required=True)
+    parser.add_argument("--style", required=True)
+    parser.add_argument("--script", action="append", required=True,
+                        help="the page's own scripts, in the order they run")
+    parser.add_argument("--module-script", required=True, help="emscripten's loader")
+    parser.add_argument("--module-code", required=True, help="the WebAssembly module")
+    parser.add_argument("--font", action="append", default=[], metavar="NAME=FILE")
+    parser.add_argument("--picture", action="append", default=[], metavar="NAME=FILE")
+    parser.add_argument("output")
+    arguments = parser.parse_args()
+
+    fonts = {name: base64.b64encode(read(path, "rb")).decode("ascii")
+             for name, path in named_files(arguments.font).items()}
+    style_text = fill(read(arguments.style), fonts)
+    page_texts = [read(path) for path in arguments.script]
+    module_text = read(arguments.module_script)
     policy = "; ".join([
         "default-src 'none'",
-        "script-src " + source_hash(page_text) + " " + source_hash(module_text)
+        "script-src " + " ".join(source_hash(text) for text in page_texts + [module_text])
         + " 'wasm-unsafe-eval'",
         "style-src " + source_hash(style_text),
         "font-src data:",
     ])
-    page = fill(read(template), {
+    values = {name: inline_svg(read(path))
+              for name, path in named_files(arguments.picture).items()}
+    values.update({
         "CONTENT_SECURITY_POLICY": policy,
         "STYLE": style_text,
-        "PICTURE": inline_svg(read(picture)),
-        "PAGE_SCRIPT": page_text,
+        "PAGE_SCRIPTS": "\n".join(f"<script>{text}</script>" for text in page_texts),
         "MODULE_SCRIPT": module_text,
-        "MODULE_CODE": base64.b64encode(read(module_code, "rb")).decode("ascii"),
+        "MODULE_CODE": base64.b64encode(read(arguments.module_code, "rb")).decode("ascii"),
     })
-    with open(output, "w", encoding="utf-8") as f:
+    page = fill(read(arguments.template), values)
+    with open(arguments.output, "w", encoding="utf-8") as f:
         f.write(page)
 
 
 if __name__ == "__main__":
-    main(*sys.argv[1:])
+    main()

@@ -1,15 +1,15 @@
 'use strict';
-// The module's JSON answers as the page gets them: page.js and the module run together, as in
-// velmorand.html, and every text goes through page.js's own askModule. Pasted
+// The module's JSON answers as the page gets them: module.js, page.js and the module run
+// together, as in velmorand.html, and every text goes through module.js's own askModule. Pasted
 // texts of every kind must come back whole, as JSON that parses, in well-formed UTF-8.
 //
-// node bridge_test.js PAGE_SCRIPT MODULE_SCRIPT MODULE_CODE
+// node bridge_test.js SHARED_SCRIPT PAGE_SCRIPT MODULE_SCRIPT MODULE_CODE
 const assert = require('node:assert/strict');
 const fs = require('node:fs');
 const test = require('node:test');
 const vm = require('node:vm');
 
-const [pageScript, moduleScript, moduleCode] = process.argv.slice(2);
+const [sharedScript, pageScript, moduleScript, moduleCode] = process.argv.slice(2);
 
 // The page inside a context of its own: the module's code comes from the page, as there, and
 // the heap's memory is kept aside to write bytes no JavaScript text holds.
@@ -28,9 +28,10 @@ function loadPage() {
         WebAssembly: webAssembly, TextDecoder, TextEncoder, atob, console,
         document: {getElementById: id => (id === 'ModuleCode' ? {text: code} : null)},
     });
-    vm.runInContext(fs.readFileSync(pageScript, 'utf8'), page, {filename: pageScript});
+    for (const script of [sharedScript, pageScript])
+        vm.runInContext(fs.readFileSync(script, 'utf8'), page, {filename: script});
     let started = false;
-    page.startForm1 = () => started = true; // the window itself is the browser tests' part
+    page.startPage = () => started = true; // the window itself is the browser tests' part
     vm.runInContext(fs.readFileSync(moduleScript, 'utf8'), page, {filename: moduleScript});
     assert.ok(started, 'the module did not start');
     assert.ok(memory, "the module's memory was not found");

@@ -1,0 +1,576 @@
+#!/usr/bin/env python3
+"""velmorand-practice.html in headless Chromium, copied alone into an empty folder.
+
+The right answers are worked out here from the problem the page shows, «a : b», by Python's
+own long division, step by step as the page asks for them: an independent check of the
+session's method.
+
+practice_test.py PAGE [unittest arguments]"""
+import json
+import os
+import re
+import sys
+import unittest
+
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.support.ui import Select
+
+from browser import Browser, wait_until
+
+PAGE = None
+PROGRESS_KEY = "velmorand-practice-progress"
+STARTED = "return performance.getEntriesByName('velmorand-started').length"
+# Collects the page's uncaught errors, from before its first script runs.
+CATCH_ERRORS = """
+window.pageErrors = [];
+addEventListener('error', event => pageErrors.push(String(event.message)));
+addEventListener('unhandledrejection', event => pageErrors.push(String(event.reason)));
+"""
+
+
+class LongDivision:
+    """The answers to the page's questions for a : b, as a pupil works them out on paper."""
+
+    def __init__(self, dividend, divisor):
+        self.digits = str(dividend)
+        self.dividend, self.divisor = dividend, divisor
+        self.partial = self.rest = self.digit = None
+        self.next_digit = 0
+
+    def answer(self, step):
+        b = self.divisor
+        if step == "first":
+            length = 1
+            while int(self.digits[:length]) < b:
+                length += 1
+            self.partial, self.next_digit = int(self.digits[:length]), length
+            return self.partial
+        if step == "count":
+            return len(str(self.dividend // b))
+        if step == "digit":
+            self.digit = self.partial // b
+            self.rest = self.partial  # a digit 0 has no product and no difference
+            return self.digit
+        if step == "product":
+            return self.digit * b
+        if step == "difference":
+            self.rest = self.partial - self.digit * b
+            return self.rest
+        if step == "bring":
+            self.partial = self.rest * 10 + int(self.digits[self.next_digit])
+            self.next_digit += 1
+            return self.partial
+        if step == "quotient":
+            return self.dividend // b
+        if step == "remainder":
+            return self.dividend % b
+        raise AssertionError(f"no answer for the step {step!r}")
+
+
+class PracticeTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.browser = Browser(PAGE)
+        cls.driver = cls.browser.driver
+        cls.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                                   {"source": CATCH_ERRORS})
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.browser.quit()
+
+    def setUp(self):
+        self.clear_progress()
+
+    def tearDown(self):
+        self.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+        self.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": False})
+        self.assertEqual(self.browser.script("return window.pageErrors ?? []"), [])
+
+    # The page, driven as a pupil does.
+
+    def open(self, address=""):
+        """A fresh load of the page at an address such as "#level=5&variant=42"."""
+        if self.browser.script("return window.pageErrors !== undefined"):
+            self.assertEqual(self.browser.script("return pageErrors"), [])
+        self.driver.get("about:blank")
+        self.driver.get(self.browser.url + address)
+        wait_until(lambda: self.browser.script(STARTED), what="the page to start")
+
+    def clear_progress(self):
+        self.open()
+        self.browser.script("localStorage.clear()")
+
+    def element(self, name):
+        return self.driver.find_element(By.ID, name)
+
+    def state(self):
+        return self.browser.script("""
+            const question = document.getElementById('Question');
+            const feedback = document.getElementById('Feedback');
+            const shown = [...feedback.childNodes].filter(n => n.getAttribute?.('aria-hidden'));
+            const spoken = [...feedback.childNodes].filter(n => !n.getAttribute?.('aria-hidden'));
+            return {step: question.dataset.step, question: question.textContent,
+                    mistake: feedback.dataset.mistake, hint: feedback.dataset.hint,
+                    feedback: shown.map(n => n.textContent).join(''),
+                    spoken: spoken.map(n => n.textContent).join(''),
+                    entry: document.getElementById('Entry').value,
+                    problem: document.getElementById('Problem').textContent,
+                    progress: document.getElementById('ProgressLine').textContent,
+                    answer: document.getElementById('AnswerLine').textContent,
+                    level: document.getElementById('Level').value,
+                    variant: document.getElementById('Variant').value,
+                    hash: location.hash};""")
+
+    def problem(self):
+        a, b = re.fullmatch(r"(\d+) : (\d+)", self.state()["problem"]).groups()
+        return int(a), int(b)
+
+    def written(self):
+        """The digits written in the column: {(row, column): digit}."""
+        cells = self.browser.script("""
+            return [...document.querySelectorAll('#Column [data-row]')].map(
+                e => [+e.dataset.row, +e.dataset.col, e.textContent,
+                      e.classList.contains('current')]);""")
+        return {(row, column): digit for row, column, digit, _ in cells if digit}
+
+    def current_cells(self):
+        return self.browser.script("""
+            return [...document.querySelectorAll('#Column .current')].map(
+                e => [+e.dataset.row, +e.dataset.col]);""")
+
+    def submit(self, text):
+        entry = self.element("Entry")
+        entry.send_keys(Keys.CONTROL, "a")
+        entry.send_keys(Keys.DELETE)
+        entry.send_keys(str(text) + Keys.ENTER)
+
+    def answer_right(self, division):
+        """Answers the current step rightly; returns its name."""
+        before = self.state()
+        self.submit(division.answer(before["step"]))
+        wait_until(lambda: self.state()["question"] != before["question"] or
+                   self.state()["step"] == "done", what=f"the step after {before['step']}")
+        return before["step"]
+
+    def solve(self, address):
+        """Solves the problem at the address by typing, checking each right answer's effect."""
+        self.open(address)
+        a, b = self.problem()
+        division = LongDivision(a, b)
+        steps = []
+        while self.state()["step"] != "done":
+            written_before = len(self.written())
+            step = self.answer_right(division)
+            steps.append(step)
+            after = self.state()
+            self.assertEqual(after["mistake"], "", step)
+            self.assertEqual(after["entry"], "", f"the field is emptied after {step}")
+            # A quotient digit, a product and a brought-down digit are written at once; the
+            # first partial dividend is a's own digits, and a difference of 0 goes unwritten.
+            if step in ("digit", "product", "bring"):
+                self.assertGreater(len(self.written()), written_before, step)
+            self.assertLess(len(steps), 60, "the problem never ends")
+        return a, b, steps
+
+    def in_sight(self, selector):
+        """Whether the element lies wholly inside the visual viewport, uncovered at its centre
+        (by the answer bar, say)."""
+        return self.browser.script("""
+            const e = document.querySelector(arguments[0]);
+            const r = e.getBoundingClientRect();
+            const v = visualViewport;
+            const inside = r.top >= v.offsetTop - 0.5 && r.bottom <= v.offsetTop + v.height + 0.5 &&
+                           r.left >= v.offsetLeft - 0.5 && r.right <= v.offsetLeft + v.width + 0.5;
+            const top = document.elementFromPoint(r.left + r.width / 2, r.top + r.height / 2);
+            return inside && (top === e || e.contains(top));""", selector)
+
+    def emulate(self, width, height, mobile=False, ratio=1):
+        self.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled",
+                                    {"enabled": mobile, "maxTouchPoints": 5})
+        self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+            "width": width, "height": height, "deviceScaleFactor": ratio, "mobile": mobile})
+
+    # The tests.
+
+    def test_a_whole_problem_is_solved_by_typing(self):
+        for address in ("#level=5&variant=42", "#level=8&variant=3", "#level=4&variant=7",
+                        "#level=1&variant=1"):
+            with self.subTest(address):
+                a, b, steps = self.solve(address)
+                self.assertEqual(steps[:2], ["first", "count"])
+                self.assertIn("quotient", steps)
+                self.assertEqual("remainder" in steps, a % b != 0)
+                # The column as the exercise book has it: a and b on the first row, the
+                # quotient under b, and every digit the pupil typed in between.
+                cells = self.written()
+                n, q = len(str(a)), str(a // b)
+                self.assertEqual("".join(cells.get((0, c), "") for c in range(n)), str(a))
+                self.assertEqual("".join(cells.get((0, n + i), "") for i in range(len(str(b)))),
+                                 str(b))
+                self.assertEqual("".join(cells.get((1, n + i), "") for i in range(len(q))), q)
+                self.assertIn(q, self.state()["answer"])
+                self.assertEqual(self.current_cells(), [])
+                # The corner stands right of a's last digit and under b; a line is drawn
+                # under each product.
+                drawn = self.browser.script("""
+                    const rect = e => e.getBoundingClientRect();
+                    const cell = (r, c) =>
+                        rect(document.querySelector(`#Column [data-row="${r}"][data-col="${c}"]`));
+                    const lines = [...document.querySelectorAll('#Column .line')].map(rect);
+                    return {lastOfA: cell(0, arguments[0] - 1), firstOfB: cell(0, arguments[0]),
+                            vertical: lines.filter(l => l.height > l.width),
+                            horizontal: lines.filter(l => l.width > l.height)};""", n)
+                self.assertEqual(len(drawn["vertical"]), 1)
+                corner = drawn["vertical"][0]
+                self.assertAlmostEqual(corner["x"] + corner["width"] / 2,
+                                       drawn["lastOfA"]["right"], delta=1.5)
+                self.assertEqual(len(drawn["horizontal"]), steps.count("product") + 1)
+                self.assertTrue(any(
+                    abs(line["y"] + line["height"] / 2 - drawn["firstOfB"]["bottom"]) < 1.5 and
+                    abs(line["x"] - drawn["firstOfB"]["x"]) < 1.5 for line in drawn["horizontal"]))
+
+    def test_a_wrong_answer_names_its_mistake_and_not_the_right_answer(self):
+        # Each wrong answer at the step it is typed for, and the mistake the page must name.
+        cases = [
+            ("first", lambda right, b: "абв", "not-a-number"),
+            ("first", lambda right, b: right // 10, "first-too-small"),
+            ("digit", lambda right, b: right + 1, "digit-too-big"),
+            ("digit", lambda right, b: right - 1, "digit-too-small"),
+            ("product", lambda right, b: right + b + 1, "product"),
+        ]
+        for step, wrong, mistake in cases:
+            with self.subTest(step=step, mistake=mistake):
+                self.open("#level=5&variant=42")
+                a, b = self.problem()
+                division = LongDivision(a, b)
+                while self.state()["step"] != step or \
+                        (step == "digit" and mistake == "digit-too-small" and
+                         division.partial // b == 0):
+                    self.answer_right(division)
+                before = self.state()
+                probe = LongDivision(a, b)
+                probe.__dict__.update(division.__dict__)
+                right = probe.answer(step)
+                typed = wrong(right, b)
+                self.submit(typed)
+                wait_until(lambda: self.state()["mistake"], what="the mistake")
+                after = self.state()
+                if mistake:
+                    self.assertEqual(after["mistake"], mistake)
+                # Nothing moves on; the wrong answer stays to be mended.
+                self.assertEqual(after["step"], before["step"])
+                self.assertEqual(after["question"], before["question"])
+                self.assertEqual(after["entry"], str(typed))
+                self.assertTrue(after["feedback"])
+                wait_until(lambda: self.state()["spoken"], what="the announcement")
+                # Neither what shows nor what is said gives the answer away: the right number
+                # is none of the numbers written, unless it is one of the problem's own.
+                own = {str(a), str(b), str(typed), str(division.partial)}
+                for text in (after["feedback"], self.state()["spoken"]):
+                    numbers = set(re.findall(r"\d+", text))
+                    if str(right) not in own:
+                        self.assertNotIn(str(right), numbers, text)
+                # A right answer after it clears the mistake.
+                self.submit(right)
+                wait_until(lambda: self.state()["mistake"] == "", what="the mistake to go")
+
+    def test_three_hints_one_after_another_then_a_right_answer_ends_them(self):
+        self.emulate(1920, 1080)
+        self.open("#level=5&variant=42")
+        a, b = self.problem()
+        division = LongDivision(a, b)
+        for _ in range(3):  # part-way into the problem
+            self.answer_right(division)
+        hints = []
+        for level in ("1", "2", "3", "3"):
+            self.element("Hint").click()
+            wait_until(lambda: self.state()["hint"] == level, what=f"hint {level}")
+            state = self.state()
+            self.assertTrue(state["feedback"])
+            self.assertEqual(state["mistake"], "")
+            wait_until(lambda: self.state()["spoken"], what="the hint said")
+            hints.append(state["feedback"])
+        self.assertEqual(len(set(hints[:3])), 3, hints)
+        self.driver.save_screenshot(os.path.join(os.path.dirname(PAGE), "practice-level5.png"))
+        self.answer_right(division)
+        self.assertEqual(self.state()["hint"], "")
+
+    def test_the_address_chooses_the_level_and_the_variant(self):
+        # What the address asks for, and the level and variant the page shows for it.
+        cases = [
+            ("#level=5&variant=42", "5", "42"),
+            ("#level=99&variant=0", "8", "1"),
+            ("#level=-3&variant=12345678901234567890", "1", "999999"),
+            ("#level=abc&variant=7", "1", "7"),
+            ("#variant=3&level=2", "2", "3"),
+            ("#level=4&level=%35&variant=&x=1", "4", "1"),
+            ("#garbage", "1", "1"),
+            ("", "1", "1"),
+        ]
+        for address, level, variant in cases:
+            with self.subTest(address):
+                self.open(address)
+                state = self.state()
+                self.assertEqual((state["level"], state["variant"]), (level, variant))
+                self.assertEqual(state["hash"], f"#level={level}&variant={variant}")
+        # The same address gives the same problem; at level 5, one of 4 to 6 digits by 2 to 9.
+        self.open("#level=5&variant=42")
+        first = self.problem()
+        self.open("#level=5&variant=42")
+        self.assertEqual(self.problem(), first)
+        self.assertIn(len(str(first[0])), (4, 5, 6))
+        self.assertTrue(2 <= first[1] <= 9)
+        # An address changed in the open page is followed too.
+        self.browser.script("location.hash = '#level=8&variant=42'")
+        wait_until(lambda: self.state()["level"] == "8", what="level 8")
+        self.assertTrue(100 < self.problem()[1] < 1000)
+
+    def test_the_level_list_and_the_variant_field_choose_the_problem(self):
+        self.open("#level=5&variant=42")
+        Select(self.element("Level")).select_by_value("7")
+        wait_until(lambda: self.state()["hash"] == "#level=7&variant=42", what="level 7")
+        self.assertTrue(11 <= self.problem()[1] <= 99)
+        self.assertEqual(self.state()["step"], "first")
+        before = self.state()
+        variant = self.element("Variant")
+        for typed in ("abc", "0", "1000000", "-5"):
+            with self.subTest(typed):
+                variant.send_keys(Keys.CONTROL, "a")
+                variant.send_keys(typed + Keys.ENTER)
+                wait_until(lambda: self.state()["feedback"], what="the refusal")
+                state = self.state()
+                self.assertEqual(state["problem"], before["problem"])
+                self.assertEqual(state["variant"], "42")
+        variant.send_keys(Keys.CONTROL, "a")
+        variant.send_keys("17" + Keys.ENTER)
+        wait_until(lambda: self.state()["hash"] == "#level=7&variant=17", what="variant 17")
+        self.assertEqual(self.state()["variant"], "17")
+        # Next gives another problem of the same level and variant, and the field the focus.
+        first = self.problem()
+        self.element("Next").click()
+        wait_until(lambda: self.problem() != first, what="the next problem")
+        self.assertEqual(self.browser.script("return document.activeElement.id"), "Entry")
+        self.assertEqual(self.state()["hash"], "#level=7&variant=17")
+
+    def test_progress_is_kept_across_a_reload_and_damaged_progress_starts_afresh(self):
+        self.open("#level=1&variant=5")
+        fresh = self.state()["progress"]
+        self.assertTrue(fresh)
+        self.solve("#level=1&variant=5")
+        solved = self.state()["progress"]
+        self.assertNotEqual(solved, fresh)
+        self.assertTrue(self.browser.script(f"return localStorage.getItem('{PROGRESS_KEY}')"))
+        self.open("#level=1&variant=5")
+        self.assertEqual(self.state()["progress"], solved)
+        # Three in a row without a hint: the line goes on to suggest the next level, and
+        # says so again after a reload. Only its numbers change before that.
+        def shape(line):
+            return re.sub(r"\d+", "#", line)
+
+        self.solve("#level=1&variant=5")
+        self.assertEqual(shape(self.state()["progress"]), shape(fresh))
+        self.solve("#level=1&variant=5")
+        suggesting = self.state()["progress"]
+        self.assertNotEqual(shape(suggesting), shape(fresh))
+        self.assertIn("2", re.findall(r"\d+", suggesting[len(fresh):]))
+        self.open("#level=1&variant=5")
+        self.assertEqual(self.state()["progress"], suggesting)
+        # Whatever the storage holds, the page starts as if nothing were kept.
+        for damaged in ["{", "\u0000\uffff", "x" * 100_000, "-1 -1 -1 -1",
+                        "9" * 40, json.dumps({"Levels": [1, 2]}), "1:2;" * 20]:
+            with self.subTest(damaged[:20]):
+                self.browser.script(f"localStorage.setItem('{PROGRESS_KEY}', arguments[0])",
+                                    damaged)
+                self.open("#level=1&variant=5")
+                self.assertEqual(self.state()["progress"], fresh)
+
+    def test_a_browser_that_refuses_the_storage_still_runs_the_page(self):
+        refuse = """
+            for (const name of ['localStorage', 'sessionStorage'])
+                Object.defineProperty(window, name, {configurable: true, get() {
+                    throw new DOMException('The storage is refused', 'SecurityError'); }});"""
+        script = self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                                             {"source": refuse})
+        try:
+            a, b, steps = self.solve("#level=1&variant=2")
+            self.assertIn("quotient", steps)
+            self.assertTrue(self.state()["progress"])
+        finally:
+            self.driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument",
+                                        {"identifier": script["identifier"]})
+
+    def test_on_a_panel_the_digits_are_large_and_the_paper_fits(self):
+        self.emulate(1920, 1080)
+        for level in range(1, 9):
+            with self.subTest(level=level):
+                self.open(f"#level={level}&variant=11")
+                seen = self.browser.script("""
+                    const cell = document.querySelector('#Column [data-row]');
+                    const paper = cell.parentElement.getBoundingClientRect();
+                    return {cell: cell.getBoundingClientRect().width,
+                            digit: parseFloat(getComputedStyle(cell).fontSize),
+                            right: paper.right, bottom: paper.bottom,
+                            scroll: [document.documentElement.scrollWidth,
+                                     document.documentElement.scrollHeight]};""")
+                self.assertGreaterEqual(seen["cell"], 48)
+                self.assertGreaterEqual(seen["digit"], 36)
+                self.assertLessEqual(seen["right"], 1920)
+                self.assertLessEqual(seen["bottom"], 1080)
+                self.assertLessEqual(seen["scroll"][0], 1920)
+
+    def test_on_a_phone_the_entry_and_its_row_stay_above_the_keyboard(self):
+        # Problems answered part-way, down to a row low in the column; the pupil has scrolled
+        # back to the top of the page before touching the answer field.
+        for address, answered in (("#level=5&variant=42", 4), ("#level=8&variant=9", 7)):
+            with self.subTest(address):
+                self.emulate(390, 844, mobile=True, ratio=3)
+                self.open(address)
+                a, b = self.problem()
+                division = LongDivision(a, b)
+                for _ in range(answered):
+                    self.answer_right(division)
+                # Nothing but the paper itself is wider than the phone.
+                self.assertLessEqual(self.browser.script(
+                    "return document.documentElement.scrollWidth"), 390)
+                self.browser.script("document.activeElement.blur(); scrollTo(0, 0)")
+                self.element("Entry").click()
+                self.assertTrue(self.in_sight("#Entry"))
+                # The on-screen keyboard takes the lower half.
+                self.emulate(390, 422, mobile=True, ratio=3)
+                wait_until(lambda: self.in_sight("#Entry"), what="the answer field in sight")
+                wait_until(lambda: self.in_sight("#Column .current"), what="its row in sight")
+                self.assertEqual(self.browser.script("return document.activeElement.id"),
+                                 "Entry")
+                self.assertEqual(self.element("Entry").get_attribute("inputmode"), "numeric")
+                # Typing goes on with the keyboard up, and the next row comes into sight.
+                self.answer_right(division)
+                wait_until(lambda: self.in_sight("#Entry"), what="the field after an answer")
+                if self.current_cells():
+                    wait_until(lambda: self.in_sight("#Column .current"),
+                               what="the next row in sight")
+
+    def accessibility_tree(self):
+        """Each element's accessible node by the element's id, and all the nodes."""
+        ids = {}
+
+        def walk(node):
+            attributes = node.get("attributes", [])
+            if "id" in attributes[::2]:
+                ids[node["backendNodeId"]] = attributes[attributes[::2].index("id") * 2 + 1]
+            for child in node.get("children", []):
+                walk(child)
+
+        walk(self.driver.execute_cdp_cmd("DOM.getDocument", {"depth": -1})["root"])
+        nodes = self.driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
+        named = {ids[n["backendDOMNodeId"]]: n for n in nodes
+                 if n.get("backendDOMNodeId") in ids and not n.get("ignored")}
+        return named, [n for n in nodes if not n.get("ignored")]
+
+    def test_screen_readers_get_names_roles_the_question_and_one_live_region(self):
+        self.open("#level=5&variant=42")
+        a, b = self.problem()
+        division = LongDivision(a, b)
+        for _ in range(4):  # the first quotient digit and its product written
+            self.answer_right(division)
+
+        def value(node, key):
+            return node.get(key, {}).get("value", "")
+
+        tree, nodes = self.accessibility_tree()
+        question = self.state()["question"]
+        expected = {
+            "Level": ("combobox", "Уровень"), "Variant": ("textbox", "Вариант"),
+            "Problem": (None, "Пример"), "Entry": ("textbox", "Ответ"),
+            "Hint": ("button", "Подсказка"), "Next": ("button", "Следующий пример"),
+            "Feedback": ("status", None), "Column": ("table", "Столбик"),
+        }
+        for name, (role, accessible_name) in expected.items():
+            with self.subTest(name):
+                node = tree[name]
+                if role:
+                    self.assertEqual(value(node, "role"), role)
+                if accessible_name:
+                    self.assertEqual(value(node, "name"), accessible_name)
+        self.assertEqual(value(tree["Entry"], "description"), question)
+        # One live region, so that nothing is said twice.
+        live = [n for n in nodes
+                if any(p["name"] == "live" and p["value"]["value"] != "off"
+                       for p in n.get("properties", []))]
+        self.assertEqual([n.get("backendDOMNodeId") for n in live],
+                         [tree["Feedback"]["backendDOMNodeId"]])
+        # The column read row by row: its first row holds a's digits and b.
+        rows = [n for n in nodes if value(n, "role") == "row"]
+        texts = self.browser.script(
+            "return [...document.querySelectorAll('#Column [role=row]')].map(r => r.textContent)")
+        self.assertEqual(len(rows), len(texts))
+        self.assertGreaterEqual(len(texts), 2)
+        self.assertIn(" ".join(str(a)), texts[0])
+        self.assertIn(str(b), texts[0])
+        # The description follows the question after the next right answer, which the live
+        # region says.
+        self.answer_right(division)
+        wait_until(lambda: self.state()["spoken"], what="the right answer said")
+        tree, _ = self.accessibility_tree()
+        self.assertEqual(value(tree["Entry"], "description"), self.state()["question"])
+        self.assertNotEqual(self.state()["question"], question)
+
+    def test_tab_follows_the_windows_order(self):
+        self.open("#level=2&variant=2")
+        self.browser.script("document.getElementById('Level').focus()")
+        order = ["Level"]
+        for _ in range(5):
+            self.element(order[-1]).send_keys(Keys.TAB)
+            order.append(self.browser.script("return document.activeElement.id"))
+        self.assertEqual(order, ["Level", "Variant", "Entry", "Hint", "Next", "Column"])
+
+
+class RequestTest(unittest.TestCase):
+    def test_the_file_stays_within_300_kilobytes(self):
+        self.assertLessEqual(os.path.getsize(PAGE), 300 * 1024)
+
+    def test_the_page_asks_for_nothing_beyond_itself(self):
+        browser = Browser(PAGE, log_requests=True)
+        try:
+            driver = browser.driver
+            driver.find_element(By.ID, "Entry").send_keys("1" + Keys.ENTER)
+            driver.find_element(By.ID, "Hint").click()
+            driver.find_element(By.ID, "Next").click()
+            Select(driver.find_element(By.ID, "Level")).select_by_value("3")
+            wait_until(lambda: browser.script("return location.hash") == "#level=3&variant=1",
+                       what="level 3")
+            urls = []
+            for entry in driver.get_log("performance"):
+                message = json.loads(entry["message"])["message"]
+                if message["method"] == "Network.requestWillBeSent" and \
+                        message["params"].get("documentURL", "").split("#")[0] == browser.url:
+                    urls.append(message["params"]["request"]["url"])
+            self.assertIn(browser.url, urls)
+            self.assertEqual([u for u in urls if u.split("#")[0] != browser.url
+                              and not u.startswith("data:")], [])
+            policy = browser.script(
+                "return document.querySelector('meta[http-equiv=Content-Security-Policy]').content")
+            self.assertIn("default-src 'none'", policy)
+            self.assertNotIn("connect-src", policy)
+            # The font inside the page has every letter and sign the window writes.
+            # A letter the font lacks comes from the next family, which differs between a
+            # serif and a monospace one.
+            missing = browser.script("""
+                await document.fonts.ready;
+                const context = document.createElement('canvas').getContext('2d');
+                const width = (text, family) => {
+                    context.font = `40px "Liberation Sans", ${family}`;
+                    return context.measureText(text).width;
+                };
+                const text = document.body.innerText + '·−—«»ёЁ';
+                return [...new Set(text.replace(/\\s/g, ''))].filter(
+                    c => Math.abs(width(c, 'serif') - width(c, 'monospace')) > 0.01);""")
+            self.assertEqual(missing, [])
+        finally:
+            browser.quit()
+
+
+if __name__ == "__main__":
+    PAGE = os.path.abspath(sys.argv.pop(1))
+    unittest.main(verbosity=2)

@@ -1,0 +1,46 @@
+'use strict';
+// What both pages share to run their module: its code, which is inside the page already, and
+// the one way to call it. Each page's own script has the startPage() the module calls when it
+// is ready.
+
+function decodeBase64(text) {
+    if (Uint8Array.fromBase64)
+        return Uint8Array.fromBase64(text);
+    const binary = atob(text);
+    const bytes = new Uint8Array(binary.length);
+    for (let i = 0; i < binary.length; ++i)
+        bytes[i] = binary.charCodeAt(i);
+    return bytes;
+}
+
+// The module reads this object when it starts; its code is inside the page already.
+var Module = {
+    wasmBinary: decodeBase64(document.getElementById('ModuleCode').text),
+    onRuntimeInitialized: () => startPage(),
+};
+
+// A text with each lone UTF-16 surrogate, which no UTF-8 can hold, made U+FFFD; the module's
+// own encoder would join it to the character after it.
+function wellFormed(text) {
+    if (text.toWellFormed)
+        return text.toWellFormed();
+    // Older browsers: each pair stays, a surrogate left over is alone.
+    return text.replace(/[\uD800-\uDBFF][\uDC00-\uDFFF]|[\uD800-\uDFFF]/g,
+                        found => found.length === 2 ? found : '\uFFFD');
+}
+
+// Calls a function of the module with texts in the heap, and reads the JSON it answers.
+function askModule(name, ...texts) {
+    const addresses = texts.map(wellFormed).map(text => {
+        const size = Module.lengthBytesUTF8(text) + 1;
+        const address = Module._malloc(size);
+        Module.stringToUTF8(text, address, size);
+        return address;
+    });
+    try {
+        const answer = Module.UTF8ToString(Module['_' + name](...addresses));
+        return answer === '' ? null : JSON.parse(answer);
+    } finally {
+        addresses.forEach(address => Module._free(address));
+    }
+}

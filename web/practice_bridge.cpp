@@ -1,0 +1,260 @@
+// The browser's side of the practice window: its controls, the session and everything it shows,
+// handed to the page as JSON texts through a few C functions. The page draws what it is told;
+// each text, check and announcement is the session's.
+#include "practice/practice_layout.h"
+#include "practice/progress.h"
+#include "practice/session.h"
+#include "web/json.h"
+
+#include <emscripten/emscripten.h>
+
+#include <charconv>
+#include <climits>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace velmorand {
+namespace {
+
+PracticeSession session = StartPractice(1, 1, {});
+
+const char* KindName(PracticeControlKind kind) {
+    switch (kind) {
+    case PracticeControlKind::LevelChoice:
+        return "LevelChoice";
+    case PracticeControlKind::VariantField:
+        return "VariantField";
+    case PracticeControlKind::Text:
+        return "Text";
+    case PracticeControlKind::AnswerField:
+        return "AnswerField";
+    case PracticeControlKind::Button:
+        return "Button";
+    case PracticeControlKind::ColumnGrid:
+        return "ColumnGrid";
+    }
+    return "";
+}
+
+const char* CommandName(PracticeCommand command) {
+    switch (command) {
+    case PracticeCommand::None:
+        return nullptr;
+    case PracticeCommand::Hint:
+        return "Hint";
+    case PracticeCommand::Next:
+        return "Next";
+    }
+    return nullptr;
+}
+
+std::string LayoutJson() {
+    std::string out;
+    {
+        JsonObject window(out);
+        window.Text("Caption", PracticeCaption);
+        window.Text("SpokenCaption", PracticeSpokenCaption);
+        window.Whole("Levels", LevelCount);
+        window.Whole("MostVariant", MostVariant);
+        JsonArray controls(window.Key("Controls"));
+        for (const PracticeControl& row : PracticeLayout()) {
+            JsonObject control(controls.Next());
+            control.Text("Name", row.Name);
+            control.Text("Kind", KindName(row.Kind));
+            control.Text("Caption", row.Caption);
+            control.Text("AccessibleName", row.AccessibleName);
+            control.Flag("Announced", row.Announced);
+            control.Text("Command", CommandName(row.Command));
+        }
+    }
+    return out;
+}
+
+void AppendCells(std::string& out, const std::vector<GridCell>& cells) {
+    JsonArray list(out);
+    for (const GridCell& cell : cells) {
+        JsonArray place(list.Next());
+        place.Next() += std::to_string(cell.Row);
+        place.Next() += std::to_string(cell.Column);
+        AppendQuoted(place.Next(), std::string_view(&cell.Digit, 1));
+    }
+}
+
+void AppendGrid(std::string& out, const Grid& grid) {
+    JsonObject json(out);
+    json.Whole("Rows", grid.Rows);
+    json.Whole("Columns", grid.Columns);
+    AppendCells(json.Key("Cells"), grid.Cells);
+    AppendCells(json.Key("Current"), grid.Current);
+    {
+        JsonArray lines(json.Key("Lines"));
+        for (const GridLine& line : grid.Lines) {
+            JsonObject item(lines.Next());
+            item.Flag("Vertical", line.Vertical);
+            item.Whole("Row", line.Row);
+            item.Whole("Column", line.Column);
+            item.Whole("Length", line.Length);
+        }
+    }
+    JsonArray spoken(json.Key("SpokenRows"));
+    for (const std::string& row : SpokenRows(grid))
+        AppendQuoted(spoken.Next(), row);
+}
+
+std::string ViewJson() {
+    const PracticeView view = ViewOf(session);
+    std::string out;
+    {
+        JsonObject json(out);
+        json.Whole("Level", session.Level);
+        json.Whole("Variant", session.Variant);
+        json.Text("Problem", view.Problem);
+        json.Text("Question", view.Question);
+        json.Text("Step", view.Step);
+        json.Text("Feedback", view.Feedback);
+        json.Text("Mistake", view.Mistake);
+        json.Whole("HintLevel", view.HintLevel);
+        json.Text("AnswerLine", view.AnswerLine);
+        json.Text("ProgressLine", view.ProgressLine);
+        json.Flag("SuggestNextLevel", view.SuggestNextLevel);
+        AppendGrid(json.Key("Column"), view.Column);
+        // The paper is as large as the finished column from the start, so that its cells keep
+        // their size while the pupil writes.
+        const std::size_t all = session.Steps.empty() ? 0 : session.Steps.size() - 1;
+        const Grid finished = ColumnGrid(session.Current, session.Steps, all);
+        json.Whole("FinishedRows", finished.Rows);
+        json.Whole("FinishedColumns", finished.Columns);
+    }
+    return out;
+}
+
+// Which question is being asked: when an action moves on to another, what the pupil typed for
+// the last one is no answer to it any more, and the answer field is emptied.
+struct Asked {
+    int Level = 0;
+    int Variant = 0;
+    int ProblemIndex = 0;
+    std::size_t StepIndex = 0;
+
+    explicit Asked(const PracticeSession& now)
+        : Level(now.Level), Variant(now.Variant), ProblemIndex(now.ProblemIndex),
+          StepIndex(now.StepIndex) {}
+    bool operator==(const Asked&) const = default;
+};
+
+// What an action changed: the progress text to keep when it changed, the announcement, and
+// whether the answer field is to be emptied.
+std::string ResultJson(const PracticeResult& result, const Asked& before) {
+    const bool clearEntry = !(Asked(session) == before);
+    std::string out;
+    {
+        JsonObject json(out);
+        if (result.ProgressChanged)
+            json.Text("Progress", ProgressText(session.Kept));
+        json.Text("Announcement", result.Announcement);
+        json.Flag("ClearEntry", clearEntry);
+        json.Key("View") += ViewJson();
+    }
+    return out;
+}
+
+// A whole number from the page's address, as large or as negative as it is written: the
+// session takes the nearest level or variant in range. Anything but an optional minus and
+// digits is no number.
+std::optional<int> AddressNumber(std::string_view text) {
+    const bool negative = !text.empty() && text.front() == '-';
+    const std::string_view digits = text.substr(negative ? 1 : 0);
+    if (digits.empty() || digits.find_first_not_of("0123456789") != std::string_view::npos)
+        return std::nullopt;
+    int value = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (error == std::errc::result_out_of_range)
+        return negative ? INT_MIN : INT_MAX;
+    if (error != std::errc() || end != digits.data() + digits.size())
+        return std::nullopt;
+    return negative ? -value : value;
+}
+
+// "level=5&variant=42", the address after its "#": each known name with a number sets its
+// value; other pairs, and values that are no numbers, are passed over.
+void ReadAddress(std::string_view fragment, int& level, int& variant) {
+    while (!fragment.empty()) {
+        const std::size_t end = fragment.find('&');
+        const std::string_view pair = fragment.substr(0, end);
+        fragment = end == std::string_view::npos ? std::string_view() : fragment.substr(end + 1);
+        const std::size_t equals = pair.find('=');
+        if (equals == std::string_view::npos)
+            continue;
+        const std::string_view name = pair.substr(0, equals);
+        const std::optional<int> value = AddressNumber(pair.substr(equals + 1));
+        if (!value)
+            continue;
+        if (name == "level")
+            level = ClampLevel(*value);
+        else if (name == "variant")
+            variant = ClampVariant(*value);
+    }
+}
+
+} // namespace
+} // namespace velmorand
+
+using namespace velmorand;
+
+extern "C" {
+
+// The window and its controls, in the order the focus moves through them.
+EMSCRIPTEN_KEEPALIVE const char* velmorand_practice_layout() { return Answer(LayoutJson()); }
+
+// Starts the session at the level and variant the address names (the first ones otherwise),
+// with the progress text kept before, which may be missing or damaged; answers the view.
+EMSCRIPTEN_KEEPALIVE const char* velmorand_practice_start(const char* fragment, const char* kept) {
+    int level = 1;
+    int variant = 1;
+    ReadAddress(fragment, level, variant);
+    session = StartPractice(level, variant, ProgressFromText(kept));
+    return Answer(ViewJson());
+}
+
+// Everything the window shows now.
+EMSCRIPTEN_KEEPALIVE const char* velmorand_practice_view() { return Answer(ViewJson()); }
+
+// Enter in the answer field.
+EMSCRIPTEN_KEEPALIVE const char* velmorand_practice_answer(const char* typed) {
+    const Asked before(session);
+    return Answer(ResultJson(SubmitAnswer(session, typed), before));
+}
+
+// A click on a button, by its control's name; an empty text for no such button.
+EMSCRIPTEN_KEEPALIVE const char* velmorand_practice_command(const char* control) {
+    const PracticeControl* row = FindPracticeControl(control);
+    if (row == nullptr)
+        return Answer({});
+    const Asked before(session);
+    switch (row->Command) {
+    case PracticeCommand::Hint:
+        return Answer(ResultJson(AskHint(session), before));
+    case PracticeCommand::Next:
+        return Answer(ResultJson(NextProblem(session), before));
+    case PracticeCommand::None:
+        break;
+    }
+    return Answer({});
+}
+
+// A level chosen from the list, written as its number.
+EMSCRIPTEN_KEEPALIVE const char* velmorand_practice_level(const char* typed) {
+    const std::optional<int> level = AddressNumber(typed);
+    if (!level)
+        return Answer({});
+    const Asked before(session);
+    return Answer(ResultJson(ChooseLevel(session, *level), before));
+}
+
+// The variant typed, as the pupil typed it.
+EMSCRIPTEN_KEEPALIVE const char* velmorand_practice_variant(const char* typed) {
+    const Asked before(session);
+    return Answer(ResultJson(ChooseVariant(session, typed), before));
+}
+}
