@@ -137,12 +137,12 @@ class SheetsPanel {
                 this.close();
         });
         document.body.insertBefore(this.root, practice.root.nextSibling);
-        // The button that opens the view stands with the practice window's own buttons.
+        // The button that opens the view is the teacher's, not one of the practice window's
+        // controls: it comes after all of them, last in the Tab order and at the window's foot.
         this.opener = element('button', {id: 'OpenSheets', type: 'button',
                                          textContent: words.Open});
         this.opener.addEventListener('click', () => this.open());
-        const buttons = practice.root.querySelector('.buttons');
-        (buttons ?? practice.root).append(this.opener);
+        practice.root.append(element('div', {className: 'sheets-open'}, this.opener));
     }
 
     control(name) {
