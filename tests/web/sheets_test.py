@@ -1,20 +1,17 @@
 #!/usr/bin/env python3
 """«Листы для печати» in velmorand-practice.html, in headless Chromium: the choices, the
-preview, and the pages as Chromium prints them to PDF, read back with poppler's tools.
-
-The answers on the key are checked against Python's own division, and the squared paper's
-pitch is measured on the printed page rendered at 254 dots to the inch, where 1 mm is 10 dots.
+preview, and the pages Chromium prints to PDF, read back with poppler's tools. The key's answers
+are checked by Python's own division; the squared paper is measured on the printed page at
+254 dots to the inch, 10 dots to the millimetre.
 
 sheets_test.py PAGE [unittest arguments]
-The last PDF printed and its first page rendered are left beside PAGE as sheets-print.pdf and
+The PDF of 5 mm cells and its first page are left beside PAGE: sheets-print.pdf,
 sheets-preview.png."""
 import base64
 import os
 import re
 import subprocess
-import shutil
 import sys
-import tempfile
 import unittest
 
 from selenium.webdriver.common.by import By
@@ -24,58 +21,55 @@ from selenium.webdriver.support.ui import Select
 from browser import Browser, wait_until
 
 PAGE = None
-# Collects the page's uncaught errors, from before its first script runs.
-CATCH_ERRORS = """
-window.pageErrors = [];
-addEventListener('error', event => pageErrors.push(String(event.message)));
-addEventListener('unhandledrejection', event => pageErrors.push(String(event.reason)));
-"""
-DOTS_PER_MM = 10  # pdftoppm -r 254
-A4_POINTS = (595, 842)
-# Poppler's tools answer in English whatever the machine's language.
-POPPLER_ENVIRONMENT = dict(os.environ, LC_ALL="C", LANG="C", LANGUAGE="")
+CATCH_ERRORS = """window.pageErrors = [];
+addEventListener('error', event => pageErrors.push(String(event.message)));"""
+PREVIEW = """return [...document.querySelectorAll('#SheetPages .sheet-page')].map(page => {
+    const box = page.getBoundingClientRect();
+    return {kind: page.dataset.kind, variant: +page.dataset.variant, size: [box.width, box.height],
+            problems: [...page.querySelectorAll('[data-problem]')].map(g => g.dataset.problem)};
+});"""
+# A letter the page's font lacks comes from the next family, where serif and monospace differ.
+MISSING_LETTERS = """await document.fonts.ready;
+const context = document.createElement('canvas').getContext('2d');
+const width = (c, family) => {
+    context.font = `40px "Liberation Sans", ${family}`;
+    return context.measureText(c).width;
+};
+const text = [...document.querySelectorAll('.sheet-page text')].map(t => t.textContent).join('');
+return [...new Set(text.replace(/\\s/g, ''))].filter(
+    c => Math.abs(width(c, 'serif') - width(c, 'monospace')) > 0.01);"""
 
 
 def poppler(*arguments):
+    # Poppler answers in English whatever the machine's language.
     return subprocess.run(arguments, check=True, capture_output=True,
-                          env=POPPLER_ENVIRONMENT).stdout
-
-
-def line_positions(profile, length):
-    """The middles of the runs of places where a line crosses nearly all of `length` pixels."""
-    positions, start = [], None
-    for place, count in enumerate(profile + [0]):
-        if count >= 0.95 * length and start is None:
-            start = place
-        elif count < 0.95 * length and start is not None:
-            positions.append((start + place - 1) / 2)
-            start = None
-    return positions
+                          env=dict(os.environ, LC_ALL="C", LANGUAGE="")).stdout
 
 
 def grid_lines(pgm):
-    """The x of the vertical lines and the y of the horizontal ones drawn across the middle of
-    a page rendered in grey (PGM): a line is a column or row that is not white all along."""
-    magic, size, _, pixels = pgm.split(b"\n", 3)
-    assert magic == b"P5"
+    """The middles of the columns and of the rows that are not white all across the middle of
+    a page rendered in grey: the squared paper's vertical and horizontal lines."""
+    _, size, _, pixels = pgm.split(b"\n", 3)
     width, height = map(int, size.split())
-    rows = [pixels[y * width:(y + 1) * width] for y in range(height)]
-    top, bottom = height * 3 // 10, height * 7 // 10
-    left, right = width * 3 // 10, width * 7 // 10
-    columns = [0] * width
-    for y in range(top, bottom):
-        for x, value in enumerate(rows[y]):
-            if value < 245:
-                columns[x] += 1
-    across = [sum(1 for value in rows[y][left:right] if value < 245) for y in range(height)]
-    return line_positions(columns, bottom - top), line_positions(across, right - left)
+    dark = [[value < 245 for value in pixels[y * width:(y + 1) * width]] for y in range(height)]
+    middle_x = range(width * 3 // 10, width * 7 // 10)
+    middle_y = range(height * 3 // 10, height * 7 // 10)
+    found = []
+    for lines in ([x for x in range(width) if all(dark[y][x] for y in middle_y)],
+                  [y for y in range(height) if all(dark[y][x] for x in middle_x)]):
+        runs = []
+        for place in lines:
+            if runs and place == runs[-1][-1] + 1:
+                runs[-1].append(place)
+            else:
+                runs.append([place])
+        found.append([(run[0] + run[-1]) / 2 for run in runs])
+    return found
 
 
 def answer_text(problem):
-    """The key's line for «a : b», by Python's division."""
     a, b = map(int, problem.split(" : "))
-    text = f"{problem} = {a // b}"
-    return text + (f" (ост. {a % b})" if a % b else "")
+    return f"{problem} = {a // b}" + (f" (ост. {a % b})" if a % b else "")
 
 
 class SheetsTest(unittest.TestCase):
@@ -83,211 +77,138 @@ class SheetsTest(unittest.TestCase):
     def setUpClass(cls):
         cls.browser = Browser(PAGE)
         cls.driver = cls.browser.driver
-        cls.folder = tempfile.mkdtemp(prefix="velmorand-sheets-")
         cls.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
                                    {"source": CATCH_ERRORS})
 
     @classmethod
     def tearDownClass(cls):
         cls.browser.quit()
-        shutil.rmtree(cls.folder, ignore_errors=True)
 
     def tearDown(self):
         self.assertEqual(self.script("return window.pageErrors ?? []"), [])
 
-    def load(self, address=""):
-        """A fresh load of the page at an address such as "#level=5&variant=42"."""
-        self.driver.get("about:blank")
-        self.driver.get(self.browser.url + address)
-        wait_until(lambda: self.script(
-            "return performance.getEntriesByName('velmorand-started').length"),
-            what="the page to start")
+    def script(self, code):
+        return self.browser.script(code)
 
     def element(self, name):
         return self.driver.find_element(By.ID, name)
 
-    def script(self, code, *arguments):
-        return self.browser.script(code, *arguments)
-
-    def open_sheets(self):
-        self.element("OpenSheets").click()
-        wait_until(lambda: self.element("Sheets").is_displayed(), what="the sheets' view")
-        self.wait_drawn()
-
-    def wait_drawn(self):
+    def drawn(self):
         return int(wait_until(lambda: self.script(
-            "return document.getElementById('SheetPages').dataset.drawn"),
-            what="the pages to be drawn"))
+            "return document.getElementById('SheetPages').dataset.drawn"), what="the pages"))
 
-    def type_variant(self, text):
-        field = self.element("SheetVariant")
-        field.send_keys(Keys.CONTROL, "a")
-        field.send_keys(text + "\n")
+    def open_view(self, address=""):
+        """The page loaded afresh at an address, and the sheets' view opened from it."""
+        self.driver.get("about:blank")
+        self.driver.get(self.browser.url + address)
+        wait_until(lambda: self.script(
+            "return performance.getEntriesByName('velmorand-started').length"), what="the page")
+        self.element("OpenSheets").click()
+        return self.drawn()
 
-    def choose(self, level, variant, variants, answers, large=False, problems=None):
-        Select(self.element("SheetLevel")).select_by_value(str(level))
-        self.type_variant(str(variant))
-        Select(self.element("SheetVariants")).select_by_value(str(variants))
-        if problems is not None:
-            Select(self.element("SheetProblems")).select_by_value(str(problems))
-        for name, wanted in [("SheetAnswers", answers), ("SheetLarge", large)]:
-            if self.element(name).is_selected() != wanted:
+    def choose(self, name, value):
+        if name == "SheetVariant":
+            self.element(name).send_keys(Keys.CONTROL, "a")
+            self.element(name).send_keys(value + "\n")
+        elif name in ("SheetAnswers", "SheetLarge"):
+            if self.element(name).is_selected() != value:
                 self.element(name).click()
-        return self.wait_drawn()
-
-    def preview(self):
-        """Each page of the preview: its kind, variant, problems in order and its size on the
-        screen in CSS pixels."""
-        return self.script("""
-            return [...document.querySelectorAll('#SheetPages .sheet-page')].map(page => {
-                const box = page.getBoundingClientRect();
-                return {kind: page.dataset.kind, variant: +page.dataset.variant,
-                        size: [box.width, box.height],
-                        problems: [...page.querySelectorAll('[data-problem]')].map(
-                            g => g.dataset.problem)};
-            });""")
-
-    def print_pdf(self):
-        printed = self.driver.execute_cdp_cmd(
-            "Page.printToPDF", {"preferCSSPageSize": True})
-        path = os.path.join(self.folder, "sheets.pdf")
-        with open(path, "wb") as f:
-            f.write(base64.b64decode(printed["data"]))
-        return path
-
-    def page_text(self, pdf, number):
-        """The page's text as it stands on the page, row by row."""
-        return poppler("pdftotext", "-layout", "-enc", "UTF-8", "-f", str(number), "-l", str(number),
-                       pdf, "-").decode("utf-8")
-
-    # The tests.
+        else:
+            Select(self.element(name)).select_by_value(str(value))
+        return self.drawn()
 
     def test_printed_pages(self):
-        # (large cells, the squared paper's pitch in mm)
-        for large, pitch in [(False, 5), (True, 10)]:
+        for large, pitch in [(False, 5), (True, 10)]:  # the cells' size in mm
             with self.subTest(large=large):
                 self.open_view()
-                self.assertEqual(self.choose(5, 42, 2, True, large), 4)
-                pages = self.preview()
+                caption = self.script("return document.querySelector('#Practice h1').textContent")
+                for name, value in [("SheetLevel", 5), ("SheetVariant", "42"),
+                                    ("SheetVariants", 2), ("SheetAnswers", True),
+                                    ("SheetLarge", large)]:
+                    self.choose(name, value)
+                pages = self.script(PREVIEW)
                 self.assertEqual([(p["kind"], p["variant"]) for p in pages],
                                  [("Problems", 42), ("Answers", 42),
                                   ("Problems", 43), ("Answers", 43)])
-                # 210 mm by 297 mm at CSS's 96 pixels to the inch.
-                for page in pages:
+                for page in pages:  # 210 mm by 297 mm, at 96 CSS pixels to the inch
                     self.assertAlmostEqual(page["size"][0], 210 / 25.4 * 96, delta=0.5)
                     self.assertAlmostEqual(page["size"][1], 297 / 25.4 * 96, delta=0.5)
-                    self.assertTrue(page["problems"])
+                self.assertTrue(pages[0]["problems"])
                 self.assertEqual(pages[0]["problems"], pages[1]["problems"])
-                self.assertEqual(pages[2]["problems"], pages[3]["problems"])
                 self.assertNotEqual(pages[0]["problems"], pages[2]["problems"])
+                self.assertEqual(self.script(MISSING_LETTERS), [])
 
-                # The font inside the page has every letter of the pages: a letter it lacks
-                # would come from the next family, which differs between serif and monospace.
-                missing = self.script("""
-                    await document.fonts.ready;
-                    const context = document.createElement('canvas').getContext('2d');
-                    const width = (text, family) => {
-                        context.font = `40px "Liberation Sans", ${family}`;
-                        return context.measureText(text).width;
-                    };
-                    const texts = [...document.querySelectorAll('.sheet-page text')];
-                    const text = texts.map(t => t.textContent).join('');
-                    return [...new Set(text.replace(/\\s/g, ''))].filter(
-                        c => Math.abs(width(c, 'serif') - width(c, 'monospace')) > 0.01);""")
-                self.assertEqual(missing, [])
-
-                pdf = self.print_pdf()
-                info = poppler("pdfinfo", "-f", "1", "-l", "99", pdf).decode()
+                pdf = base64.b64decode(self.driver.execute_cdp_cmd(
+                    "Page.printToPDF", {"preferCSSPageSize": True})["data"])
+                path = os.path.join(os.path.dirname(PAGE), "sheets-print.pdf" if not large
+                                    else "sheets-print-large.pdf")
+                with open(path, "wb") as f:
+                    f.write(pdf)
+                info = poppler("pdfinfo", "-f", "1", "-l", "99", path).decode()
                 self.assertEqual(re.search(r"^Pages:\s+(\d+)", info, re.M).group(1), "4")
                 sizes = re.findall(r"^Page\s+\d+ size:\s+([\d.]+) x ([\d.]+) pts", info, re.M)
                 self.assertEqual(len(sizes), 4)
-                for width, height in sizes:
-                    self.assertAlmostEqual(float(width), A4_POINTS[0], delta=1)
-                    self.assertAlmostEqual(float(height), A4_POINTS[1], delta=1)
-                # Every text is in the page's own font: nothing fell back to another.
-                fonts = poppler("pdffonts", pdf).decode().splitlines()[2:]
-                self.assertTrue(fonts)
-                for font in fonts:
+                for width, height in sizes:  # A4
+                    self.assertAlmostEqual(float(width), 595, delta=1)
+                    self.assertAlmostEqual(float(height), 842, delta=1)
+                for font in poppler("pdffonts", path).decode().splitlines()[2:]:
                     self.assertIn("LiberationSans", font.split()[0])
 
                 for number, page in enumerate(pages, start=1):
-                    text = self.page_text(pdf, number)
-                    self.assertNotIn(self.practice_caption, text)
+                    text = poppler("pdftotext", "-layout", "-enc", "UTF-8", "-f", str(number),
+                                   "-l", str(number), path, "-").decode("utf-8")
+                    self.assertIn(f"Уровень 5, вариант {page['variant']}", text)
+                    self.assertNotIn(caption, text)  # the practice window is not printed
+                    numbered = list(enumerate(page["problems"], start=1))
                     if page["kind"] == "Answers":
                         self.assertIn(f"Ответы. Вариант {page['variant']}", text)
-                        keys = re.findall(r"(\d+)\. (\d+ : \d+ = \d+(?: \(ост\. \d+\))?)",
-                                          text)
-                        self.assertEqual(keys, [(str(i), answer_text(problem)) for i, problem
-                                                in enumerate(page["problems"], start=1)])
-                    else:
-                        self.assertIn(f"Вариант {page['variant']}", text)
-                        self.assertIn("Фамилия, имя", text)
-                        # Each number, and then the first row of its column: the dividend's
-                        # digits and the divisor's, one to a cell.
-                        rows = re.findall(r"(\d+)\.((?: +\d(?![\d.]))+)", text)
                         self.assertEqual(
-                            [(label, row.replace(" ", "")) for label, row in rows],
-                            [(str(i), problem.replace(" : ", "")) for i, problem
-                             in enumerate(page["problems"], start=1)])
-                    self.assertIn(f"Уровень 5, вариант {page['variant']}", text)
+                            re.findall(r"(\d+)\. (\d+ : \d+ = \d+(?: \(ост\. \d+\))?)", text),
+                            [(str(i), answer_text(problem)) for i, problem in numbered])
+                    else:
+                        self.assertIn("Фамилия, имя", text)
+                        # Each number, then its column's first row: a's digits and b's, a cell
+                        # each.
+                        rows = re.findall(r"(\d+)\.((?: +\d(?![\d.]))+)", text)
+                        self.assertEqual([(i, row.replace(" ", "")) for i, row in rows],
+                                         [(str(i), p.replace(" : ", "")) for i, p in numbered])
 
-                # The squared paper, measured on a problems page and on a key.
-                for number in [1, 2]:
-                    picture = poppler("pdftoppm", "-r", "254", "-gray", "-f", str(number),
-                                      "-l", str(number), pdf)
-                    columns, rows = grid_lines(picture)
+                for number in [1, 2]:  # a problems page and its key
+                    columns, rows = grid_lines(poppler(
+                        "pdftoppm", "-r", "254", "-gray", "-f", str(number), "-l", str(number),
+                        path))
                     for lines in [columns, rows]:
                         self.assertGreater(len(lines), 180 // (2 * pitch))
+                        self.assertAlmostEqual(lines[0], 150, delta=1.5)  # the 15 mm margin
                         for before, after in zip(lines, lines[1:]):
-                            self.assertAlmostEqual(after - before, pitch * DOTS_PER_MM, delta=1)
-                    # The paper starts at the 15 mm margin.
-                    self.assertAlmostEqual(columns[0], 15 * DOTS_PER_MM, delta=1.5)
-                    self.assertAlmostEqual(rows[0], 15 * DOTS_PER_MM, delta=1.5)
+                            self.assertAlmostEqual(after - before, pitch * 10, delta=1)
                 if not large:
-                    self.leave(pdf)
-
-    def leave(self, pdf):
-        """The PDF and its first page as a picture, beside the page, to be looked at."""
-        folder = os.path.dirname(PAGE)
-        with open(pdf, "rb") as source, \
-                open(os.path.join(folder, "sheets-print.pdf"), "wb") as kept:
-            kept.write(source.read())
-        poppler("pdftoppm", "-r", "254", "-png", "-f", "1", "-l", "1", "-singlefile", pdf,
-                os.path.join(folder, "sheets-preview"))
-
-    def open_view(self, address=""):
-        self.load(address)
-        self.practice_caption = self.script(
-            "return document.querySelector('#Practice .caption').textContent")
-        self.open_sheets()
+                    poppler("pdftoppm", "-r", "254", "-png", "-f", "1", "-l", "1",
+                            "-singlefile", path, os.path.join(os.path.dirname(PAGE),
+                                                              "sheets-preview"))
 
     def test_choices(self):
-        self.open_view("#level=3&variant=7")
         # The view begins with the level and variant being practised, one variant, no key.
-        self.assertEqual([p["kind"] for p in self.preview()], ["Problems"])
-        self.assertEqual(self.preview()[0]["variant"], 7)
-        self.assertEqual(Select(self.element("SheetLevel")).first_selected_option.text, "3")
-        # (variant typed, variants, the variants of the pages): out of range is the nearest
-        # in range, after 999999 comes 1, and what is no number leaves the variant before.
-        for typed, variants, shown, wanted in [
-                ("1000000", 2, "999999", [999999, 1]),
-                ("0", 1, "1", [1]),
-                ("-5", 3, "1", [1, 2, 3]),
-                (" 250 ", 4, "250", [250, 251, 252, 253]),
-                ("12a", 1, "250", [250])]:
+        self.assertEqual(self.open_view("#level=3&variant=7"), 1)
+        self.assertEqual(self.element("SheetLevel").get_attribute("value"), "3")
+        self.assertEqual([(p["kind"], p["variant"]) for p in self.script(PREVIEW)],
+                         [("Problems", 7)])
+        # Out of range is the nearest in range, after 999999 comes 1, and what is no number
+        # leaves the variant before.
+        for typed, variants, shown, wanted in [("1000000", 2, "999999", [999999, 1]),
+                                               ("0", 1, "1", [1]), ("-5", 3, "1", [1, 2, 3]),
+                                               (" 250 ", 4, "250", [250, 251, 252, 253]),
+                                               ("12a", 1, "250", [250])]:
             with self.subTest(typed=typed):
-                Select(self.element("SheetVariants")).select_by_value(str(variants))
-                self.wait_drawn()
-                self.type_variant(typed)
-                self.wait_drawn()
+                self.choose("SheetVariants", variants)
+                self.choose("SheetVariant", typed)
                 self.assertEqual(self.element("SheetVariant").get_attribute("value"), shown)
-                self.assertEqual([p["variant"] for p in self.preview()], wanted)
+                self.assertEqual([p["variant"] for p in self.script(PREVIEW)], wanted)
         # Fewer problems than fit: the first ones of the same list.
-        many = self.preview()[0]["problems"]
-        Select(self.element("SheetProblems")).select_by_value("2")
-        self.wait_drawn()
-        self.assertEqual(self.preview()[0]["problems"], many[:2])
-        # Back to the practice window, which is as it was.
+        every = self.script(PREVIEW)[0]["problems"]
+        self.choose("SheetProblems", 2)
+        self.assertEqual(self.script(PREVIEW)[0]["problems"], every[:2])
+        # Escape goes back to the practice window as it was, the focus on the button.
         self.element("SheetsCaption").send_keys(Keys.ESCAPE)
         wait_until(lambda: self.element("Practice").is_displayed(), what="the practice window")
         self.assertFalse(self.element("Sheets").is_displayed())
