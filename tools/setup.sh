@@ -18,11 +18,12 @@ VELMORAND_TEST_PACKAGES=(
 )
 
 # What the browser's page (velmorand.html), its tests in headless Chromium and its benchmark
-# add: emscripten (with node), the font tools that cut Liberation Sans down, and Roboto for the
-# test of a device that has only Android's font.
+# add: emscripten (with node), the font tools that cut Liberation Sans down, Roboto for the
+# test of a device that has only Android's font, and poppler's tools, which read back the
+# worksheets Chromium prints to PDF.
 VELMORAND_WEB_PACKAGES=(
     emscripten fonttools python3-brotli fonts-liberation2
-    chromium chromium-driver python3-selenium fonts-roboto
+    chromium chromium-driver python3-selenium fonts-roboto poppler-utils
 )
 
 # What the Windows program's cross-build, its tests under Wine and its installer add. Wine's

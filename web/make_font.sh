@@ -1,6 +1,8 @@
 #!/bin/sh
-# Cuts Liberation Sans (SIL Open Font License) down to what the windows write: Latin, Cyrillic
-# and a little punctuation, the practice window's «·» for times and «−» included, as WOFF2, without kerning, which would move the column's digits.
+# Cuts Liberation Sans (SIL Open Font License) down to what the windows and the printed
+# worksheets write: Latin, Cyrillic and a little punctuation, the practice window's «·» for
+# times (the worksheets' footer has it too) and «−» included, as WOFF2, without kerning, which
+# would move the column's digits.
 # The bold face is needed only for the links' ">".
 # make_font.sh FONT_FOLDER OUTPUT_FOLDER
 set -eu

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Puts a page, its style, its pictures, the font and the module into one HTML file.
 
-make_page.py --template T --style S --script S1 [--script S2 ...] --module-script M --module-code C
+make_page.py --template T --style S1 [--style S2 ...] --script S1 [--script S2 ...] --module-script M --module-code C
              [--font NAME=FILE ...] [--picture NAME=FILE ...] OUTPUT
 
 Each @NAME@ of the style is filled in with a --font's file in base64, and each of the template
@@ -54,7 +54,8 @@ def named_files(pairs):
 def main():
     parser = argparse.ArgumentParser(description="Puts a page together into one HTML file.")
     parser.add_argument("--template", required=True)
-    parser.add_argument("--style", required=True)
+    parser.add_argument("--style", action="append", required=True,
+                        help="the page's style sheets, in order")
     parser.add_argument("--script", action="append", required=True,
                         help="the page's own scripts, in the order they run")
     parser.add_argument("--module-script", required=True, help="emscripten's loader")
@@ -66,7 +67,7 @@ def main():
 
     fonts = {name: base64.b64encode(read(path, "rb")).decode("ascii")
              for name, path in named_files(arguments.font).items()}
-    style_text = fill(read(arguments.style), fonts)
+    style_text = fill("\n".join(read(path) for path in arguments.style), fonts)
     page_texts = [read(path) for path in arguments.script]
     module_text = read(arguments.module_script)
     policy = "; ".join([

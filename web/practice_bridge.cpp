@@ -4,6 +4,7 @@
 #include "practice/practice_layout.h"
 #include "practice/progress.h"
 #include "practice/session.h"
+#include "practice/sheet.h"
 #include "web/json.h"
 
 #include <emscripten/emscripten.h>
@@ -49,6 +50,25 @@ const char* CommandName(PracticeCommand command) {
     return nullptr;
 }
 
+// The words of the panel that prints worksheets, and the ranges of its choices.
+void AppendSheetsPanel(std::string& out) {
+    JsonObject panel(out);
+    panel.Text("Open", "Листы для печати");
+    panel.Text("Caption", "Листы для печати");
+    panel.Text("Level", "Уровень");
+    panel.Text("Variant", "Вариант");
+    panel.Text("Variants", "Вариантов");
+    panel.Text("Problems", "Задач в варианте");
+    panel.Text("AsManyAsFit", "сколько поместится");
+    panel.Text("Answers", "Ответы к каждому варианту");
+    panel.Text("Large", "Крупные клетки (10 мм)");
+    panel.Text("Print", "Печать");
+    panel.Text("Close", "Назад к тренажёру");
+    panel.Text("Preview", "Листы, как они будут напечатаны");
+    panel.Whole("MostVariants", MostSheetVariants);
+    panel.Whole("MostProblems", MostSheetProblems);
+}
+
 std::string LayoutJson() {
     std::string out;
     {
@@ -57,6 +77,7 @@ std::string LayoutJson() {
         window.Text("SpokenCaption", PracticeSpokenCaption);
         window.Whole("Levels", LevelCount);
         window.Whole("MostVariant", MostVariant);
+        AppendSheetsPanel(window.Key("Sheets"));
         JsonArray controls(window.Key("Controls"));
         for (const PracticeControl& row : PracticeLayout()) {
             JsonObject control(controls.Next());
@@ -188,6 +209,124 @@ void ReadAddress(std::string_view fragment, int& level, int& variant) {
     }
 }
 
+void AppendPoint(std::string& out, const SheetPoint& point) {
+    JsonArray list(out);
+    list.Next() += std::to_string(point.X);
+    list.Next() += std::to_string(point.Y);
+}
+
+void AppendRect(std::string& out, const SheetRect& rect) {
+    JsonArray list(out);
+    list.Next() += std::to_string(rect.X);
+    list.Next() += std::to_string(rect.Y);
+    list.Next() += std::to_string(rect.Width);
+    list.Next() += std::to_string(rect.Height);
+}
+
+void AppendSheetPage(std::string& out, const SheetPage& page) {
+    JsonObject json(out);
+    json.Text("Kind", page.Kind == SheetPageKind::Answers ? "Answers" : "Problems");
+    json.Whole("Level", page.Level);
+    json.Whole("Variant", page.Variant);
+    json.Number("Width", page.Width);
+    json.Number("Height", page.Height);
+    json.Number("Cell", page.Cell);
+    {
+        JsonObject grid(json.Key("Grid"));
+        AppendPoint(grid.Key("Origin"), page.Grid.Origin);
+        grid.Whole("Columns", page.Grid.Columns);
+        grid.Whole("Rows", page.Grid.Rows);
+        grid.Number("Pitch", page.Grid.Pitch);
+    }
+    {
+        JsonArray problems(json.Key("Problems"));
+        for (const SheetProblem& placed : page.Problems) {
+            JsonObject problem(problems.Next());
+            problem.Whole("Number", placed.Number);
+            problem.Text("Text", ProblemText(placed.Problem));
+            problem.Text("Answer", SheetAnswer(placed.Problem));
+            AppendRect(problem.Key("Area"), placed.Area);
+            AppendPoint(problem.Key("Column"), placed.Column);
+        }
+    }
+    {
+        JsonArray texts(json.Key("Texts"));
+        for (const SheetText& text : page.Texts) {
+            JsonObject item(texts.Next());
+            item.Text("Text", text.Text);
+            item.Flag("InCell", text.InCell);
+            if (text.InCell) {
+                AppendRect(item.Key("Cell"), text.Cell);
+            } else {
+                item.Number("X", text.X);
+                item.Number("Baseline", text.Baseline);
+                item.Number("Width", text.Width);
+            }
+            item.Number("Size", text.Size);
+            item.Flag("Grey", text.Grey);
+        }
+    }
+    JsonArray lines(json.Key("Lines"));
+    for (const SheetLine& line : page.Lines) {
+        JsonObject item(lines.Next());
+        AppendPoint(item.Key("From"), line.From);
+        AppendPoint(item.Key("To"), line.To);
+        item.Number("Width", line.Width);
+        item.Flag("Grey", line.Grey);
+    }
+}
+
+// "level=5&variant=42&variants=2&problems=0&answers=1&large=0": the worksheets' choices, each
+// value out of range taken as the nearest in range; a name missing keeps its first value.
+SheetOptions ReadSheetOptions(std::string_view text) {
+    SheetOptions options;
+    while (!text.empty()) {
+        const std::size_t end = text.find('&');
+        const std::string_view pair = text.substr(0, end);
+        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+        const std::size_t equals = pair.find('=');
+        if (equals == std::string_view::npos)
+            continue;
+        const std::string_view name = pair.substr(0, equals);
+        const std::optional<int> value = AddressNumber(pair.substr(equals + 1));
+        if (!value)
+            continue;
+        if (name == "level")
+            options.Level = *value;
+        else if (name == "variant")
+            options.Variant = *value;
+        else if (name == "variants")
+            options.Variants = *value;
+        else if (name == "problems")
+            options.Problems = *value;
+        else if (name == "answers")
+            options.Answers = *value != 0;
+        else if (name == "large")
+            options.Large = *value != 0;
+    }
+    return ClampSheetOptions(options);
+}
+
+std::string SheetsJson(const SheetOptions& options) {
+    std::string out;
+    {
+        JsonObject json(out);
+        {
+            JsonObject chosen(json.Key("Options"));
+            chosen.Whole("Level", options.Level);
+            chosen.Whole("Variant", options.Variant);
+            chosen.Whole("Variants", options.Variants);
+            chosen.Whole("Problems", options.Problems);
+            chosen.Flag("Answers", options.Answers);
+            chosen.Flag("Large", options.Large);
+        }
+        JsonArray pages(json.Key("Pages"));
+        for (const SheetPage& page : MakeSheets(options))
+            AppendSheetPage(pages.Next(), page);
+    }
+    return out;
+}
+
 } // namespace
 } // namespace velmorand
 
@@ -243,5 +382,11 @@ EMSCRIPTEN_KEEPALIVE const char* velmorand_practice_level(const char* typed) {
 // The variant typed, as the pupil typed it.
 EMSCRIPTEN_KEEPALIVE const char* velmorand_practice_variant(const char* typed) {
     return Answer(ResultJson(ChooseVariant(session, typed)));
+}
+
+// The worksheets of the choices written as "level=5&variant=42&variants=2&problems=0&answers=1
+// &large=0": the choices as taken, and every page as the core describes it, in millimetres.
+EMSCRIPTEN_KEEPALIVE const char* velmorand_practice_sheets(const char* choices) {
+    return Answer(SheetsJson(ReadSheetOptions(choices)));
 }
 }

@@ -327,6 +327,7 @@ function startPage() {
     const layout = askModule('velmorand_practice_layout');
     document.title = layout.Caption;
     const practice = new PracticeWindow(layout);
+    new SheetsPanel(layout.Sheets, layout.Levels, practice);
     practice.start();
     practice.control('Entry').focus();
     performance.mark('velmorand-started');

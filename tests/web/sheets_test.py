@@ -1,0 +1,221 @@
+#!/usr/bin/env python3
+"""«Листы для печати» in velmorand-practice.html, in headless Chromium: the choices, the
+preview, and the pages Chromium prints to PDF, read back with poppler's tools. The key's answers
+are checked by Python's own division; the squared paper is measured on the printed page at
+254 dots to the inch, 10 dots to the millimetre.
+
+sheets_test.py PAGE [unittest arguments]
+The PDF of 5 mm cells and its first page are left beside PAGE: sheets-print.pdf,
+sheets-preview.png."""
+import base64
+import os
+import re
+import subprocess
+import sys
+import unittest
+
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.support.ui import Select
+
+from browser import Browser, wait_until
+
+PAGE = None
+CATCH_ERRORS = """window.pageErrors = [];
+addEventListener('error', event => pageErrors.push(String(event.message)));"""
+PREVIEW = """return [...document.querySelectorAll('#SheetPages .sheet-page')].map(page => {
+    const box = page.getBoundingClientRect();
+    return {kind: page.dataset.kind, variant: +page.dataset.variant, size: [box.width, box.height],
+            problems: [...page.querySelectorAll('[data-problem]')].map(g => g.dataset.problem)};
+});"""
+# A letter the page's font lacks comes from the next family, where serif and monospace differ.
+MISSING_LETTERS = """await document.fonts.ready;
+const context = document.createElement('canvas').getContext('2d');
+const width = (c, family) => {
+    context.font = `40px "Liberation Sans", ${family}`;
+    return context.measureText(c).width;
+};
+const text = [...document.querySelectorAll('.sheet-page text')].map(t => t.textContent).join('');
+return [...new Set(text.replace(/\\s/g, ''))].filter(
+    c => Math.abs(width(c, 'serif') - width(c, 'monospace')) > 0.01);"""
+
+
+def poppler(*arguments):
+    # Poppler answers in English whatever the machine's language.
+    return subprocess.run(arguments, check=True, capture_output=True,
+                          env=dict(os.environ, LC_ALL="C", LANGUAGE="")).stdout
+
+
+def grid_lines(pgm):
+    """The middles of the columns and of the rows that are not white all across the middle of
+    a page rendered in grey: the squared paper's vertical and horizontal lines."""
+    _, size, _, pixels = pgm.split(b"\n", 3)
+    width, height = map(int, size.split())
+    dark = [[value < 245 for value in pixels[y * width:(y + 1) * width]] for y in range(height)]
+    middle_x = range(width * 3 // 10, width * 7 // 10)
+    middle_y = range(height * 3 // 10, height * 7 // 10)
+    found = []
+    for lines in ([x for x in range(width) if all(dark[y][x] for y in middle_y)],
+                  [y for y in range(height) if all(dark[y][x] for x in middle_x)]):
+        runs = []
+        for place in lines:
+            if runs and place == runs[-1][-1] + 1:
+                runs[-1].append(place)
+            else:
+                runs.append([place])
+        found.append([(run[0] + run[-1]) / 2 for run in runs])
+    return found
+
+
+def answer_text(problem):
+    a, b = map(int, problem.split(" : "))
+    return f"{problem} = {a // b}" + (f" (ост. {a % b})" if a % b else "")
+
+
+class SheetsTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.browser = Browser(PAGE)
+        cls.driver = cls.browser.driver
+        cls.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                                   {"source": CATCH_ERRORS})
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.browser.quit()
+
+    def tearDown(self):
+        self.assertEqual(self.script("return window.pageErrors ?? []"), [])
+
+    def script(self, code):
+        return self.browser.script(code)
+
+    def element(self, name):
+        return self.driver.find_element(By.ID, name)
+
+    def drawn(self):
+        return int(wait_until(lambda: self.script(
+            "return document.getElementById('SheetPages').dataset.drawn"), what="the pages"))
+
+    def open_view(self, address=""):
+        """The page loaded afresh at an address, and the sheets' view opened from it."""
+        self.driver.get("about:blank")
+        self.driver.get(self.browser.url + address)
+        wait_until(lambda: self.script(
+            "return performance.getEntriesByName('velmorand-started').length"), what="the page")
+        self.element("OpenSheets").click()
+        return self.drawn()
+
+    def choose(self, name, value):
+        if name == "SheetVariant":
+            self.element(name).send_keys(Keys.CONTROL, "a")
+            self.element(name).send_keys(value + "\n")
+        elif name in ("SheetAnswers", "SheetLarge"):
+            if self.element(name).is_selected() != value:
+                self.element(name).click()
+        else:
+            Select(self.element(name)).select_by_value(str(value))
+        return self.drawn()
+
+    def test_printed_pages(self):
+        for large, pitch in [(False, 5), (True, 10)]:  # the cells' size in mm
+            with self.subTest(large=large):
+                self.open_view()
+                caption = self.script("return document.querySelector('#Practice h1').textContent")
+                for name, value in [("SheetLevel", 5), ("SheetVariant", "42"),
+                                    ("SheetVariants", 2), ("SheetAnswers", True),
+                                    ("SheetLarge", large)]:
+                    self.choose(name, value)
+                pages = self.script(PREVIEW)
+                self.assertEqual([(p["kind"], p["variant"]) for p in pages],
+                                 [("Problems", 42), ("Answers", 42),
+                                  ("Problems", 43), ("Answers", 43)])
+                for page in pages:  # 210 mm by 297 mm, at 96 CSS pixels to the inch
+                    self.assertAlmostEqual(page["size"][0], 210 / 25.4 * 96, delta=0.5)
+                    self.assertAlmostEqual(page["size"][1], 297 / 25.4 * 96, delta=0.5)
+                self.assertTrue(pages[0]["problems"])
+                self.assertEqual(pages[0]["problems"], pages[1]["problems"])
+                self.assertNotEqual(pages[0]["problems"], pages[2]["problems"])
+                self.assertEqual(self.script(MISSING_LETTERS), [])
+
+                pdf = base64.b64decode(self.driver.execute_cdp_cmd(
+                    "Page.printToPDF", {"preferCSSPageSize": True})["data"])
+                path = os.path.join(os.path.dirname(PAGE), "sheets-print.pdf" if not large
+                                    else "sheets-print-large.pdf")
+                with open(path, "wb") as f:
+                    f.write(pdf)
+                info = poppler("pdfinfo", "-f", "1", "-l", "99", path).decode()
+                self.assertEqual(re.search(r"^Pages:\s+(\d+)", info, re.M).group(1), "4")
+                sizes = re.findall(r"^Page\s+\d+ size:\s+([\d.]+) x ([\d.]+) pts", info, re.M)
+                self.assertEqual(len(sizes), 4)
+                for width, height in sizes:  # A4
+                    self.assertAlmostEqual(float(width), 595, delta=1)
+                    self.assertAlmostEqual(float(height), 842, delta=1)
+                for font in poppler("pdffonts", path).decode().splitlines()[2:]:
+                    self.assertIn("LiberationSans", font.split()[0])
+
+                for number, page in enumerate(pages, start=1):
+                    text = poppler("pdftotext", "-layout", "-enc", "UTF-8", "-f", str(number),
+                                   "-l", str(number), path, "-").decode("utf-8")
+                    self.assertIn(f"Уровень 5, вариант {page['variant']}", text)
+                    self.assertNotIn(caption, text)  # the practice window is not printed
+                    numbered = list(enumerate(page["problems"], start=1))
+                    if page["kind"] == "Answers":
+                        self.assertIn(f"Ответы. Вариант {page['variant']}", text)
+                        self.assertEqual(
+                            re.findall(r"(\d+)\. (\d+ : \d+ = \d+(?: \(ост\. \d+\))?)", text),
+                            [(str(i), answer_text(problem)) for i, problem in numbered])
+                    else:
+                        self.assertIn("Фамилия, имя", text)
+                        # Each number, then its column's first row: a's digits and b's, a cell
+                        # each.
+                        rows = re.findall(r"(\d+)\.((?: +\d(?![\d.]))+)", text)
+                        self.assertEqual([(i, row.replace(" ", "")) for i, row in rows],
+                                         [(str(i), p.replace(" : ", "")) for i, p in numbered])
+
+                for number in [1, 2]:  # a problems page and its key
+                    columns, rows = grid_lines(poppler(
+                        "pdftoppm", "-r", "254", "-gray", "-f", str(number), "-l", str(number),
+                        path))
+                    for lines in [columns, rows]:
+                        self.assertGreater(len(lines), 180 // (2 * pitch))
+                        self.assertAlmostEqual(lines[0], 150, delta=1.5)  # the 15 mm margin
+                        for before, after in zip(lines, lines[1:]):
+                            self.assertAlmostEqual(after - before, pitch * 10, delta=1)
+                if not large:
+                    poppler("pdftoppm", "-r", "254", "-png", "-f", "1", "-l", "1",
+                            "-singlefile", path, os.path.join(os.path.dirname(PAGE),
+                                                              "sheets-preview"))
+
+    def test_choices(self):
+        # The view begins with the level and variant being practised, one variant, no key.
+        self.assertEqual(self.open_view("#level=3&variant=7"), 1)
+        self.assertEqual(self.element("SheetLevel").get_attribute("value"), "3")
+        self.assertEqual([(p["kind"], p["variant"]) for p in self.script(PREVIEW)],
+                         [("Problems", 7)])
+        # Out of range is the nearest in range, after 999999 comes 1, and what is no number
+        # leaves the variant before.
+        for typed, variants, shown, wanted in [("1000000", 2, "999999", [999999, 1]),
+                                               ("0", 1, "1", [1]), ("-5", 3, "1", [1, 2, 3]),
+                                               (" 250 ", 4, "250", [250, 251, 252, 253]),
+                                               ("12a", 1, "250", [250])]:
+            with self.subTest(typed=typed):
+                self.choose("SheetVariants", variants)
+                self.choose("SheetVariant", typed)
+                self.assertEqual(self.element("SheetVariant").get_attribute("value"), shown)
+                self.assertEqual([p["variant"] for p in self.script(PREVIEW)], wanted)
+        # Fewer problems than fit: the first ones of the same list.
+        every = self.script(PREVIEW)[0]["problems"]
+        self.choose("SheetProblems", 2)
+        self.assertEqual(self.script(PREVIEW)[0]["problems"], every[:2])
+        # Escape goes back to the practice window as it was, the focus on the button.
+        self.element("SheetsCaption").send_keys(Keys.ESCAPE)
+        wait_until(lambda: self.element("Practice").is_displayed(), what="the practice window")
+        self.assertFalse(self.element("Sheets").is_displayed())
+        self.assertEqual(self.script("return document.activeElement.id"), "OpenSheets")
+        self.assertEqual(self.script("return location.hash"), "#level=3&variant=7")
+
+
+if __name__ == "__main__":
+    PAGE = os.path.abspath(sys.argv.pop(1))
+    unittest.main(verbosity=2)
