@@ -1,6 +1,7 @@
 #include "practice_layout.h"
 
 #include "session.h"
+#include "sheet_words.h"
 
 #include <algorithm>
 
@@ -25,6 +26,7 @@ constexpr PracticeControl Layout[] = {
     {"Feedback", K::Text, nullptr, nullptr, true, C::None, T::Feedback},
     {"Hint", K::Button, "Подсказка", "Подсказка", false, C::Hint},
     {"Next", K::Button, "Следующий пример", "Следующий пример", false, C::Next},
+    {"OpenSheets", K::Button, SheetOptionWords.Title, SheetOptionWords.Title, false, C::Sheets},
     {"Column", K::ColumnGrid, nullptr, "Столбик", false, C::None},
     {"Answer", K::Text, nullptr, nullptr, false, C::None, T::AnswerLine},
     {"Progress", K::Text, nullptr, nullptr, false, C::None, T::ProgressLine},

@@ -19,7 +19,8 @@ enum class PracticeControlKind {
 };
 
 // What a button does.
-enum class PracticeCommand { None, Hint, Next };
+// Sheets opens the worksheets for a class, where the front end can print.
+enum class PracticeCommand { None, Hint, Next, Sheets };
 
 // Which text of the view a text control shows.
 enum class PracticeText { None, Problem, Question, Feedback, AnswerLine, ProgressLine };
@@ -38,8 +39,8 @@ struct PracticeControl {
 extern const char* const PracticeCaption;
 extern const char* const PracticeSpokenCaption;
 
-// Level, Variant, Problem, Question, Entry, Feedback, Hint, Next, Column, Answer, Progress:
-// in the order the keyboard focus moves through those that take it.
+// Level, Variant, Problem, Question, Entry, Feedback, Hint, Next, OpenSheets, Column, Answer,
+// Progress: in the order the keyboard focus moves through those that take it.
 std::span<const PracticeControl> PracticeLayout();
 
 const PracticeControl* FindPracticeControl(std::string_view name);

@@ -97,19 +97,6 @@ PracticeWindow::PracticeWindow(const StartOptions& start, QWidget* parent) : QWi
             previousInTabOrder = widget;
         }
     }
-    // The teacher's printed worksheets, after the pupil's own buttons in the Tab order.
-    sheets_ = new QPushButton(QString::fromUtf8("Листы для печати"), this);
-    sheets_->setObjectName(QStringLiteral("Sheets"));
-    sheets_->setAutoDefault(true);
-    sheets_->setFont(Sized(font(), ButtonPoints));
-    sheets_->setMinimumHeight(sheets_->sizeHint().height() * 3 / 2);
-    connect(sheets_, &QPushButton::clicked, this, [this] { openSheets(); });
-    if (QWidget* next = widgetNamed("Next")) {
-        QWidget* after = next->nextInFocusChain();
-        setTabOrder(next, sheets_);
-        if (after != nullptr && after != sheets_)
-            setTabOrder(sheets_, after);
-    }
     arrange();
     showView();
 
@@ -221,7 +208,6 @@ void PracticeWindow::arrange() {
         }
     }
     buttons->addStretch(1);
-    buttons->addWidget(sheets_);
     side->addLayout(buttons);
     side->addStretch(1);
 
@@ -250,6 +236,9 @@ void PracticeWindow::command(PracticeCommand command) {
         break;
     case PracticeCommand::Next:
         deliver(NextProblem(session_));
+        break;
+    case PracticeCommand::Sheets:
+        openSheets();
         break;
     case PracticeCommand::None:
         break;

@@ -56,7 +56,6 @@ private:
     QLineEdit* variant_ = nullptr;
     QLineEdit* entry_ = nullptr;
     ColumnPaper* column_ = nullptr;
-    QPushButton* sheets_ = nullptr;
     Announcer* announcer_ = nullptr;
     bool showing_ = false; // set while the view is put into the widgets
 };

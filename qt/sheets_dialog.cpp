@@ -1,5 +1,7 @@
 #include "sheets_dialog.h"
 
+#include "practice/sheet_words.h"
+
 #include "sheet_painter.h"
 
 #include <QCheckBox>
@@ -48,17 +50,17 @@ QSpinBox* Spin(int lowest, int highest, int value, QWidget* parent) {
 
 SheetsDialog::SheetsDialog(int level, int variant, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Sheets"));
-    setWindowTitle(QString::fromUtf8("Листы для печати"));
+    setWindowTitle(QString::fromUtf8(SheetOptionWords.Title));
     const SheetOptions start = ClampSheetOptions({.Level = level, .Variant = variant});
 
     level_ = Spin(1, 8, start.Level, this);
     variant_ = Spin(1, 999999, start.Variant, this);
     variants_ = Spin(1, MostSheetVariants, 1, this);
     problems_ = Spin(0, MostSheetProblems, 0, this);
-    problems_->setSpecialValueText(QString::fromUtf8("сколько поместится"));
-    answers_ = new QCheckBox(QString::fromUtf8("Ответы на отдельной странице"), this);
+    problems_->setSpecialValueText(QString::fromUtf8(SheetOptionWords.AsManyAsFit));
+    answers_ = new QCheckBox(QString::fromUtf8(SheetOptionWords.Answers), this);
     answers_->setChecked(true);
-    large_ = new QCheckBox(QString::fromUtf8("Крупные клетки (10 мм)"), this);
+    large_ = new QCheckBox(QString::fromUtf8(SheetOptionWords.Large), this);
     const struct {
         QWidget* Widget;
         const char* Name;
@@ -69,10 +71,10 @@ SheetsDialog::SheetsDialog(int level, int variant, QWidget* parent) : QDialog(pa
         n.Widget->setObjectName(QLatin1String(n.Name));
 
     auto* form = new QFormLayout;
-    form->addRow(QString::fromUtf8("&Уровень"), level_);
-    form->addRow(QString::fromUtf8("&Вариант (первый)"), variant_);
-    form->addRow(QString::fromUtf8("&Сколько вариантов"), variants_);
-    form->addRow(QString::fromUtf8("&Примеров в варианте"), problems_);
+    form->addRow(QString::fromUtf8(SheetOptionWords.Level), level_);
+    form->addRow(QString::fromUtf8(SheetOptionWords.Variant), variant_);
+    form->addRow(QString::fromUtf8(SheetOptionWords.Variants), variants_);
+    form->addRow(QString::fromUtf8(SheetOptionWords.Problems), problems_);
     form->addRow(answers_);
     form->addRow(large_);
     count_ = new QLabel(this);
@@ -81,9 +83,11 @@ SheetsDialog::SheetsDialog(int level, int variant, QWidget* parent) : QDialog(pa
 
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* print =
-        buttons->addButton(QString::fromUtf8("&Печать…"), QDialogButtonBox::ActionRole);
+        buttons->addButton(QString::fromUtf8(SheetOptionWords.Print) + QStringLiteral("…"),
+                           QDialogButtonBox::ActionRole);
     QPushButton* save =
-        buttons->addButton(QString::fromUtf8("Сохранить &PDF…"), QDialogButtonBox::ActionRole);
+        buttons->addButton(QString::fromUtf8(SheetOptionWords.SavePdf) + QStringLiteral("…"),
+                           QDialogButtonBox::ActionRole);
     buttons->addButton(QDialogButtonBox::Close);
     buttons->button(QDialogButtonBox::Close)->setText(QString::fromUtf8("Закрыть"));
     print->setObjectName(QStringLiteral("SheetsPrint"));
@@ -101,7 +105,7 @@ SheetsDialog::SheetsDialog(int level, int variant, QWidget* parent) : QDialog(pa
     preview_ = new QVBoxLayout(pictures);
     auto* scroll = new QScrollArea(this);
     scroll->setObjectName(QStringLiteral("SheetsPreview"));
-    scroll->setAccessibleName(QString::fromUtf8("Вид страниц"));
+    scroll->setAccessibleName(QString::fromUtf8(SheetOptionWords.Preview));
     scroll->setWidget(pictures);
     scroll->setWidgetResizable(true);
     scroll->setMinimumWidth(qRound(210 * PreviewDotsPerMm) + 40);
@@ -148,7 +152,7 @@ void SheetsDialog::print() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setFullPage(true); // the page's own margins, not the printer's, are kept
-    printer.setDocName(QString::fromUtf8("Листы для печати"));
+    printer.setDocName(QString::fromUtf8(SheetOptionWords.Title));
     QPrintDialog dialog(&printer, this);
     dialog.setMinMax(1, int(pages_.size()));
     dialog.setOption(QAbstractPrintDialog::PrintPageRange);

@@ -97,6 +97,7 @@ TEST(PracticeLayout, HasEveryControlOnceInFocusOrder) {
         {"Feedback", K::Text, nullptr, nullptr, true, C::None, T::Feedback},
         {"Hint", K::Button, "Подсказка", "Подсказка", false, C::Hint},
         {"Next", K::Button, "Следующий пример", "Следующий пример", false, C::Next},
+        {"OpenSheets", K::Button, "Листы для печати", "Листы для печати", false, C::Sheets},
         {"Column", K::ColumnGrid, nullptr, "Столбик", false, C::None},
         {"Answer", K::Text, nullptr, nullptr, false, C::None, T::AnswerLine},
         {"Progress", K::Text, nullptr, nullptr, false, C::None, T::ProgressLine},

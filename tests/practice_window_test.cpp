@@ -550,7 +550,7 @@ void PracticeWindowTest::sheetsForTheClassAtThePupilsLevel() {
     QFETCH(bool, answers);
     QFETCH(bool, large);
     open(6, 1234);
-    auto* button = control<QPushButton>("Sheets");
+    auto* button = control<QPushButton>("OpenSheets");
     QCOMPARE(control("Next")->nextInFocusChain(), button);
     SheetOptions shown;
     int pictures = -1;

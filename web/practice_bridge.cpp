@@ -5,6 +5,7 @@
 #include "practice/progress.h"
 #include "practice/session.h"
 #include "practice/sheet.h"
+#include "practice/sheet_words.h"
 #include "web/json.h"
 
 #include <emscripten/emscripten.h>
@@ -46,6 +47,8 @@ const char* CommandName(PracticeCommand command) {
         return "Hint";
     case PracticeCommand::Next:
         return "Next";
+    case PracticeCommand::Sheets:
+        return "Sheets";
     }
     return nullptr;
 }
@@ -53,18 +56,19 @@ const char* CommandName(PracticeCommand command) {
 // The words of the panel that prints worksheets, and the ranges of its choices.
 void AppendSheetsPanel(std::string& out) {
     JsonObject panel(out);
-    panel.Text("Open", "Листы для печати");
-    panel.Text("Caption", "Листы для печати");
-    panel.Text("Level", "Уровень");
-    panel.Text("Variant", "Вариант");
-    panel.Text("Variants", "Вариантов");
-    panel.Text("Problems", "Задач в варианте");
-    panel.Text("AsManyAsFit", "сколько поместится");
-    panel.Text("Answers", "Ответы к каждому варианту");
-    panel.Text("Large", "Крупные клетки (10 мм)");
-    panel.Text("Print", "Печать");
-    panel.Text("Close", "Назад к тренажёру");
-    panel.Text("Preview", "Листы, как они будут напечатаны");
+    const SheetWords& words = SheetOptionWords;
+    panel.Text("Open", words.Title);
+    panel.Text("Caption", words.Title);
+    panel.Text("Level", words.Level);
+    panel.Text("Variant", words.Variant);
+    panel.Text("Variants", words.Variants);
+    panel.Text("Problems", words.Problems);
+    panel.Text("AsManyAsFit", words.AsManyAsFit);
+    panel.Text("Answers", words.Answers);
+    panel.Text("Large", words.Large);
+    panel.Text("Print", words.Print);
+    panel.Text("Close", words.Close);
+    panel.Text("Preview", words.Preview);
     panel.Whole("MostVariants", MostSheetVariants);
     panel.Whole("MostProblems", MostSheetProblems);
 }
@@ -365,6 +369,7 @@ EMSCRIPTEN_KEEPALIVE const char* velmorand_practice_command(const char* control)
         return Answer(ResultJson(AskHint(session)));
     case PracticeCommand::Next:
         return Answer(ResultJson(NextProblem(session)));
+    case PracticeCommand::Sheets: // the page opens its own view
     case PracticeCommand::None:
         break;
     }

@@ -131,9 +131,10 @@ class PracticeWindow {
             if (label)
                 button.setAttribute('aria-label', label);
             button.addEventListener('click', () => {
-                this.deliver(askModule('velmorand_practice_command', row.Name));
-                if (row.Command === 'Next') // the next problem's first answer is typed at once
-                    this.control('Entry')?.focus();
+                if (row.Command === 'Sheets') // the teacher's view, which sheets_page.js draws
+                    this.root.dispatchEvent(new Event('open-sheets'));
+                else
+                    this.deliver(askModule('velmorand_practice_command', row.Name));
             });
             return button;
         }

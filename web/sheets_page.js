@@ -137,12 +137,9 @@ class SheetsPanel {
                 this.close();
         });
         document.body.insertBefore(this.root, practice.root.nextSibling);
-        // The button that opens the view is the teacher's, not one of the practice window's
-        // controls: it comes after all of them, last in the Tab order and at the window's foot.
-        this.opener = element('button', {id: 'OpenSheets', type: 'button',
-                                         textContent: words.Open});
-        this.opener.addEventListener('click', () => this.open());
-        practice.root.append(element('div', {className: 'sheets-open'}, this.opener));
+        // The practice window's own button opens the view; the focus goes back to it after.
+        this.opener = practice.control('OpenSheets');
+        practice.root.addEventListener('open-sheets', () => this.open());
     }
 
     control(name) {
