@@ -25,6 +25,7 @@ struct PracticeSession {
     Mistake LastMistake = Mistake::None;
     std::string Feedback;   // after an answer or a hint
     int HintLevel = 0;      // 0 while no hint shows, else 1 ... 3
+    int DeepestHint = 0;    // the highest hint given for this step, shown or not
     bool HintTaken = false; // above the first level, for this problem
     Progress Kept{};
 };

@@ -1,0 +1,241 @@
+#include "grid.h"
+
+#include "numbers.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace velmorand {
+
+using practice_detail::Digits;
+
+namespace {
+
+// Where each step's answer goes and what it writes, walked over the whole solution once.
+struct StepPlace {
+    std::vector<GridCell> Target;  // the cells to highlight while the step is asked
+    std::vector<GridCell> Written; // what stands there once it is answered
+    std::vector<GridLine> Lines;   // the line under a product
+};
+
+StepPlace MakePlace(std::vector<GridCell> target, std::vector<GridCell> written = {},
+                    std::vector<GridLine> lines = {}) {
+    return {std::move(target), std::move(written), std::move(lines)};
+}
+
+// The number's digits in `row`, its last digit in column `last`.
+std::vector<GridCell> NumberCells(std::uint64_t value, int row, int last) {
+    const std::string digits = Digits(value);
+    std::vector<GridCell> cells;
+    const int first = last - static_cast<int>(digits.size()) + 1;
+    for (std::size_t i = 0; i < digits.size(); ++i)
+        cells.push_back({row, first + static_cast<int>(i), digits[i]});
+    return cells;
+}
+
+struct Layout {
+    int N = 0; // digits of a: b and the quotient start in column N
+    int QuotientDigits = 0;
+    int Rows = 2;                  // the quotient's row at least
+    std::vector<StepPlace> Places; // one per step
+};
+
+class LayoutWalker {
+public:
+    LayoutWalker(const Problem& problem, std::span<const Step> steps)
+        : problem_(problem), steps_(steps) {
+        layout_.N = practice_detail::DigitCount(problem.Dividend);
+        layout_.QuotientDigits =
+            problem.Divisor == 0 ? 1
+                                 : practice_detail::DigitCount(problem.Dividend / problem.Divisor);
+    }
+
+    Layout Walk() {
+        for (std::size_t i = 0; i < steps_.size(); ++i)
+            layout_.Places.push_back(Place(i));
+        return layout_;
+    }
+
+private:
+    StepPlace Place(std::size_t i) {
+        const Step& step = steps_[i];
+        switch (step.Kind) {
+        case StepKind::First:
+            return MakePlace(NumberCells(problem_.Dividend, 0, layout_.N - 1));
+        case StepKind::Count:
+            return CountPlace(step);
+        case StepKind::Digit:
+            return DigitPlace(step);
+        case StepKind::Product:
+            return ProductPlace(step);
+        case StepKind::Difference:
+            return DifferencePlace(step,
+                                   i + 1 < steps_.size() && steps_[i + 1].Kind == StepKind::Bring);
+        case StepKind::Bring:
+            return BringPlace(step);
+        default:
+            return {};
+        }
+    }
+
+    // The quotient's cells appear as '.', to be filled digit by digit; only the first is
+    // highlighted, since lighting them all would show how many there are.
+    StepPlace CountPlace(const Step& step) {
+        StepPlace place = MakePlace({{1, layout_.N, '.'}});
+        for (std::uint32_t i = 0; i < step.Answer; ++i)
+            place.Written.push_back({1, layout_.N + static_cast<int>(i), '.'});
+        return place;
+    }
+
+    StepPlace DigitPlace(const Step& step) {
+        const int column = layout_.N + step.QuotientDigit;
+        const char digit = static_cast<char>('0' + step.Answer % 10);
+        return MakePlace({{1, column, '.'}}, {{1, column, digit}});
+    }
+
+    StepPlace ProductPlace(const Step& step) {
+        const int row = nextRow_;
+        nextRow_ = row + 1;
+        Grow(row);
+        std::vector<GridCell> cells = NumberCells(step.Answer, row, step.LastColumn);
+        const GridLine line{false, row, cells.front().Column, static_cast<int>(cells.size())};
+        return MakePlace(cells, cells, {line});
+    }
+
+    // A difference of 0 that a brought-down digit follows is not written: the brought-down
+    // digits stand alone.
+    StepPlace DifferencePlace(const Step& step, bool broughtAfter) {
+        differenceRow_ = nextRow_;
+        nextRow_ = differenceRow_ + 1;
+        Grow(differenceRow_);
+        std::vector<GridCell> cells = NumberCells(step.Answer, differenceRow_, step.LastColumn);
+        if (step.Answer == 0 && broughtAfter)
+            return MakePlace(cells);
+        return MakePlace(cells, cells);
+    }
+
+    StepPlace BringPlace(const Step& step) {
+        const char digit = static_cast<char>('0' + step.Answer % 10);
+        const GridCell cell{differenceRow_, step.LastColumn, digit};
+        return MakePlace({cell}, {cell});
+    }
+
+    void Grow(int row) { layout_.Rows = std::max(layout_.Rows, row + 1); }
+
+    const Problem& problem_;
+    std::span<const Step> steps_;
+    Layout layout_;
+    int nextRow_ = 1;       // where the next product goes
+    int differenceRow_ = 1; // the row brought-down digits join
+};
+
+void AddCornerLines(Grid& grid, int n, int divisorDigits, int quotientDigits, bool counted) {
+    grid.Lines.push_back({true, 0, n, 2});
+    // Before the count is given, the line is as long as b alone: a longer one would tell it.
+    grid.Lines.push_back(
+        {false, 0, n, counted ? std::max(divisorDigits, quotientDigits) : divisorDigits});
+}
+
+// A later cell in the same place replaces an earlier one: a quotient digit its '.'.
+void Write(std::vector<GridCell>& cells, const GridCell& cell) {
+    const auto same = std::ranges::find_if(
+        cells, [&](const GridCell& c) { return c.Row == cell.Row && c.Column == cell.Column; });
+    if (same != cells.end())
+        same->Digit = cell.Digit;
+    else
+        cells.push_back(cell);
+}
+
+} // namespace
+
+Grid ColumnGrid(const Problem& problem, std::span<const Step> steps, std::size_t answered) {
+    const Layout layout = LayoutWalker(problem, steps).Walk();
+    const int divisorDigits = practice_detail::DigitCount(problem.Divisor);
+    Grid grid;
+    grid.Rows = layout.Rows;
+    grid.Columns = layout.N + std::max(divisorDigits, layout.QuotientDigits);
+    grid.Cells = NumberCells(problem.Dividend, 0, layout.N - 1);
+    for (const GridCell& cell : NumberCells(problem.Divisor, 0, layout.N + divisorDigits - 1))
+        grid.Cells.push_back(cell);
+    answered = std::min(answered, steps.size());
+    bool counted = false;
+    for (std::size_t i = 0; i < answered; ++i) {
+        counted = counted || steps[i].Kind == StepKind::Count;
+        for (const GridCell& cell : layout.Places[i].Written)
+            Write(grid.Cells, cell);
+        grid.Lines.insert(grid.Lines.end(), layout.Places[i].Lines.begin(),
+                          layout.Places[i].Lines.end());
+    }
+    AddCornerLines(grid, layout.N, divisorDigits, layout.QuotientDigits, counted);
+    if (answered < steps.size())
+        grid.Current = layout.Places[answered].Target;
+    return grid;
+}
+
+namespace {
+
+std::string Spaced(const std::vector<GridCell>& cells) {
+    std::string text;
+    for (const GridCell& cell : cells) {
+        if (!text.empty())
+            text += ' ';
+        text += cell.Digit;
+    }
+    return text;
+}
+
+// "9 0 5", or "9, и ещё 2 цифры" while some are still to find.
+std::string SpokenQuotient(const std::vector<GridCell>& cells) {
+    std::vector<GridCell> found;
+    for (const GridCell& cell : cells)
+        if (cell.Digit != '.')
+            found.push_back(cell);
+    const std::size_t missing = cells.size() - found.size();
+    if (missing == 0)
+        return Spaced(found);
+    const std::string rest = practice_detail::DigitsPhrase(missing);
+    if (found.empty())
+        return rest + ", их надо найти";
+    return Spaced(found) + ", и ещё " + rest;
+}
+
+std::string SpokenRow(int row, const std::vector<GridCell>& left,
+                      const std::vector<GridCell>& right) {
+    std::string text = "Строка " + Digits(static_cast<std::uint64_t>(row) + 1) + ".";
+    if (!left.empty())
+        text += " " + Spaced(left);
+    if (right.empty())
+        return text;
+    text += left.empty() ? " " : ", ";
+    if (row == 0)
+        return text + (left.empty() ? "Делитель " : "делитель ") + Spaced(right);
+    return text + (left.empty() ? "Частное " : "частное ") + SpokenQuotient(right);
+}
+
+} // namespace
+
+std::vector<std::string> SpokenRows(const Grid& grid) {
+    // b and the quotient start where the vertical line of the corner stands.
+    int split = grid.Columns;
+    for (const GridLine& line : grid.Lines)
+        if (line.Vertical)
+            split = std::min(split, line.Column);
+    std::vector<std::string> rows;
+    for (int row = 0; row < grid.Rows; ++row) {
+        std::vector<GridCell> left;
+        std::vector<GridCell> right;
+        for (const GridCell& cell : grid.Cells)
+            if (cell.Row == row)
+                (cell.Column < split ? left : right).push_back(cell);
+        const auto byColumn = [](const GridCell& x, const GridCell& y) {
+            return x.Column < y.Column;
+        };
+        std::ranges::sort(left, byColumn);
+        std::ranges::sort(right, byColumn);
+        if (!left.empty() || !right.empty())
+            rows.push_back(SpokenRow(row, left, right));
+    }
+    return rows;
+}
+
+} // namespace velmorand

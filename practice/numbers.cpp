@@ -1,0 +1,117 @@
+#include "numbers.h"
+
+#include <array>
+#include <charconv>
+#include <utility>
+
+namespace velmorand::practice_detail {
+
+namespace {
+
+constexpr std::string_view NoBreakSpace = "\xC2\xA0";
+
+bool IsAsciiSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
+
+std::string_view TrimFront(std::string_view text) {
+    for (;;) {
+        if (!text.empty() && IsAsciiSpace(text.front()))
+            text.remove_prefix(1);
+        else if (text.starts_with(NoBreakSpace))
+            text.remove_prefix(NoBreakSpace.size());
+        else
+            return text;
+    }
+}
+
+std::string_view TrimBack(std::string_view text) {
+    for (;;) {
+        if (!text.empty() && IsAsciiSpace(text.back()))
+            text.remove_suffix(1);
+        else if (text.ends_with(NoBreakSpace))
+            text.remove_suffix(NoBreakSpace.size());
+        else
+            return text;
+    }
+}
+
+} // namespace
+
+std::optional<TypedNumber> ReadTypedNumber(std::string_view typed) {
+    const std::string_view digits = TrimBack(TrimFront(typed));
+    if (digits.empty() || digits.size() > MostTypedDigits)
+        return std::nullopt;
+    std::uint64_t value = 0;
+    for (const char c : digits) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * 10 + static_cast<std::uint64_t>(c - '0');
+    }
+    return TypedNumber{digits, value};
+}
+
+std::string Digits(std::uint64_t value) {
+    std::array<char, 24> buffer{};
+    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value).ptr;
+    return std::string(buffer.data(), end);
+}
+
+int DigitCount(std::uint64_t value) {
+    int count = 1;
+    for (; value >= 10; value /= 10)
+        ++count;
+    return count;
+}
+
+std::uint32_t FirstPartial(std::uint32_t a, std::uint32_t b) {
+    const std::string digits = Digits(a);
+    std::uint32_t partial = 0;
+    for (const char c : digits) {
+        partial = partial * 10 + static_cast<std::uint32_t>(c - '0');
+        if (partial >= b)
+            break;
+    }
+    return partial;
+}
+
+std::string DigitsPhrase(std::uint64_t count) {
+    const std::uint64_t lastTwo = count % 100;
+    const std::uint64_t last = count % 10;
+    const char* word = "цифр";
+    if (lastTwo < 11 || lastTwo > 14) {
+        if (last == 1)
+            word = "цифра";
+        else if (last >= 2 && last <= 4)
+            word = "цифры";
+    }
+    return Digits(count) + " " + word;
+}
+
+std::string Spoken(std::string_view shown) {
+    // The signs as they stand between numbers, with the spaces around them.
+    static constexpr std::pair<std::string_view, std::string_view> Words[] = {
+        {" · ", " умножить на "}, {" \xE2\x88\x92 ", " минус "}, {" + ", " плюс "},
+        {" = ", " равно "},       {" : ", " разделить на "},
+    };
+    std::string spoken;
+    spoken.reserve(shown.size() + 16);
+    while (!shown.empty()) {
+        bool replaced = false;
+        for (const auto& [sign, word] : Words) {
+            if (shown.starts_with(sign)) {
+                spoken += word;
+                shown.remove_prefix(sign.size());
+                replaced = true;
+                break;
+            }
+        }
+        if (!replaced) {
+            spoken += shown.front();
+            shown.remove_prefix(1);
+        }
+    }
+    return spoken;
+}
+
+} // namespace velmorand::practice_detail

@@ -1,0 +1,39 @@
+// Small helpers the practice core shares: reading what a pupil typed, writing numbers, and
+// rewording a shown formula for a screen reader. Not part of what the front ends see.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace velmorand::practice_detail {
+
+// No answer of any problem has more digits than this; a longer text is no answer at all,
+// and its value could not be held without overflow.
+inline constexpr std::size_t MostTypedDigits = 12;
+
+struct TypedNumber {
+    std::string_view Digits; // as typed, leading zeros included
+    std::uint64_t Value = 0;
+};
+
+// The typed text as a number: digits only, with spaces (and no-break spaces) around them
+// allowed. Reads the text once and copies none of it.
+std::optional<TypedNumber> ReadTypedNumber(std::string_view typed);
+
+std::string Digits(std::uint64_t value); // "7240"
+int DigitCount(std::uint64_t value);
+
+// The first partial dividend: the shortest beginning of a's digits that is at least b, or
+// all of a when none is.
+std::uint32_t FirstPartial(std::uint32_t a, std::uint32_t b);
+
+// "1 цифра", "2 цифры", "5 цифр".
+std::string DigitsPhrase(std::uint64_t count);
+
+// The shown text worded for speech: "9 · 8" is read "9 умножить на 8", "72 − 72" as
+// "72 минус 72", "=" as "равно" and "7240 : 8" as "7240 разделить на 8".
+std::string Spoken(std::string_view shown);
+
+} // namespace velmorand::practice_detail

@@ -1,0 +1,201 @@
+#include "session.h"
+
+#include "numbers.h"
+#include "texts.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace velmorand {
+
+using practice_detail::Digits;
+using practice_detail::Spoken;
+
+namespace {
+
+constexpr std::string_view Right = "Верно!";
+constexpr std::string_view BadVariant = "Вариант, это число от 1 до 999999.";
+constexpr std::string_view AlreadySolved = "Пример уже решён. Нажми «Следующий пример».";
+
+// A session a front end put together by hand may have no steps, or an index past them: it
+// reads as solved rather than reading out of bounds.
+const Step& CurrentStep(const PracticeSession& session) {
+    static const Step Solved{};
+    return session.StepIndex < session.Steps.size() ? session.Steps[session.StepIndex] : Solved;
+}
+
+bool IsSolved(const PracticeSession& session) {
+    return CurrentStep(session).Kind == StepKind::Done;
+}
+
+std::size_t LevelSlot(const PracticeSession& session) {
+    return static_cast<std::size_t>(ClampLevel(session.Level) - 1);
+}
+
+LevelProgress& LevelKept(PracticeSession& session) {
+    return session.Kept.Levels[LevelSlot(session)];
+}
+
+const LevelProgress& LevelKept(const PracticeSession& session) {
+    return session.Kept.Levels[LevelSlot(session)];
+}
+
+bool SuggestsNextLevel(const PracticeSession& session) {
+    return session.Level < LevelCount && LevelKept(session).InARow >= InARowForNextLevel;
+}
+
+std::string NextLevelText(const PracticeSession& session) {
+    return "Можно перейти на уровень " + Digits(static_cast<std::uint64_t>(session.Level) + 1) +
+           ".";
+}
+
+// The session's problem, from its level, variant and index, with nothing yet answered.
+void SetUpProblem(PracticeSession& session) {
+    session.Current = GenerateProblem(session.Level, session.Variant, session.ProblemIndex);
+    session.Steps = SolutionSteps(session.Current);
+    session.StepIndex = 0;
+    session.LastMistake = Mistake::None;
+    session.Feedback.clear();
+    session.HintLevel = 0;
+    session.DeepestHint = 0;
+    session.HintTaken = false;
+}
+
+// What a new problem is announced with: the problem in words and its first question.
+PracticeResult Introduce(const PracticeSession& session, std::string_view before) {
+    std::string text(before);
+    text += "Пример " + Spoken(ProblemText(session.Current)) + ". ";
+    text += Spoken(QuestionText(session.Current, CurrentStep(session)));
+    return {.Announcement = text};
+}
+
+// The problem is solved: it counts on its level, and in the row unless a hint above the
+// first level was taken.
+void CountSolved(PracticeSession& session) {
+    // The counts stop where the stored text's do, whatever the kept progress held.
+    constexpr int Most = 999999999;
+    LevelProgress& kept = LevelKept(session);
+    kept.Solved = std::clamp(kept.Solved, 0, Most - 1) + 1;
+    kept.InARow =
+        session.HintTaken ? 0 : std::min(std::clamp(kept.InARow, 0, Most - 1) + 1, kept.Solved);
+}
+
+// "Ответ 198, остаток 25." as it is said.
+std::string SpokenAnswer(const Problem& problem) {
+    if (problem.Divisor == 0)
+        return {};
+    std::string text = "Ответ " + Digits(problem.Dividend / problem.Divisor);
+    if (const std::uint32_t remainder = problem.Dividend % problem.Divisor; remainder != 0)
+        text += ", остаток " + Digits(remainder);
+    return text + ".";
+}
+
+PracticeResult Solve(PracticeSession& session) {
+    CountSolved(session);
+    std::string announcement = "Верно. " + SpokenAnswer(session.Current) + " " +
+                               QuestionText(session.Current, CurrentStep(session));
+    if (SuggestsNextLevel(session)) {
+        session.Feedback += " " + NextLevelText(session);
+        announcement += " " + NextLevelText(session);
+    }
+    return {.ProgressChanged = true, .Announcement = announcement};
+}
+
+PracticeResult Said(PracticeSession& session, std::string_view feedback) {
+    session.Feedback = std::string(feedback);
+    return {.Announcement = Spoken(feedback)};
+}
+
+} // namespace
+
+PracticeSession StartPractice(int level, int variant, const Progress& kept) {
+    PracticeSession session;
+    session.Level = ClampLevel(level);
+    session.Variant = ClampVariant(variant);
+    session.Kept = kept;
+    SetUpProblem(session);
+    return session;
+}
+
+PracticeResult SubmitAnswer(PracticeSession& session, std::string_view typed) {
+    if (IsSolved(session))
+        return Said(session, AlreadySolved);
+    const Step& step = CurrentStep(session);
+    const Mistake mistake = CheckAnswer(session.Current, step, typed);
+    session.LastMistake = mistake;
+    if (mistake != Mistake::None) {
+        session.HintLevel = 0;
+        return Said(session, MistakeText(session.Current, step, mistake, typed));
+    }
+    ++session.StepIndex;
+    session.Feedback = std::string(Right);
+    session.HintLevel = 0;
+    session.DeepestHint = 0;
+    if (IsSolved(session))
+        return Solve(session);
+    return {.Announcement =
+                "Верно. " + Spoken(QuestionText(session.Current, CurrentStep(session)))};
+}
+
+PracticeResult AskHint(PracticeSession& session) {
+    if (IsSolved(session))
+        return Said(session, AlreadySolved);
+    session.HintLevel = session.DeepestHint = std::min(session.DeepestHint + 1, 3);
+    // The first level only says where to look; the rule or the worked step is real help.
+    if (session.HintLevel >= 2)
+        session.HintTaken = true;
+    session.LastMistake = Mistake::None;
+    const std::string hint = HintText(session.Current, CurrentStep(session), session.HintLevel);
+    session.Feedback = hint;
+    return {.Announcement = "Подсказка. " + Spoken(hint)};
+}
+
+PracticeResult NextProblem(PracticeSession& session) {
+    // An unsolved problem left behind changes neither count.
+    if (session.ProblemIndex < std::numeric_limits<int>::max())
+        ++session.ProblemIndex;
+    SetUpProblem(session);
+    return Introduce(session, "Следующий пример. ");
+}
+
+PracticeResult ChooseLevel(PracticeSession& session, int level) {
+    session.Level = ClampLevel(level);
+    session.ProblemIndex = 0;
+    SetUpProblem(session);
+    return Introduce(session,
+                     "Уровень " + Digits(static_cast<std::uint64_t>(session.Level)) + ". ");
+}
+
+PracticeResult ChooseVariant(PracticeSession& session, std::string_view typed) {
+    const auto number = practice_detail::ReadTypedNumber(typed);
+    if (!number || number->Value < 1 || number->Value > MostVariant)
+        return Said(session, BadVariant);
+    session.Variant = static_cast<int>(number->Value);
+    session.ProblemIndex = 0;
+    SetUpProblem(session);
+    return Introduce(session, "Вариант " + Digits(number->Value) + ". ");
+}
+
+PracticeView ViewOf(const PracticeSession& session) {
+    PracticeView view;
+    const Step& step = CurrentStep(session);
+    view.Problem = ProblemText(session.Current);
+    view.Question = QuestionText(session.Current, step);
+    view.Step = StepName(step.Kind);
+    view.Feedback = session.Feedback;
+    view.Mistake = MistakeName(session.LastMistake);
+    view.HintLevel = session.HintLevel;
+    view.Column = ColumnGrid(session.Current, session.Steps, session.StepIndex);
+    if (step.Kind == StepKind::Done)
+        view.AnswerLine = AnswerLine(session.Current);
+    const LevelProgress& kept = LevelKept(session);
+    view.ProgressLine =
+        "Решено на этом уровне: " + Digits(static_cast<std::uint64_t>(kept.Solved)) +
+        ". Подряд без подсказки: " + Digits(static_cast<std::uint64_t>(kept.InARow)) + ".";
+    view.SuggestNextLevel = SuggestsNextLevel(session);
+    if (view.SuggestNextLevel)
+        view.ProgressLine += " " + NextLevelText(session);
+    return view;
+}
+
+} // namespace velmorand
