@@ -91,8 +91,11 @@ public:
         const auto from = reinterpret_cast<LPARAM>(control_);
         return PostMessageW(GetParent(control_), WM_COMMAND, click, from) ? S_OK : E_FAIL;
     }
-    // A list's value is all its items, one a line, for a screen reader that reads it at once.
+    // The control's own value where it has one; a list's is all its items, one a line, for a
+    // screen reader that reads it at once.
     STDMETHODIMP get_accValue(VARIANT c, BSTR* v) override {
+        if (exposure_.Value && IsSelf(c))
+            return Text(ToUtf16(exposure_.Value()), v);
         if (!exposure_.Items)
             return standard_->get_accValue(c, v);
         if (!IsSelf(c))
@@ -167,10 +170,10 @@ std::optional<LRESULT> Answer(HWND control, const Exposure& exposure, UINT messa
 } // namespace
 
 void ExposeControl(HWND control, Exposure exposure) {
-    HookControl(control, [exposure = std::move(exposure)](HWND hooked, UINT message, WPARAM w,
-                                                          LPARAM l) {
-        return Answer(hooked, exposure, message, w, l);
-    });
+    HookControl(control,
+                [exposure = std::move(exposure)](HWND hooked, UINT message, WPARAM w, LPARAM l) {
+                    return Answer(hooked, exposure, message, w, l);
+                });
 }
 
 void ExposeControl(HWND control, const ControlRow& row) {

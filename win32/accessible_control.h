@@ -20,6 +20,7 @@ struct Exposure {
     LONG Role = 0;                            // 0 where Windows knows better
     LONG States = 0;                          // added to Windows' own
     const char* Action = nullptr;             // a link's default action
+    std::function<std::string()> Value;       // asked each time; none: Windows' own
     // A list's items, asked each time: its children, and one a line its value.
     std::function<std::vector<std::string>()> Items;
 };

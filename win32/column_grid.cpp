@@ -9,8 +9,8 @@ namespace {
 
 constexpr COLORREF PaperColour = RGB(255, 255, 255);
 constexpr COLORREF Squares = RGB(196, 214, 238); // the faint lines of squared paper
-constexpr COLORREF Ink = RGB(16, 32, 120);        // a pupil's blue pen
-constexpr COLORREF Marked = RGB(255, 236, 140);   // where the answer goes
+constexpr COLORREF Ink = RGB(16, 32, 120);       // a pupil's blue pen
+constexpr COLORREF Marked = RGB(255, 236, 140);  // where the answer goes
 
 // A device context to draw into off the screen, with its picture, so that the column never
 // flickers while it is redrawn.

@@ -31,7 +31,9 @@ std::string WindowText(HWND control) {
     return ToUtf8(text);
 }
 
-bool Named(const PracticeControl& row, const char* name) { return std::strcmp(row.Name, name) == 0; }
+bool Named(const PracticeControl& row, const char* name) {
+    return std::strcmp(row.Name, name) == 0;
+}
 
 bool TakesFocus(const PracticeControl& row) { return row.Kind != PracticeControlKind::Text; }
 
@@ -71,8 +73,8 @@ LONG MsaaRole(PracticeControlKind kind) {
         return ROLE_SYSTEM_PUSHBUTTON;
     case PracticeControlKind::ColumnGrid: // its rows are its items
         return ROLE_SYSTEM_LIST;
-    case PracticeControlKind::LevelChoice: // Windows' combo box says best what it is
-        return 0;
+    case PracticeControlKind::LevelChoice:
+        return ROLE_SYSTEM_COMBOBOX;
     }
     return 0;
 }
@@ -223,10 +225,9 @@ void PracticeWindow::CreateControls() {
 HWND PracticeWindow::CreateControl(const PracticeControl& row, int id) {
     const WindowClass windowClass = ClassFor(row);
     const std::wstring caption = ToUtf16(row.Caption ? row.Caption : "");
-    HWND control = CreateWindowExW(windowClass.ExStyle, windowClass.Name, caption.c_str(),
-                                   windowClass.Style, 0, 0, 0, 0, window_,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_,
-                                   nullptr);
+    HWND control = CreateWindowExW(
+        windowClass.ExStyle, windowClass.Name, caption.c_str(), windowClass.Style, 0, 0, 0, 0,
+        window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
     switch (row.Kind) {
     case PracticeControlKind::LevelChoice:
         for (int level = 1; level <= LevelCount; ++level)
@@ -256,6 +257,12 @@ void PracticeWindow::Expose(const Control& control) {
     exposure.States = TakesFocus(row) ? STATE_SYSTEM_FOCUSABLE : 0;
     if (row.Kind == PracticeControlKind::AnswerField)
         exposure.Description = [this] { return view_.Question; };
+    // A text or the level with a name of its own: what it shows is its value, so that both
+    // are read, «Пример» and the problem.
+    const bool named = row.AccessibleName != nullptr && *row.AccessibleName != '\0';
+    if (named &&
+        (row.Kind == PracticeControlKind::Text || row.Kind == PracticeControlKind::LevelChoice))
+        exposure.Value = [window = control.Window] { return WindowText(window); };
     if (row.Kind == PracticeControlKind::ColumnGrid) {
         exposure.States |= STATE_SYSTEM_READONLY;
         exposure.Items = [this] {
@@ -287,12 +294,13 @@ void PracticeWindow::PlaceControls() {
         textFont_ = WritingFont(text, false);
         problemFont_ = WritingFont(text * 8 / 5, true);
         for (const Control& control : controls_) {
-            const HFONT font = Named(*control.Row, "Problem") ? problemFont_.get() : textFont_.get();
+            const HFONT font =
+                Named(*control.Row, "Problem") ? problemFont_.get() : textFont_.get();
             SendMessageW(control.Window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         }
     }
     const int margin = text / 2;
-    const int rowHeight = text * 9 / 5;
+    const int rowHeight = text * 8 / 5;
     const int line = text * 27 / 20;
     const int left = sideBySide ? columnWidth + margin : margin;
     const int right = width - margin;
@@ -313,7 +321,10 @@ void PracticeWindow::PlaceControls() {
         return row != nullptr ? row->AccessibleName : nullptr;
     };
 
-    // The level and the variant, each after its name.
+    // The level and the variant, each after its name, the level's box as tall as the field.
+    const HWND level = WindowNamed("Level");
+    SendMessageW(level, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), rowHeight - 6);
+    SendMessageW(level, CB_SETITEMHEIGHT, 0, line);
     int x = left;
     labels_[0] = {x, y, x + widthOf(nameOf("Level")), y + rowHeight};
     x = labels_[0].right + margin / 2;

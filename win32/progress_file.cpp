@@ -70,7 +70,8 @@ bool SaveProgress(const std::wstring& path, const Progress& progress) {
     {
         const File file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                     FILE_ATTRIBUTE_NORMAL, nullptr));
-        written = file.get() != INVALID_HANDLE_VALUE && WriteWhole(file.get(), ProgressText(progress));
+        written =
+            file.get() != INVALID_HANDLE_VALUE && WriteWhole(file.get(), ProgressText(progress));
     }
     if (written && MoveFileExW(temporary.c_str(), path.c_str(),
                                MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))

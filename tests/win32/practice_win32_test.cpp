@@ -19,7 +19,8 @@ TEST(CommandArguments, SplitAsWindowsProgramsSplitThem) {
         std::vector<std::string> Words;
     };
     const Case cases[] = {
-        {L"velmorand.exe /practice /level 5 /variant 42", {"/practice", "/level", "5", "/variant", "42"}},
+        {L"velmorand.exe /practice /level 5 /variant 42",
+         {"/practice", "/level", "5", "/variant", "42"}},
         {L"\"C:\\Program Files\\Velmorand\\velmorand.exe\" /practice", {"/practice"}},
         {L"\"C:\\Program Files\\Velmorand\\velmorand.exe\"", {}},
         {L"C:\\Velmorand\\velmorand.exe", {}},
@@ -35,7 +36,8 @@ TEST(CommandArguments, SplitAsWindowsProgramsSplitThem) {
         {L"velmorand.exe /уровень", {"/\xD1\x83\xD1\x80\xD0\xBE\xD0\xB2\xD0\xB5\xD0\xBD\xD1\x8C"}},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(CommandArguments(c.Line), c.Words) << std::string(c.Line, c.Line + wcslen(c.Line));
+        EXPECT_EQ(CommandArguments(c.Line), c.Words)
+            << std::string(c.Line, c.Line + wcslen(c.Line));
 }
 
 // A folder of its own under the temporary folder, removed with what it holds.
@@ -153,7 +155,8 @@ TEST(ProgressFilePath, IsInTheUsersApplicationData) {
     wchar_t saved[MAX_PATH] = {};
     const DWORD had = GetEnvironmentVariableW(L"APPDATA", saved, MAX_PATH);
     SetEnvironmentVariableW(L"APPDATA", L"C:\\Users\\pupil\\AppData\\Roaming");
-    EXPECT_EQ(ProgressFilePath(), L"C:\\Users\\pupil\\AppData\\Roaming\\Velmorand\\practice-progress.txt");
+    EXPECT_EQ(ProgressFilePath(),
+              L"C:\\Users\\pupil\\AppData\\Roaming\\Velmorand\\practice-progress.txt");
     SetEnvironmentVariableW(L"APPDATA", nullptr);
     EXPECT_EQ(ProgressFilePath(), L"") << "nowhere to keep it: kept in memory only";
     SetEnvironmentVariableW(L"APPDATA", had > 0 ? saved : nullptr);

@@ -11,9 +11,9 @@
 //   probe memory TITLE   the peak working set of the window's process, in KiB
 //   probe close TITLE    asks the window to close, as its close box does
 #include "find_window.h"
+#include "practice/practice_layout.h"
 #include "win32/resource_ids.h"
 #include "win32/utf16.h"
-#include "practice/practice_layout.h"
 #include "window/form1_layout.h"
 
 #include <windows.h>
@@ -37,7 +37,8 @@ void Print(const std::string& line) {
 // A control's name in the table of its window: the practice window's when it is the one.
 std::string NameOf(HWND control) {
     const int index = GetDlgCtrlID(control) - IDC_FIRST_CONTROL;
-    const bool practice = velmorand::ToUtf8(WindowText(GetParent(control))) == velmorand::PracticeCaption;
+    const bool practice =
+        velmorand::ToUtf8(WindowText(GetParent(control))) == velmorand::PracticeCaption;
     const std::size_t size =
         practice ? velmorand::PracticeLayout().size() : velmorand::Form1Layout().size();
     if (index < 0 || static_cast<std::size_t>(index) >= size)
