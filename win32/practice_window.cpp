@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace velmorand {
 namespace {
@@ -291,8 +292,9 @@ void PracticeWindow::PlaceControls() {
                                                 : std::min(width / 28, height / 40));
     if (text != textHeight_) {
         textHeight_ = text;
-        textFont_ = WritingFont(text, false);
-        problemFont_ = WritingFont(text * 8 / 5, true);
+        // The old fonts stay until each control has its new one.
+        const Font oldText = std::exchange(textFont_, WritingFont(text, false));
+        const Font oldProblem = std::exchange(problemFont_, WritingFont(text * 8 / 5, true));
         for (const Control& control : controls_) {
             const HFONT font =
                 Named(*control.Row, "Problem") ? problemFont_.get() : textFont_.get();
@@ -434,17 +436,15 @@ void PracticeWindow::OnEnter() {
     }
 }
 
+// After a hint or a new problem the answer is typed next: the focus goes back to its field,
+// before the announcement, so that a screen reader says the field and then the news.
 void PracticeWindow::Press(const PracticeControl& row) {
-    switch (row.Command) {
-    case PracticeCommand::Hint:
-        Deliver(AskHint(session_));
-        break;
-    case PracticeCommand::Next:
-        Deliver(NextProblem(session_));
-        break;
-    case PracticeCommand::None:
-        break;
-    }
+    if (row.Command == PracticeCommand::None)
+        return;
+    const PracticeResult result =
+        row.Command == PracticeCommand::Hint ? AskHint(session_) : NextProblem(session_);
+    SetFocus(WindowNamed("Entry"));
+    Deliver(result);
 }
 
 // Only a variant typed since it was last chosen is chosen: moving through the field must not

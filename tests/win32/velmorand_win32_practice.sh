@@ -119,8 +119,10 @@ solve() {
         if [ "$kind" = digit ] && [ "$wrong" = 0 ] && [ "$right" -lt 9 ]; then
             wrong=1
             [ -z "$check" ] || before=$(column)
+            heard=$(alerts)
             answer $((right + 1)) # one too many: the product would not fit
             eventually changed Feedback "" || fail "no feedback on the wrong digit $((right + 1))"
+            [ -z "$check" ] || poll said_more "$heard" || fail "nothing was announced for a wrong digit"
             if [ -n "$check" ]; then
                 [ "$(text Question)" = "$question" ] || fail "a wrong digit moved on to '$(text Question)'"
                 [ "$(text Entry)" = $((right + 1)) ] || fail "the wrong digit was taken out of the field"
@@ -130,9 +132,13 @@ solve() {
         if [ "$kind" = bring ] && [ "$hinted" = 0 ]; then
             hinted=1
             before=$(text Feedback)
+            heard=$(alerts)
             click Hint
             eventually changed Feedback "$before" || fail "the hint said nothing new"
             if [ -n "$check" ]; then
+                poll said_more "$heard" || fail "the hint was not announced"
+                focused() { [ "$(focus)" = Entry ]; }
+                eventually focused || fail "after the hint the focus is in $(focus), not the answer field"
                 [ "$(text Question)" = "$question" ] || fail "a hint moved on to '$(text Question)'"
                 import -window "$xwindow" "$build/practice-win32.png"
             fi
@@ -155,8 +161,18 @@ close_program() {
     [ "$status" -eq 0 ] || fail "the program ended with status $status"
 }
 
+# The announcements, heard by a listener in another process as NVDA or JAWS hear them.
+listen() {
+    "$wine" "$msaa" listen "$title" >"$work/alerts" &
+    pids+=($!)
+    poll grep -q listening "$work/alerts" || fail "the alert listener did not start"
+}
+alerts() { grep -c '^alert	.' "$work/alerts" || true; }
+said_more() { [ "$(alerts)" -gt "$1" ]; }
+
 # The window as it opens, from the command line the shortcut gives.
 run_program
+listen
 eventually shows Level 5 || fail "the level shows '$(text Level)', not 5"
 expect Variant 42 "at start"
 [ "$(focus)" = Entry ] || fail "the focus starts in $(focus), not in the answer field"
@@ -217,9 +233,13 @@ ls "$kept"
 [ "$(ls "$kept")" = practice-progress.txt ] || fail "beside the progress file: $(ls "$kept")"
 cp "$progress" "$work/after-one"
 
-# Next: the next problem of the variant.
+# Next: the next problem of the variant, and the answer field ready for it.
 click Next
 eventually changed Problem "$first" || fail "Next kept the problem $first"
+focused() { [ "$(focus)" = Entry ]; }
+eventually focused || fail "after Next the focus is in $(focus), not the answer field"
+echo "--- alerts"
+cat "$work/alerts"
 close_program
 
 # A second session starts from what was kept: the same problem solved again counts twice.
