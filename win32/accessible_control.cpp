@@ -105,11 +105,16 @@ public:
             all += (all.empty() ? "" : "\n") + item;
         return Text(ToUtf16(all), v);
     }
-    // The items are simple elements: they have no object of their own.
+    // A list's items are simple elements, with no object of their own; any other control has
+    // the children Windows gives it.
     STDMETHODIMP get_accChildCount(LONG* n) override {
+        if (!exposure_.Items)
+            return standard_->get_accChildCount(n);
         return n ? (*n = static_cast<LONG>(items_.size()), S_OK) : E_POINTER;
     }
     STDMETHODIMP get_accChild(VARIANT c, IDispatch** child) override {
+        if (!exposure_.Items)
+            return standard_->get_accChild(c, child);
         if (child == nullptr)
             return E_POINTER;
         *child = nullptr;

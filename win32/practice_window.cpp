@@ -163,6 +163,7 @@ LRESULT PracticeWindow::Handle(UINT message, WPARAM w, LPARAM l) {
     switch (message) {
     case WM_CREATE:
         dotsPerInch_ = WindowDpi(window_);
+        ExposeWindow();
         CreateControls();
         PlaceControls();
         ShowView();
@@ -246,6 +247,16 @@ HWND PracticeWindow::CreateControl(const PracticeControl& row, int id) {
         break;
     }
     return control;
+}
+
+// The window is named to screen readers in the words they say, without the caption's colon,
+// and described by the progress line, which is written on it rather than in a control; its
+// controls are its children as Windows finds them.
+void PracticeWindow::ExposeWindow() {
+    Exposure exposure;
+    exposure.Name = PracticeSpokenCaption;
+    exposure.Description = [this] { return view_.ProgressLine; };
+    ExposeControl(window_, std::move(exposure));
 }
 
 // The table's accessible name for each control; the answer field is described by the question

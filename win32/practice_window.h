@@ -38,6 +38,7 @@ private:
 
     void CreateControls();
     HWND CreateControl(const PracticeControl& row, int id);
+    void ExposeWindow();
     void Expose(const Control& control);
     void PlaceControls();
     void OnDensityChanged(int dotsPerInch, const RECT& suggested);

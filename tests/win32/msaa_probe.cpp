@@ -20,7 +20,8 @@
 //                                <TAB>accessible name<TAB>description<TAB>value", the value's
 //                                lines parted by " | "; checks them against the practice
 //                                table, the answer field described by the question shown,
-//                                and the column's rows as its children
+//                                and the column's rows as its children; first
+//                                "window<TAB>name<TAB>description"
 //   msaa_probe practice-focus-order  the practice window's controls Tab goes through
 #include "find_window.h"
 #include "practice/practice_layout.h"
@@ -477,6 +478,22 @@ void CheckPractice(HWND window, const velmorand::PracticeControl& row, HWND cont
 }
 
 int ReadPractice(HWND window) {
+    // The window as a screen reader names it, and its controls as its client's children.
+    Ref<IAccessible> client;
+    if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                          reinterpret_cast<void**>(client.out()))))
+        Fail("the window has no accessible object");
+    else {
+        const std::string name = NameOf(client.get(), Self());
+        const std::string description =
+            Property([&](BSTR* out) { return client->get_accDescription(Self(), out); });
+        Print("window\t" + name + "\t" + description);
+        if (name != velmorand::PracticeSpokenCaption)
+            Fail("the window is named \"" + name + "\", not \"" +
+                 velmorand::PracticeSpokenCaption + "\"");
+        if (ChildCountOf(client.get()) < static_cast<LONG>(velmorand::PracticeLayout().size()))
+            Fail("the window has " + std::to_string(ChildCountOf(client.get())) + " children");
+    }
     std::size_t found = 0;
     for (HWND control = GetWindow(window, GW_CHILD); control != nullptr;
          control = GetWindow(control, GW_HWNDNEXT)) {

@@ -19,6 +19,11 @@ title="Тренажёр"
 xtitle="Тренажёр"
 fail() {
     echo "FAIL: $*" >&2
+    if [ -n "${program_pid:-}" ] && ! kill -0 "$program_pid" 2>/dev/null; then
+        status=0
+        wait "$program_pid" || status=$?
+        echo "the program has ended, with status $status" >&2
+    fi
     for file in dump read; do
         [ -f "$work/$file" ] && { echo "--- $file" && cat "$work/$file"; } >&2
     done
@@ -224,8 +229,16 @@ xdotool key Up
 expect Level 5 "Up in the level"
 expect Problem "$first" "level 5 again"
 
+# The progress line, which a screen reader reads as the window's description.
+progress_line() {
+    "$wine" "$msaa" practice "$title" >"$work/read" || fail "Active Accessibility reads the window wrong"
+    awk -F'\t' '$1 == "window" { print $3 }' "$work/read"
+}
+progress_before=$(progress_line)
+[ -n "$progress_before" ] && [ "$progress_before" != - ] || fail "the window has no progress line to read"
 solve check
 count=$(wc -l <"$work/steps")
+[ "$(progress_line)" != "$progress_before" ] || fail "the progress line still reads '$progress_before' after a solved problem"
 # The column, read by a screen reader, ends with the answer line, which has the quotient.
 [[ "$(column)" == *"$((a / b))"* ]] || fail "the column's last reading lacks the quotient $((a / b))"
 poll test -s "$progress" || fail "no progress file in AppData after a solved problem"
