@@ -489,8 +489,8 @@ int ReadPractice(HWND window) {
             Property([&](BSTR* out) { return client->get_accDescription(Self(), out); });
         Print("window\t" + name + "\t" + description);
         if (name != velmorand::PracticeSpokenCaption)
-            Fail("the window is named \"" + name + "\", not \"" +
-                 velmorand::PracticeSpokenCaption + "\"");
+            Fail("the window is named \"" + name + "\", not \"" + velmorand::PracticeSpokenCaption +
+                 "\"");
         if (ChildCountOf(client.get()) < static_cast<LONG>(velmorand::PracticeLayout().size()))
             Fail("the window has " + std::to_string(ChildCountOf(client.get())) + " children");
     }
