@@ -42,6 +42,13 @@ kept=$appdata/Velmorand
 progress=$kept/practice-progress.txt
 rm -rf "$kept"
 
+# The window read by probe.exe, which under a loaded Wine now and then fails to start: read
+# again once before giving up. A window that is gone fails both.
+dump() {
+    "$wine" "$probe" dump "$title" >"$work/dump" ||
+        { sleep 0.5 && "$wine" "$probe" dump "$title" >"$work/dump"; } ||
+        fail "probe could not read the window"
+}
 text() { line "$1" | cut -f5-; }
 focus() { awk -F'\t' '$1 == "focus" { print $2 }' "$work/dump"; }
 # Until CHECK... holds, for 10 s at most, on fresh readings of the window.
