@@ -42,8 +42,8 @@ kept=$appdata/Velmorand
 progress=$kept/practice-progress.txt
 rm -rf "$kept"
 
-# The window read by probe.exe, which under a loaded Wine now and then fails to start: read
-# again once before giving up. A window that is gone fails both.
+# The window read by probe.exe. A reading has now and then failed once on a busy machine, the
+# next one succeeding: read again once before giving up. A window that is gone fails both.
 dump() {
     "$wine" "$probe" dump "$title" >"$work/dump" ||
         { sleep 0.5 && "$wine" "$probe" dump "$title" >"$work/dump"; } ||
