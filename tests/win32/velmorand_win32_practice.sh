@@ -162,8 +162,9 @@ solve() {
     done <"$work/steps"
 }
 
-run_program() {
-    start_program "$wine" "$exe" /practice /level 5 /variant 42
+run_program() { # [ARGUMENTS...]: by default as the Start menu's shortcut gives them
+    [ $# -gt 0 ] || set -- /practice /level 5 /variant 42
+    start_program "$wine" "$exe" "$@"
 }
 close_program() {
     "$wine" "$probe" close "$title"
@@ -260,6 +261,31 @@ focused() { [ "$(focus)" = Entry ]; }
 eventually focused || fail "after Next the focus is in $(focus), not the answer field"
 echo "--- alerts"
 cat "$work/alerts"
+
+# The window is resized as the pupil or the teacher likes: in a tall window the column goes
+# under the rest, in a wide one beside it, always within the window.
+resize() { # WIDTH HEIGHT of the window, its caption included
+    xdotool windowsize "$xwindow" "$1" "$2"
+    sized() { [ "$(line window | cut -f2)" = "$1" ]; }
+    eventually sized "$1" || fail "the window is $(line window | cut -f2-3) inside, not $1 wide"
+}
+within() { # NAME: inside the client area
+    local left top width height
+    read -r left top width height <<<"$(place "$1")"
+    [ "$left" -ge 0 ] && [ "$top" -ge 0 ] && [ "$width" -gt 0 ] && [ "$height" -gt 0 ] &&
+        [ $((left + width)) -le "$(line window | cut -f2)" ] &&
+        [ $((top + height)) -le "$(line window | cut -f3)" ] || fail "$1 at $(place "$1") is not within the window"
+}
+bottom() { local l t w h && read -r l t w h <<<"$(place "$1")" && echo $((t + h)); }
+right_edge() { local l t w h && read -r l t w h <<<"$(place "$1")" && echo $((l + w)); }
+resize 700 1000
+for name in Level Variant Problem Question Entry Feedback Hint Next Column; do within "$name"; done
+read -r _ column_top _ <<<"$(place Column)"
+[ "$column_top" -ge "$(bottom Feedback)" ] || fail "in a tall window the column at $(place Column) is not under the feedback"
+resize 1200 700
+for name in Level Variant Problem Question Entry Feedback Hint Next Column; do within "$name"; done
+read -r problem_left _ <<<"$(place Problem)"
+[ "$(right_edge Column)" -le "$problem_left" ] || fail "in a wide window the column at $(place Column) is not beside the texts"
 close_program
 
 # A second session starts from what was kept: the same problem solved again counts twice.
@@ -272,9 +298,10 @@ close_program
 
 # A damaged progress file: the window opens all the same, as a fresh start, and the file is
 # written whole again when a problem is solved.
+# Started with the other spelling of the options this time.
 head -c 5000 /dev/urandom >"$progress"
 cp "$progress" "$work/damaged"
-run_program
+run_program --practice --level 5 --variant 42
 expect Problem "$first" "with a damaged progress file"
 solve >/dev/null
 cmp -s "$progress" "$work/damaged" && fail "the damaged progress file was not written again"
