@@ -27,7 +27,8 @@ bool SameLetters(std::string_view x, std::string_view y) {
     const auto lower = [](char c) {
         return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
     };
-    return std::ranges::equal(x, y, [&](char p, char q) { return lower(p) == lower(q); });
+    return std::equal(x.begin(), x.end(), y.begin(), y.end(),
+                      [&](char p, char q) { return lower(p) == lower(q); });
 }
 
 Option OptionNamed(std::string_view word) {

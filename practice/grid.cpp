@@ -138,8 +138,9 @@ void AddCornerLines(Grid& grid, int n, int divisorDigits, int quotientDigits, bo
 
 // A later cell in the same place replaces an earlier one: a quotient digit its '.'.
 void Write(std::vector<GridCell>& cells, const GridCell& cell) {
-    const auto same = std::ranges::find_if(
-        cells, [&](const GridCell& c) { return c.Row == cell.Row && c.Column == cell.Column; });
+    const auto same = std::find_if(cells.begin(), cells.end(), [&](const GridCell& c) {
+        return c.Row == cell.Row && c.Column == cell.Column;
+    });
     if (same != cells.end())
         same->Digit = cell.Digit;
     else
@@ -230,8 +231,8 @@ std::vector<std::string> SpokenRows(const Grid& grid) {
         const auto byColumn = [](const GridCell& x, const GridCell& y) {
             return x.Column < y.Column;
         };
-        std::ranges::sort(left, byColumn);
-        std::ranges::sort(right, byColumn);
+        std::sort(left.begin(), left.end(), byColumn);
+        std::sort(right.begin(), right.end(), byColumn);
         if (!left.empty() || !right.empty())
             rows.push_back(SpokenRow(row, left, right));
     }

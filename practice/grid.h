@@ -46,7 +46,10 @@ struct Grid {
 };
 
 // The column after the first `answered` steps were answered right; the current answer's
-// cells are those of step `answered`.
+// cells are those of step `answered`. Two steps light cells that tell nothing away: the
+// first partial dividend lights all of a's digits (the answer is among them), the count
+// only the quotient's first cell. Rows and Columns are those of the finished column, so the
+// paper keeps its size as the pupil writes.
 Grid ColumnGrid(const Problem& problem, std::span<const Step> steps, std::size_t answered);
 
 // The column read row by row, as a screen reader says it: "Строка 1. 7 2 4 0, делитель 8".

@@ -2,12 +2,16 @@
 // rewording a shown formula for a screen reader. Not part of what the front ends see.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace velmorand::practice_detail {
+
+// The most problems a level's count holds, in the session and in the stored text.
+inline constexpr int MostKeptCount = 999999999;
 
 // No answer of any problem has more digits than this; a longer text is no answer at all,
 // and its value could not be held without overflow.

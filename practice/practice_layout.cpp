@@ -30,8 +30,9 @@ constexpr PracticeControl Layout[] = {
 std::span<const PracticeControl> PracticeLayout() { return Layout; }
 
 const PracticeControl* FindPracticeControl(std::string_view name) {
-    const auto found = std::ranges::find_if(
-        Layout, [&](const PracticeControl& control) { return name == control.Name; });
+    const auto found =
+        std::find_if(std::begin(Layout), std::end(Layout),
+                     [&](const PracticeControl& control) { return name == control.Name; });
     return found == std::end(Layout) ? nullptr : &*found;
 }
 

@@ -24,6 +24,8 @@ int ClampVariant(int variant);
 
 // The problem at index 0, 1, 2 ... of a level and variant. Every problem has a dividend at
 // least as large as its divisor and fits its level:
+// A 0 among the quotient's digits is level 5's lesson: levels 1 to 4 have none, and level 5
+// divides exactly, as in 7240 : 8.
 //   1  a of 2 digits, b 2-9, exact, the first partial dividend one digit
 //   2  a of 3 digits, b 2-9, exact, the first partial dividend one digit
 //   3  a of 3 digits, b 2-9, exact, the first partial dividend two digits

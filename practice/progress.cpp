@@ -12,7 +12,7 @@ namespace {
 constexpr std::string_view Header = "velmorand-progress 1";
 
 // More problems than a pupil could solve in a lifetime: a larger count is a damaged text.
-constexpr int MostSolved = 999999999;
+constexpr int MostSolved = practice_detail::MostKeptCount;
 
 // Splits off the text's first line, without its "\n" or "\r\n".
 std::string_view TakeLine(std::string_view& text) {

@@ -14,7 +14,7 @@ using practice_detail::Spoken;
 namespace {
 
 constexpr std::string_view Right = "Верно!";
-constexpr std::string_view BadVariant = "Вариант, это число от 1 до 999999.";
+constexpr std::string_view BadVariant = "Вариант должен быть числом от 1 до 999999.";
 constexpr std::string_view AlreadySolved = "Пример уже решён. Нажми «Следующий пример».";
 
 // A session a front end put together by hand may have no steps, or an index past them: it
@@ -73,7 +73,7 @@ PracticeResult Introduce(const PracticeSession& session, std::string_view before
 // first level was taken.
 void CountSolved(PracticeSession& session) {
     // The counts stop where the stored text's do, whatever the kept progress held.
-    constexpr int Most = 999999999;
+    constexpr int Most = practice_detail::MostKeptCount;
     LevelProgress& kept = LevelKept(session);
     kept.Solved = std::clamp(kept.Solved, 0, Most - 1) + 1;
     kept.InARow =

@@ -41,7 +41,8 @@ struct PracticeResult {
 };
 
 // The pupil pressed Enter in the answer field. A right answer is written into the column and
-// the next step is asked; a wrong one changes nothing but the feedback.
+// the next step is asked; a wrong one changes nothing but the feedback. The last right answer
+// counts the problem as solved (ProgressChanged); after that, answers only say so.
 PracticeResult SubmitAnswer(PracticeSession& session, std::string_view typed);
 // "Подсказка": the next level of hint for the current step, up to 3.
 PracticeResult AskHint(PracticeSession& session);

@@ -32,6 +32,8 @@ struct Step {
         0;                  // the partial dividend a digit, product, difference or bring works on
     int QuotientDigit = -1; // which digit of the quotient, from 0, for those four
     int LastColumn = -1;    // the column of a's digit the partial dividend reaches, for those four
+    // A bring's partial dividend is the one it makes (its answer), its digit the quotient
+    // digit that partial dividend gives, its column that of the digit brought down.
 
     bool operator==(const Step&) const = default;
 };

@@ -151,30 +151,23 @@ std::string WhereToLook(const StepNumbers& n, StepKind kind) {
     return {};
 }
 
+// The rule of each step, in the order of StepKind; Done has none.
+constexpr std::string_view Rules[] = {
+    "Первое неполное делимое не меньше делителя. Бери цифр как можно меньше.",
+    "Первое неполное делимое даёт одну цифру частного. Каждая следующая цифра делимого даёт "
+    "ещё одну.",
+    "Остаток всегда меньше делителя. Возьми самую большую цифру, при которой произведение не "
+    "больше неполного делимого.",
+    "Умножь новую цифру частного на делитель.",
+    "Вычти из неполного делимого число под ним. Остаток всегда меньше делителя.",
+    "Припиши к остатку следующую цифру делимого. Получится новое неполное делимое.",
+    "Частное составляют все цифры под делителем по порядку, нули тоже.",
+    "Остаток стоит в самом низу столбика. Он всегда меньше делителя.",
+};
+
 std::string Rule(StepKind kind) {
-    switch (kind) {
-    case StepKind::First:
-        return "Первое неполное делимое не меньше делителя. Бери цифр как можно меньше.";
-    case StepKind::Count:
-        return "Первое неполное делимое даёт одну цифру частного. Каждая следующая цифра "
-               "делимого даёт ещё одну.";
-    case StepKind::Digit:
-        return "Остаток всегда меньше делителя. Возьми самую большую цифру, при которой "
-               "произведение не больше неполного делимого.";
-    case StepKind::Product:
-        return "Умножь новую цифру частного на делитель.";
-    case StepKind::Difference:
-        return "Вычти из неполного делимого число под ним. Остаток всегда меньше делителя.";
-    case StepKind::Bring:
-        return "Припиши к остатку следующую цифру делимого. Получится новое неполное делимое.";
-    case StepKind::Quotient:
-        return "Частное составляют все цифры под делителем по порядку, нули тоже.";
-    case StepKind::Remainder:
-        return "Остаток стоит в самом низу столбика. Он всегда меньше делителя.";
-    case StepKind::Done:
-        break;
-    }
-    return {};
+    const auto index = static_cast<std::size_t>(kind);
+    return index < std::size(Rules) ? std::string(Rules[index]) : std::string();
 }
 
 std::string WorkedFirst(const StepNumbers& n, const Step& step) {
@@ -212,13 +205,21 @@ std::string WorkedDigit(const StepNumbers& n) {
                N(n.B) + ". " + so;
     const std::uint64_t next = (n.Digit + 1) * n.B;
     return Formula(n.Digit, Times, n.B, n.Product) + ", " + Formula(n.Digit + 1, Times, n.B, next) +
-           ". " + N(next) + " больше " + N(n.Partial) + ", " + so;
+           ". " + N(next) + " больше " + N(n.Partial) + ", значит, в частном " + N(n.Digit) + ".";
 }
 
-// A divisor of two or three digits is multiplied in parts: 7 · 23 = 7 · 20 + 7 · 3.
+// A divisor of two or three digits is multiplied in parts: 7 · 23 = 7 · 20 + 7 · 3; one
+// ending in zeros without them: 7 · 3 = 21, so 7 · 30 = 210.
 std::string WorkedProduct(const StepNumbers& n) {
     if (n.B < 10)
         return Formula(n.Digit, Times, n.B, n.Product) + ".";
+    if (n.B % 10 == 0) {
+        std::uint64_t core = n.B;
+        while (core % 10 == 0)
+            core /= 10;
+        return Formula(n.Digit, Times, core, n.Digit * core) + ", значит, " +
+               Formula(n.Digit, Times, n.B, n.Product) + ".";
+    }
     const std::uint64_t units = n.B % 10;
     const std::uint64_t rest = n.B - units;
     const std::uint64_t x = n.Digit * rest;

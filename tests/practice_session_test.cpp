@@ -1,0 +1,235 @@
+// The practice window's session: what the pupil's answers, hints and choices do.
+#include "practice/session.h"
+#include "practice/texts.h"
+#include "practice_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace velmorand {
+namespace {
+
+using testing_support::AnswerAll;
+using testing_support::AnswerUpTo;
+using testing_support::Typed;
+
+const Step& Asked(const PracticeSession& s) { return s.Steps[s.StepIndex]; }
+
+bool Speakable(const std::string& text) { return !testing_support::HasSignReadAloud(text, true); }
+
+TEST(PracticeSession, StartsAtTheClampedLevelAndVariantWithWhatWasKept) {
+    Progress kept;
+    kept.Levels[7] = {5, 2};
+    PracticeSession s = StartPractice(12, 0, kept);
+    EXPECT_EQ(s.Current, GenerateProblem(8, 1, 0));
+    EXPECT_EQ(s.Steps, SolutionSteps(s.Current));
+    EXPECT_EQ(s.Kept, kept);
+    ChooseLevel(s, 99); // the same clamping when the level is chosen
+    EXPECT_EQ(s.Level, 8);
+    const PracticeView view = ViewOf(s);
+    EXPECT_EQ(view.Step, "first");
+    EXPECT_EQ(view.Question, "Какое первое неполное делимое?");
+    EXPECT_EQ(view.ProgressLine, "Решено на этом уровне: 5. Подряд без подсказки: 2.");
+    EXPECT_TRUE(view.AnswerLine.empty());
+}
+
+TEST(PracticeSession, ARightAnswerIsWrittenAndTheNextStepAsked) {
+    PracticeSession s = StartPractice(5, 1, {});
+    const PracticeResult result = SubmitAnswer(s, " " + Typed(Asked(s).Answer) + " ");
+    EXPECT_EQ(s.StepIndex, 1u);
+    EXPECT_EQ(s.Feedback, "Верно!");
+    EXPECT_EQ(s.LastMistake, Mistake::None);
+    EXPECT_FALSE(result.ProgressChanged);
+    EXPECT_EQ(result.Announcement, "Верно. Сколько цифр будет в частном?");
+    EXPECT_EQ(ViewOf(s).Mistake, "");
+}
+
+TEST(PracticeSession, AWrongAnswerChangesNothingButTheFeedback) {
+    PracticeSession s = StartPractice(1, 1, {});
+    AnswerUpTo(s, StepKind::Digit);
+    const std::size_t before = s.StepIndex;
+    const Grid column = ViewOf(s).Column;
+    const PracticeResult result = SubmitAnswer(s, Typed(Asked(s).Answer + 1));
+    EXPECT_EQ(s.StepIndex, before);
+    EXPECT_EQ(s.LastMistake, Mistake::DigitTooBig);
+    EXPECT_EQ(s.Feedback,
+              MistakeText(s.Current, Asked(s), Mistake::DigitTooBig, Typed(Asked(s).Answer + 1)));
+    EXPECT_EQ(ViewOf(s).Mistake, "digit-too-big");
+    EXPECT_EQ(ViewOf(s).Column.Cells, column.Cells);
+    EXPECT_FALSE(result.ProgressChanged);
+    // Said aloud with words for the signs: "1 · 8" is read as "1 умножить на 8".
+    EXPECT_NE(result.Announcement.find("умножить на"), std::string::npos);
+}
+
+TEST(PracticeSession, HintsGoDeeperUpToTheWorkedStep) {
+    PracticeSession s = StartPractice(3, 9, {});
+    AnswerUpTo(s, StepKind::Digit);
+    for (const int level : {1, 2, 3, 3}) {
+        AskHint(s);
+        EXPECT_EQ(s.HintLevel, level);
+        EXPECT_EQ(ViewOf(s).HintLevel, level);
+        EXPECT_EQ(s.Feedback, HintText(s.Current, Asked(s), level));
+    }
+    // A wrong answer after a hint shows what is wrong; the next hint goes on from there.
+    SubmitAnswer(s, "x");
+    EXPECT_EQ(s.HintLevel, 0);
+    AskHint(s);
+    EXPECT_EQ(s.HintLevel, 3);
+    // A right answer starts the next step's hints from the first.
+    SubmitAnswer(s, Typed(Asked(s).Answer));
+    EXPECT_EQ(s.HintLevel, 0);
+    AskHint(s);
+    EXPECT_EQ(s.HintLevel, 1);
+}
+
+struct HintCase {
+    const char* Name;
+    int HintsAsked; // on the problem's first step
+    int InARowAfter;
+};
+
+// Two problems solved without a hint, then a third with the hints asked: only a hint above
+// the first level breaks the row; the problem counts as solved either way.
+TEST(PracticeSession, OnlyAHintAboveTheFirstLevelBreaksTheRow) {
+    const HintCase Table[] = {
+        {"no hint", 0, 3}, {"where to look", 1, 3}, {"the rule", 2, 0}, {"worked", 3, 0}};
+    for (const HintCase& c : Table) {
+        PracticeSession s = StartPractice(2, 5, {});
+        for (int i = 0; i < 2; ++i) {
+            AnswerAll(s);
+            NextProblem(s);
+        }
+        for (int i = 0; i < c.HintsAsked; ++i)
+            AskHint(s);
+        const auto results = AnswerAll(s);
+        ASSERT_FALSE(results.empty());
+        EXPECT_TRUE(results.back().ProgressChanged) << c.Name;
+        EXPECT_EQ(s.Kept.Levels[1].Solved, 3) << c.Name;
+        EXPECT_EQ(s.Kept.Levels[1].InARow, c.InARowAfter) << c.Name;
+        for (std::size_t i = 0; i + 1 < results.size(); ++i)
+            EXPECT_FALSE(results[i].ProgressChanged) << c.Name;
+    }
+}
+
+TEST(PracticeSession, SolvingSaysTheAnswerAndShowsTheAnswerLine) {
+    PracticeSession s = StartPractice(4, 3, {});
+    const auto results = AnswerAll(s);
+    ASSERT_EQ(Asked(s).Kind, StepKind::Done);
+    const std::string spoken = results.back().Announcement;
+    EXPECT_TRUE(spoken.starts_with("Верно. Ответ ")) << spoken;
+    EXPECT_NE(spoken.find(", остаток "), std::string::npos) << spoken; // level 4 has one
+    EXPECT_EQ(ViewOf(s).AnswerLine, AnswerLine(s.Current));
+    EXPECT_EQ(ViewOf(s).Step, "done");
+    EXPECT_EQ(ViewOf(s).ProgressLine, "Решено на этом уровне: 1. Подряд без подсказки: 1.");
+    // Once solved, more answers and hints change nothing and count nothing again.
+    const Progress kept = s.Kept;
+    EXPECT_FALSE(SubmitAnswer(s, Typed(s.Steps[s.Steps.size() - 2].Answer)).ProgressChanged);
+    EXPECT_FALSE(AskHint(s).ProgressChanged);
+    EXPECT_EQ(s.HintLevel, 0);
+    EXPECT_NE(s.Feedback.find("решён"), std::string::npos) << s.Feedback;
+    EXPECT_EQ(s.Kept, kept);
+}
+
+TEST(PracticeSession, ThreeInARowSuggestTheNextLevel) {
+    PracticeSession s = StartPractice(5, 1, {});
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_FALSE(ViewOf(s).SuggestNextLevel);
+        AnswerAll(s);
+        NextProblem(s);
+    }
+    const PracticeView view = ViewOf(s);
+    EXPECT_TRUE(view.SuggestNextLevel);
+    EXPECT_NE(view.ProgressLine.find("Можно перейти на уровень 6."), std::string::npos);
+    // Not beyond the last level.
+    PracticeSession last = StartPractice(8, 1, {});
+    last.Kept.Levels[7] = {10, 10};
+    EXPECT_FALSE(ViewOf(last).SuggestNextLevel);
+}
+
+TEST(PracticeSession, SkippingAProblemLeavesTheCountsAlone) {
+    Progress kept;
+    kept.Levels[0] = {4, 2};
+    PracticeSession s = StartPractice(1, 1, kept);
+    AnswerUpTo(s, StepKind::Digit);
+    AskHint(s);
+    AskHint(s);
+    const PracticeResult result = NextProblem(s);
+    EXPECT_EQ(s.ProblemIndex, 1);
+    EXPECT_EQ(s.Current, GenerateProblem(1, 1, 1));
+    EXPECT_TRUE(s.StepIndex == 0 && s.HintLevel == 0 && !s.HintTaken && s.Feedback.empty());
+    EXPECT_EQ(s.Kept, kept);
+    EXPECT_FALSE(result.ProgressChanged);
+}
+
+struct VariantCase {
+    const char* Typed;
+    int Variant; // 0: refused, the variant stays
+};
+
+TEST(PracticeSession, AVariantIsANumberFrom1To999999) {
+    // clang-format off
+    const VariantCase Table[] = {
+        {"42", 42}, {" 42 ", 42}, {"999999", 999999}, {"1", 1}, {"0", 0}, {"1000000", 0},
+        {"-5", 0}, {"", 0}, {"4 2", 0}, {"abc", 0}, {"99999999999999999999", 0},
+    };
+    // clang-format on
+    for (const VariantCase& c : Table) {
+        PracticeSession s = StartPractice(3, 17, {});
+        NextProblem(s);
+        ChooseVariant(s, c.Typed);
+        const bool refused = c.Variant == 0;
+        EXPECT_EQ(s.Variant, refused ? 17 : c.Variant) << c.Typed;
+        EXPECT_EQ(s.Current, GenerateProblem(3, s.Variant, refused ? 1 : 0)) << c.Typed;
+        EXPECT_EQ(s.Feedback == "Вариант должен быть числом от 1 до 999999.", refused) << c.Typed;
+    }
+}
+
+// Every announcement of a whole problem, wrong answers and hints included, is fit for
+// speech, and what is shown as feedback is the same words.
+TEST(PracticeSession, EveryAnnouncementIsFitForSpeech) {
+    for (int level = 1; level <= LevelCount; ++level) {
+        PracticeSession s = StartPractice(level, 3, {});
+        while (Asked(s).Kind != StepKind::Done) {
+            for (const std::string& typed :
+                 {std::string(), std::string("x"), Typed(Asked(s).Answer + 1)}) {
+                const PracticeResult wrong = SubmitAnswer(s, typed);
+                EXPECT_TRUE(Speakable(wrong.Announcement)) << wrong.Announcement;
+            }
+            for (int i = 0; i < 3; ++i)
+                EXPECT_TRUE(Speakable(AskHint(s).Announcement));
+            const PracticeResult right = SubmitAnswer(s, Typed(Asked(s).Answer));
+            EXPECT_TRUE(Speakable(right.Announcement)) << right.Announcement;
+        }
+        for (const PracticeResult& result :
+             {SubmitAnswer(s, "1"), AskHint(s), NextProblem(s), ChooseLevel(s, level),
+              ChooseVariant(s, "0"), ChooseVariant(s, "77")})
+            EXPECT_TRUE(Speakable(result.Announcement)) << result.Announcement;
+    }
+}
+
+// A pasted million characters is no answer, and nothing of it is echoed back.
+TEST(PracticeSession, APastedMillionCharactersIsRefused) {
+    PracticeSession s = StartPractice(8, 1, {});
+    const std::string pasted(1'000'000, '5');
+    for (const PracticeResult& result : {SubmitAnswer(s, pasted), ChooseVariant(s, pasted)}) {
+        EXPECT_LT(result.Announcement.size(), 200u);
+        EXPECT_LT(s.Feedback.size(), 200u);
+    }
+    EXPECT_EQ(s.LastMistake, Mistake::NotANumber);
+    EXPECT_EQ(s.StepIndex, 0u);
+    EXPECT_EQ(s.Variant, 1);
+}
+
+// A session a front end built by hand, with no steps, is read as solved, not out of bounds.
+TEST(PracticeSession, AnEmptySessionIsSafe) {
+    PracticeSession s;
+    EXPECT_EQ(ViewOf(s).Step, "done");
+    EXPECT_FALSE(SubmitAnswer(s, "5").ProgressChanged);
+    EXPECT_FALSE(AskHint(s).ProgressChanged);
+    NextProblem(s);
+    EXPECT_EQ(s.Current, GenerateProblem(1, 1, 1));
+}
+
+} // namespace
+} // namespace velmorand

@@ -1,0 +1,94 @@
+// How the practice window is started, and what it is made of.
+#include "practice/command_line.h"
+#include "practice/practice_layout.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace velmorand {
+
+// How GoogleTest shows options that differ.
+void PrintTo(const StartOptions& o, std::ostream* out) {
+    *out << "{" << o.Practice << ", " << o.Level << ", " << o.Variant << "}";
+}
+
+namespace {
+
+struct Start {
+    std::vector<std::string_view> Arguments;
+    StartOptions Expected;
+};
+
+TEST(PracticeCommandLine, ReadsTheWaysEachPlatformWritesIt) {
+    // clang-format off
+    const Start Table[] = {
+        {{}, {false, 1, 1}},
+        {{"--practice"}, {true, 1, 1}},
+        {{"/PRACTICE"}, {true, 1, 1}},
+        {{"--practice", "--level", "5", "--variant", "42"}, {true, 5, 42}},
+        {{"/practice", "/level", "5", "/variant", "42"}, {true, 5, 42}},
+        {{"--practice", "--level=5", "--variant=42"}, {true, 5, 42}},
+        {{"--level", "4"}, {true, 4, 1}}, // a level alone asks for the practice window too
+        // Out of range: the nearest in range.
+        {{"--practice", "--level", "0"}, {true, 1, 1}},
+        {{"--practice", "--level", "9"}, {true, 8, 1}},
+        {{"--practice", "--level", "-3"}, {true, 1, 1}},
+        {{"--practice", "--variant", "99999999999999999999999"}, {true, 1, 999999}},
+        {{"--practice", "--variant=-7"}, {true, 1, 1}},
+        // Unknown words, and words that are no numbers, are passed over.
+        {{"velmorand.exe", "--practice"}, {true, 1, 1}},
+        {{"--practise", "--levels", "5"}, {false, 1, 1}},
+        {{"--practice", "--level", "five", "--variant", "9"}, {true, 1, 9}},
+        {{"--practice", "--level"}, {true, 1, 1}},
+        {{"--practice", "--level="}, {true, 1, 1}},
+        {{"--practice=1", "-practice", "practice", "level", "5"}, {false, 1, 1}},
+        {{"--practice", "--level", "2", "--level", "6"}, {true, 6, 1}},
+        {{"", "/", "--", "="}, {false, 1, 1}},
+    };
+    // clang-format on
+    for (const Start& start : Table) {
+        std::string shown;
+        for (const std::string_view word : start.Arguments)
+            shown += std::string(word) + " ";
+        EXPECT_EQ(ParseCommandLine(start.Arguments), start.Expected) << shown;
+    }
+}
+
+std::string Text(const char* text) { return text == nullptr ? "(none)" : text; }
+
+TEST(PracticeLayout, HasEveryControlOnceInFocusOrder) {
+    using K = PracticeControlKind;
+    using C = PracticeCommand;
+    // clang-format off
+    const PracticeControl Expected[] = {
+        {"Level", K::LevelChoice, nullptr, "Уровень", false, C::None},
+        {"Variant", K::VariantField, nullptr, "Вариант", false, C::None},
+        {"Problem", K::Text, nullptr, "Пример", false, C::None},
+        {"Question", K::Text, nullptr, nullptr, false, C::None},
+        {"Entry", K::AnswerField, nullptr, "Ответ", false, C::None},
+        {"Feedback", K::Text, nullptr, nullptr, true, C::None},
+        {"Hint", K::Button, "Подсказка", "Подсказка", false, C::Hint},
+        {"Next", K::Button, "Следующий пример", "Следующий пример", false, C::Next},
+        {"Column", K::ColumnGrid, nullptr, "Столбик", false, C::None},
+    };
+    // clang-format on
+    ASSERT_EQ(PracticeLayout().size(), std::size(Expected));
+    for (std::size_t i = 0; i < std::size(Expected); ++i) {
+        const PracticeControl& got = PracticeLayout()[i];
+        const PracticeControl& want = Expected[i];
+        EXPECT_EQ(Text(got.Name) + Text(got.Caption) + Text(got.AccessibleName),
+                  Text(want.Name) + Text(want.Caption) + Text(want.AccessibleName));
+        EXPECT_TRUE(got.Kind == want.Kind && got.Announced == want.Announced &&
+                    got.Command == want.Command)
+            << want.Name;
+        EXPECT_EQ(FindPracticeControl(want.Name), &got);
+    }
+    EXPECT_EQ(FindPracticeControl("Nothing"), nullptr);
+    EXPECT_STREQ(PracticeCaption, "Тренажёр: деление в столбик");
+    EXPECT_STREQ(PracticeSpokenCaption, "Тренажёр, деление в столбик");
+}
+
+} // namespace
+} // namespace velmorand
