@@ -72,13 +72,14 @@ column() {
     "$wine" "$msaa" practice "$title" >"$work/read" || fail "Active Accessibility reads the window wrong"
     awk -F'\t' '$1 == "Column" { print $5 }' "$work/read"
 }
-# ANSWER: typed into the answer field over whatever it holds, then Enter.
-answer() {
-    click Entry
+# NAME TEXT: typed into a field over whatever it holds, then Enter.
+enter() {
+    click "$1"
     xdotool key End shift+Home
-    xdotool type --delay 30 "$1"
+    xdotool type --delay 30 "$2"
     xdotool key Return
 }
+focused() { [ "$(focus)" = "$1" ]; }
 
 # The steps of a : b as the textbooks teach them, one "kind answer" a line: the first partial
 # dividend, how many digits the quotient has, then for each digit the digit, its product and
@@ -117,7 +118,7 @@ PY
 # first digit brought down, the same way every time. With "check", checks what each does.
 # Sets a and b to the problem's numbers.
 solve() {
-    local check=${1:-} problem kind right question before feedback hinted=0 wrong=0
+    local check=${1:-} problem kind right question before heard hinted=0 wrong=0
     dump
     problem=$(text Problem)
     [[ $problem =~ ^([0-9]+)\ :\ ([0-9]+)$ ]] || fail "the problem reads '$problem'"
@@ -130,12 +131,11 @@ solve() {
         [ -n "$question" ] || fail "no question before the $kind step"
         if [ "$kind" = digit ] && [ "$wrong" = 0 ] && [ "$right" -lt 9 ]; then
             wrong=1
-            [ -z "$check" ] || before=$(column)
-            heard=$(alerts)
-            answer $((right + 1)) # one too many: the product would not fit
+            [ -z "$check" ] || { before=$(column) && heard=$(alerts); }
+            enter Entry $((right + 1)) # one too many: the product would not fit
             eventually changed Feedback "" || fail "no feedback on the wrong digit $((right + 1))"
-            [ -z "$check" ] || poll said_more "$heard" || fail "nothing was announced for a wrong digit"
             if [ -n "$check" ]; then
+                poll said_more "$heard" || fail "nothing was announced for a wrong digit"
                 [ "$(text Question)" = "$question" ] || fail "a wrong digit moved on to '$(text Question)'"
                 [ "$(text Entry)" = $((right + 1)) ] || fail "the wrong digit was taken out of the field"
                 [ "$(column)" = "$before" ] || fail "a wrong digit was written into the column: $(column)"
@@ -144,18 +144,17 @@ solve() {
         if [ "$kind" = bring ] && [ "$hinted" = 0 ]; then
             hinted=1
             before=$(text Feedback)
-            heard=$(alerts)
+            [ -z "$check" ] || heard=$(alerts)
             click Hint
             eventually changed Feedback "$before" || fail "the hint said nothing new"
             if [ -n "$check" ]; then
                 poll said_more "$heard" || fail "the hint was not announced"
-                focused() { [ "$(focus)" = Entry ]; }
-                eventually focused || fail "after the hint the focus is in $(focus), not the answer field"
+                eventually focused Entry || fail "after the hint the focus is in $(focus), not the answer field"
                 [ "$(text Question)" = "$question" ] || fail "a hint moved on to '$(text Question)'"
                 import -window "$xwindow" "$build/practice-win32.png"
             fi
         fi
-        answer "$right"
+        enter Entry "$right"
         # A right answer is taken: the field is emptied for the next one.
         eventually shows Entry "" ||
             fail "the $kind step refused $right (asked '$question', told '$(text Feedback)')"
@@ -193,7 +192,7 @@ expect Variant 42 "at start"
 cat "$work/read"
 [ ! -e "$progress" ] || fail "a progress file before anything was solved"
 
-# Tab follows the table; Enter in the variant field chooses nothing while it is unchanged.
+# Tab follows the table.
 click Entry
 mapfile -t order < <("$wine" "$msaa" practice-focus-order | tr -d '\r')
 start=$(printf '%s\n' "${order[@]}" | grep -nx Entry | cut -d: -f1)
@@ -201,26 +200,19 @@ start=$(printf '%s\n' "${order[@]}" | grep -nx Entry | cut -d: -f1)
 for i in $(seq 1 "${#order[@]}"); do
     expected=${order[$(((start - 1 + i) % ${#order[@]}))]}
     xdotool key Tab
-    focused() { [ "$(focus)" = "$expected" ]; }
-    eventually focused || fail "Tab went to $(focus), not $expected"
+    eventually focused "$expected" || fail "Tab went to $(focus), not $expected"
 done
 
 # Enter in the variant field chooses the variant typed; one that is no variant is refused and
 # the field shows the variant in force again.
 first=$(text Problem)
-variant() { # TEXT: typed into the variant field, then Enter
-    click Variant
-    xdotool key End shift+Home
-    xdotool type --delay 30 "$1"
-    xdotool key Return
-}
-variant 43
+enter Variant 43
 eventually changed Problem "$first" || fail "variant 43 kept the problem $first"
-variant 0
+enter Variant 0
 expect Variant 43 "after variant 0"
 eventually changed Feedback "" || fail "variant 0 was refused without a word"
 [ "$(text Problem)" != "$first" ] || fail "variant 0 went back to the first problem"
-variant 42
+enter Variant 42
 expect Problem "$first" "variant 42 again"
 
 # The level, chosen from the keyboard: one down is level 6, one up level 5 again.
@@ -257,8 +249,7 @@ cp "$progress" "$work/after-one"
 # Next: the next problem of the variant, and the answer field ready for it.
 click Next
 eventually changed Problem "$first" || fail "Next kept the problem $first"
-focused() { [ "$(focus)" = Entry ]; }
-eventually focused || fail "after Next the focus is in $(focus), not the answer field"
+eventually focused Entry || fail "after Next the focus is in $(focus), not the answer field"
 echo "--- alerts"
 cat "$work/alerts"
 
@@ -297,8 +288,7 @@ cmp -s "$progress" "$work/after-one" && fail "the second session did not count o
 close_program
 
 # A damaged progress file: the window opens all the same, as a fresh start, and the file is
-# written whole again when a problem is solved.
-# Started with the other spelling of the options this time.
+# written whole again when a problem is solved. Started with the options' other spelling.
 head -c 5000 /dev/urandom >"$progress"
 cp "$progress" "$work/damaged"
 run_program --practice --level 5 --variant 42
