@@ -16,11 +16,12 @@ struct StepPlace {
     std::vector<GridCell> Target;  // the cells to highlight while the step is asked
     std::vector<GridCell> Written; // what stands there once it is answered
     std::vector<GridLine> Lines;   // the line under a product
+    std::vector<GridCell> Minuses; // the minus before a product
 };
 
 StepPlace MakePlace(std::vector<GridCell> target, std::vector<GridCell> written = {},
-                    std::vector<GridLine> lines = {}) {
-    return {std::move(target), std::move(written), std::move(lines)};
+                    std::vector<GridLine> lines = {}, std::vector<GridCell> minuses = {}) {
+    return {std::move(target), std::move(written), std::move(lines), std::move(minuses)};
 }
 
 // The number's digits in `row`, its last digit in column `last`.
@@ -99,7 +100,8 @@ private:
         Grow(row);
         std::vector<GridCell> cells = NumberCells(step.Answer, row, step.LastColumn);
         const GridLine line{false, row, cells.front().Column, static_cast<int>(cells.size())};
-        return MakePlace(cells, cells, {line});
+        const GridCell minus{row, cells.front().Column, '-'};
+        return MakePlace(cells, cells, {line}, {minus});
     }
 
     // A difference of 0 that a brought-down digit follows is not written: the brought-down
@@ -166,6 +168,8 @@ Grid ColumnGrid(const Problem& problem, std::span<const Step> steps, std::size_t
             Write(grid.Cells, cell);
         grid.Lines.insert(grid.Lines.end(), layout.Places[i].Lines.begin(),
                           layout.Places[i].Lines.end());
+        grid.Minuses.insert(grid.Minuses.end(), layout.Places[i].Minuses.begin(),
+                            layout.Places[i].Minuses.end());
     }
     AddCornerLines(grid, layout.N, divisorDigits, layout.QuotientDigits, counted);
     if (answered < steps.size())

@@ -43,6 +43,10 @@ struct Grid {
     std::vector<GridCell> Cells;   // what is written
     std::vector<GridLine> Lines;   // the corner, and a line under each product
     std::vector<GridCell> Current; // the cells the current answer goes into, to highlight
+    // Before each subtraction, a minus sign: drawn at the left edge of the cell, halfway up
+    // to the row above, between the partial dividend and the product under it. The first
+    // product's stands left of column 0: the paper needs a margin there.
+    std::vector<GridCell> Minuses;
 };
 
 // The column after the first `answered` steps were answered right; the current answer's

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace velmorand {
@@ -20,6 +21,9 @@ enum class PracticeControlKind {
 // What a button does.
 enum class PracticeCommand { None, Hint, Next };
 
+// Which text of the view a text control shows.
+enum class PracticeText { None, Problem, Question, Feedback, AnswerLine, ProgressLine };
+
 struct PracticeControl {
     const char* Name = nullptr;
     PracticeControlKind Kind = PracticeControlKind::Text;
@@ -27,16 +31,22 @@ struct PracticeControl {
     const char* AccessibleName = nullptr; // none: read by its text
     bool Announced = false;               // a status line: what it shows is announced
     PracticeCommand Command = PracticeCommand::None;
+    PracticeText Shows = PracticeText::None;
 };
 
 // "Тренажёр: деление в столбик", and the same words as a screen reader says them.
 extern const char* const PracticeCaption;
 extern const char* const PracticeSpokenCaption;
 
-// Level, Variant, Problem, Question, Entry, Feedback, Hint, Next, Column: in the order the
-// keyboard focus moves through those that take it.
+// Level, Variant, Problem, Question, Entry, Feedback, Hint, Next, Column, Answer, Progress:
+// in the order the keyboard focus moves through those that take it.
 std::span<const PracticeControl> PracticeLayout();
 
 const PracticeControl* FindPracticeControl(std::string_view name);
+
+struct PracticeView;
+
+// What a text control shows of the view: "" for a control that shows none.
+const std::string& ShownText(const PracticeView& view, const PracticeControl& control);
 
 } // namespace velmorand

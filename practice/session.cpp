@@ -66,7 +66,7 @@ PracticeResult Introduce(const PracticeSession& session, std::string_view before
     std::string text(before);
     text += "Пример " + Spoken(ProblemText(session.Current)) + ". ";
     text += Spoken(QuestionText(session.Current, CurrentStep(session)));
-    return {.Announcement = text};
+    return {.ClearEntry = true, .Announcement = text};
 }
 
 // The problem is solved: it counts on its level, and in the row unless a hint above the
@@ -98,7 +98,7 @@ PracticeResult Solve(PracticeSession& session) {
         session.Feedback += " " + NextLevelText(session);
         announcement += " " + NextLevelText(session);
     }
-    return {.ProgressChanged = true, .Announcement = announcement};
+    return {.ProgressChanged = true, .ClearEntry = true, .Announcement = announcement};
 }
 
 PracticeResult Said(PracticeSession& session, std::string_view feedback) {
@@ -133,7 +133,8 @@ PracticeResult SubmitAnswer(PracticeSession& session, std::string_view typed) {
     session.DeepestHint = 0;
     if (IsSolved(session))
         return Solve(session);
-    return {.Announcement =
+    return {.ClearEntry = true,
+            .Announcement =
                 "Верно. " + Spoken(QuestionText(session.Current, CurrentStep(session)))};
 }
 
@@ -155,10 +156,14 @@ PracticeResult NextProblem(PracticeSession& session) {
     if (session.ProblemIndex < std::numeric_limits<int>::max())
         ++session.ProblemIndex;
     SetUpProblem(session);
-    return Introduce(session, "Следующий пример. ");
+    PracticeResult result = Introduce(session, "Следующий пример. ");
+    result.FocusEntry = true;
+    return result;
 }
 
 PracticeResult ChooseLevel(PracticeSession& session, int level) {
+    if (ClampLevel(level) == session.Level)
+        return {};
     session.Level = ClampLevel(level);
     session.ProblemIndex = 0;
     SetUpProblem(session);
@@ -170,6 +175,8 @@ PracticeResult ChooseVariant(PracticeSession& session, std::string_view typed) {
     const auto number = practice_detail::ReadTypedNumber(typed);
     if (!number || number->Value < 1 || number->Value > MostVariant)
         return Said(session, BadVariant);
+    if (static_cast<int>(number->Value) == session.Variant)
+        return {};
     session.Variant = static_cast<int>(number->Value);
     session.ProblemIndex = 0;
     SetUpProblem(session);

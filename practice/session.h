@@ -37,6 +37,10 @@ PracticeSession StartPractice(int level, int variant, const Progress& kept);
 // again, and the one text a screen reader is told, worded for speech.
 struct PracticeResult {
     bool ProgressChanged = false;
+    bool FocusEntry = false; // a new problem: the keyboard focus goes to the answer field
+    // Another question is asked: what was typed answers it no more, and the answer field is
+    // emptied. While the question stays, the typed text stays, to be looked at and typed over.
+    bool ClearEntry = false;
     std::string Announcement;
 };
 
@@ -48,8 +52,9 @@ PracticeResult SubmitAnswer(PracticeSession& session, std::string_view typed);
 PracticeResult AskHint(PracticeSession& session);
 // "Следующий пример": the next problem of the variant.
 PracticeResult NextProblem(PracticeSession& session);
-// The level or variant chosen: the variant's first problem at that level. A variant typed
-// as text that is no number from 1 to 999999 changes nothing and says so.
+// The level or variant chosen: the variant's first problem at that level. Choosing the level
+// or variant the session already has changes nothing, so that no work is lost; a variant
+// typed as text that is no number from 1 to 999999 changes nothing and says so.
 PracticeResult ChooseLevel(PracticeSession& session, int level);
 PracticeResult ChooseVariant(PracticeSession& session, std::string_view typed);
 

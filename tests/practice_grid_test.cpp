@@ -80,10 +80,13 @@ TEST(PracticeGrid, DrawsTheCornerAndALineUnderEachProduct) {
     EXPECT_TRUE(HasLine(done, {false, 0, 4, 3})); // under b, as long as the quotient
     EXPECT_TRUE(HasLine(done, {false, 1, 0, 2})); // under 72
     EXPECT_TRUE(HasLine(done, {false, 3, 2, 2})); // under 40
+    // A minus before each subtraction, at the left of its product.
+    EXPECT_EQ(done.Minuses, (std::vector<GridCell>{{1, 0, '-'}, {3, 2, '-'}}));
     // Before the count is given, the corner's line is only as long as b: a longer one
     // would tell the count.
     const Grid start = ColumnGrid(p, steps, 0);
     EXPECT_EQ(start.Lines.size(), 2u);
+    EXPECT_TRUE(start.Minuses.empty());
     EXPECT_TRUE(HasLine(start, {false, 0, 4, 1}));
 }
 

@@ -185,6 +185,21 @@ TEST(PracticeSession, AVariantIsANumberFrom1To999999) {
     }
 }
 
+TEST(PracticeSession, ChoosingWhatTheSessionHasKeepsTheWorkAndANewProblemTakesTheFocus) {
+    PracticeSession s = StartPractice(5, 42, {});
+    SubmitAnswer(s, Typed(Asked(s).Answer));
+    for (const PracticeResult& same : {ChooseLevel(s, 5), ChooseVariant(s, " 42")})
+        EXPECT_TRUE(same.Announcement.empty() && !same.ClearEntry);
+    // The typed text goes once another question is asked, and only then.
+    EXPECT_FALSE(SubmitAnswer(s, "x").ClearEntry);
+    EXPECT_FALSE(AskHint(s).ClearEntry);
+    EXPECT_TRUE(SubmitAnswer(s, Typed(Asked(s).Answer)).ClearEntry);
+    EXPECT_EQ(s.StepIndex, 2u);
+    EXPECT_TRUE(NextProblem(s).FocusEntry);
+    EXPECT_FALSE(ChooseLevel(s, 6).FocusEntry);
+    EXPECT_EQ(s.Current, GenerateProblem(6, 42, 0));
+}
+
 // Every announcement of a whole problem, wrong answers and hints included, is fit for
 // speech, and what is shown as feedback is the same words.
 TEST(PracticeSession, EveryAnnouncementIsFitForSpeech) {

@@ -1,6 +1,7 @@
 // How the practice window is started, and what it is made of.
 #include "practice/command_line.h"
 #include "practice/practice_layout.h"
+#include "practice/session.h"
 
 #include <gtest/gtest.h>
 
@@ -61,17 +62,20 @@ std::string Text(const char* text) { return text == nullptr ? "(none)" : text; }
 TEST(PracticeLayout, HasEveryControlOnceInFocusOrder) {
     using K = PracticeControlKind;
     using C = PracticeCommand;
+    using T = PracticeText;
     // clang-format off
     const PracticeControl Expected[] = {
         {"Level", K::LevelChoice, nullptr, "Уровень", false, C::None},
         {"Variant", K::VariantField, nullptr, "Вариант", false, C::None},
-        {"Problem", K::Text, nullptr, "Пример", false, C::None},
-        {"Question", K::Text, nullptr, nullptr, false, C::None},
+        {"Problem", K::Text, nullptr, "Пример", false, C::None, T::Problem},
+        {"Question", K::Text, nullptr, nullptr, false, C::None, T::Question},
         {"Entry", K::AnswerField, nullptr, "Ответ", false, C::None},
-        {"Feedback", K::Text, nullptr, nullptr, true, C::None},
+        {"Feedback", K::Text, nullptr, nullptr, true, C::None, T::Feedback},
         {"Hint", K::Button, "Подсказка", "Подсказка", false, C::Hint},
         {"Next", K::Button, "Следующий пример", "Следующий пример", false, C::Next},
         {"Column", K::ColumnGrid, nullptr, "Столбик", false, C::None},
+        {"Answer", K::Text, nullptr, nullptr, false, C::None, T::AnswerLine},
+        {"Progress", K::Text, nullptr, nullptr, false, C::None, T::ProgressLine},
     };
     // clang-format on
     ASSERT_EQ(PracticeLayout().size(), std::size(Expected));
@@ -81,11 +85,15 @@ TEST(PracticeLayout, HasEveryControlOnceInFocusOrder) {
         EXPECT_EQ(Text(got.Name) + Text(got.Caption) + Text(got.AccessibleName),
                   Text(want.Name) + Text(want.Caption) + Text(want.AccessibleName));
         EXPECT_TRUE(got.Kind == want.Kind && got.Announced == want.Announced &&
-                    got.Command == want.Command)
+                    got.Command == want.Command && got.Shows == want.Shows)
             << want.Name;
         EXPECT_EQ(FindPracticeControl(want.Name), &got);
     }
     EXPECT_EQ(FindPracticeControl("Nothing"), nullptr);
+    PracticeView view;
+    view.ProgressLine = "Решено на этом уровне: 1.";
+    EXPECT_EQ(ShownText(view, *FindPracticeControl("Progress")), view.ProgressLine);
+    EXPECT_EQ(ShownText(view, *FindPracticeControl("Entry")), "");
     EXPECT_STREQ(PracticeCaption, "Тренажёр: деление в столбик");
     EXPECT_STREQ(PracticeSpokenCaption, "Тренажёр, деление в столбик");
 }
