@@ -101,19 +101,18 @@ void DrawLines(HDC dc, const Grid& grid, const Paper& paper) {
     SelectObject(dc, old);
 }
 
-void DrawAnswerLine(HDC dc, const std::wstring& answerLine, const Paper& paper, int rows,
-                    const RECT& box) {
-    if (answerLine.empty())
-        return;
-    const Font font = WritingFont(paper.Cell * 4 / 5, true);
-    const HGDIOBJ old = SelectObject(dc, font.get());
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, Ink);
-    RECT line{paper.Left, paper.Top + (rows + 1) * paper.Cell, box.right,
-              paper.Top + (rows + 2) * paper.Cell};
-    DrawTextW(dc, answerLine.c_str(), static_cast<int>(answerLine.size()), &line,
-              DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    SelectObject(dc, old);
+// A minus before each subtraction, on the left edge of the product's first cell, halfway up
+// to the partial dividend above it.
+void DrawMinuses(HDC dc, const Grid& grid, const Paper& paper) {
+    const Brush ink(CreateSolidBrush(Ink));
+    const int half = std::max(3, paper.Cell / 5);
+    const int thick = std::max(2, paper.Cell / 14);
+    for (const GridCell& minus : grid.Minuses) {
+        const int x = paper.Left + minus.Column * paper.Cell;
+        const int y = paper.Top + minus.Row * paper.Cell;
+        const RECT bar{x - half, y - thick / 2, x + half, y - thick / 2 + thick};
+        FillRect(dc, &bar, ink.get());
+    }
 }
 
 } // namespace
@@ -135,8 +134,8 @@ Font WritingFont(int pixelHeight, bool bold) {
     return Font(CreateFontIndirectW(&font));
 }
 
-void DrawColumn(HDC screen, const RECT& box, const Grid& grid, const std::wstring& answerLine,
-                int mostCell, int dotsPerInch, bool focused) {
+void DrawColumn(HDC screen, const RECT& box, const Grid& grid, int mostCell, int dotsPerInch,
+                bool focused) {
     const int width = box.right - box.left;
     const int height = box.bottom - box.top;
     if (width <= 0 || height <= 0)
@@ -147,9 +146,9 @@ void DrawColumn(HDC screen, const RECT& box, const Grid& grid, const std::wstrin
     const Brush paperBrush(CreateSolidBrush(PaperColour));
     FillRect(dc, &whole, paperBrush.get());
 
-    // A free square all round, and a row for the answer line under the column.
+    // A free square all round: the first minus stands in the one on the left.
     const int across = std::max(grid.Columns, 1) + 2;
-    const int down = std::max(grid.Rows, 1) + 2 + (answerLine.empty() ? 0 : 2);
+    const int down = std::max(grid.Rows, 1) + 2;
     const int cell = std::clamp(std::min(width / across, height / down), 4, std::max(4, mostCell));
     const Paper paper{(width - grid.Columns * cell) / 2, cell, cell};
 
@@ -161,7 +160,7 @@ void DrawColumn(HDC screen, const RECT& box, const Grid& grid, const std::wstrin
     DrawSquares(dc, whole, paper);
     DrawDigits(dc, grid, paper);
     DrawLines(dc, grid, paper);
-    DrawAnswerLine(dc, answerLine, paper, grid.Rows, whole);
+    DrawMinuses(dc, grid, paper);
     if (focused)
         DrawFocusMark(dc, whole, dotsPerInch);
     BitBlt(screen, box.left, box.top, width, height, dc, 0, 0, SRCCOPY);

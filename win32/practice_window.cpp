@@ -38,6 +38,11 @@ bool Named(const PracticeControl& row, const char* name) {
 
 bool TakesFocus(const PracticeControl& row) { return row.Kind != PracticeControlKind::Text; }
 
+// The problem and the answer line stand out in large bold figures.
+bool Large(const PracticeControl& row) {
+    return row.Shows == PracticeText::Problem || row.Shows == PracticeText::AnswerLine;
+}
+
 struct WindowClass {
     const wchar_t* Name;
     DWORD Style;
@@ -52,9 +57,8 @@ WindowClass ClassFor(const PracticeControl& row) {
     case PracticeControlKind::VariantField:
     case PracticeControlKind::AnswerField:
         return {L"EDIT", child | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
-    case PracticeControlKind::Text: // the problem stays on one line; the others wrap
-        return {L"STATIC",
-                child | SS_NOPREFIX | (Named(row, "Problem") ? SS_LEFTNOWORDWRAP : SS_LEFT), 0};
+    case PracticeControlKind::Text: // the problem and the answer stay on one line; the others wrap
+        return {L"STATIC", child | SS_NOPREFIX | (Large(row) ? SS_LEFTNOWORDWRAP : SS_LEFT), 0};
     case PracticeControlKind::Button:
         return {L"BUTTON", child | BS_PUSHBUTTON, 0};
     case PracticeControlKind::ColumnGrid:
@@ -92,11 +96,6 @@ Icon LoadProgramIcon(HINSTANCE instance, int sizeMetric) {
     const int size = GetSystemMetrics(sizeMetric);
     return Icon(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_VELMORAND), IMAGE_ICON,
                                               size, size, LR_DEFAULTCOLOR)));
-}
-
-// Where the session stands: when it has moved on, what was typed belongs to a past question.
-auto Position(const PracticeSession& s) {
-    return std::tuple(s.Level, s.Variant, s.ProblemIndex, s.StepIndex);
 }
 
 } // namespace
@@ -249,18 +248,16 @@ HWND PracticeWindow::CreateControl(const PracticeControl& row, int id) {
     return control;
 }
 
-// The window is named to screen readers in the words they say, without the caption's colon,
-// and described by the progress line, which is written on it rather than in a control; its
-// controls are its children as Windows finds them.
+// The window is named to screen readers in the words they say, without the caption's colon;
+// its controls are its children as Windows finds them.
 void PracticeWindow::ExposeWindow() {
     Exposure exposure;
     exposure.Name = PracticeSpokenCaption;
-    exposure.Description = [this] { return view_.ProgressLine; };
     ExposeControl(window_, std::move(exposure));
 }
 
 // The table's accessible name for each control; the answer field is described by the question
-// it answers, and the column is read as a list of its rows, the answer line last.
+// it answers, and the column is read as a list of its rows.
 void PracticeWindow::Expose(const Control& control) {
     const PracticeControl& row = *control.Row;
     Exposure exposure;
@@ -277,12 +274,7 @@ void PracticeWindow::Expose(const Control& control) {
         exposure.Value = [window = control.Window] { return WindowText(window); };
     if (row.Kind == PracticeControlKind::ColumnGrid) {
         exposure.States |= STATE_SYSTEM_READONLY;
-        exposure.Items = [this] {
-            std::vector<std::string> rows = SpokenRows(view_.Column);
-            if (!view_.AnswerLine.empty())
-                rows.push_back(view_.AnswerLine);
-            return rows;
-        };
+        exposure.Items = [this] { return SpokenRows(view_.Column); };
     }
     ExposeControl(control.Window, std::move(exposure));
 }
@@ -307,8 +299,7 @@ void PracticeWindow::PlaceControls() {
         const Font oldText = std::exchange(textFont_, WritingFont(text, false));
         const Font oldProblem = std::exchange(problemFont_, WritingFont(text * 8 / 5, true));
         for (const Control& control : controls_) {
-            const HFONT font =
-                Named(*control.Row, "Problem") ? problemFont_.get() : textFont_.get();
+            const HFONT font = Large(*control.Row) ? problemFont_.get() : textFont_.get();
             SendMessageW(control.Window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         }
     }
@@ -367,13 +358,16 @@ void PracticeWindow::PlaceControls() {
 
     put("Feedback", left, y, right - left, 5 * line);
     y += 5 * line + margin / 2;
-    progressBox_ = {left, y, right, y + 2 * line};
-    y = progressBox_.bottom + margin;
+    put("Progress", left, y, right - left, 2 * line);
+    y += 2 * line + margin;
 
-    if (sideBySide)
-        put("Column", margin, margin, columnWidth - margin, height - 2 * margin);
-    else
-        put("Column", margin, y, width - 2 * margin, std::max(height - y - margin, 1));
+    // The answer line under the column, as it is written in the exercise book.
+    const int answerHeight = text * 11 / 5;
+    const int columnTop = sideBySide ? margin : y;
+    const int columnWide = sideBySide ? columnWidth - margin : width - 2 * margin;
+    const int columnHeight = std::max(height - columnTop - margin - answerHeight - margin / 2, 1);
+    put("Column", margin, columnTop, columnWide, columnHeight);
+    put("Answer", margin, columnTop + columnHeight + margin / 2, columnWide, answerHeight);
     if (places != nullptr)
         EndDeferWindowPos(places);
 }
@@ -447,15 +441,17 @@ void PracticeWindow::OnEnter() {
     }
 }
 
-// After a hint or a new problem the answer is typed next: the focus goes back to its field,
-// before the announcement, so that a screen reader says the field and then the news.
 void PracticeWindow::Press(const PracticeControl& row) {
-    if (row.Command == PracticeCommand::None)
-        return;
-    const PracticeResult result =
-        row.Command == PracticeCommand::Hint ? AskHint(session_) : NextProblem(session_);
-    SetFocus(WindowNamed("Entry"));
-    Deliver(result);
+    switch (row.Command) {
+    case PracticeCommand::Hint:
+        Deliver(AskHint(session_));
+        break;
+    case PracticeCommand::Next:
+        Deliver(NextProblem(session_));
+        break;
+    case PracticeCommand::None:
+        break;
+    }
 }
 
 // Only a variant typed since it was last chosen is chosen: moving through the field must not
@@ -472,32 +468,39 @@ void PracticeWindow::Submit() {
     Deliver(SubmitAnswer(session_, WindowText(entry)));
 }
 
-// After every action: the progress is stored when it changed, the view is shown, and then the
-// announcement is made, so that a screen reader says it after what the focus brings.
+// After every action: the progress is stored when it changed, the view is shown, the answer
+// field emptied and given the focus when the session says so (what stays in it is selected,
+// to be typed over), and then the announcement is made, so that a screen reader says it
+// after what the focus brings.
 void PracticeWindow::Deliver(const PracticeResult& result) {
     if (result.ProgressChanged)
         SaveProgress(progressPath_, session_.Kept);
     ShowView();
+    const HWND entry = WindowNamed("Entry");
+    if (result.ClearEntry) {
+        showing_ = true;
+        SetWindowTextW(entry, L"");
+        showing_ = false;
+    }
+    if (result.FocusEntry)
+        SetFocus(entry);
+    if (GetFocus() == entry)
+        SendMessageW(entry, EM_SETSEL, 0, -1);
     if (!result.Announcement.empty())
         announcer_.Say(window_, ToUtf16(result.Announcement));
 }
 
-// Puts the session's view into the controls. What was typed in the answer field goes once the
-// session has moved on; while it has not, it is selected, to be typed over.
+// Puts the session's view into the controls: each text control the text of the view it
+// shows, the level and the variant in force, and the column.
 void PracticeWindow::ShowView() {
     const std::string question = view_.Question;
     view_ = ViewOf(session_);
     showing_ = true;
-    SetText("Problem", view_.Problem);
-    SetText("Question", view_.Question);
-    SetText("Feedback", view_.Feedback);
+    for (const Control& control : controls_) {
+        if (control.Row->Kind == PracticeControlKind::Text)
+            SetText(control.Row->Name, ShownText(view_, *control.Row));
+    }
     const HWND entry = WindowNamed("Entry");
-    const bool movedOn = Position(session_) != shownAt_;
-    shownAt_ = Position(session_);
-    if (movedOn)
-        SetWindowTextW(entry, L"");
-    else if (GetFocus() == entry)
-        SendMessageW(entry, EM_SETSEL, 0, -1);
     const HWND level = WindowNamed("Level");
     if (SendMessageW(level, CB_GETCURSEL, 0, 0) != session_.Level - 1)
         SendMessageW(level, CB_SETCURSEL, static_cast<WPARAM>(session_.Level - 1), 0);
@@ -510,7 +513,6 @@ void PracticeWindow::ShowView() {
     NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, column, OBJID_CLIENT, CHILDID_SELF);
     if (question != view_.Question)
         NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, entry, OBJID_CLIENT, CHILDID_SELF);
-    InvalidateRect(window_, &progressBox_, TRUE);
 }
 
 // Leaves a control alone when it shows the text already: the caret stays where it is.
@@ -520,7 +522,7 @@ void PracticeWindow::SetText(const char* name, const std::string& text) {
         SetWindowTextW(control, ToUtf16(text).c_str());
 }
 
-// The names of the level and the variant before their fields, and the progress line.
+// The names of the level and the variant before their fields.
 void PracticeWindow::Paint() {
     PAINTSTRUCT paint;
     const HDC dc = BeginPaint(window_, &paint);
@@ -536,9 +538,6 @@ void PracticeWindow::Paint() {
         DrawTextW(dc, name.c_str(), static_cast<int>(name.size()), &labels_[i],
                   DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     }
-    const std::wstring progress = ToUtf16(view_.ProgressLine);
-    DrawTextW(dc, progress.c_str(), static_cast<int>(progress.size()), &progressBox_,
-              DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
     SelectObject(dc, old);
     EndPaint(window_, &paint);
 }
@@ -546,16 +545,16 @@ void PracticeWindow::Paint() {
 // The feedback on a wrong answer is written in red; the text says it all the same.
 LRESULT PracticeWindow::ColourStatic(HDC dc, HWND window) {
     const Control* control = ControlOf(window);
-    const bool mistake =
-        control != nullptr && Named(*control->Row, "Feedback") && !view_.Mistake.empty();
+    const bool mistake = control != nullptr && control->Row->Shows == PracticeText::Feedback &&
+                         !view_.Mistake.empty();
     SetTextColor(dc, mistake ? MistakeColour : GetSysColor(COLOR_WINDOWTEXT));
     SetBkColor(dc, GetSysColor(COLOR_WINDOW));
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
 }
 
 void PracticeWindow::DrawColumnControl(const DRAWITEMSTRUCT& item) {
-    DrawColumn(item.hDC, item.rcItem, view_.Column, ToUtf16(view_.AnswerLine), textHeight_ * 3,
-               dotsPerInch_, GetFocus() == item.hwndItem);
+    DrawColumn(item.hDC, item.rcItem, view_.Column, textHeight_ * 3, dotsPerInch_,
+               GetFocus() == item.hwndItem);
 }
 
 // Keeps the focus only when it is in one of the controls, so that it can be given back.

@@ -13,7 +13,6 @@
 #include <windows.h>
 
 #include <string>
-#include <tuple>
 #include <vector>
 
 namespace velmorand {
@@ -78,9 +77,6 @@ private:
     bool showing_ = false;       // set while the view is put into the controls
     bool variantEdited_ = false; // the variant field was typed in since it was last applied
     RECT labels_[2]{};           // where the level's and the variant's names are written
-    RECT progressBox_{};         // where the progress line is written
-    // Where the session stood when it was last shown: level, variant, problem, step.
-    std::tuple<int, int, int, std::size_t> shownAt_{0, 0, -1, 0};
 };
 
 } // namespace velmorand
