@@ -457,8 +457,8 @@ void PracticeWindow::Press(const PracticeControl& row) {
     }
 }
 
-// Only a variant typed since it was last chosen is chosen: moving through the field must not
-// start the problem again.
+// Only a variant typed since it was last chosen is chosen: moving through the field, or leaving
+// it after a refused one (which then shows the variant in force again), says nothing.
 void PracticeWindow::ApplyVariant() {
     if (!variantEdited_)
         return;
