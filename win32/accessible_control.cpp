@@ -4,6 +4,8 @@
 #include "control_hook.h"
 #include "utf16.h"
 
+#include <utility>
+
 namespace velmorand {
 namespace {
 
@@ -26,15 +28,16 @@ LONG MsaaRole(ControlRole role) {
     return 0;
 }
 
-// Windows' standard object for a control, with the table's name, description and role, and a
-// link's default action. The rest, from its place to its value, is the standard object's.
+// Windows' standard object for a control, with the table's name, description and role, a
+// link's default action, and a list's items as its children. The rest, from its place to its
+// value, is the standard object's.
 class ControlObject final : public AccessibleObject, public IOleWindow {
 public:
-    ControlObject(IAccessible* standard, HWND control, const ControlRow& row)
-        : standard_(standard), control_(control), row_(row), role_(MsaaRole(RoleOf(row))),
-          action_(role_ == ROLE_SYSTEM_LINK ? "Открыть" : nullptr),
-          states_((role_ == ROLE_SYSTEM_LINK ? STATE_SYSTEM_LINKED : 0) |
-                  (TakesFocus(row) ? STATE_SYSTEM_FOCUSABLE : 0)) {}
+    ControlObject(IAccessible* standard, HWND control, const Exposure& exposure)
+        : standard_(standard), control_(control), exposure_(exposure) {
+        if (exposure_.Items)
+            items_ = exposure_.Items(); // one reading for every question of this object
+    }
     ~ControlObject() override { standard_->Release(); }
 
     STDMETHODIMP QueryInterface(REFIID id, void** object) override {
@@ -54,36 +57,72 @@ public:
 
     // A label without a name of its own is read by its caption, as Windows reads it.
     STDMETHODIMP get_accName(VARIANT child, BSTR* name) override {
-        return Own(child, row_.Accessible.Name, name, &IAccessible::get_accName);
+        if (const std::string* item = Item(child))
+            return Text(ToUtf16(*item), name);
+        return Own(child, exposure_.Name ? exposure_.Name : "", name, &IAccessible::get_accName);
     }
     STDMETHODIMP get_accDescription(VARIANT child, BSTR* text) override {
-        return Own(child, row_.Accessible.Description, text, &IAccessible::get_accDescription);
+        const std::string description = exposure_.Description ? exposure_.Description() : "";
+        return Own(child, description, text, &IAccessible::get_accDescription);
     }
     STDMETHODIMP get_accDefaultAction(VARIANT child, BSTR* action) override {
-        return Own(child, action_, action, &IAccessible::get_accDefaultAction);
+        return Own(child, exposure_.Action ? exposure_.Action : "", action,
+                   &IAccessible::get_accDefaultAction);
     }
     STDMETHODIMP get_accRole(VARIANT child, VARIANT* role) override {
-        return IsSelf(child) && role_ ? Number(role_, role) : standard_->get_accRole(child, role);
+        if (Item(child) != nullptr)
+            return Number(ROLE_SYSTEM_LISTITEM, role);
+        return IsSelf(child) && exposure_.Role ? Number(exposure_.Role, role)
+                                               : standard_->get_accRole(child, role);
     }
     STDMETHODIMP get_accState(VARIANT child, VARIANT* state) override {
+        if (Item(child) != nullptr)
+            return Number(STATE_SYSTEM_READONLY, state);
         const HRESULT result = standard_->get_accState(child, state);
         if (SUCCEEDED(result) && IsSelf(child) && state->vt == VT_I4)
-            state->lVal |= states_; // what Windows cannot know of a static control
+            state->lVal |= exposure_.States; // what Windows cannot know of a static control
         return result;
     }
     STDMETHODIMP accDoDefaultAction(VARIANT child) override {
-        if (!IsSelf(child) || role_ != ROLE_SYSTEM_LINK)
+        if (!IsSelf(child) || exposure_.Role != ROLE_SYSTEM_LINK)
             return standard_->accDoDefaultAction(child);
         // Posted, so that the screen reader's call returns before the browser is started.
         const WPARAM click = MAKEWPARAM(GetDlgCtrlID(control_), STN_CLICKED);
         const auto from = reinterpret_cast<LPARAM>(control_);
         return PostMessageW(GetParent(control_), WM_COMMAND, click, from) ? S_OK : E_FAIL;
     }
+    // The control's own value where it has one; a list's is all its items, one a line, for a
+    // screen reader that reads it at once.
+    STDMETHODIMP get_accValue(VARIANT c, BSTR* v) override {
+        if (exposure_.Value && IsSelf(c))
+            return Text(ToUtf16(exposure_.Value()), v);
+        if (!exposure_.Items)
+            return standard_->get_accValue(c, v);
+        if (!IsSelf(c))
+            return Item(c) != nullptr ? DISP_E_MEMBERNOTFOUND : E_INVALIDARG;
+        std::string all;
+        for (const std::string& item : items_)
+            all += (all.empty() ? "" : "\n") + item;
+        return Text(ToUtf16(all), v);
+    }
+    // A list's items are simple elements, with no object of their own; any other control has
+    // the children Windows gives it.
+    STDMETHODIMP get_accChildCount(LONG* n) override {
+        if (!exposure_.Items)
+            return standard_->get_accChildCount(n);
+        return n ? (*n = static_cast<LONG>(items_.size()), S_OK) : E_POINTER;
+    }
+    STDMETHODIMP get_accChild(VARIANT c, IDispatch** child) override {
+        if (!exposure_.Items)
+            return standard_->get_accChild(c, child);
+        if (child == nullptr)
+            return E_POINTER;
+        *child = nullptr;
+        return Item(c) != nullptr ? S_FALSE : E_INVALIDARG;
+    }
 
-    // Where the control is, what it holds, and moving and clicking in it, as Windows has them.
-    // It has no children: the defaults say so.
+    // Where the control is, and moving and clicking in it, as Windows has them.
     STDMETHODIMP get_accParent(IDispatch** p) override { return standard_->get_accParent(p); }
-    STDMETHODIMP get_accValue(VARIANT c, BSTR* v) override { return standard_->get_accValue(c, v); }
     STDMETHODIMP put_accValue(VARIANT c, BSTR v) override { return standard_->put_accValue(c, v); }
     STDMETHODIMP get_accKeyboardShortcut(VARIANT c, BSTR* keys) override {
         return standard_->get_accKeyboardShortcut(c, keys);
@@ -102,22 +141,26 @@ public:
 
 private:
     using TextProperty = HRESULT (STDMETHODCALLTYPE IAccessible::*)(VARIANT, BSTR*);
-    // The control's own text where the table gives one, otherwise Windows' answer.
-    HRESULT Own(VARIANT child, const char* own, BSTR* out, TextProperty standard) const {
-        return IsSelf(child) && own && *own ? Text(ToUtf16(own), out)
-                                            : (standard_->*standard)(child, out);
+    // The control's own text where it has one, otherwise Windows' answer.
+    HRESULT Own(VARIANT child, std::string_view own, BSTR* out, TextProperty standard) const {
+        return IsSelf(child) && !own.empty() ? Text(ToUtf16(own), out)
+                                             : (standard_->*standard)(child, out);
+    }
+    // The list item a child id names, counted from 1; nullptr for any other.
+    const std::string* Item(const VARIANT& child) const {
+        if (child.vt != VT_I4 || child.lVal < 1 || child.lVal > static_cast<LONG>(items_.size()))
+            return nullptr;
+        return &items_[static_cast<std::size_t>(child.lVal - 1)];
     }
 
     IAccessible* standard_;
     HWND control_;
-    const ControlRow& row_;
-    LONG role_; // 0 where Windows knows better
-    const char* action_;
-    LONG states_;
+    Exposure exposure_;
+    std::vector<std::string> items_;
 };
 
 // The control's object when a screen reader asks for it; nothing to let Windows answer.
-std::optional<LRESULT> Answer(HWND control, const ControlRow& row, UINT message, WPARAM w,
+std::optional<LRESULT> Answer(HWND control, const Exposure& exposure, UINT message, WPARAM w,
                               LPARAM l) {
     const AccessibilityFunctions* f = Accessibility();
     IAccessible* standard = nullptr;
@@ -126,15 +169,28 @@ std::optional<LRESULT> Answer(HWND control, const ControlRow& row, UINT message,
         FAILED(f->CreateStandard(control, static_cast<LONG>(OBJID_CLIENT), IID_IAccessible,
                                  reinterpret_cast<void**>(&standard))))
         return std::nullopt;
-    return Hand(new ControlObject(standard, control, row), w);
+    return Hand(new ControlObject(standard, control, exposure), w);
 }
 
 } // namespace
 
+void ExposeControl(HWND control, Exposure exposure) {
+    HookControl(control,
+                [exposure = std::move(exposure)](HWND hooked, UINT message, WPARAM w, LPARAM l) {
+                    return Answer(hooked, exposure, message, w, l);
+                });
+}
+
 void ExposeControl(HWND control, const ControlRow& row) {
-    HookControl(control, [&row](HWND hooked, UINT message, WPARAM w, LPARAM l) {
-        return Answer(hooked, row, message, w, l);
-    });
+    Exposure exposure;
+    exposure.Name = row.Accessible.Name;
+    if (const char* description = row.Accessible.Description)
+        exposure.Description = [description] { return std::string(description); };
+    exposure.Role = MsaaRole(RoleOf(row));
+    exposure.Action = exposure.Role == ROLE_SYSTEM_LINK ? "Открыть" : nullptr;
+    exposure.States = (exposure.Role == ROLE_SYSTEM_LINK ? STATE_SYSTEM_LINKED : 0) |
+                      (TakesFocus(row) ? STATE_SYSTEM_FOCUSABLE : 0);
+    ExposeControl(control, std::move(exposure));
 }
 
 } // namespace velmorand

@@ -7,10 +7,29 @@
 
 #include <windows.h>
 
+#include <functional>
+#include <string>
+#include <vector>
+
 namespace velmorand {
 
-// Answers the control's WM_GETOBJECT with the row's accessible texts over Windows' standard
-// object for it. A link's default action posts the click its parent gets from the mouse.
+// What a control says of itself over Windows' standard object for it.
+struct Exposure {
+    const char* Name = nullptr;               // nullptr: Windows' own, its text
+    std::function<std::string()> Description; // asked each time; none or "": Windows' own
+    LONG Role = 0;                            // 0 where Windows knows better
+    LONG States = 0;                          // added to Windows' own
+    const char* Action = nullptr;             // a link's default action
+    std::function<std::string()> Value;       // asked each time; none: Windows' own
+    // A list's items, asked each time: its children, and one a line its value.
+    std::function<std::vector<std::string>()> Items;
+};
+
+// Answers the control's WM_GETOBJECT with these texts over Windows' standard object for it. A
+// link's default action posts the click its parent gets from the mouse.
+void ExposeControl(HWND control, Exposure exposure);
+
+// The row's accessible texts, role and states from Form1's table.
 void ExposeControl(HWND control, const ControlRow& row);
 
 } // namespace velmorand

@@ -1,5 +1,6 @@
 ; The Windows installer of Velmorand for schools: installs velmorand.exe into Program Files,
-; adds «Деление в столбик» to the Start menu for every user, and registers an uninstaller.
+; adds «Деление в столбик» and the practice window «Тренажёр: деление в столбик» to the Start
+; menu for every user, and registers an uninstaller.
 ; /S installs (and uninstalls) silently, for administrators who deploy to many computers.
 ; makensis -DVERSION=... -DVERSION_QUAD=... -DEXE=... -DLICENSE=... -DICON=... -DOUTFILE=...
 ;          velmorand.nsi
@@ -16,6 +17,10 @@ RequestExecutionLevel admin
 !define PUBLISHER "Команда Velmorand"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Velmorand"
 !define SHORTCUT "$SMPROGRAMS\${PRODUCT}.lnk"
+!define PRACTICE "Тренажёр: деление в столбик"
+; A file name cannot hold a colon: the shortcut's file is named with a dash instead, and its
+; description carries the whole name.
+!define PRACTICE_SHORTCUT "$SMPROGRAMS\Тренажёр — деление в столбик.lnk"
 
 Name "${PRODUCT}"
 Caption "${PRODUCT} ${VERSION}: установка"
@@ -49,6 +54,8 @@ Section "Velmorand"
     File "/oname=LICENSE.txt" "${LICENSE}"
     WriteUninstaller "$INSTDIR\uninstall.exe"
     CreateShortCut "${SHORTCUT}" "$INSTDIR\velmorand.exe" "" "$INSTDIR\velmorand.exe" 0
+    CreateShortCut "${PRACTICE_SHORTCUT}" "$INSTDIR\velmorand.exe" "/practice" \
+        "$INSTDIR\velmorand.exe" 0 SW_SHOWNORMAL "" "${PRACTICE}"
 
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
@@ -68,6 +75,7 @@ Section "Uninstall"
     SetRegView 64
     SetShellVarContext all
     Delete "${SHORTCUT}"
+    Delete "${PRACTICE_SHORTCUT}"
     Delete "$INSTDIR\velmorand.exe"
     Delete "$INSTDIR\LICENSE.txt"
     Delete "$INSTDIR\uninstall.exe"

@@ -13,7 +13,9 @@ fail() {
 }
 drive_c=$VELMORAND_WINEPREFIX/drive_c
 installed=$drive_c/Program\ Files/Velmorand
-shortcut="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Деление в столбик.lnk"
+menu="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs"
+shortcut="$menu/Деление в столбик.lnk"
+practice="$menu/Тренажёр — деление в столбик.lnk"
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Velmorand'
 wait_for_wine() { WINEPREFIX=$VELMORAND_WINEPREFIX wineserver -w; }
 registered() { # the uninstaller's registry values, as text
@@ -31,6 +33,17 @@ wait_for_wine
 cmp -s "$installed/velmorand.exe" "$build/velmorand.exe" || fail "installed a different .exe"
 [ -f "$installed/LICENSE.txt" ] || fail "the licence was not installed"
 [ -f "$shortcut" ] || fail "no Start-menu shortcut «Деление в столбик»"
+[ -f "$practice" ] || fail "no Start-menu shortcut to the practice window"
+# LINK TEXT: whether the shortcut holds the text, as shortcuts keep their arguments and
+# description: in UTF-16.
+holds() {
+    python3 -c 'import sys; sys.exit(sys.argv[2].encode("utf-16-le") not in open(sys.argv[1], "rb").read())' "$1" "$2"
+}
+holds "$practice" /practice || fail "the practice shortcut does not start /practice"
+holds "$practice" "Тренажёр: деление в столбик" ||
+    fail "the practice shortcut is not described as «Тренажёр: деление в столбик»"
+holds "$practice" velmorand.exe || fail "the practice shortcut does not run velmorand.exe"
+! holds "$shortcut" /practice || fail "«Деление в столбик» opens the practice window"
 values=$(registered)
 for value in '"DisplayName"="Деление в столбик"' "\"DisplayVersion\"=\"$version\"" \
     '"Publisher"="Команда Velmorand"' \
@@ -47,5 +60,6 @@ files=$(cat "$installed"/* | wc -c)
 wait_for_wine # it copies itself to %TEMP% and returns at once
 [ ! -e "$installed" ] || fail "the uninstaller left $(ls "$installed")"
 [ ! -e "$shortcut" ] || fail "the uninstaller left the shortcut"
+[ ! -e "$practice" ] || fail "the uninstaller left the practice shortcut"
 [ -z "$(registered)" ] || fail "the uninstaller left the Uninstall key"
-echo "Installer checked: silent install, shortcut, Uninstall key, silent uninstall"
+echo "Installer checked: silent install, both shortcuts, Uninstall key, silent uninstall"

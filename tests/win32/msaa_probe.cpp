@@ -16,7 +16,15 @@
 //   msaa_probe announcement DIVIDEND DIVISOR SEPARATOR
 //                                what Run says for these numbers
 //   msaa_probe focus-order       the controls Tab goes through, one a line, from the table
+//   msaa_probe practice TITLE    the practice window's controls: per control "name<TAB>role
+//                                <TAB>accessible name<TAB>description<TAB>value", the value's
+//                                lines parted by " | "; checks them against the practice
+//                                table, the answer field described by the question shown,
+//                                and the column's rows as its children; first
+//                                "window<TAB>name<TAB>description"
+//   msaa_probe practice-focus-order  the practice window's controls Tab goes through
 #include "find_window.h"
+#include "practice/practice_layout.h"
 #include "win32/resource_ids.h"
 #include "win32/utf16.h"
 #include "window/form1_actions.h"
@@ -364,6 +372,153 @@ int FocusOrder() {
     return 0;
 }
 
+// The practice window: its controls have the identifiers of their places in its own table.
+const velmorand::PracticeControl* PracticeRowOf(HWND control) {
+    const int index = GetDlgCtrlID(control) - IDC_FIRST_CONTROL;
+    const auto layout = velmorand::PracticeLayout();
+    if (index < 0 || static_cast<std::size_t>(index) >= layout.size())
+        return nullptr;
+    return &layout[static_cast<std::size_t>(index)];
+}
+
+bool TakesFocus(const velmorand::PracticeControl& row) {
+    return row.Kind != velmorand::PracticeControlKind::Text;
+}
+
+LONG ExpectedRole(const velmorand::PracticeControl& row) {
+    switch (row.Kind) {
+    case velmorand::PracticeControlKind::LevelChoice:
+        return ROLE_SYSTEM_COMBOBOX;
+    case velmorand::PracticeControlKind::VariantField:
+    case velmorand::PracticeControlKind::AnswerField:
+        return ROLE_SYSTEM_TEXT;
+    case velmorand::PracticeControlKind::Text:
+        return ROLE_SYSTEM_STATICTEXT;
+    case velmorand::PracticeControlKind::Button:
+        return ROLE_SYSTEM_PUSHBUTTON;
+    case velmorand::PracticeControlKind::ColumnGrid:
+        return ROLE_SYSTEM_LIST;
+    }
+    return -1;
+}
+
+HWND PracticeControlNamed(HWND window, const char* name) {
+    for (HWND control = GetWindow(window, GW_CHILD); control != nullptr;
+         control = GetWindow(control, GW_HWNDNEXT)) {
+        const velmorand::PracticeControl* row = PracticeRowOf(control);
+        if (row != nullptr && std::string(row->Name) == name)
+            return control;
+    }
+    return nullptr;
+}
+
+std::string OneLine(std::string text) {
+    for (std::size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at))
+        text.replace(at, 1, " | ");
+    return text;
+}
+
+void CheckPractice(HWND window, const velmorand::PracticeControl& row, HWND control,
+                   IAccessible* object) {
+    const std::string name = NameOf(object, Self());
+    const std::string description =
+        Property([&](BSTR* out) { return object->get_accDescription(Self(), out); });
+    const std::string value =
+        Property([&](BSTR* out) { return object->get_accValue(Self(), out); });
+    const LONG role = RoleOf(object, Self());
+    Print(std::string(row.Name) + "\t" + RoleText(role) + "\t" + name + "\t" + description + "\t" +
+          OneLine(value));
+
+    const std::string what = std::string(row.Name) + ": ";
+    const std::string wantedName =
+        row.AccessibleName != nullptr ? row.AccessibleName : ToUtf8(WindowText(control));
+    if (name != wantedName && !(wantedName.empty() && name == "-")) // empty: no name at all
+        Fail(what + "name \"" + name + "\", not \"" + wantedName + "\"");
+    // A control named apart from what it shows has that as its value, so that both are read.
+    const std::string shown = ToUtf8(WindowText(control));
+    if (row.AccessibleName != nullptr && row.Kind != velmorand::PracticeControlKind::ColumnGrid &&
+        row.Kind != velmorand::PracticeControlKind::Button && value != shown &&
+        !(shown.empty() && value == "-"))
+        Fail(what + "value \"" + value + "\", not what it shows, \"" + shown + "\"");
+    if (role != ExpectedRole(row))
+        Fail(what + "role \"" + RoleText(role) + "\", not \"" + RoleText(ExpectedRole(row)) + "\"");
+    if (TakesFocus(row) && (StateOf(object) & STATE_SYSTEM_FOCUSABLE) == 0)
+        Fail(what + "not focusable");
+    RECT client{};
+    GetClientRect(control, &client);
+    MapWindowPoints(control, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    const RECT place = PlaceOf(object);
+    if (IsRectEmpty(&client) || !EqualRect(&place, &client))
+        Fail(what + "placed elsewhere than its window");
+    if (ParentWindowOf(object) != control)
+        Fail(what + "its parent is not its own window");
+    if (row.Kind == velmorand::PracticeControlKind::AnswerField) {
+        const std::string question = ToUtf8(WindowText(PracticeControlNamed(window, "Question")));
+        if (question.empty() || description != question)
+            Fail(what + "described as \"" + description + "\", not by the question \"" + question +
+                 "\"");
+    }
+    if (row.Kind == velmorand::PracticeControlKind::ColumnGrid) {
+        // Each row of the column is a child of its own, read in order, and all of them its value.
+        std::string rows;
+        const LONG count = ChildCountOf(object);
+        for (LONG i = 1; i <= count; ++i) {
+            VARIANT child;
+            VariantInit(&child);
+            child.vt = VT_I4;
+            child.lVal = i;
+            if (RoleOf(object, child) != ROLE_SYSTEM_LISTITEM)
+                Fail(what + "row " + std::to_string(i) + " is no list item");
+            rows += (i > 1 ? "\n" : "") + NameOf(object, child);
+        }
+        if (count < 1 || rows != value)
+            Fail(what + std::to_string(count) + " rows read one by one as \"" + OneLine(rows) +
+                 "\", its value \"" + OneLine(value) + "\"");
+    }
+}
+
+int ReadPractice(HWND window) {
+    // The window as a screen reader names it, and its controls as its client's children.
+    Ref<IAccessible> client;
+    if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                          reinterpret_cast<void**>(client.out()))))
+        Fail("the window has no accessible object");
+    else {
+        const std::string name = NameOf(client.get(), Self());
+        const std::string description =
+            Property([&](BSTR* out) { return client->get_accDescription(Self(), out); });
+        Print("window\t" + name + "\t" + description);
+        if (name != velmorand::PracticeSpokenCaption)
+            Fail("the window is named \"" + name + "\", not \"" + velmorand::PracticeSpokenCaption +
+                 "\"");
+        if (ChildCountOf(client.get()) < static_cast<LONG>(velmorand::PracticeLayout().size()))
+            Fail("the window has " + std::to_string(ChildCountOf(client.get())) + " children");
+    }
+    std::size_t found = 0;
+    for (HWND control = GetWindow(window, GW_CHILD); control != nullptr;
+         control = GetWindow(control, GW_HWNDNEXT)) {
+        const velmorand::PracticeControl* row = PracticeRowOf(control);
+        Ref<IAccessible> object;
+        if (row == nullptr || FAILED(AccessibleObjectFromWindow(
+                                  control, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                  reinterpret_cast<void**>(object.out()))))
+            continue;
+        ++found;
+        CheckPractice(window, *row, control, object.get());
+    }
+    if (found != velmorand::PracticeLayout().size())
+        Fail(std::to_string(found) + " controls in the practice window, not " +
+             std::to_string(velmorand::PracticeLayout().size()));
+    return failures == 0 ? 0 : 1;
+}
+
+int PracticeFocusOrder() {
+    for (const velmorand::PracticeControl& row : velmorand::PracticeLayout())
+        if (TakesFocus(row))
+            Print(row.Name);
+    return 0;
+}
+
 } // namespace
 
 int main() {
@@ -373,6 +528,8 @@ int main() {
     const std::wstring command = argc > 1 ? argv[1] : L"";
     if (command == L"focus-order" && argc == 2)
         return FocusOrder();
+    if (command == L"practice-focus-order" && argc == 2)
+        return PracticeFocusOrder();
     if (argc < 3)
         return 2;
     if (command == L"announcement")
@@ -389,5 +546,7 @@ int main() {
         return Listen(window);
     if (command == L"restore")
         return Restore(window);
+    if (command == L"practice")
+        return ReadPractice(window);
     return 2;
 }

@@ -11,6 +11,7 @@
 //   probe memory TITLE   the peak working set of the window's process, in KiB
 //   probe close TITLE    asks the window to close, as its close box does
 #include "find_window.h"
+#include "practice/practice_layout.h"
 #include "win32/resource_ids.h"
 #include "win32/utf16.h"
 #include "window/form1_layout.h"
@@ -33,12 +34,17 @@ void Print(const std::string& line) {
               &written, nullptr);
 }
 
+// A control's name in the table of its window: the practice window's when it is the one.
 std::string NameOf(HWND control) {
     const int index = GetDlgCtrlID(control) - IDC_FIRST_CONTROL;
-    const auto layout = velmorand::Form1Layout();
-    if (index < 0 || static_cast<std::size_t>(index) >= layout.size())
+    const bool practice =
+        velmorand::ToUtf8(WindowText(GetParent(control))) == velmorand::PracticeCaption;
+    const std::size_t size =
+        practice ? velmorand::PracticeLayout().size() : velmorand::Form1Layout().size();
+    if (index < 0 || static_cast<std::size_t>(index) >= size)
         return "id" + std::to_string(GetDlgCtrlID(control));
-    return layout[static_cast<std::size_t>(index)].Name;
+    const auto at = static_cast<std::size_t>(index);
+    return practice ? velmorand::PracticeLayout()[at].Name : velmorand::Form1Layout()[at].Name;
 }
 
 BOOL CALLBACK PrintControl(HWND control, LPARAM l) {

@@ -71,15 +71,16 @@ poll() {
 }
 
 # [COMMAND...]: starts velmorand.exe under Wine (or the command given, which starts it) and
-# waits until its window is there, for probe.exe and for xdotool. Sets program_pid and
-# xwindow; the test's own fail() says when the window does not come.
+# waits until its window is there, for probe.exe (by $title) and for xdotool (by $xtitle, or
+# Form1's words). Sets program_pid and xwindow; the test's own fail() says when the window
+# does not come.
 start_program() {
     [ $# -gt 0 ] || set -- "$wine" "$exe"
     "$@" &
     program_pid=$!
     pids+=("$program_pid")
     "$wine" "$probe" wait "$title" || fail "the window did not appear"
-    xwindow=$(timeout 20 xdotool search --sync --name 'Деление в столбик' | head -n 1)
+    xwindow=$(timeout 20 xdotool search --sync --name "${xtitle:-Деление в столбик}" | head -n 1)
     [ -n "$xwindow" ] || fail "the window is not on the X display"
 }
 

@@ -1,0 +1,297 @@
+#!/usr/bin/env bash
+# The practice window of the real velmorand.exe under Wine in Xvfb, started as the Start menu's
+# shortcut starts it, driven with xdotool as a pupil would and read back from another process
+# through probe.exe and Active Accessibility (msaa_probe.exe). The pupil's answers are worked
+# out here, by the textbook's long division in Python, from the problem the window shows,
+# independently of the program: a step the program asks in another order, or refuses when it
+# is right, fails the run. A wrong digit and a hint are tried on the way. The progress file in
+# the prefix's application data is checked after each solved problem: kept between sessions,
+# and a damaged one survived as a fresh start. Leaves build/windows/practice-win32.png (level
+# 5, part-way, a hint showing). Only digits are typed: Wine's text shaping crashes on typed
+# Cyrillic letters in Liberation Sans, which is Wine's fault, not the program's.
+# Usage: velmorand_win32_practice.sh BUILD_DIR
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/wine_session.sh" "$1" practice
+export WINEPREFIX=$VELMORAND_WINEPREFIX
+msaa=$build/tests/win32/msaa_probe.exe
+title="Тренажёр"
+xtitle="Тренажёр"
+fail() {
+    echo "FAIL: $*" >&2
+    if [ -n "${program_pid:-}" ] && ! kill -0 "$program_pid" 2>/dev/null; then
+        status=0
+        wait "$program_pid" || status=$?
+        echo "the program has ended, with status $status" >&2
+    fi
+    for file in dump read; do
+        [ -f "$work/$file" ] && { echo "--- $file" && cat "$work/$file"; } >&2
+    done
+    exit 1
+}
+
+make_locales ru_RU
+export LANG=ru_RU.UTF-8
+start_xvfb 1600x1000
+
+# The pupil's application data in this prefix, without the progress of an earlier run.
+"$wine" cmd /c echo >/dev/null 2>&1 || true # the prefix is made before its folders are looked for
+appdata=$(find "$WINEPREFIX/drive_c/users" -maxdepth 3 -type d -path '*/AppData/Roaming' | grep -v '/Public/' | head -n 1)
+[ -n "$appdata" ] || fail "no AppData\\Roaming in the prefix"
+kept=$appdata/Velmorand
+progress=$kept/practice-progress.txt
+rm -rf "$kept"
+
+# The window read by probe.exe. A reading has now and then failed once on a busy machine, the
+# next one succeeding: read again once before giving up. A window that is gone fails both.
+dump() {
+    "$wine" "$probe" dump "$title" >"$work/dump" ||
+        { sleep 0.5 && "$wine" "$probe" dump "$title" >"$work/dump"; } ||
+        fail "probe could not read the window"
+}
+text() { line "$1" | cut -f5-; }
+focus() { awk -F'\t' '$1 == "focus" { print $2 }' "$work/dump"; }
+# Until CHECK... holds, for 10 s at most, on fresh readings of the window.
+eventually() {
+    for _ in $(seq 50); do
+        dump
+        "$@" && return 0
+        sleep 0.2
+    done
+    return 1
+}
+shows() { [ "$(text "$1")" = "$2" ]; }
+expect() { # NAME TEXT WHAT
+    eventually shows "$1" "$2" || fail "$3: $1 shows '$(text "$1")', not '$2'"
+}
+changed() { [ "$(text "$1")" != "$2" ] && [ -n "$(text "$1")" ]; }
+click() { xdotool mousemove --window "$xwindow" $(point "$1") click 1; }
+# The column as a screen reader reads it: the value of its accessible object, its rows
+# parted by " | ". The probe checks every control against the table on the way.
+column() {
+    "$wine" "$msaa" practice "$title" >"$work/read" || fail "Active Accessibility reads the window wrong"
+    awk -F'\t' '$1 == "Column" { print $5 }' "$work/read"
+}
+# NAME TEXT: typed into a field over whatever it holds, then Enter.
+enter() {
+    click "$1"
+    xdotool key End shift+Home
+    xdotool type --delay 30 "$2"
+    xdotool key Return
+}
+focused() { [ "$(focus)" = "$1" ]; }
+
+# The steps of a : b as the textbooks teach them, one "kind answer" a line: the first partial
+# dividend, how many digits the quotient has, then for each digit the digit, its product and
+# the difference (neither when the partial dividend is smaller than b), and the next digit
+# brought down; then the quotient, and the remainder when there is one.
+steps() {
+    python3 - "$1" "$2" <<'PY'
+import sys
+a, b = int(sys.argv[1]), int(sys.argv[2])
+digits = str(a)
+k = 1
+while int(digits[:k]) < b:
+    k += 1
+partial = int(digits[:k])
+print("first", partial)
+print("count", len(digits) - k + 1)
+while True:
+    digit = partial // b
+    print("digit", digit)
+    if digit > 0:
+        print("product", digit * b)
+        print("difference", partial - digit * b)
+    left = partial - digit * b
+    if k == len(digits):
+        break
+    partial = left * 10 + int(digits[k])
+    k += 1
+    print("bring", partial)
+print("quotient", a // b)
+if a % b:
+    print("remainder", a % b)
+PY
+}
+
+# Solves the problem shown, with one wrong digit at the first digit step and a hint at the
+# first digit brought down, the same way every time. With "check", checks what each does.
+# Sets a and b to the problem's numbers.
+solve() {
+    local check=${1:-} problem kind right question before heard hinted=0 wrong=0
+    dump
+    problem=$(text Problem)
+    [[ $problem =~ ^([0-9]+)\ :\ ([0-9]+)$ ]] || fail "the problem reads '$problem'"
+    a=${BASH_REMATCH[1]}
+    b=${BASH_REMATCH[2]}
+    steps "$a" "$b" >"$work/steps"
+    while read -r kind right; do
+        dump
+        question=$(text Question)
+        [ -n "$question" ] || fail "no question before the $kind step"
+        if [ "$kind" = digit ] && [ "$wrong" = 0 ] && [ "$right" -lt 9 ]; then
+            wrong=1
+            [ -z "$check" ] || { before=$(column) && heard=$(alerts); }
+            enter Entry $((right + 1)) # one too many: the product would not fit
+            eventually changed Feedback "" || fail "no feedback on the wrong digit $((right + 1))"
+            if [ -n "$check" ]; then
+                poll said_more "$heard" || fail "nothing was announced for a wrong digit"
+                [ "$(text Question)" = "$question" ] || fail "a wrong digit moved on to '$(text Question)'"
+                [ "$(text Entry)" = $((right + 1)) ] || fail "the wrong digit was taken out of the field"
+                [ "$(column)" = "$before" ] || fail "a wrong digit was written into the column: $(column)"
+            fi
+        fi
+        if [ "$kind" = bring ] && [ "$hinted" = 0 ]; then
+            hinted=1
+            before=$(text Feedback)
+            [ -z "$check" ] || heard=$(alerts)
+            click Hint
+            eventually changed Feedback "$before" || fail "the hint said nothing new"
+            if [ -n "$check" ]; then
+                poll said_more "$heard" || fail "the hint was not announced"
+                [ "$(text Question)" = "$question" ] || fail "a hint moved on to '$(text Question)'"
+                import -window "$xwindow" "$build/practice-win32.png"
+            fi
+        fi
+        enter Entry "$right"
+        # A right answer is taken: the field is emptied for the next one.
+        eventually shows Entry "" ||
+            fail "the $kind step refused $right (asked '$question', told '$(text Feedback)')"
+    done <"$work/steps"
+}
+
+run_program() { # [ARGUMENTS...]: by default as the Start menu's shortcut gives them
+    [ $# -gt 0 ] || set -- /practice /level 5 /variant 42
+    start_program "$wine" "$exe" "$@"
+}
+close_program() {
+    "$wine" "$probe" close "$title"
+    timeout 10 tail --pid="$program_pid" -f /dev/null || fail "the window did not close"
+    local status=0
+    wait "$program_pid" || status=$?
+    [ "$status" -eq 0 ] || fail "the program ended with status $status"
+}
+
+# The announcements, heard by a listener in another process as NVDA or JAWS hear them.
+listen() {
+    "$wine" "$msaa" listen "$title" >"$work/alerts" &
+    pids+=($!)
+    poll grep -q listening "$work/alerts" || fail "the alert listener did not start"
+}
+alerts() { grep -c '^alert	.' "$work/alerts" || true; }
+said_more() { [ "$(alerts)" -gt "$1" ]; }
+
+# The window as it opens, from the command line the shortcut gives.
+run_program
+listen
+eventually shows Level 5 || fail "the level shows '$(text Level)', not 5"
+expect Variant 42 "at start"
+[ "$(focus)" = Entry ] || fail "the focus starts in $(focus), not in the answer field"
+"$wine" "$msaa" practice "$title" >"$work/read" || fail "Active Accessibility reads the window wrong"
+cat "$work/read"
+[ ! -e "$progress" ] || fail "a progress file before anything was solved"
+
+# Tab follows the table.
+click Entry
+mapfile -t order < <("$wine" "$msaa" practice-focus-order | tr -d '\r')
+start=$(printf '%s\n' "${order[@]}" | grep -nx Entry | cut -d: -f1)
+[ -n "$start" ] || fail "the answer field takes no focus"
+for i in $(seq 1 "${#order[@]}"); do
+    expected=${order[$(((start - 1 + i) % ${#order[@]}))]}
+    xdotool key Tab
+    eventually focused "$expected" || fail "Tab went to $(focus), not $expected"
+done
+
+# Enter in the variant field chooses the variant typed; one that is no variant is refused and
+# the field shows the variant in force again.
+first=$(text Problem)
+enter Variant 43
+eventually changed Problem "$first" || fail "variant 43 kept the problem $first"
+enter Variant 0
+expect Variant 43 "after variant 0"
+eventually changed Feedback "" || fail "variant 0 was refused without a word"
+[ "$(text Problem)" != "$first" ] || fail "variant 0 went back to the first problem"
+enter Variant 42
+expect Problem "$first" "variant 42 again"
+
+# The level, chosen from the keyboard: one down is level 6, one up level 5 again.
+for _ in $(seq 10); do
+    [ "$(focus)" = Level ] && break
+    xdotool key shift+Tab
+    dump
+done
+[ "$(focus)" = Level ] || fail "Shift+Tab never reached the level"
+xdotool key Down
+expect Level 6 "Down in the level"
+eventually changed Problem "$first" || fail "level 6 kept the problem $first"
+xdotool key Up
+expect Level 5 "Up in the level"
+expect Problem "$first" "level 5 again"
+
+# The progress line counts the solved problem; the answer line shows the quotient.
+dump
+progress_before=$(text Progress)
+[ -n "$progress_before" ] || fail "no progress line"
+[ -z "$(text Answer)" ] || fail "an answer line before the problem is solved: $(text Answer)"
+solve check
+count=$(wc -l <"$work/steps")
+eventually changed Progress "$progress_before" || fail "the progress line still reads '$progress_before' after a solved problem"
+[[ "$(text Answer)" == *"$((a / b))"* ]] || fail "the answer line '$(text Answer)' lacks the quotient $((a / b))"
+poll test -s "$progress" || fail "no progress file in AppData after a solved problem"
+ls "$kept"
+[ "$(ls "$kept")" = practice-progress.txt ] || fail "beside the progress file: $(ls "$kept")"
+cp "$progress" "$work/after-one"
+
+# Next: the next problem of the variant, and the answer field ready for it.
+click Next
+eventually changed Problem "$first" || fail "Next kept the problem $first"
+eventually focused Entry || fail "after Next the focus is in $(focus), not the answer field"
+echo "--- alerts"
+cat "$work/alerts"
+
+# The window is resized as the pupil or the teacher likes: in a tall window the column goes
+# under the rest, in a wide one beside it, always within the window.
+resize() { # WIDTH HEIGHT of the window, its caption included
+    xdotool windowsize "$xwindow" "$1" "$2"
+    sized() { [ "$(line window | cut -f2)" = "$1" ]; }
+    eventually sized "$1" || fail "the window is $(line window | cut -f2-3) inside, not $1 wide"
+}
+within() { # NAME: inside the client area
+    local left top width height
+    read -r left top width height <<<"$(place "$1")"
+    [ "$left" -ge 0 ] && [ "$top" -ge 0 ] && [ "$width" -gt 0 ] && [ "$height" -gt 0 ] &&
+        [ $((left + width)) -le "$(line window | cut -f2)" ] &&
+        [ $((top + height)) -le "$(line window | cut -f3)" ] || fail "$1 at $(place "$1") is not within the window"
+}
+bottom() { local l t w h && read -r l t w h <<<"$(place "$1")" && echo $((t + h)); }
+right_edge() { local l t w h && read -r l t w h <<<"$(place "$1")" && echo $((l + w)); }
+controls() { awk -F'\t' 'NF >= 5 { print $1 }' "$work/dump"; }
+resize 700 1000
+for name in $(controls); do within "$name"; done
+read -r _ column_top _ <<<"$(place Column)"
+[ "$column_top" -ge "$(bottom Feedback)" ] || fail "in a tall window the column at $(place Column) is not under the feedback"
+resize 1200 700
+for name in $(controls); do within "$name"; done
+read -r problem_left _ <<<"$(place Problem)"
+[ "$(right_edge Column)" -le "$problem_left" ] || fail "in a wide window the column at $(place Column) is not beside the texts"
+close_program
+
+# A second session starts from what was kept: the same problem solved again counts twice.
+run_program
+expect Problem "$first" "the same level and variant again"
+solve >/dev/null
+poll test -s "$progress" || fail "the progress file is gone"
+cmp -s "$progress" "$work/after-one" && fail "the second session did not count on from the first"
+close_program
+
+# A damaged progress file: the window opens all the same, as a fresh start, and the file is
+# written whole again when a problem is solved. Started with the options' other spelling.
+head -c 5000 /dev/urandom >"$progress"
+cp "$progress" "$work/damaged"
+run_program --practice --level 5 --variant 42
+expect Problem "$first" "with a damaged progress file"
+solve >/dev/null
+cmp -s "$progress" "$work/damaged" && fail "the damaged progress file was not written again"
+cmp -s "$progress" "$work/after-one" || fail "after a damaged file the progress is not that of a fresh start"
+close_program
+echo "The practice window under Wine checked: $a : $b in $count steps; screenshot in $build/practice-win32.png"

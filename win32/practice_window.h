@@ -1,0 +1,82 @@
+// The practice window «Тренажёр» in plain Win32: the pupil writes the column step by step and
+// the practice session checks each answer. It makes its controls by walking the practice
+// layout table, passes the pupil's keys and clicks to the session, and shows what the
+// session's view holds; it decides nothing of what is said.
+#pragma once
+
+#include "announcer.h"
+#include "gdi_objects.h"
+#include "practice/command_line.h"
+#include "practice/practice_layout.h"
+#include "practice/session.h"
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace velmorand {
+
+class PracticeWindow {
+public:
+    PracticeWindow(HINSTANCE instance, const StartOptions& options);
+    PracticeWindow(const PracticeWindow&) = delete;
+    PracticeWindow& operator=(const PracticeWindow&) = delete;
+
+    // Opens the window and runs it until it is closed; the program's exit status.
+    int Run(int show);
+
+private:
+    struct Control {
+        const PracticeControl* Row;
+        HWND Window;
+    };
+
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM w, LPARAM l);
+    LRESULT Handle(UINT message, WPARAM w, LPARAM l);
+
+    void CreateControls();
+    HWND CreateControl(const PracticeControl& row, int id);
+    void ExposeWindow();
+    void Expose(const Control& control);
+    void PlaceControls();
+    void OnDensityChanged(int dotsPerInch, const RECT& suggested);
+    void KeepLargeEnough(MINMAXINFO& limits) const;
+
+    void OnCommand(int id, int notification);
+    void OnEnter();
+    void Press(const PracticeControl& row);
+    void ApplyVariant();
+    void Submit();
+    void Deliver(const PracticeResult& result);
+    void ShowView();
+    void SetText(const char* name, const std::string& text);
+    void Paint();
+    LRESULT ColourStatic(HDC dc, HWND window);
+    void DrawColumnControl(const DRAWITEMSTRUCT& item);
+    void RememberFocus();
+    HWND FocusToRestore() const;
+
+    const Control* ControlOf(HWND window) const;
+    HWND WindowNamed(const char* name) const;
+
+    HINSTANCE instance_;
+    HWND window_ = nullptr;
+    HWND focus_ = nullptr; // the control to give the focus back to when the window is activated
+    Announcer announcer_;
+    std::wstring progressPath_;
+    PracticeSession session_;
+    PracticeView view_;
+    std::vector<Control> controls_;
+    int dotsPerInch_ = 96;
+    int textHeight_ = 0; // the lettering's height in pixels, from the window's size
+    Font textFont_;
+    Font problemFont_;
+    Icon bigIcon_;
+    Icon smallIcon_;
+    bool showing_ = false;       // set while the view is put into the controls
+    bool variantEdited_ = false; // the variant field was typed in since it was last applied
+    RECT labels_[2]{};           // where the level's and the variant's names are written
+};
+
+} // namespace velmorand
