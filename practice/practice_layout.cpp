@@ -43,6 +43,10 @@ const PracticeControl* FindPracticeControl(std::string_view name) {
     return found == std::end(Layout) ? nullptr : &*found;
 }
 
+bool NeedsPrinting(const PracticeControl& control) {
+    return control.Command == PracticeCommand::Sheets;
+}
+
 const std::string& ShownText(const PracticeView& view, const PracticeControl& control) {
     static const std::string None;
     switch (control.Shows) {

@@ -45,6 +45,10 @@ std::span<const PracticeControl> PracticeLayout();
 
 const PracticeControl* FindPracticeControl(std::string_view name);
 
+// Whether the control needs a front end that prints: one that cannot print keeps it hidden
+// and out of the keyboard's way.
+bool NeedsPrinting(const PracticeControl& control);
+
 struct PracticeView;
 
 // What a text control shows of the view: "" for a control that shows none.

@@ -110,6 +110,13 @@ PracticeWindow::PracticeWindow(const StartOptions& start, QWidget* parent) : QWi
         entry_->setFocus();
 }
 
+// The fields lose the focus as QWidget takes them down, after this window is gone: what they
+// signal then must reach nothing of it.
+PracticeWindow::~PracticeWindow() {
+    for (QObject* child : children())
+        child->disconnect(this);
+}
+
 QWidget* PracticeWindow::makeControl(const PracticeControl& control) {
     switch (control.Kind) {
     case PracticeControlKind::LevelChoice: {

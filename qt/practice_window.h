@@ -31,6 +31,7 @@ class PracticeWindow : public QWidget {
 public:
     // At the level and variant the program was started with, and with what the settings kept.
     explicit PracticeWindow(const StartOptions& start, QWidget* parent = nullptr);
+    ~PracticeWindow() override;
 
     const PracticeSession& session() const { return session_; }
 

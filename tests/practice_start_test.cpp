@@ -115,6 +115,8 @@ TEST(PracticeLayout, HasEveryControlOnceInFocusOrder) {
         EXPECT_EQ(FindPracticeControl(want.Name), &got);
     }
     EXPECT_EQ(FindPracticeControl("Nothing"), nullptr);
+    EXPECT_TRUE(NeedsPrinting(*FindPracticeControl("OpenSheets")));
+    EXPECT_FALSE(NeedsPrinting(*FindPracticeControl("Next")));
     PracticeView view;
     view.ProgressLine = "Решено на этом уровне: 1.";
     EXPECT_EQ(ShownText(view, *FindPracticeControl("Progress")), view.ProgressLine);

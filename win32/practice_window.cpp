@@ -50,7 +50,11 @@ struct WindowClass {
 };
 
 WindowClass ClassFor(const PracticeControl& row) {
-    const DWORD child = WS_CHILD | WS_VISIBLE | (TakesFocus(row) ? WS_TABSTOP : 0);
+    // This program does not print yet: the worksheets' button stays hidden and disabled, out of
+    // the keyboard's way, and the README points teachers to the practice page.
+    const bool shown = !NeedsPrinting(row);
+    const DWORD child =
+        WS_CHILD | (shown ? WS_VISIBLE : WS_DISABLED) | (TakesFocus(row) && shown ? WS_TABSTOP : 0);
     switch (row.Kind) {
     case PracticeControlKind::LevelChoice:
         return {L"COMBOBOX", child | CBS_DROPDOWNLIST | WS_VSCROLL, 0};

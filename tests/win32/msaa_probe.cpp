@@ -430,6 +430,11 @@ void CheckPractice(HWND window, const velmorand::PracticeControl& row, HWND cont
           OneLine(value));
 
     const std::string what = std::string(row.Name) + ": ";
+    if (velmorand::NeedsPrinting(row)) { // this program does not print: hidden, out of the way
+        if ((StateOf(object) & STATE_SYSTEM_INVISIBLE) == 0 || IsWindowEnabled(control))
+            Fail(what + "shown or enabled, though this program does not print");
+        return;
+    }
     const std::string wantedName =
         row.AccessibleName != nullptr ? row.AccessibleName : ToUtf8(WindowText(control));
     if (name != wantedName && !(wantedName.empty() && name == "-")) // empty: no name at all
@@ -514,7 +519,7 @@ int ReadPractice(HWND window) {
 
 int PracticeFocusOrder() {
     for (const velmorand::PracticeControl& row : velmorand::PracticeLayout())
-        if (TakesFocus(row))
+        if (TakesFocus(row) && !velmorand::NeedsPrinting(row))
             Print(row.Name);
     return 0;
 }
