@@ -456,6 +456,7 @@ void PracticeWindow::Press(const PracticeControl& row) {
     case PracticeCommand::Next:
         Deliver(NextProblem(session_));
         break;
+    case PracticeCommand::Sheets: // hidden here: this program does not print
     case PracticeCommand::None:
         break;
     }
