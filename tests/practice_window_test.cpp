@@ -122,7 +122,8 @@ private:
     }
     QString labelText(const char* name) const { return control<QLabel>(name)->text(); }
     PracticeView view() const { return ViewOf(window_->session()); }
-    ColumnPaper* paper() const { return control<ColumnPaper>("Column"); }
+    // ColumnPaper has no Q_OBJECT of its own, which findChild asks for from Qt 6.8 on.
+    ColumnPaper* paper() const { return dynamic_cast<ColumnPaper*>(control("Column")); }
     QString announced() const;
     void answer(const QString& typed);
     // Answers the current question right; the kind of the question asked.
