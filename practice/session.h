@@ -66,9 +66,12 @@ struct PracticeView {
     std::string_view Mistake; // the last answer's mistake name, "" after a right one
     int HintLevel = 0;        // 1 ... 3 while a hint shows, else 0
     Grid Column;
-    std::string AnswerLine; // once the quotient (and remainder) are written, else ""
-    std::string ProgressLine; // "Решено на этом уровне: 4. Подряд без подсказки: 2."
-    bool SuggestNextLevel = false; // three in a row without a hint, below the last level
+    // Once the quotient (and the remainder) are written, else "".
+    std::string AnswerLine;
+    // "Решено на этом уровне: 4. Подряд без подсказки: 2."
+    std::string ProgressLine;
+    // Three in a row without a hint, below the last level.
+    bool SuggestNextLevel = false;
 };
 
 PracticeView ViewOf(const PracticeSession& session);
