@@ -192,25 +192,29 @@ std::optional<int> AddressNumber(std::string_view text) {
     return negative ? -value : value;
 }
 
-// "level=5&variant=42", the address after its "#": each known name with a number sets its
-// value; other pairs, and values that are no numbers, are passed over.
-void ReadAddress(std::string_view fragment, int& level, int& variant) {
-    while (!fragment.empty()) {
-        const std::size_t end = fragment.find('&');
-        const std::string_view pair = fragment.substr(0, end);
-        fragment = end == std::string_view::npos ? std::string_view() : fragment.substr(end + 1);
+// Hands each "name=number" pair of "level=5&variant=42" to `take`; pairs without "=" or whose
+// value is no number are passed over.
+template <typename Take> void ForEachNumberPair(std::string_view text, Take take) {
+    while (!text.empty()) {
+        const std::size_t end = text.find('&');
+        const std::string_view pair = text.substr(0, end);
+        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
         const std::size_t equals = pair.find('=');
         if (equals == std::string_view::npos)
             continue;
-        const std::string_view name = pair.substr(0, equals);
-        const std::optional<int> value = AddressNumber(pair.substr(equals + 1));
-        if (!value)
-            continue;
-        if (name == "level")
-            level = ClampLevel(*value);
-        else if (name == "variant")
-            variant = ClampVariant(*value);
+        if (const std::optional<int> value = AddressNumber(pair.substr(equals + 1)))
+            take(pair.substr(0, equals), *value);
     }
+}
+
+// The address after its "#": a level and a variant, each taken as the nearest in range.
+void ReadAddress(std::string_view fragment, int& level, int& variant) {
+    ForEachNumberPair(fragment, [&](std::string_view name, int value) {
+        if (name == "level")
+            level = ClampLevel(value);
+        else if (name == "variant")
+            variant = ClampVariant(value);
+    });
 }
 
 void AppendPoint(std::string& out, const SheetPoint& point) {
@@ -284,30 +288,20 @@ void AppendSheetPage(std::string& out, const SheetPage& page) {
 // value out of range taken as the nearest in range; a name missing keeps its first value.
 SheetOptions ReadSheetOptions(std::string_view text) {
     SheetOptions options;
-    while (!text.empty()) {
-        const std::size_t end = text.find('&');
-        const std::string_view pair = text.substr(0, end);
-        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
-        const std::size_t equals = pair.find('=');
-        if (equals == std::string_view::npos)
-            continue;
-        const std::string_view name = pair.substr(0, equals);
-        const std::optional<int> value = AddressNumber(pair.substr(equals + 1));
-        if (!value)
-            continue;
+    ForEachNumberPair(text, [&options](std::string_view name, int value) {
         if (name == "level")
-            options.Level = *value;
+            options.Level = value;
         else if (name == "variant")
-            options.Variant = *value;
+            options.Variant = value;
         else if (name == "variants")
-            options.Variants = *value;
+            options.Variants = value;
         else if (name == "problems")
-            options.Problems = *value;
+            options.Problems = value;
         else if (name == "answers")
-            options.Answers = *value != 0;
+            options.Answers = value != 0;
         else if (name == "large")
-            options.Large = *value != 0;
-    }
+            options.Large = value != 0;
+    });
     return ClampSheetOptions(options);
 }
 
