@@ -12,7 +12,7 @@ VELMORAND_TEST_PACKAGES=(
     libgtest-dev libbenchmark-dev
     qt6-base-private-dev libx11-dev
     xvfb xdotool xclip imagemagick openbox
-    orca speech-dispatcher libao4 at-spi2-core dbus dbus-bin python3-pyatspi
+    orca procps speech-dispatcher libao4 at-spi2-core dbus dbus-bin python3-pyatspi
     desktop-file-utils appstream dpkg-dev file lintian locales
     poppler-utils
 )

@@ -67,10 +67,23 @@ CONF
     export LANG=ru_RU.UTF-8 LANGUAGE=ru LC_ALL=
 }
 
-# The processes started inside, ended in the opposite order when the script exits.
+# The processes started inside, ended in the opposite order when the script exits, and waited
+# for: one Orca runs per user, and the next run's would refuse to start beside this one.
 pids=()
 orca_cleanup() {
+    local i pid deadline=$((SECONDS + 10))
     for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
+    for pid in "${pids[@]}"; do
+        while kill -0 "$pid" 2>/dev/null && ((SECONDS < deadline)); do sleep 0.1; done
+        kill -9 "$pid" 2>/dev/null || true
+    done
+}
+
+# Waits until no Orca of this user runs any more, as one still ending would stop this one.
+orca_wait_alone() {
+    local deadline=$((SECONDS + 20))
+    while pgrep -u "$(id -u)" -x orca >/dev/null && ((SECONDS < deadline)); do sleep 0.2; done
+    ! pgrep -u "$(id -u)" -x orca >/dev/null || fail "another Orca of this user is still running"
 }
 
 orca_start_desktop() {
@@ -100,6 +113,7 @@ orca_start() {
     spoken="$work/spoken.txt"
     echo "### Orca starts with the window in the focus" >"$spoken"
     heard=1
+    orca_wait_alone
     orca --disable braille --disable main-window --disable splash-window \
         --user-prefs "$XDG_CONFIG_HOME/orca" --debug-file="$work/orca-debug.txt" \
         >"$work/orca.log" 2>&1 &
