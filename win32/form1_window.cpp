@@ -9,6 +9,7 @@
 #include "system_function.h"
 #include "utf16.h"
 #include "window/form1_actions.h"
+#include "window_procedure.h"
 
 #include <commctrl.h>
 
@@ -92,7 +93,7 @@ Form1Window::Form1Window(HINSTANCE instance)
 int Form1Window::Run(int show) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = Procedure;
+    windowClass.lpfnWndProc = WindowProcedure<Form1Window>;
     windowClass.hInstance = instance_;
     windowClass.hIcon = bigIcon_.get();
     windowClass.hIconSm = smallIcon_.get();
@@ -119,18 +120,6 @@ int Form1Window::Run(int show) {
         }
     }
     return static_cast<int>(message.wParam);
-}
-
-LRESULT CALLBACK Form1Window::Procedure(HWND window, UINT message, WPARAM w, LPARAM l) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<Form1Window*>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams);
-        self->window_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<Form1Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (self == nullptr)
-        return DefWindowProcW(window, message, w, l);
-    return self->Handle(message, w, l);
 }
 
 LRESULT Form1Window::Handle(UINT message, WPARAM w, LPARAM l) {

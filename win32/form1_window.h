@@ -32,7 +32,8 @@ private:
         std::string Shown; // the worksheet text the control shows now
     };
 
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM w, LPARAM l);
+    template <typename Window>
+    friend LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM w, LPARAM l);
     LRESULT Handle(UINT message, WPARAM w, LPARAM l);
 
     void CreateControls();

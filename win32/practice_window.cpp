@@ -8,6 +8,7 @@
 #include "resource_ids.h"
 #include "screen_density.h"
 #include "utf16.h"
+#include "window_procedure.h"
 
 #include <oleacc.h>
 
@@ -113,7 +114,7 @@ PracticeWindow::PracticeWindow(HINSTANCE instance, const StartOptions& options)
 int PracticeWindow::Run(int show) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = Procedure;
+    windowClass.lpfnWndProc = WindowProcedure<PracticeWindow>;
     windowClass.hInstance = instance_;
     windowClass.hIcon = bigIcon_.get();
     windowClass.hIconSm = smallIcon_.get();
@@ -147,19 +148,6 @@ int PracticeWindow::Run(int show) {
         }
     }
     return static_cast<int>(message.wParam);
-}
-
-LRESULT CALLBACK PracticeWindow::Procedure(HWND window, UINT message, WPARAM w, LPARAM l) {
-    if (message == WM_NCCREATE) {
-        auto* self =
-            static_cast<PracticeWindow*>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams);
-        self->window_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<PracticeWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (self == nullptr)
-        return DefWindowProcW(window, message, w, l);
-    return self->Handle(message, w, l);
 }
 
 LRESULT PracticeWindow::Handle(UINT message, WPARAM w, LPARAM l) {

@@ -21,6 +21,14 @@ def wait_until(condition, timeout=10.0, what="the condition"):
         time.sleep(0.02)
 
 
+# Collects the page's uncaught errors into window.pageErrors, from before its first script runs.
+CATCH_ERRORS = """
+window.pageErrors = [];
+addEventListener('error', event => pageErrors.push(String(event.message)));
+addEventListener('unhandledrejection', event => pageErrors.push(String(event.reason)));
+"""
+
+
 class Browser:
     """One Chromium with the page open. language is the browser's (navigator.language);
     environment adds variables, such as FONTCONFIG_FILE, to Chromium's."""
@@ -65,6 +73,29 @@ class Browser:
     def module(self, function):
         """The JSON answer of one of the module's functions: the table or the worksheet."""
         return self.script(f"return JSON.parse(Module.UTF8ToString(Module._{function}()))")
+
+    def catch_errors(self):
+        """From the next page loaded on, its uncaught errors are kept in window.pageErrors."""
+        self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                                    {"source": CATCH_ERRORS})
+
+    def accessibility_tree(self):
+        """Each element's accessible node by the element's id, as Chromium reports it, and all
+        the nodes that are not ignored."""
+        ids = {}
+
+        def walk(node):
+            attributes = node.get("attributes", [])
+            if "id" in attributes[::2]:
+                ids[node["backendNodeId"]] = attributes[attributes[::2].index("id") * 2 + 1]
+            for child in node.get("children", []):
+                walk(child)
+
+        walk(self.driver.execute_cdp_cmd("DOM.getDocument", {"depth": -1})["root"])
+        nodes = [n for n in self.driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
+                 if not n.get("ignored")]
+        return {ids[n["backendDOMNodeId"]]: n for n in nodes
+                if n.get("backendDOMNodeId") in ids}, nodes
 
     def quit(self):
         try:

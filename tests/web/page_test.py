@@ -456,25 +456,8 @@ class PageTest(unittest.TestCase):
                 driver.close()
             driver.switch_to.window(main)
 
-    def accessibility_tree(self):
-        """Each element's accessible node by the element's id, as Chromium reports it."""
-        driver = self.browser.driver
-        ids = {}
-
-        def walk(node):
-            attributes = node.get("attributes", [])
-            if "id" in attributes[::2]:
-                ids[node["backendNodeId"]] = attributes[attributes[::2].index("id") * 2 + 1]
-            for child in node.get("children", []):
-                walk(child)
-
-        walk(driver.execute_cdp_cmd("DOM.getDocument", {"depth": -1})["root"])
-        nodes = driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
-        return {ids[n["backendDOMNodeId"]]: n for n in nodes
-                if n.get("backendDOMNodeId") in ids and not n.get("ignored")}
-
     def test_screen_readers_get_the_tables_names_and_roles_and_one_live_region(self):
-        tree = self.accessibility_tree()
+        tree, _ = self.browser.accessibility_tree()
 
         def value(node, key):
             return node.get(key, {}).get("value", "")

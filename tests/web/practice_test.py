@@ -21,12 +21,6 @@ from browser import Browser, wait_until
 PAGE = None
 PROGRESS_KEY = "velmorand-practice-progress"
 STARTED = "return performance.getEntriesByName('velmorand-started').length"
-# Collects the page's uncaught errors, from before its first script runs.
-CATCH_ERRORS = """
-window.pageErrors = [];
-addEventListener('error', event => pageErrors.push(String(event.message)));
-addEventListener('unhandledrejection', event => pageErrors.push(String(event.reason)));
-"""
 
 
 class LongDivision:
@@ -73,8 +67,7 @@ class PracticeTest(unittest.TestCase):
     def setUpClass(cls):
         cls.browser = Browser(PAGE)
         cls.driver = cls.browser.driver
-        cls.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
-                                   {"source": CATCH_ERRORS})
+        cls.browser.catch_errors()
 
     @classmethod
     def tearDownClass(cls):
@@ -451,23 +444,6 @@ class PracticeTest(unittest.TestCase):
                     wait_until(lambda: self.in_sight("#Column .current"),
                                what="the next row in sight")
 
-    def accessibility_tree(self):
-        """Each element's accessible node by the element's id, and all the nodes."""
-        ids = {}
-
-        def walk(node):
-            attributes = node.get("attributes", [])
-            if "id" in attributes[::2]:
-                ids[node["backendNodeId"]] = attributes[attributes[::2].index("id") * 2 + 1]
-            for child in node.get("children", []):
-                walk(child)
-
-        walk(self.driver.execute_cdp_cmd("DOM.getDocument", {"depth": -1})["root"])
-        nodes = self.driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
-        named = {ids[n["backendDOMNodeId"]]: n for n in nodes
-                 if n.get("backendDOMNodeId") in ids and not n.get("ignored")}
-        return named, [n for n in nodes if not n.get("ignored")]
-
     def test_screen_readers_get_names_roles_the_question_and_one_live_region(self):
         self.open("#level=5&variant=42")
         a, b = self.problem()
@@ -478,7 +454,7 @@ class PracticeTest(unittest.TestCase):
         def value(node, key):
             return node.get(key, {}).get("value", "")
 
-        tree, nodes = self.accessibility_tree()
+        tree, nodes = self.browser.accessibility_tree()
         question = self.state()["question"]
         expected = {
             "Level": ("combobox", "Уровень"), "Variant": ("textbox", "Вариант"),
@@ -512,7 +488,7 @@ class PracticeTest(unittest.TestCase):
         # region says.
         self.answer_right(division)
         wait_until(lambda: self.state()["spoken"], what="the right answer said")
-        tree, _ = self.accessibility_tree()
+        tree, _ = self.browser.accessibility_tree()
         self.assertEqual(value(tree["Entry"], "description"), self.state()["question"])
         self.assertNotEqual(self.state()["question"], question)
 

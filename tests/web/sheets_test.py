@@ -21,8 +21,6 @@ from selenium.webdriver.support.ui import Select
 from browser import Browser, wait_until
 
 PAGE = None
-CATCH_ERRORS = """window.pageErrors = [];
-addEventListener('error', event => pageErrors.push(String(event.message)));"""
 PREVIEW = """return [...document.querySelectorAll('#SheetPages .sheet-page')].map(page => {
     const box = page.getBoundingClientRect();
     return {kind: page.dataset.kind, variant: +page.dataset.variant, size: [box.width, box.height],
@@ -77,8 +75,7 @@ class SheetsTest(unittest.TestCase):
     def setUpClass(cls):
         cls.browser = Browser(PAGE)
         cls.driver = cls.browser.driver
-        cls.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
-                                   {"source": CATCH_ERRORS})
+        cls.browser.catch_errors()
 
     @classmethod
     def tearDownClass(cls):
