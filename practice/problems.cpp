@@ -123,6 +123,11 @@ Problem GenerateProblem(int level, int variant, int index) {
     return row.Fallback;
 }
 
+LevelDigits MostDigitsOf(int level) {
+    const LevelRow& row = Levels[ClampLevel(level) - 1];
+    return {row.MostDigits, practice_detail::DigitCount(row.MostDivisor * row.Step)};
+}
+
 std::string ProblemText(const Problem& problem) {
     return practice_detail::Digits(problem.Dividend) + " : " +
            practice_detail::Digits(problem.Divisor);

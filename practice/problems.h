@@ -36,6 +36,13 @@ int ClampVariant(int variant);
 //   8  a of 4-6 digits, b 101-999, any remainder
 Problem GenerateProblem(int level, int variant, int index);
 
+// The most digits a level's dividends and divisors have: what its largest column needs.
+struct LevelDigits {
+    int Dividend = 0;
+    int Divisor = 0;
+};
+LevelDigits MostDigitsOf(int level);
+
 // "7240 : 8".
 std::string ProblemText(const Problem& problem);
 

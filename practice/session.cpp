@@ -125,7 +125,9 @@ PracticeResult SubmitAnswer(PracticeSession& session, std::string_view typed) {
     session.LastMistake = mistake;
     if (mistake != Mistake::None) {
         session.HintLevel = 0;
-        return Said(session, MistakeText(session.Current, step, mistake, typed));
+        PracticeResult result = Said(session, MistakeText(session.Current, step, mistake, typed));
+        result.SelectEntry = true;
+        return result;
     }
     ++session.StepIndex;
     session.Feedback = std::string(Right);
@@ -148,7 +150,7 @@ PracticeResult AskHint(PracticeSession& session) {
     session.LastMistake = Mistake::None;
     const std::string hint = HintText(session.Current, CurrentStep(session), session.HintLevel);
     session.Feedback = hint;
-    return {.Announcement = "Подсказка. " + Spoken(hint)};
+    return {.FocusEntry = true, .Announcement = "Подсказка. " + Spoken(hint)};
 }
 
 PracticeResult NextProblem(PracticeSession& session) {

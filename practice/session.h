@@ -37,10 +37,14 @@ PracticeSession StartPractice(int level, int variant, const Progress& kept);
 // again, and the one text a screen reader is told, worded for speech.
 struct PracticeResult {
     bool ProgressChanged = false;
-    bool FocusEntry = false; // a new problem: the keyboard focus goes to the answer field
+    // A new problem or a hint: the keyboard focus goes to the answer field, where the pupil's
+    // next digit belongs.
+    bool FocusEntry = false;
     // Another question is asked: what was typed answers it no more, and the answer field is
     // emptied. While the question stays, the typed text stays, to be looked at and typed over.
     bool ClearEntry = false;
+    // A wrong answer stays in the field, selected, so that the next digit typed replaces it.
+    bool SelectEntry = false;
     std::string Announcement;
 };
 

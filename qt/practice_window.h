@@ -5,7 +5,7 @@
 #pragma once
 
 #include "practice/command_line.h"
-#include "practice/practice_layout.h"
+#include "window/practice_layout.h"
 #include "practice/session.h"
 
 #include <QWidget>

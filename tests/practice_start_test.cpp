@@ -1,6 +1,6 @@
 // How the practice window is started, and what it is made of.
 #include "practice/command_line.h"
-#include "practice/practice_layout.h"
+#include "window/practice_layout.h"
 #include "practice/session.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // mistakes, hints, the next problem, the level and variant, the progress kept in the
 // settings and the options it is started with. The right answers are worked out here by
 // plain long division from the problem's numbers.
-#include "practice/practice_layout.h"
+#include "window/practice_layout.h"
 #include "practice/problems.h"
 #include "practice/texts.h"
 #include "qt/accessibility.h"

@@ -1,7 +1,7 @@
 // The browser's side of the practice window: its controls, the session and everything it shows,
 // handed to the page as JSON texts through a few C functions. The page draws what it is told;
 // each text, check and announcement is the session's.
-#include "practice/practice_layout.h"
+#include "window/practice_layout.h"
 #include "practice/progress.h"
 #include "practice/session.h"
 #include "practice/sheet.h"

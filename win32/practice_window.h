@@ -7,7 +7,7 @@
 #include "announcer.h"
 #include "gdi_objects.h"
 #include "practice/command_line.h"
-#include "practice/practice_layout.h"
+#include "window/practice_layout.h"
 #include "practice/session.h"
 
 #include <windows.h>

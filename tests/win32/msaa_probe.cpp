@@ -24,7 +24,7 @@
 //                                "window<TAB>name<TAB>description"
 //   msaa_probe practice-focus-order  the practice window's controls Tab goes through
 #include "find_window.h"
-#include "practice/practice_layout.h"
+#include "window/practice_layout.h"
 #include "win32/resource_ids.h"
 #include "win32/utf16.h"
 #include "window/form1_actions.h"

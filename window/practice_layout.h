@@ -1,7 +1,10 @@
 // What the practice window is: its caption and its controls, with the names every front end
-// gives them (object names in Qt, control names in Win32, ids in the page) and what a screen
-// reader calls them.
+// gives them (object names in Qt, control names in Win32, ids in the page), what a screen
+// reader calls them, the label shown beside them and the line of the panel they stand on
+// (practice_arrangement.h places them).
 #pragma once
+
+#include "practice_look.h"
 
 #include <span>
 #include <string>
@@ -10,10 +13,12 @@
 namespace velmorand {
 
 enum class PracticeControlKind {
-    LevelChoice,  // 1 ... 8
-    VariantField, // 1 ... 999999
-    Text,         // shows a text of the view
-    AnswerField,  // where the pupil types; Enter submits
+    LevelChoice, // 1 ... LevelCount, chosen as soon as it changes
+    // 1 ... 999999: what is typed is chosen on Enter or when the focus leaves the field, and
+    // only if it was edited since the variant was last chosen or shown.
+    VariantField,
+    Text,        // shows a text of the view
+    AnswerField, // where the pupil types; Enter submits
     Button,
     ColumnGrid, // the squared paper
 };
@@ -30,10 +35,23 @@ struct PracticeControl {
     PracticeControlKind Kind = PracticeControlKind::Text;
     const char* Caption = nullptr;        // a button's
     const char* AccessibleName = nullptr; // none: read by its text
-    bool Announced = false;               // a status line: what it shows is announced
+    // The status line that speaks each PracticeResult::Announcement: the live region of the
+    // page, the object Qt and Win32 raise the announcement from. Only one control has it.
+    bool Announced = false;
     PracticeCommand Command = PracticeCommand::None;
     PracticeText Shows = PracticeText::None;
+    const char* Label = nullptr; // shown before it, and naming it to a screen reader
+    int Line = 0;                // of the panel; controls of one line stand side by side
+    PracticeType Type = PracticeType::Question;
+    int Lines = 1;            // a text's lines kept free, so that nothing below it moves
+    int Share = 1;            // of the line's width, beside the others on it
+    bool TakesNumber = false; // digits alone: a phone offers its keyboard of digits
 };
+
+// The paper stands on no line of the panel: beside it, or between its lines PaperAfterLine
+// and the next when the window is narrow.
+inline constexpr int PaperLine = -1;
+inline constexpr int PaperAfterLine = 6;
 
 // "Тренажёр: деление в столбик", and the same words as a screen reader says them.
 extern const char* const PracticeCaption;

@@ -1,0 +1,186 @@
+// The practice window's one description: the column's shapes on the paper, where the controls
+// stand at the sizes of a phone, a classroom panel and a desktop, and the colours and
+// behaviour every front end takes from it.
+#include "practice/column_shapes.h"
+#include "practice/session.h"
+#include "practice/texts.h"
+#include "window/practice_arrangement.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+namespace velmorand {
+namespace {
+
+Grid Finished(const Problem& problem) {
+    const std::vector<Step> steps = SolutionSteps(problem);
+    return ColumnGrid(problem, steps, steps.size());
+}
+
+bool WrittenAt(const Grid& grid, int row, int column) {
+    for (const GridCell& cell : grid.Cells)
+        if (cell.Row == row && cell.Column == column)
+            return true;
+    return false;
+}
+
+// Every minus of every level's first problems: in the cell just left of the number above the
+// line (the longer one) and of no number, on the edge between the two rows.
+TEST(ColumnShapes, MinusStandsLeftOfTheLongerNumberBetweenItsRows) {
+    int minuses = 0;
+    for (int level = 1; level <= LevelCount; ++level)
+        for (int index = 0; index < 20; ++index) {
+            const Grid grid = Finished(GenerateProblem(level, 42, index));
+            for (const ColumnShape& shape : ColumnShapes(grid)) {
+                if (shape.Kind != ShapeKind::Minus)
+                    continue;
+                ++minuses;
+                const int column = static_cast<int>(std::floor(shape.Left)) - 1;
+                const int below = static_cast<int>(std::lround(shape.Top + shape.Height / 2)) - 1;
+                SCOPED_TRACE(level * 100 + index);
+                EXPECT_TRUE(WrittenAt(grid, below - 1, column + 1));
+                EXPECT_FALSE(WrittenAt(grid, below - 1, column));
+                EXPECT_FALSE(WrittenAt(grid, below, column));
+                EXPECT_DOUBLE_EQ(shape.Height, StrokeCells);
+            }
+        }
+    EXPECT_GT(minuses, 100);
+}
+
+// 104 : 8, whose first product 8 is shorter than 10 above it: the minus stands before the 1.
+TEST(ColumnShapes, ExerciseBookPlaceOfAShortProduct) {
+    const std::vector<ColumnShape> shapes = ColumnShapes(Finished({104, 8}));
+    const auto minus = std::find_if(shapes.begin(), shapes.end(), [](const ColumnShape& shape) {
+        return shape.Kind == ShapeKind::Minus;
+    });
+    ASSERT_NE(minus, shapes.end());
+    EXPECT_LT(minus->Left + minus->Width, 1.0); // the margin, left of column 0
+    EXPECT_NEAR(minus->Top + minus->Height / 2, 2.0, 1e-9);
+}
+
+TEST(ColumnShapes, EveryShapeLiesOnTheLevelsPaper) {
+    for (int level = 1; level <= LevelCount; ++level)
+        for (int index = 0; index < 20; ++index) {
+            const Problem problem = GenerateProblem(level, 7, index);
+            const std::vector<Step> steps = SolutionSteps(problem);
+            const PaperSize paper = LevelPaper(level);
+            for (std::size_t answered = 0; answered <= steps.size(); ++answered) {
+                const Grid grid = ColumnGrid(problem, steps, answered);
+                EXPECT_LE(PaperFor(grid).Columns, paper.Columns);
+                EXPECT_LE(PaperFor(grid).Rows, paper.Rows);
+                for (const ColumnShape& shape : ColumnShapes(grid)) {
+                    EXPECT_GE(shape.Left, 0);
+                    EXPECT_GE(shape.Top, 0);
+                    EXPECT_LE(shape.Left + shape.Width, paper.Columns);
+                    EXPECT_LE(shape.Top + shape.Height, paper.Rows);
+                }
+            }
+        }
+}
+
+bool Overlap(const PixelRect& a, const PixelRect& b) {
+    return a.Width > 0 && b.Width > 0 && a.Left < b.Left + b.Width && b.Left < a.Left + a.Width &&
+           a.Top < b.Top + b.Height && b.Top < a.Top + a.Height;
+}
+
+struct Screen {
+    const char* What;
+    int Width, Height;
+    bool Narrow;
+};
+
+const Screen Screens[] = {
+    {"phone", 360, 640, true},
+    {"small tablet", 600, 960, true},
+    {"laptop", 1024, 700, false},
+    {"desktop", 1366, 768, false},
+    {"classroom panel", 1920, 1080, false},
+    {"4K panel", 3840, 2160, false},
+};
+
+TEST(PracticeArrangement, EveryScreenShowsEveryControlApartAndTheWholeColumn) {
+    for (const Screen& screen : Screens)
+        for (int level = 1; level <= LevelCount; ++level) {
+            SCOPED_TRACE(std::string(screen.What) + " level " + std::to_string(level));
+            const PracticeArrangement arranged =
+                ArrangePractice(screen.Width, screen.Height, LevelPaper(level));
+            EXPECT_EQ(arranged.Narrow, screen.Narrow);
+            EXPECT_GE(arranged.CellPixels, SmallestCellPixels);
+            EXPECT_EQ(arranged.Width, screen.Width); // never scrolls sideways
+            std::vector<PixelRect> taken;
+            for (const PlacedControl& placed : arranged.Controls) {
+                for (const PixelRect& place : {placed.Place, placed.LabelPlace}) {
+                    if (place.Width == 0)
+                        continue;
+                    EXPECT_GE(place.Left, 0) << placed.Control->Name;
+                    EXPECT_LE(place.Left + place.Width, screen.Width) << placed.Control->Name;
+                    EXPECT_LE(place.Top + place.Height, arranged.Height) << placed.Control->Name;
+                    for (const PixelRect& other : taken)
+                        EXPECT_FALSE(Overlap(place, other)) << placed.Control->Name;
+                    taken.push_back(place);
+                }
+                EXPECT_EQ(placed.LabelPlace.Width > 0, placed.Control->Label != nullptr);
+            }
+        }
+}
+
+TEST(PracticeArrangement, PaperAndTextsGrowTogetherWithTheWindow) {
+    const PaperSize paper = LevelPaper(5);
+    const PracticeArrangement laptop = ArrangePractice(1024, 700, paper);
+    const PracticeArrangement panel = ArrangePractice(1920, 1080, paper);
+    EXPECT_GT(panel.CellPixels, laptop.CellPixels * 3 / 2);
+    for (const char* name : {"Answer", "Question", "Entry", "Hint"})
+        EXPECT_GT(FindPlaced(panel, name)->TextPixels, FindPlaced(laptop, name)->TextPixels * 3 / 2)
+            << name;
+}
+
+// The question and the feedback keep lines enough for the longest text any level asks or
+// hints, at the size of their type and an average letter of 0.55 of it: the controls below
+// them stay where the pupil's finger expects them.
+TEST(PracticeArrangement, KeepsRoomForTheLongestQuestionAndHint) {
+    std::size_t question = 0;
+    std::size_t hint = 0;
+    for (int level = 1; level <= LevelCount; ++level)
+        for (int index = 0; index < 10; ++index) {
+            const Problem problem = GenerateProblem(level, 3, index);
+            for (const Step& step : SolutionSteps(problem)) {
+                question = std::max(question, QuestionText(problem, step).size() / 2);
+                for (int depth = 1; depth <= 3; ++depth)
+                    hint = std::max(hint, HintText(problem, step, depth).size() / 2);
+            }
+        }
+    // The texts are Cyrillic: two bytes a letter.
+    for (const Screen& screen : Screens) {
+        const PracticeArrangement arranged = ArrangePractice(screen.Width, screen.Height, {14, 15});
+        for (const auto& [name, letters] : {std::pair{"Question", question}, {"Feedback", hint}}) {
+            const PlacedControl& placed = *FindPlaced(arranged, name);
+            const double perLine = placed.Place.Width / (0.55 * placed.TextPixels);
+            EXPECT_LE(double(letters), perLine * placed.Control->Lines)
+                << screen.What << " " << name;
+        }
+    }
+}
+
+TEST(PracticeLook, FeedbackColourSaysWhatHappened) {
+    PracticeSession session = StartPractice(1, 1, {});
+    EXPECT_EQ(FeedbackColour(ViewOf(session)), PracticeColours.Text);
+    const PracticeResult wrong = SubmitAnswer(session, "999");
+    EXPECT_TRUE(wrong.SelectEntry);
+    EXPECT_FALSE(wrong.ClearEntry);
+    EXPECT_EQ(FeedbackColour(ViewOf(session)), PracticeColours.Mistake);
+    EXPECT_TRUE(AskHint(session).FocusEntry);
+    EXPECT_EQ(FeedbackColour(ViewOf(session)), PracticeColours.Hint);
+    const PracticeResult right = SubmitAnswer(session, std::to_string(session.Steps[0].Answer));
+    EXPECT_FALSE(right.SelectEntry);
+    EXPECT_EQ(FeedbackColour(ViewOf(session)), PracticeColours.Right);
+}
+
+TEST(PracticeLook, StrokesStayVisibleOnSmallCells) {
+    EXPECT_EQ(StrokePixels(SmallestCellPixels), 2);
+    EXPECT_EQ(StrokePixels(120), 10);
+}
+
+} // namespace
+} // namespace velmorand

@@ -1,0 +1,87 @@
+#include "practice_layout.h"
+
+#include "practice/session.h"
+#include "practice/sheet_words.h"
+
+#include <algorithm>
+
+namespace velmorand {
+
+const char* const PracticeCaption = "Тренажёр: деление в столбик";
+const char* const PracticeSpokenCaption = "Тренажёр, деление в столбик";
+
+namespace {
+
+using K = PracticeControlKind;
+using C = PracticeCommand;
+using T = PracticeText;
+
+using Y = PracticeType;
+
+// In the order the keyboard focus moves.
+// clang-format off
+constexpr PracticeControl Layout[] = {
+    // Name, kind, caption, spoken name, announced, command, shows,
+    // label, line, type, lines kept, share of the line, takes a number
+    {"Level", K::LevelChoice, nullptr, "Уровень", false, C::None, T::None,
+     "Уровень", 0, Y::Choice, 1, 1, true},
+    {"Variant", K::VariantField, nullptr, "Вариант", false, C::None, T::None,
+     "Вариант", 0, Y::Choice, 1, 1, true},
+    {"Problem", K::Text, nullptr, "Пример", false, C::None, T::Problem,
+     "Пример", 1, Y::Problem, 1, 1, false},
+    {"Question", K::Text, nullptr, nullptr, false, C::None, T::Question,
+     nullptr, 2, Y::Question, 3, 1, false},
+    {"Entry", K::AnswerField, nullptr, "Ответ", false, C::None, T::None,
+     "Ответ", 3, Y::Entry, 1, 1, true},
+    {"Feedback", K::Text, nullptr, nullptr, true, C::None, T::Feedback,
+     nullptr, 4, Y::Feedback, 4, 1, false},
+    {"Hint", K::Button, "Подсказка", "Подсказка", false, C::Hint, T::None,
+     nullptr, 5, Y::Button, 1, 2, false},
+    {"Next", K::Button, "Следующий пример", "Следующий пример", false, C::Next, T::None,
+     nullptr, 5, Y::Button, 1, 3, false},
+    {"OpenSheets", K::Button, SheetOptionWords.Title, SheetOptionWords.Title, false, C::Sheets,
+     T::None, nullptr, 6, Y::Button, 1, 1, false},
+    {"Column", K::ColumnGrid, nullptr, "Столбик", false, C::None, T::None,
+     nullptr, PaperLine, Y::Question, 1, 1, false},
+    {"Answer", K::Text, nullptr, nullptr, false, C::None, T::AnswerLine,
+     nullptr, 7, Y::Answer, 2, 1, false},
+    {"Progress", K::Text, nullptr, nullptr, false, C::None, T::ProgressLine,
+     nullptr, 8, Y::Progress, 3, 1, false},
+};
+// clang-format on
+
+} // namespace
+
+std::span<const PracticeControl> PracticeLayout() { return Layout; }
+
+const PracticeControl* FindPracticeControl(std::string_view name) {
+    const auto found =
+        std::find_if(std::begin(Layout), std::end(Layout),
+                     [&](const PracticeControl& control) { return name == control.Name; });
+    return found == std::end(Layout) ? nullptr : &*found;
+}
+
+bool NeedsPrinting(const PracticeControl& control) {
+    return control.Command == PracticeCommand::Sheets;
+}
+
+const std::string& ShownText(const PracticeView& view, const PracticeControl& control) {
+    static const std::string None;
+    switch (control.Shows) {
+    case PracticeText::None:
+        return None;
+    case PracticeText::Problem:
+        return view.Problem;
+    case PracticeText::Question:
+        return view.Question;
+    case PracticeText::Feedback:
+        return view.Feedback;
+    case PracticeText::AnswerLine:
+        return view.AnswerLine;
+    case PracticeText::ProgressLine:
+        return view.ProgressLine;
+    }
+    return None;
+}
+
+} // namespace velmorand
