@@ -1,6 +1,7 @@
 #include "accessibility.h"
 
 #include "link_label.h"
+#include "window/form1_layout.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -133,11 +134,11 @@ public:
         return QStringList{pressAction()} + QAccessibleWidget::actionNames();
     }
     QString localizedActionName(const QString& name) const override {
-        return name == pressAction() ? QStringLiteral("Открыть")
+        return name == pressAction() ? QString::fromUtf8(LinkActionName)
                                      : QAccessibleWidget::localizedActionName(name);
     }
     QString localizedActionDescription(const QString& name) const override {
-        return name == pressAction() ? QStringLiteral("Открыть страницу в браузере")
+        return name == pressAction() ? QString::fromUtf8(LinkActionDescription)
                                      : QAccessibleWidget::localizedActionDescription(name);
     }
     void doAction(const QString& name) override {

@@ -231,8 +231,7 @@ void Form1::deliver(const ActionResult& result) {
         QCoreApplication::exit(0);
     if (result.LinkToOpen != nullptr)
         openLink_(QString::fromUtf8(result.LinkToOpen));
-    // The focus moves before the texts change: Orca takes a focus that comes after the text
-    // events of the field it lands in over in silence.
+    // Focus, texts, announcement: the order form1_actions.h gives.
     if (QWidget* field = fieldShowing(result.Focus))
         field->setFocus();
     if (result.ShowWorksheet)
@@ -267,7 +266,8 @@ void Form1::showMessage(QLabel* line, const QString& message) {
     if (line->text() == message)
         return;
     line->setText(message);
-    line->setAccessibleName(QString::fromStdString(SpokenMessage(message.toStdString())));
+    line->setAccessibleName(QString::fromStdString(
+        SpokenNameOf(*ControlShowing(WorksheetField::Message), message.toStdString())));
 }
 
 } // namespace velmorand

@@ -29,7 +29,7 @@ namespace {
 
 // Sizes in points, for a pupil: the problem largest, then the field typed into, the question
 // and what the window answers.
-constexpr double WindowPoints = 14;
+constexpr double PanelPoints = 14;
 constexpr double ProblemPoints = 30;
 constexpr double EntryPoints = 26;
 constexpr double QuestionPoints = 20;
@@ -53,15 +53,6 @@ bool Named(const PracticeControl& control, const char* name) {
     return std::strcmp(control.Name, name) == 0;
 }
 
-// The feedback's colour says at a glance what its words say: a mistake, a hint, or on.
-QColor FeedbackColour(const PracticeView& view) {
-    if (!view.Mistake.empty())
-        return {0xB0, 0x00, 0x20};
-    if (view.HintLevel > 0)
-        return {0x0D, 0x47, 0xA1};
-    return {0x1B, 0x5E, 0x20};
-}
-
 } // namespace
 
 std::unique_ptr<QSettings> OpenProgramSettings() {
@@ -82,7 +73,7 @@ PracticeWindow::PracticeWindow(const StartOptions& start, QWidget* parent) : QWi
     setWindowTitle(QString::fromUtf8(PracticeCaption));
     setAccessibleName(QString::fromUtf8(PracticeSpokenCaption));
     setWindowIcon(ProgramIcon());
-    setFont(Sized(font(), WindowPoints));
+    setFont(Sized(font(), PanelPoints));
 
     QWidget* previousInTabOrder = nullptr;
     for (const PracticeControl& control : PracticeLayout()) {
@@ -300,7 +291,7 @@ void PracticeWindow::showView() {
     }
     if (auto* feedback = qobject_cast<QLabel*>(widgetNamed("Feedback"))) {
         QPalette palette = feedback->palette();
-        palette.setColor(QPalette::WindowText, FeedbackColour(view));
+        palette.setColor(QPalette::WindowText, QColor::fromRgb(FeedbackColour(view)));
         feedback->setPalette(palette);
     }
     if (level_ != nullptr)

@@ -235,3 +235,19 @@ TEST(SpokenTexts, HoldNoPunctuationThatAScreenReaderNamesAloud) {
 
 } // namespace
 } // namespace velmorand
+
+namespace velmorand {
+namespace {
+
+// What every front end takes from the table instead of deciding: where the focus starts and
+// what a screen reader calls a control while it shows a text.
+TEST(Form1Layout, NamesTheFirstFocusAndTheSpokenMessageLine) {
+    EXPECT_STREQ(FirstFocus().Name, Names(TakesFocus).front().c_str());
+    const ControlRow& message = *ControlShowing(WorksheetField::Message);
+    EXPECT_EQ(SpokenNameOf(message, "Сообщения: нет"), SpokenMessage("Сообщения: нет"));
+    const ControlRow& dividend = *ControlShowing(WorksheetField::Dividend);
+    EXPECT_EQ(SpokenNameOf(dividend, "123"), dividend.Accessible.Name);
+}
+
+} // namespace
+} // namespace velmorand

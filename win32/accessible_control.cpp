@@ -187,7 +187,7 @@ void ExposeControl(HWND control, const ControlRow& row) {
     if (const char* description = row.Accessible.Description)
         exposure.Description = [description] { return std::string(description); };
     exposure.Role = MsaaRole(RoleOf(row));
-    exposure.Action = exposure.Role == ROLE_SYSTEM_LINK ? "Открыть" : nullptr;
+    exposure.Action = exposure.Role == ROLE_SYSTEM_LINK ? LinkActionName : nullptr;
     exposure.States = (exposure.Role == ROLE_SYSTEM_LINK ? STATE_SYSTEM_LINKED : 0) |
                       (TakesFocus(row) ? STATE_SYSTEM_FOCUSABLE : 0);
     ExposeControl(control, std::move(exposure));

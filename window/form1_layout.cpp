@@ -1,5 +1,6 @@
 #include "form1_layout.h"
 
+#include "announcements.h"
 #include "link_addresses.h"
 #include "window/version.h"
 
@@ -141,6 +142,16 @@ const ControlRow* ControlShowing(WorksheetField field) {
     const auto row = std::find_if(std::begin(Layout), std::end(Layout),
                                   [field](const ControlRow& r) { return r.Shows == field; });
     return row == std::end(Layout) ? nullptr : &*row;
+}
+
+const ControlRow& FirstFocus() {
+    return *std::find_if(std::begin(Layout), std::end(Layout), TakesFocus);
+}
+
+std::string SpokenNameOf(const ControlRow& row, std::string_view shown) {
+    if (row.Shows == WorksheetField::Message)
+        return SpokenMessage(shown);
+    return row.Accessible.Name != nullptr ? row.Accessible.Name : std::string();
 }
 
 bool TakesFocus(const ControlRow& row) {

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace velmorand {
@@ -80,6 +81,18 @@ extern const char* const Form1SpokenCaption;
 
 // Every control, in the order the keyboard focus moves through them.
 std::span<const ControlRow> Form1Layout();
+
+// The control the keyboard focus starts in: the first that takes it.
+const ControlRow& FirstFocus();
+
+// What a screen reader calls the control while it shows `shown`: the message line is named by
+// its message, as it is said; every other control by its table name, or nullptr for one read
+// by its caption.
+std::string SpokenNameOf(const ControlRow& row, std::string_view shown);
+
+// The name a screen reader gives a link's one action, and what it says the action does.
+inline constexpr const char* LinkActionName = "Открыть";
+inline constexpr const char* LinkActionDescription = "Открыть страницу в браузере";
 
 // The row of the control with this name, or nullptr.
 const ControlRow* FindControl(std::string_view name);
