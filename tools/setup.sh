@@ -14,16 +14,19 @@ VELMORAND_TEST_PACKAGES=(
     xvfb xdotool xclip imagemagick openbox
     orca procps speech-dispatcher libao4 at-spi2-core dbus dbus-bin python3-pyatspi
     desktop-file-utils appstream dpkg-dev file lintian locales
-    poppler-utils
+    poppler-utils python3-pil
 )
 
 # What the browser's page (velmorand.html), its tests in headless Chromium and its benchmark
 # add: emscripten (with node), the font tools that cut Liberation Sans down, Roboto for the
 # test of a device that has only Android's font, and poppler's tools, which read back the
-# worksheets Chromium prints to PDF.
+# worksheets Chromium prints to PDF; Orca and its desktop for the page under a screen reader,
+# and PIL and ImageMagick for reading the pictures the three programs draw.
 VELMORAND_WEB_PACKAGES=(
     emscripten fonttools python3-brotli fonts-liberation2
     chromium chromium-driver python3-selenium fonts-roboto poppler-utils
+    orca speech-dispatcher libao4 at-spi2-core dbus dbus-bin openbox xvfb xdotool locales
+    python3-pil imagemagick
 )
 
 # What the Windows program's cross-build, its tests under Wine and its installer add. Wine's

@@ -106,7 +106,14 @@ orca_start_desktop() {
 # Sets spoken (the record) and heard (its lines already matched).
 orca_start() {
     local work=$1 window
-    window=$(timeout 20 xdotool search --sync --onlyvisible --class velmorand | head -n 1)
+    # A browser makes and drops windows as it starts, which can fail a search midway: it is
+    # tried again until the window shows.
+    for _ in $(seq 40); do
+        window=$(xdotool search --onlyvisible --class "${orca_class:-velmorand}" 2>/dev/null |
+            head -n 1 || true)
+        [ -z "$window" ] || break
+        sleep 0.5
+    done
     [ -n "$window" ] || fail "the window did not appear"
     # The window manager gives a new window the focus; Orca, started then, says where it is.
     xdotool windowfocus --sync "$window"
