@@ -1,6 +1,10 @@
 // A whole practice problem per level: drawn by StartPractice and every step answered right
-// through SubmitAnswer, as a pupil who makes no mistake would. Report the median of the runs.
+// through SubmitAnswer, as a pupil who makes no mistake would; and what a front end asks after
+// each answer: the view with the column's shapes, and the arrangement for a window's new size.
+// Report the median of the runs.
+#include "practice/column_shapes.h"
 #include "practice/session.h"
+#include "window/practice_arrangement.h"
 
 #include <benchmark/benchmark.h>
 
@@ -28,6 +32,28 @@ BENCHMARK(SolveWholeProblem)
     ->Unit(benchmark::kMicrosecond)
     ->Repetitions(9)
     ->ReportAggregatesOnly(true);
+
+// The view of the longest level's problem half solved, and its column as shapes.
+void ViewAndShapes(benchmark::State& state) {
+    velmorand::PracticeSession session = velmorand::StartPractice(velmorand::LevelCount, 7, {});
+    for (std::size_t i = 0; i < session.Steps.size() / 2; ++i)
+        velmorand::SubmitAnswer(session, std::to_string(session.Steps[session.StepIndex].Answer));
+    for (auto _ : state) {
+        const velmorand::PracticeView view = velmorand::ViewOf(session);
+        benchmark::DoNotOptimize(velmorand::ColumnShapes(view.Column));
+    }
+}
+BENCHMARK(ViewAndShapes)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
+
+void Arrange(benchmark::State& state) {
+    int width = 360;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            velmorand::ArrangePractice(width, 700, velmorand::LevelPaper(velmorand::LevelCount)));
+        width = width >= 3840 ? 360 : width + 37;
+    }
+}
+BENCHMARK(Arrange)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
 
 } // namespace
 
