@@ -251,3 +251,24 @@ TEST(Form1Layout, NamesTheFirstFocusAndTheSpokenMessageLine) {
 
 } // namespace
 } // namespace velmorand
+
+namespace velmorand {
+namespace {
+
+// A field takes a number exactly where typing into it has the worksheet check the digits.
+TEST(Form1Layout, TakesANumberWhereTheWorksheetChecksTheDigits) {
+    for (const ControlRow& row : Form1Layout()) {
+        if (row.Kind != ControlKind::TextField || !row.Shows) {
+            EXPECT_FALSE(row.TakesNumber) << row.Name;
+            continue;
+        }
+        Worksheet typed;
+        Worksheet unchecked = typed;
+        SetFieldText(typed, *row.Shows, "1");
+        FieldText(unchecked, *row.Shows) = "1";
+        EXPECT_EQ(row.TakesNumber, !(typed == unchecked)) << row.Name;
+    }
+}
+
+} // namespace
+} // namespace velmorand

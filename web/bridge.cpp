@@ -60,18 +60,6 @@ const char* RoleName(ControlRole role) {
     return "";
 }
 
-// Whether the pupil types a number into the field: typing there, and only there, has the
-// worksheet check the number's digits (the dividend and the divisor).
-bool TakesNumber(const ControlRow& row) {
-    if (row.Kind != ControlKind::TextField || !row.Shows)
-        return false;
-    Worksheet typed;
-    Worksheet unchecked = typed;
-    SetFieldText(typed, *row.Shows, "1");
-    FieldText(unchecked, *row.Shows) = "1";
-    return !(typed == unchecked);
-}
-
 const char* ActionName(ControlAction action) {
     switch (action) {
     case ControlAction::None:
@@ -118,7 +106,7 @@ void AppendControl(std::string& out, const ControlRow& row) {
     control.Text("ToolTip", row.ToolTip);
     control.Flag("Centered", row.Centered);
     control.Flag("TakesFocus", TakesFocus(row));
-    control.Flag("TakesNumber", TakesNumber(row));
+    control.Flag("TakesNumber", row.TakesNumber);
     control.Flag("ShowsWorksheet", row.Shows.has_value());
     control.Text("Action", ActionName(row.Action));
     control.Text("Link", row.Link);

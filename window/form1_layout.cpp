@@ -32,7 +32,7 @@ constexpr const char* StepRow = "Шаг деления. Неполное дел�
 // clang-format off
 constexpr ControlRow Layout[] = {
     {.Name = "Text1", .Kind = K::TextField, .Place = {840, 1440, 3495, 375}, .Font = FieldFont,
-     .ToolTip = "Делимое", .Shows = F::Dividend,
+     .ToolTip = "Делимое", .Shows = F::Dividend, .TakesNumber = true,
      .Accessible = {"Делимое", "Число, которое делят"}},
     {.Name = "Command1", .Kind = K::Button, .Place = {2880, 9240, 2175, 375}, .Caption = "Run",
      .Font = ButtonFont, .Action = A::Run,
@@ -73,7 +73,7 @@ constexpr ControlRow Layout[] = {
     {.Name = "Text14", .Kind = K::TextField, .Place = {840, 7800, 3495, 375}, .Font = FieldFont,
      .Shows = ColumnRowField(12), .Accessible = {"Строка столбика 13", StepRow}},
     {.Name = "Text15", .Kind = K::TextField, .Place = {4560, 1440, 2655, 375}, .Font = FieldFont,
-     .Shows = F::Divisor, .Accessible = {"Делитель", "Число, на которое делят"}},
+     .Shows = F::Divisor, .TakesNumber = true, .Accessible = {"Делитель", "Число, на которое делят"}},
     {.Name = "Text16", .Kind = K::TextField, .Place = {4560, 2880, 2655, 375}, .Font = FieldFont,
      .Shows = F::Quotient, .Accessible = {"Результат, целое", "Целая часть частного"}},
     {.Name = "Label3", .Kind = K::Label, .Place = {840, 1080, 1695, 255}, .Caption = "Делимое"},

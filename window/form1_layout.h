@@ -56,6 +56,9 @@ struct ControlRow {
     const char* ToolTip = nullptr;
     bool Centered = false;
     std::optional<WorksheetField> Shows{}; // what a field or the message line shows
+    // The pupil types a number here, whose digits the worksheet checks: a tablet or a phone
+    // offers its keyboard of digits.
+    bool TakesNumber = false;
     ControlAction Action = ControlAction::None;
     const char* Link = nullptr; // the address a ControlAction::OpenLink opens
     AccessibleText Accessible{};
