@@ -266,7 +266,6 @@ void PracticeWindowTest::aWrongAnswerIsNamedAndWritesNothing_data() {
 void PracticeWindowTest::aWrongAnswerIsNamedAndWritesNothing() {
     QFETCH(int, wrongBy);
     QFETCH(QString, mistake);
-    const Problem problem = window_->session().Current;
     // Through the first and count questions to the first digit of the quotient.
     while (view().Step != "digit")
         answerRight();
@@ -276,13 +275,9 @@ void PracticeWindowTest::aWrongAnswerIsNamedAndWritesNothing() {
     const QString typed = wrongBy == 0 ? QStringLiteral("abc") : QString::number(right + wrongBy);
     const Grid before = paper()->grid();
     const QImage drawn = paper()->grab().toImage();
-    const Step step = window_->session().Steps[window_->session().StepIndex];
     answer(typed);
     QCOMPARE(QString::fromUtf8(view().Mistake.data(), view().Mistake.size()), mistake);
-    QCOMPARE(view().Step, std::string_view("digit"));
-    const Mistake named = CheckAnswer(problem, step, typed.toStdString());
-    QCOMPARE(labelText("Feedback"),
-             QString::fromStdString(MistakeText(problem, step, named, typed.toStdString())));
+    QCOMPARE(labelText("Feedback"), QString::fromStdString(view().Feedback));
     QVERIFY(!labelText("Feedback").isEmpty());
     QCOMPARE(control("Feedback")->palette().color(QPalette::WindowText),
              ColourOf(FeedbackColour(view())));
@@ -295,8 +290,7 @@ void PracticeWindowTest::aWrongAnswerIsNamedAndWritesNothing() {
     // And the right digit is taken after it.
     answer(QString::number(right));
     QVERIFY(view().Mistake.empty());
-    QVERIFY(paper()->grid().Cells.size() > before.Cells.size() ||
-            !(paper()->grid().Cells == before.Cells));
+    QVERIFY(!(paper()->grid().Cells == before.Cells));
 }
 
 void PracticeWindowTest::hintsGoDeeperUpToTheThird_data() {
