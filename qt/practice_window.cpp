@@ -54,7 +54,6 @@ std::unique_ptr<QSettings> OpenProgramSettings() {
 
 PracticeWindow::PracticeWindow(const StartOptions& start, QWidget* parent) : QWidget(parent) {
     InstallAccessibility();
-    announcer_ = new Announcer(this);
     const Progress kept = ProgressFromText(
         OpenProgramSettings()->value(QLatin1String(ProgressKey)).toString().toStdString());
     session_ = StartPractice(start.Level, start.Variant, kept);
@@ -96,6 +95,11 @@ PracticeWindow::PracticeWindow(const StartOptions& start, QWidget* parent) : QWi
             previousInTabOrder = widget;
         }
     }
+    for (const Shown& shown : shown_)
+        if (shown.Control->Announced)
+            announcer_ = new Announcer(this, shown.Widget);
+    if (announcer_ == nullptr)
+        announcer_ = new Announcer(this);
     resize(DesignWidthPixels, DesignHeightPixels);
     showView();
     if (entry_ != nullptr)
