@@ -193,13 +193,14 @@ void InstallAccessibility() {
     (void)installed;
 }
 
-Announcer::Announcer(QWidget* window) : QObject(window) {}
+Announcer::Announcer(QWidget* window, QWidget* speaker)
+    : QObject(window), speaker_(speaker != nullptr ? speaker : window) {}
 
 void Announcer::announce(const QString& text) {
     text_ = text;
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     // Qt's own announcement, which the screen reader speaks as it is, whatever has the focus.
-    QAccessibleAnnouncementEvent announcement(parent(), text);
+    QAccessibleAnnouncementEvent announcement(speaker_, text);
     QAccessible::updateAccessibility(&announcement);
 #else
     // Newer Orca keeps the names it has read until it is told they changed.

@@ -20,6 +20,12 @@ public:
             return box()->accessibleName() + QLatin1Char(' ') + choice;
         return QAccessibleWidget::text(t);
     }
+    // The label beside the list is its buddy, for the keyboard; a screen reader that found it
+    // as the list's label would say it instead of the name, and so without the choice.
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
+    relations(QAccessible::Relation match) const override {
+        return QAccessibleWidget::relations(match & ~QAccessible::Relation(QAccessible::Label));
+    }
     QAccessible::State state() const override {
         QAccessible::State state = QAccessibleWidget::state();
         state.expandable = true;

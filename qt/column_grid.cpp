@@ -1,38 +1,21 @@
 #include "column_grid.h"
 
+#include "widget_helpers.h"
+
 #include <QAccessible>
 #include <QAccessibleObject>
 #include <QAccessibleWidget>
 #include <QFont>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QPainterPath>
 #include <QTimer>
 
 #include <algorithm>
+#include <cmath>
 
 namespace velmorand {
 
 namespace {
-
-// An exercise book's page: white paper, faint blue squares, blue ink.
-const QColor Paper(0xFD, 0xFD, 0xF8);
-const QColor Squares(0xC4, 0xD8, 0xEE);
-const QColor Ink(0x1A, 0x23, 0x7E);
-const QColor CurrentFill(0xFF, 0xEF, 0x9A);
-const QColor CurrentEdge(0xE6, 0x7E, 0x00);
-
-// Squares at least this large are drawn; beyond the largest the column stops growing, so that
-// a short column on a wide screen still looks like writing in a book. On a 1920 by 1080 screen
-// a column of 6 rows fills its part of the window with squares of about 100 pixels, digits of
-// about 75: readable across a classroom.
-constexpr int SmallestCell = 12;
-constexpr int LargestCell = 140;
-// Empty squares around the column, one on every side: the minus before the first product
-// stands in the left one.
-constexpr int SideMargin = 1;
-constexpr int TopMargin = 1;
-constexpr int BottomMargin = 1;
 
 class AccessibleColumnRow;
 
@@ -102,6 +85,34 @@ private:
     ColumnPaper* grid() const { return static_cast<ColumnPaper*>(row()->parent()); }
 };
 
+// A shape's place in pixels, its edges rounded to whole pixels.
+QRect PixelsOf(const ColumnShape& shape, int cell) {
+    const auto left = static_cast<int>(std::lround(shape.Left * cell));
+    const auto top = static_cast<int>(std::lround(shape.Top * cell));
+    return {left, top, static_cast<int>(std::lround((shape.Left + shape.Width) * cell)) - left,
+            static_cast<int>(std::lround((shape.Top + shape.Height) * cell)) - top};
+}
+
+// A line or a minus: never thinner than the cell's stroke, thickened about its middle.
+QRect StrokeOf(const ColumnShape& shape, int cell) {
+    QRect place = PixelsOf(shape, cell);
+    const int stroke = StrokePixels(cell);
+    const auto thick = [stroke](double middle) {
+        return static_cast<int>(std::lround(middle - stroke / 2.0));
+    };
+    if (place.width() < stroke)
+        place = {thick((shape.Left + shape.Width / 2) * cell), place.top(), stroke, place.height()};
+    if (place.height() < stroke)
+        place = {place.left(), thick((shape.Top + shape.Height / 2) * cell), place.width(), stroke};
+    return place;
+}
+
+bool IsCurrentAt(const std::vector<ColumnShape>& shapes, double left, double top) {
+    return std::any_of(shapes.begin(), shapes.end(), [&](const ColumnShape& shape) {
+        return shape.Kind == ShapeKind::Current && shape.Left == left && shape.Top == top;
+    });
+}
+
 QAccessibleInterface* Factory(const QString&, QObject* object) {
     if (auto* row = dynamic_cast<ColumnRow*>(object))
         return new AccessibleColumnRow(row);
@@ -120,11 +131,17 @@ void InstallColumnAccessibility() {
 ColumnPaper::ColumnPaper(QWidget* parent) : QWidget(parent) {
     InstallColumnAccessibility();
     setFocusPolicy(Qt::StrongFocus);
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
 ColumnRow* ColumnPaper::row(int index) const {
     return index >= 0 && index < rowCount() ? rows_[static_cast<std::size_t>(index)] : nullptr;
+}
+
+void ColumnPaper::setPaper(PaperSize paper, int cellPixels) {
+    paper_ = paper;
+    cell_ = cellPixels;
+    updateGeometry();
+    update();
 }
 
 void ColumnPaper::show(const Grid& grid, const std::vector<std::string>& spokenRows) {
@@ -154,110 +171,93 @@ void ColumnPaper::show(const Grid& grid, const std::vector<std::string>& spokenR
         }
     }
     current_ = std::clamp(current_, 0, std::max(count - 1, 0));
-    updateGeometry();
     update();
 }
 
-int ColumnPaper::cellSize() const {
-    const int wide = std::max(grid_.Columns, 1) + 2 * SideMargin;
-    const int tall = std::max(grid_.Rows, 1) + TopMargin + BottomMargin;
-    const int fits = std::min(width() / wide, height() / tall);
-    return std::clamp(fits, SmallestCell, LargestCell);
-}
-
-// The column stands in the middle across, at the top; the squares of the paper run through the
-// whole widget in step with its cells.
-QPoint ColumnPaper::origin() const {
-    const int cell = cellSize();
-    const int columns = std::max(grid_.Columns, 1);
-    const int left = std::max((width() / cell - columns) / 2, SideMargin);
-    return {left * cell, TopMargin * cell};
-}
-
+// The grid stands on the paper with a margin round it, as the core's shapes have it.
 QRect ColumnPaper::cellRect(int row, int column) const {
-    const int cell = cellSize();
-    const QPoint o = origin();
-    return {o.x() + column * cell, o.y() + row * cell, cell, cell};
+    const PaperSize around = PaperFor(grid_);
+    const int left = (around.Columns - grid_.Columns) / 2;
+    const int top = (around.Rows - grid_.Rows) / 2;
+    return {(column + left) * cell_, (row + top) * cell_, cell_, cell_};
 }
 
-QSize ColumnPaper::sizeHint() const {
-    constexpr int cell = 48;
-    return {(std::max(grid_.Columns, 8) + 2 * SideMargin) * cell,
-            (std::max(grid_.Rows, 6) + TopMargin + 3) * cell};
-}
-
-QSize ColumnPaper::minimumSizeHint() const { return {12 * SmallestCell, 10 * SmallestCell}; }
+QSize ColumnPaper::sizeHint() const { return {paper_.Columns * cell_, paper_.Rows * cell_}; }
 
 void ColumnPaper::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillRect(rect(), Paper);
-    const int cell = cellSize();
-    const QPoint o = origin();
-
-    painter.setPen(QPen(Squares, 1));
-    for (int x = o.x() % cell; x < width(); x += cell)
-        painter.drawLine(QPointF(x + 0.5, 0), QPointF(x + 0.5, height()));
-    for (int y = o.y() % cell; y < height(); y += cell)
-        painter.drawLine(QPointF(0, y + 0.5), QPointF(width(), y + 0.5));
-
-    for (const GridCell& c : grid_.Current) {
-        const QRectF place = QRectF(cellRect(c.Row, c.Column)).adjusted(1, 1, 0, 0);
-        painter.fillRect(place, CurrentFill);
+    painter.fillRect(rect(), ColourOf(PracticeColours.Paper));
+    // A ruling along every edge of every cell, the paper's last ones just inside the widget.
+    painter.setPen(ColourOf(PracticeColours.Squares));
+    for (int column = 0; column <= paper_.Columns; ++column) {
+        const int x = std::min(column * cell_, width() - 1);
+        painter.drawLine(x, 0, x, height() - 1);
     }
-    if (!grid_.Current.empty()) {
-        // One frame round the cells the answer goes into.
-        QRect around;
-        for (const GridCell& c : grid_.Current)
-            around |= cellRect(c.Row, c.Column);
-        painter.setPen(QPen(CurrentEdge, std::max(2, cell / 20)));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(QRectF(around).adjusted(1, 1, -1, -1));
+    for (int row = 0; row <= paper_.Rows; ++row) {
+        const int y = std::min(row * cell_, height() - 1);
+        painter.drawLine(0, y, width() - 1, y);
     }
 
     QFont digits = font();
-    digits.setPixelSize(std::max(cell * 3 / 4, 6));
+    digits.setPixelSize(std::max(1, static_cast<int>(std::lround(cell_ * DigitShareOfCell))));
+    digits.setBold(false);
     painter.setFont(digits);
-    painter.setPen(Ink);
-    for (const GridCell& c : grid_.Cells) {
-        const QRect place = cellRect(c.Row, c.Column);
-        if (c.Digit == '.') { // a digit of the quotient still to find: a dot in its square
-            const qreal r = std::max(cell / 14.0, 1.5);
-            painter.setBrush(Ink);
-            painter.drawEllipse(QPointF(place.center()) + QPointF(0.5, cell / 4.0), r, r);
-            painter.setBrush(Qt::NoBrush);
-        } else {
-            painter.drawText(place, Qt::AlignCenter, QString(QLatin1Char(c.Digit)));
+    painter.setPen(ColourOf(PracticeColours.Ink));
+    const std::vector<ColumnShape> shapes = ColumnShapes(grid_);
+    for (const ColumnShape& shape : shapes) {
+        switch (shape.Kind) {
+        case ShapeKind::Current:
+            painter.fillRect(PixelsOf(shape, cell_), ColourOf(PracticeColours.CurrentFill));
+            paintCurrentEdges(painter, shapes, shape);
+            break;
+        case ShapeKind::Digit:
+            painter.drawText(PixelsOf(shape, cell_), Qt::AlignCenter,
+                             QString(QLatin1Char(shape.Digit)));
+            break;
+        case ShapeKind::Placeholder:
+            painter.save();
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(ColourOf(PracticeColours.Placeholder));
+            painter.drawEllipse(QRectF(shape.Left * cell_, shape.Top * cell_, shape.Width * cell_,
+                                       shape.Height * cell_));
+            painter.restore();
+            break;
+        case ShapeKind::Line:
+            painter.fillRect(StrokeOf(shape, cell_), ColourOf(PracticeColours.Lines));
+            break;
+        case ShapeKind::Minus:
+            painter.fillRect(StrokeOf(shape, cell_), ColourOf(PracticeColours.Minus));
+            break;
         }
-    }
-
-    painter.setPen(QPen(Ink, std::max(2.0, cell / 16.0), Qt::SolidLine, Qt::RoundCap));
-    for (const GridLine& line : grid_.Lines) {
-        const QRect start = cellRect(line.Row, line.Column);
-        if (line.Vertical)
-            painter.drawLine(start.topLeft(), start.topLeft() + QPoint(0, line.Length * cell));
-        else
-            painter.drawLine(start.bottomLeft() + QPoint(0, 1),
-                             start.bottomLeft() + QPoint(line.Length * cell, 1));
-    }
-
-    // The minus before each subtraction, as in the book: left of the partial dividend, level
-    // with the line between it and the product under it.
-    for (const GridCell& minus : grid_.Minuses) {
-        const QRect beside = cellRect(minus.Row, minus.Column - 1);
-        const qreal half = cell * 0.22;
-        const QPointF middle(beside.center().x() + 0.5, beside.top());
-        painter.drawLine(middle - QPointF(half, 0), middle + QPointF(half, 0));
     }
 
     // The keyboard's place: the row a screen reader is reading, framed.
     if (hasFocus() && rowCount() > 0) {
         const QRect row =
             cellRect(current_, 0).united(cellRect(current_, std::max(grid_.Columns, 1) - 1));
-        painter.setPen(QPen(palette().color(QPalette::Highlight), 2, Qt::DashLine));
+        painter.setPen(
+            QPen(palette().color(QPalette::Highlight), StrokePixels(cell_), Qt::DashLine));
         painter.setBrush(Qt::NoBrush);
-        painter.drawRect(QRectF(row).adjusted(-2, -2, 2, 2));
+        painter.drawRect(row);
     }
+}
+
+// One frame round the cells the answer goes into: the edges of a current cell that no other
+// current cell shares, inside it.
+void ColumnPaper::paintCurrentEdges(QPainter& painter, const std::vector<ColumnShape>& shapes,
+                                    const ColumnShape& cell) const {
+    const QRect place = PixelsOf(cell, cell_);
+    const int stroke = StrokePixels(cell_);
+    const QColor edge = ColourOf(PracticeColours.CurrentEdge);
+    if (!IsCurrentAt(shapes, cell.Left - cell.Width, cell.Top))
+        painter.fillRect(place.left(), place.top(), stroke, place.height(), edge);
+    if (!IsCurrentAt(shapes, cell.Left + cell.Width, cell.Top))
+        painter.fillRect(place.right() + 1 - stroke, place.top(), stroke, place.height(), edge);
+    if (!IsCurrentAt(shapes, cell.Left, cell.Top - cell.Height))
+        painter.fillRect(place.left(), place.top(), place.width(), stroke, edge);
+    if (!IsCurrentAt(shapes, cell.Left, cell.Top + cell.Height))
+        painter.fillRect(place.left(), place.bottom() + 1 - stroke, place.width(), stroke, edge);
 }
 
 void ColumnPaper::keyPressEvent(QKeyEvent* event) {

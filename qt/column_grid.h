@@ -1,10 +1,12 @@
-// The column on squared paper, as in an exercise book: faint squares, one digit per cell, the
-// corner and the lines under the products in ink, and the cells of the current answer
-// highlighted. The cells grow and shrink with the widget. A screen reader reads it as a list
-// of rows, one item per row of the column, worded by the core; Up and Down move through them.
+// The column on squared paper, as in an exercise book: the shapes the practice core makes of
+// the grid, painted in the practice window's colours on a paper of the level's size, its cells
+// as large as the window's arrangement makes them. A screen reader reads it as a list of rows,
+// one item per row of the column, worded by the core; Up and Down move through them.
 #pragma once
 
+#include "practice/column_shapes.h"
 #include "practice/grid.h"
+#include "window/practice_look.h"
 
 #include <QObject>
 #include <QString>
@@ -12,6 +14,8 @@
 
 #include <string>
 #include <vector>
+
+class QPainter;
 
 namespace velmorand {
 
@@ -33,8 +37,9 @@ class ColumnPaper : public QWidget {
 public:
     explicit ColumnPaper(QWidget* parent = nullptr);
 
-    // What to draw: the grid, its rows as spoken, and the answer line written under it ("" for
-    // none yet).
+    // The paper, in cells, and the side of a cell in pixels: the widget takes that size.
+    void setPaper(PaperSize paper, int cellPixels);
+    // What to draw: the grid and its rows as spoken.
     void show(const Grid& grid, const std::vector<std::string>& spokenRows);
 
     const Grid& grid() const { return grid_; }
@@ -42,12 +47,11 @@ public:
     ColumnRow* row(int index) const;
     // The row a screen reader's user has moved to with Up and Down.
     int currentRow() const { return current_; }
-    // The side of one square in pixels, and the place of a cell in the widget.
-    int cellSize() const;
+    // The side of one square in pixels, and the place of a grid's cell in the widget.
+    int cellSize() const { return cell_; }
     QRect cellRect(int row, int column) const;
 
     QSize sizeHint() const override;
-    QSize minimumSizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -56,11 +60,14 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    QPoint origin() const; // the top-left corner of cell (0, 0)
+    void paintCurrentEdges(QPainter& painter, const std::vector<ColumnShape>& shapes,
+                           const ColumnShape& cell) const;
     void setCurrentRow(int row);
     void sayCurrentRow();
 
     Grid grid_;
+    PaperSize paper_;
+    int cell_ = SmallestCellPixels;
     std::vector<ColumnRow*> rows_;
     int current_ = 0;
 };

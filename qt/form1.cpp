@@ -2,12 +2,12 @@
 
 #include "accessibility.h"
 #include "link_label.h"
+#include "widget_helpers.h"
 #include "window/announcements.h"
 #include "window/form1_actions.h"
 
 #include <QCoreApplication>
 #include <QEvent>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -29,10 +29,7 @@ constexpr int QtDotsPerInch = 96;
 
 int Pixels(int twips) { return TwipsToPixels(twips, QtDotsPerInch); }
 
-QRect Geometry(const ControlRow& row) {
-    const PixelRect p = PlaceInPixels(row, QtDotsPerInch);
-    return {p.Left, p.Top, p.Width, p.Height};
-}
+QRect Geometry(const ControlRow& row) { return RectOf(PlaceInPixels(row, QtDotsPerInch)); }
 
 QFont MakeFont(double points, bool bold) {
     QFont font;
@@ -50,20 +47,13 @@ QFont MakeFont(double points, bool bold) {
 
 void SetColor(QWidget* widget, QPalette::ColorRole role, Rgb color) {
     QPalette palette = widget->palette();
-    palette.setColor(role, QColor::fromRgb(color | 0xFF000000u));
+    palette.setColor(role, ColourOf(color));
     widget->setPalette(palette);
 }
 
 QPixmap WorkedExample(qreal devicePixelRatio) {
     return QPixmap(devicePixelRatio > 1 ? QStringLiteral(":/velmorand/worked-example@2x.png")
                                         : QStringLiteral(":/velmorand/worked-example.png"));
-}
-
-QIcon ProgramIcon() {
-    QIcon icon;
-    for (const int size : {16, 32, 48, 64})
-        icon.addFile(QStringLiteral(":/velmorand/icons/velmorand-%1.png").arg(size));
-    return icon;
 }
 
 // The worked-example picture takes the keyboard focus, and then shows it: a frame in the

@@ -4,53 +4,42 @@
 #include "choice_box.h"
 #include "column_grid.h"
 #include "sheets_dialog.h"
+#include "widget_helpers.h"
+#include "window/practice_arrangement.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QGuiApplication>
-#include <QHBoxLayout>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScopedValueRollback>
-#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
-#include <QVBoxLayout>
 
-#include <algorithm>
-#include <cstring>
 #include <limits>
-#include <string_view>
 
 namespace velmorand {
 
 namespace {
 
-// Sizes in points, for a pupil: the problem largest, then the field typed into, the question
-// and what the window answers.
-constexpr double PanelPoints = 14;
-constexpr double ProblemPoints = 30;
-constexpr double EntryPoints = 26;
-constexpr double QuestionPoints = 20;
-constexpr double FeedbackPoints = 17;
-constexpr double ButtonPoints = 16;
-
-QFont Sized(QFont font, double points, bool bold = false) {
-    font.setPointSizeF(points);
+void SetTextSize(QWidget* widget, int pixels, bool bold) {
+    QFont font = widget->font();
+    font.setPixelSize(pixels);
     font.setBold(bold);
-    return font;
+    widget->setFont(font);
 }
 
-QIcon ProgramIcon() {
-    QIcon icon;
-    for (const int size : {16, 32, 48, 64})
-        icon.addFile(QStringLiteral(":/velmorand/icons/velmorand-%1.png").arg(size));
-    return icon;
+void SetTextColour(QWidget* widget, Rgb colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, ColourOf(colour));
+    widget->setPalette(palette);
 }
 
-bool Named(const PracticeControl& control, const char* name) {
-    return std::strcmp(control.Name, name) == 0;
+// A text named apart from what it shows, such as the problem: a screen reader says the name,
+// and the shown text as its description.
+bool DescribedByItsText(const PracticeControl& control) {
+    return control.Kind == PracticeControlKind::Text && control.AccessibleName != nullptr;
 }
 
 } // namespace
@@ -65,7 +54,6 @@ std::unique_ptr<QSettings> OpenProgramSettings() {
 
 PracticeWindow::PracticeWindow(const StartOptions& start, QWidget* parent) : QWidget(parent) {
     InstallAccessibility();
-    announcer_ = new Announcer(this);
     const Progress kept = ProgressFromText(
         OpenProgramSettings()->value(QLatin1String(ProgressKey)).toString().toStdString());
     session_ = StartPractice(start.Level, start.Variant, kept);
@@ -73,7 +61,20 @@ PracticeWindow::PracticeWindow(const StartOptions& start, QWidget* parent) : QWi
     setWindowTitle(QString::fromUtf8(PracticeCaption));
     setAccessibleName(QString::fromUtf8(PracticeSpokenCaption));
     setWindowIcon(ProgramIcon());
-    setFont(Sized(font(), PanelPoints));
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, ColourOf(PracticeColours.Window));
+    colours.setColor(QPalette::WindowText, ColourOf(PracticeColours.Text));
+    setPalette(colours);
+
+    // On a narrow screen the controls stand one under another, taller than the window: the
+    // page then scrolls up and down, never sideways.
+    scroll_ = new QScrollArea(this);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setFocusPolicy(Qt::NoFocus);
+    scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    page_ = new QWidget;
+    page_->setAutoFillBackground(true);
+    scroll_->setWidget(page_);
 
     QWidget* previousInTabOrder = nullptr;
     for (const PracticeControl& control : PracticeLayout()) {
@@ -81,22 +82,26 @@ PracticeWindow::PracticeWindow(const StartOptions& start, QWidget* parent) : QWi
         widget->setObjectName(QLatin1String(control.Name));
         if (control.AccessibleName != nullptr)
             widget->setAccessibleName(QString::fromUtf8(control.AccessibleName));
-        shown_.push_back({widget, &control});
+        QLabel* label = nullptr;
+        if (control.Label != nullptr) {
+            label = new QLabel(QString::fromUtf8(control.Label), page_);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+            label->setBuddy(widget);
+        }
+        shown_.push_back({widget, label, &control});
         if (widget->focusPolicy() != Qt::NoFocus) {
             if (previousInTabOrder != nullptr)
                 setTabOrder(previousInTabOrder, widget);
             previousInTabOrder = widget;
         }
     }
-    arrange();
+    for (const Shown& shown : shown_)
+        if (shown.Control->Announced)
+            announcer_ = new Announcer(this, shown.Widget);
+    if (announcer_ == nullptr)
+        announcer_ = new Announcer(this);
+    resize(DesignWidthPixels, DesignHeightPixels);
     showView();
-
-    // Nearly the whole screen, so that the column can be read across a classroom: on a
-    // 1920 by 1080 screen its digits are over 50 pixels high.
-    QSize size(1120, 740);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        size = screen->availableSize() * 0.9;
-    resize(size);
     if (entry_ != nullptr)
         entry_->setFocus();
 }
@@ -104,14 +109,14 @@ PracticeWindow::PracticeWindow(const StartOptions& start, QWidget* parent) : QWi
 // The fields lose the focus as QWidget takes them down, after this window is gone: what they
 // signal then must reach nothing of it.
 PracticeWindow::~PracticeWindow() {
-    for (QObject* child : children())
-        child->disconnect(this);
+    for (const Shown& shown : shown_)
+        shown.Widget->disconnect(this);
 }
 
 QWidget* PracticeWindow::makeControl(const PracticeControl& control) {
     switch (control.Kind) {
     case PracticeControlKind::LevelChoice: {
-        level_ = new ChoiceBox(this);
+        level_ = new ChoiceBox(page_);
         for (int level = 1; level <= LevelCount; ++level)
             level_->addItem(QString::number(level), level);
         // Only a change is a choice: the same level picked again leaves the problem alone.
@@ -122,109 +127,68 @@ QWidget* PracticeWindow::makeControl(const PracticeControl& control) {
         return level_;
     }
     case PracticeControlKind::VariantField:
-        variant_ = new QLineEdit(this);
+        variant_ = new QLineEdit(page_);
         variant_->setMaxLength(std::numeric_limits<int>::max()); // the core judges any text
+        // On Enter and when the focus leaves; chooseVariant asks whether it was edited.
         connect(variant_, &QLineEdit::editingFinished, this, [this] { chooseVariant(); });
         return variant_;
     case PracticeControlKind::AnswerField:
-        entry_ = new QLineEdit(this);
+        entry_ = new QLineEdit(page_);
         entry_->setMaxLength(std::numeric_limits<int>::max());
-        entry_->setFont(Sized(font(), EntryPoints, true));
         connect(entry_, &QLineEdit::returnPressed, this, [this] { submit(); });
         return entry_;
     case PracticeControlKind::Button: {
-        auto* button = new QPushButton(QString::fromUtf8(control.Caption), this);
+        auto* button = new QPushButton(QString::fromUtf8(control.Caption), page_);
         button->setAutoDefault(true); // Enter presses the button in the focus, as Space does
-        button->setFont(Sized(font(), ButtonPoints));
-        button->setMinimumHeight(button->sizeHint().height() * 3 / 2);
         connect(button, &QPushButton::clicked, this,
                 [this, &control] { command(control.Command); });
         return button;
     }
     case PracticeControlKind::ColumnGrid:
-        column_ = new ColumnPaper(this);
+        column_ = new ColumnPaper(page_);
         return column_;
     case PracticeControlKind::Text:
         break;
     }
-    auto* label = new QLabel(this);
+    auto* label = new QLabel(page_);
     label->setWordWrap(true);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    if (Named(control, "Problem"))
-        label->setFont(Sized(font(), ProblemPoints, true));
-    else if (Named(control, "Question"))
-        label->setFont(Sized(font(), QuestionPoints));
-    else if (Named(control, "Feedback"))
-        label->setFont(Sized(font(), FeedbackPoints));
     return label;
 }
 
-// The choices across the top, the problem under them, the column on the left and on the
-// right what is asked, the answer field, what the window says and the buttons.
-void PracticeWindow::arrange() {
-    auto* top = new QHBoxLayout;
-    for (QWidget* choice : {static_cast<QWidget*>(level_), static_cast<QWidget*>(variant_)}) {
-        if (choice == nullptr)
-            continue;
-        auto* caption = new QLabel(choice->accessibleName(), this);
-        // A label a screen reader would say instead of the level's name, which holds its choice.
-        if (choice != level_)
-            caption->setBuddy(choice);
-        top->addWidget(caption);
-        top->addWidget(choice);
-        top->addSpacing(24);
-    }
-    if (variant_ != nullptr)
-        variant_->setMaximumWidth(variant_->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 10);
-    top->addStretch(1);
-
-    auto* side = new QVBoxLayout;
-    auto* buttons = new QHBoxLayout;
-    QWidget* problem = nullptr;
-    for (const Shown& shown : shown_) {
-        const PracticeControl& control = *shown.Control;
-        switch (control.Kind) {
-        case PracticeControlKind::LevelChoice:
-        case PracticeControlKind::VariantField:
-        case PracticeControlKind::ColumnGrid:
-            break;
-        case PracticeControlKind::Button:
-            buttons->addWidget(shown.Widget);
-            break;
-        case PracticeControlKind::Text:
-            if (Named(control, "Problem")) {
-                problem = shown.Widget;
-                break;
-            }
-            [[fallthrough]];
-        case PracticeControlKind::AnswerField:
-            side->addWidget(shown.Widget);
-            if (control.Kind == PracticeControlKind::AnswerField)
-                side->addSpacing(8);
-            break;
-        }
-    }
-    buttons->addStretch(1);
-    side->addLayout(buttons);
-    side->addStretch(1);
-
-    auto* body = new QHBoxLayout;
-    if (column_ != nullptr)
-        body->addWidget(column_, 3);
-    body->addLayout(side, 2);
-
-    auto* page = new QVBoxLayout(this);
-    page->addLayout(top);
-    if (problem != nullptr)
-        page->addWidget(problem);
-    page->addLayout(body, 1);
+void PracticeWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    arrange();
 }
 
-QWidget* PracticeWindow::widgetNamed(const char* name) const {
-    const auto found = std::find_if(shown_.begin(), shown_.end(),
-                                    [name](const Shown& s) { return Named(*s.Control, name); });
-    return found != shown_.end() ? found->Widget : nullptr;
+// Every control, its label and its text size where the arrangement puts them for the window's
+// size and the level's paper.
+void PracticeWindow::arrange() {
+    arrangedLevel_ = session_.Level;
+    const PaperSize paper = LevelPaper(session_.Level);
+    PracticeArrangement arrangement = ArrangePractice(width(), height(), paper);
+    const bool scrolls = arrangement.Height > height();
+    if (scrolls) // the scroll bar takes its width from the page
+        arrangement = ArrangePractice(width() - scroll_->verticalScrollBar()->sizeHint().width(),
+                                      height(), paper);
+    scroll_->setVerticalScrollBarPolicy(scrolls ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    scroll_->setGeometry(rect());
+    page_->resize(arrangement.Width, arrangement.Height);
+    for (const Shown& shown : shown_) {
+        const PlacedControl* placed = FindPlaced(arrangement, shown.Control->Name);
+        if (placed == nullptr)
+            continue;
+        shown.Widget->setGeometry(RectOf(placed->Place));
+        if (placed->TextPixels > 0) // the paper has none: its digits are sized by its cells
+            SetTextSize(shown.Widget, placed->TextPixels, placed->Bold);
+        if (shown.Label != nullptr) {
+            shown.Label->setGeometry(RectOf(placed->LabelPlace));
+            SetTextSize(shown.Label, arrangement.LabelPixels, false);
+        }
+    }
+    if (column_ != nullptr)
+        column_->setPaper(paper, arrangement.CellPixels);
 }
 
 void PracticeWindow::command(PracticeCommand command) {
@@ -248,13 +212,10 @@ void PracticeWindow::openSheets() {
     dialog.exec();
 }
 
-void PracticeWindow::submit() {
-    const PracticeResult result = SubmitAnswer(session_, entry_->text().toStdString());
-    if (!result.ClearEntry) // a wrong answer stays, selected, to be looked at and typed over
-        entry_->selectAll();
-    deliver(result);
-}
+void PracticeWindow::submit() { deliver(SubmitAnswer(session_, entry_->text().toStdString())); }
 
+// Only what was edited since the variant was last chosen or shown is chosen: leaving the field
+// untouched, or pressing Enter again, changes nothing.
 void PracticeWindow::chooseVariant() {
     if (showing_ || !variant_->isModified())
         return;
@@ -262,6 +223,8 @@ void PracticeWindow::chooseVariant() {
     deliver(ChooseVariant(session_, variant_->text().toStdString()));
 }
 
+// The view drawn first, then the focus moved, and last the announcement: a screen reader says
+// it after what the focus reads.
 void PracticeWindow::deliver(const PracticeResult& result) {
     if (result.ProgressChanged) {
         const std::unique_ptr<QSettings> settings = OpenProgramSettings();
@@ -270,29 +233,37 @@ void PracticeWindow::deliver(const PracticeResult& result) {
         settings->sync();
     }
     showView();
-    if (result.ClearEntry && entry_ != nullptr)
-        entry_->clear();
-    if (result.FocusEntry && entry_ != nullptr)
-        entry_->setFocus();
+    if (entry_ != nullptr) {
+        if (result.ClearEntry)
+            entry_->clear();
+        if (result.SelectEntry)
+            entry_->selectAll();
+        if (result.FocusEntry) {
+            entry_->setFocus();
+            scroll_->ensureWidgetVisible(entry_);
+        }
+    }
     if (!result.Announcement.empty())
         announcer_->announce(QString::fromStdString(result.Announcement));
 }
 
 void PracticeWindow::showView() {
     const QScopedValueRollback<bool> showing(showing_, true);
+    if (arrangedLevel_ != session_.Level)
+        arrange();
     const PracticeView view = ViewOf(session_);
     for (const Shown& shown : shown_) {
-        if (shown.Control->Kind != PracticeControlKind::Text)
+        const PracticeControl& control = *shown.Control;
+        if (control.Kind != PracticeControlKind::Text)
             continue;
         auto* label = static_cast<QLabel*>(shown.Widget);
-        const QString text = QString::fromStdString(ShownText(view, *shown.Control));
+        const QString text = QString::fromStdString(ShownText(view, control));
         if (label->text() != text)
             label->setText(text);
-    }
-    if (auto* feedback = qobject_cast<QLabel*>(widgetNamed("Feedback"))) {
-        QPalette palette = feedback->palette();
-        palette.setColor(QPalette::WindowText, QColor::fromRgb(FeedbackColour(view)));
-        feedback->setPalette(palette);
+        if (DescribedByItsText(control) && label->accessibleDescription() != text)
+            label->setAccessibleDescription(text);
+        if (control.Shows == PracticeText::Feedback)
+            SetTextColour(label, FeedbackColour(view));
     }
     if (level_ != nullptr)
         level_->setCurrentIndex(level_->findData(session_.Level));

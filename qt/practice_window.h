@@ -1,12 +1,14 @@
 // The practice window «Тренажёр» in Qt Widgets: the pupil writes the column step by step. The
-// controls are made by walking the practice layout; each key and click goes to the practice
-// session, and the window draws what the session's view holds and hands its announcements
-// to the screen reader. The progress is kept in the program's settings.
+// controls are made by walking the practice layout and stand where the practice arrangement
+// places them for the window's size; each key and click goes to the practice session, and the
+// window draws what the session's view holds, moves the focus and the typed text as each
+// result says, and hands its announcements to the screen reader. The progress is kept in the
+// program's settings.
 #pragma once
 
 #include "practice/command_line.h"
-#include "window/practice_layout.h"
 #include "practice/session.h"
+#include "window/practice_layout.h"
 
 #include <QWidget>
 
@@ -16,7 +18,7 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
+class QScrollArea;
 class QSettings;
 
 namespace velmorand {
@@ -35,9 +37,13 @@ public:
 
     const PracticeSession& session() const { return session_; }
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     struct Shown {
         QWidget* Widget;
+        QLabel* Label; // shown before it and naming it, or nullptr
         const PracticeControl* Control;
     };
 
@@ -49,16 +55,18 @@ private:
     void openSheets(); // «Листы для печати», at the pupil's level and variant
     void deliver(const PracticeResult& result);
     void showView();
-    QWidget* widgetNamed(const char* name) const;
 
     PracticeSession session_;
     std::vector<Shown> shown_;
+    QScrollArea* scroll_ = nullptr; // the window's client area
+    QWidget* page_ = nullptr;       // in it, the controls at their places
     QComboBox* level_ = nullptr;
     QLineEdit* variant_ = nullptr;
     QLineEdit* entry_ = nullptr;
     ColumnPaper* column_ = nullptr;
     Announcer* announcer_ = nullptr;
-    bool showing_ = false; // set while the view is put into the widgets
+    int arrangedLevel_ = 0; // the level whose paper the arrangement was made for
+    bool showing_ = false;  // set while the view is put into the widgets
 };
 
 // The settings the program keeps its progress in: the user's, under the program's

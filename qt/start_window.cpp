@@ -8,8 +8,12 @@ namespace velmorand {
 
 std::unique_ptr<QWidget> MakeStartWindow(std::span<const std::string_view> arguments) {
     const StartOptions options = ParseCommandLine(arguments);
-    if (options.Practice)
-        return std::make_unique<PracticeWindow>(options);
+    if (options.Practice) {
+        auto practice = std::make_unique<PracticeWindow>(options);
+        // The whole screen, so that the column can be read across a classroom.
+        practice->setWindowState(Qt::WindowMaximized);
+        return practice;
+    }
     return std::make_unique<Form1>();
 }
 

@@ -7,6 +7,9 @@ does, waiting with a deadline for what is asked. Controls are found by their acc
                                   (editable text), button or other; x y its centre on screen
   atspi.py expect APP NAME TEXT   waits until the field NAME shows TEXT; otherwise fails and
                                   prints what it shows
+  atspi.py describes APP NAME TEXT
+                                  waits until a control named NAME has the description TEXT;
+                                  otherwise fails and prints the descriptions of those so named
 """
 import sys
 import time
@@ -111,11 +114,30 @@ def expect(app_name, control_name, expected):
     return 0
 
 
+def describes(app_name, control_name, expected):
+    deadline = time.monotonic() + DEADLINE_SECONDS
+    seen = []
+
+    def matches():
+        app = application(app_name)
+        if app is None:
+            return None
+        seen[:] = [c.description for c in named_controls(app) if c.name == control_name]
+        return True if expected in seen else None
+
+    if until(deadline, matches) is None:
+        print(f"'{control_name}' is described as {seen}, not '{expected}'", file=sys.stderr)
+        return 1
+    return 0
+
+
 def main(arguments):
     if len(arguments) == 2 and arguments[0] == "places":
         return places(arguments[1])
     if len(arguments) == 4 and arguments[0] == "expect":
         return expect(*arguments[1:])
+    if len(arguments) == 4 and arguments[0] == "describes":
+        return describes(*arguments[1:])
     print(__doc__, file=sys.stderr)
     return 2
 

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The practice window under the real Orca screen reader, driven from the keyboard as a blind
-# pupil would: velmorand --practice --level 5 --variant 42, a right answer, a wrong one, a
-# right one again and a hint, the column read row by row, the level and the variant;
-# orca_session.sh catches what Orca says.
+# pupil would: velmorand --practice --level 5 --variant 42, the problem in the accessibility
+# tree, a right answer, a wrong one, a right one again and a hint that gives the focus back to
+# the answer field, the column read row by row, the level and the variant; orca_session.sh
+# catches what Orca says.
 # The texts listened for come from the practice core through PRACTICE_SAID; the answers typed
 # are worked out here.
 # Usage: velmorand_orca_practice_e2e.sh PROGRAM WORK_DIR PRACTICE_SAID
@@ -51,6 +52,9 @@ hear "Чтение с экрана включено"
 hear "^Тренажёр, деление в столбик.* рамка"
 hear "^Ответ текст"
 hear_text "$(expected question 1)"
+# The problem is named, and tells the problem itself to a screen reader's review.
+/usr/bin/python3 "$here/atspi.py" describes velmorand "Пример" "$dividend : $divisor" ||
+    fail "the problem is not in the accessibility tree"
 
 step "A right answer: the first partial dividend, $first"
 type_keys "$first"
@@ -73,8 +77,8 @@ hear "^Подсказка (нажимаемая )?кнопка"
 keys space
 hear "Подсказка\. [^ ]"
 
-step "Tab past the next problem and the worksheets, on to the column, and down its rows"
-keys Tab Tab Tab
+step "From the answer field, Tab past the buttons on to the column, and down its rows"
+keys Tab Tab Tab Tab
 hear "Столбик"
 hear_text "$(expected row 1)"
 keys Down
