@@ -2,7 +2,6 @@
 // mistakes, hints, the next problem, the level and variant, the progress kept in the
 // settings and the options it is started with. The right answers are worked out here by
 // plain long division from the problem's numbers.
-#include "window/practice_layout.h"
 #include "practice/problems.h"
 #include "practice/texts.h"
 #include "qt/accessibility.h"
@@ -11,6 +10,7 @@
 #include "qt/practice_window.h"
 #include "qt/sheets_dialog.h"
 #include "qt/start_window.h"
+#include "window/practice_layout.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -553,7 +553,7 @@ void PracticeWindowTest::sheetsForTheClassAtThePupilsLevel() {
     open(6, 1234);
     auto* button = control<QPushButton>("OpenSheets");
     QCOMPARE(control("Next")->nextInFocusChain(), button);
-    SheetOptions shown;
+    PrintedSheetsOptions shown;
     int pictures = -1;
     QTimer::singleShot(0, this, [&] {
         auto* dialog = dynamic_cast<SheetsDialog*>(QApplication::activeModalWidget());
@@ -570,10 +570,10 @@ void PracticeWindowTest::sheetsForTheClassAtThePupilsLevel() {
         dialog->reject();
     });
     button->click();
-    const SheetOptions expected{
+    const PrintedSheetsOptions expected{
         .Level = 6, .Variant = 1234, .Variants = variants, .Answers = answers, .Large = large};
     QVERIFY(shown == expected);
-    QCOMPARE(pictures, int(MakeSheets(expected).size()));
+    QCOMPARE(pictures, int(MakePrintedSheets(expected).size()));
     QCOMPARE(pictures, variants * (answers ? 2 : 1));
 }
 
