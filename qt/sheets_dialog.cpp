@@ -99,6 +99,8 @@ SheetsDialog::SheetsDialog(int level, int variant, QWidget* parent) : QDialog(pa
             QPushButton* button =
                 buttons->addButton(Words(control.Text), closes ? QDialogButtonBox::RejectRole
                                                                : QDialogButtonBox::ActionRole);
+            // Enter in a number takes it, and opens no dialog of a button's.
+            button->setAutoDefault(false);
             if (control.Command == PrintedCommand::Print)
                 connect(button, &QPushButton::clicked, this, [this] { print(); });
             else if (control.Command == PrintedCommand::SavePdf)
