@@ -1,7 +1,7 @@
 // How the practice window is started, and what it is made of.
 #include "practice/command_line.h"
-#include "window/practice_layout.h"
 #include "practice/session.h"
+#include "window/practice_layout.h"
 
 #include <gtest/gtest.h>
 
