@@ -11,36 +11,31 @@ namespace velmorand {
 
 namespace {
 
-enum class Option {
-    None,
-    Practice,
-    Level,
-    Variant,
-    Sheets,
-    Variants,
-    Problems,
-    Answers,
-    Large,
-    Output
+enum class Option { None, Practice, Sheets, NoAnswers, Output, Choice };
+
+// What a word on the command line means: one of the program's own options, or one of the
+// printed sheets' choices by the word their table gives it ("level", "answers" ...).
+struct Meaning {
+    Option Kind = Option::None;
+    const PrintedControl* Control = nullptr; // a Choice's
+};
+
+// The program's own options, in each way they may be written: "--sheets" and, as Windows
+// programs take them, "/sheets". Letters in any case.
+constexpr struct {
+    std::string_view Word;
+    Option Kind;
+} Options[] = {
+    {"practice", Option::Practice}, {"sheets", Option::Sheets}, {"no-answers", Option::NoAnswers},
+    {"output", Option::Output},     {"o", Option::Output},
 };
 
 // How options that take no value set the start.
-bool Switch(Option option) {
-    return option == Option::Practice || option == Option::Sheets || option == Option::Answers ||
-           option == Option::Large;
+bool Switch(const Meaning& meaning) {
+    return meaning.Kind == Option::Practice || meaning.Kind == Option::Sheets ||
+           meaning.Kind == Option::NoAnswers ||
+           (meaning.Kind == Option::Choice && meaning.Control->Kind == PrintedControlKind::Check);
 }
-
-// Each option in each way it may be written: "--level" and, as Windows programs take them,
-// "/level". Letters in any case.
-constexpr struct {
-    std::string_view Word;
-    Option Meaning;
-} Options[] = {
-    {"practice", Option::Practice}, {"level", Option::Level},       {"variant", Option::Variant},
-    {"sheets", Option::Sheets},     {"variants", Option::Variants}, {"problems", Option::Problems},
-    {"answers", Option::Answers},   {"large", Option::Large},       {"output", Option::Output},
-    {"o", Option::Output},
-};
 
 bool SameLetters(std::string_view x, std::string_view y) {
     const auto lower = [](char c) {
@@ -50,20 +45,23 @@ bool SameLetters(std::string_view x, std::string_view y) {
                       [&](char p, char q) { return lower(p) == lower(q); });
 }
 
-Option OptionNamed(std::string_view word) {
+Meaning OptionNamed(std::string_view word) {
     // "-o", the one option also written with a single dash, as programs writing files take it.
     if (SameLetters(word, "-o"))
-        return Option::Output;
+        return {Option::Output};
     if (word.starts_with("--"))
         word.remove_prefix(2);
     else if (word.starts_with("/"))
         word.remove_prefix(1);
     else
-        return Option::None;
+        return {};
     for (const auto& option : Options)
         if (SameLetters(word, option.Word))
-            return option.Meaning;
-    return Option::None;
+            return {option.Kind};
+    for (const PrintedControl& control : PrintedControls())
+        if (control.Word != nullptr && SameLetters(word, control.Word))
+            return {Option::Choice, &control};
+    return {};
 }
 
 // A whole number, its sign included, held back from overflow: "-5" and "99999999999" are
@@ -85,25 +83,34 @@ std::optional<std::int64_t> WholeNumber(std::string_view text) {
     return negative ? -value : value;
 }
 
-int Clamped(std::int64_t value, int most, int least = 1) {
-    return static_cast<int>(std::clamp<std::int64_t>(value, least, most));
+// The start with one of the sheets' choices set.
+void SetStartChoice(StartOptions& options, PrintedChoice choice, int value) {
+    PrintedSheetsOptions sheets{options.Level,    options.Variant, options.Variants,
+                                options.Problems, options.Answers, options.Large};
+    SetChoice(sheets, choice, value);
+    options.Level = sheets.Level;
+    options.Variant = sheets.Variant;
+    options.Variants = sheets.Variants;
+    options.Problems = sheets.Problems;
+    options.Answers = sheets.Answers;
+    options.Large = sheets.Large;
 }
 
-void SetSwitch(StartOptions& options, Option option) {
-    if (option == Option::Practice)
+void SetSwitch(StartOptions& options, const Meaning& meaning) {
+    if (meaning.Kind == Option::Practice)
         options.Practice = true;
-    else if (option == Option::Sheets)
+    else if (meaning.Kind == Option::Sheets)
         options.Sheets = true;
-    else if (option == Option::Answers)
-        options.Answers = true;
+    else if (meaning.Kind == Option::NoAnswers)
+        options.Answers = false;
     else
-        options.Large = true;
+        SetStartChoice(options, meaning.Control->Sets, 1);
 }
 
-// Sets the option from its value; false when the value is not what it takes (a number for
-// all but the output, whose value is any word but an empty one).
-bool Apply(StartOptions& options, Option option, std::string_view value) {
-    if (option == Option::Output) {
+// Sets the option from its value; false when the value is not what it takes (a number, in
+// the choice's range, for all but the output, whose value is any word but an empty one).
+bool Apply(StartOptions& options, const Meaning& meaning, std::string_view value) {
+    if (meaning.Kind == Option::Output) {
         if (value.empty())
             return false;
         options.Output = value;
@@ -112,14 +119,10 @@ bool Apply(StartOptions& options, Option option, std::string_view value) {
     const auto number = WholeNumber(value);
     if (!number)
         return false;
-    if (option == Option::Level)
-        options.Level = Clamped(*number, LevelCount);
-    else if (option == Option::Variant)
-        options.Variant = Clamped(*number, MostVariant);
-    else if (option == Option::Variants)
-        options.Variants = Clamped(*number, MostSheetVariants);
-    else
-        options.Problems = Clamped(*number, MostSheetProblems, 0);
+    const PrintedControl& control = *meaning.Control;
+    SetStartChoice(
+        options, control.Sets,
+        static_cast<int>(std::clamp<std::int64_t>(*number, control.Lowest, control.Highest)));
     return true;
 }
 
@@ -138,9 +141,9 @@ StartOptions ParseCommandLine(std::span<const std::string_view> arguments) {
             word = word.substr(0, equals);
             joined = true;
         }
-        const Option option = OptionNamed(word);
+        const Meaning option = OptionNamed(word);
         bool applied = false;
-        if (option == Option::None || (Switch(option) && joined))
+        if (option.Kind == Option::None || (Switch(option) && joined))
             continue;
         if (Switch(option))
             SetSwitch(options, option);
@@ -150,8 +153,10 @@ StartOptions ParseCommandLine(std::span<const std::string_view> arguments) {
             applied = true;
             ++i;
         }
-        levelGiven =
-            levelGiven || (applied && (option == Option::Level || option == Option::Variant));
+        const bool places =
+            option.Kind == Option::Choice && (option.Control->Sets == PrintedChoice::Level ||
+                                              option.Control->Sets == PrintedChoice::Variant);
+        levelGiven = levelGiven || (applied && places);
     }
     // A level or a variant asks for the practice window even without "--practice", unless
     // they are the sheets'.

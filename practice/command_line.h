@@ -1,8 +1,11 @@
 // How the program is started: the division window, or the practice window at a level and a
 // variant. "--practice --level 5 --variant 42", and on Windows also "/practice /level 5
-// /variant 42". Or printed worksheets written to a file: "--sheets --level 5 --variant 42
-// --variants 4 --problems 8 --answers --large -o карточки.pdf".
+// /variant 42". Or printed sheets written to a file: "--sheets --level 5 --variant 42
+// --variants 4 --problems 8 --no-answers --large -o карточки.pdf"; the sheets' choices are
+// named and ranged as their table in sheet.h has them.
 #pragma once
+
+#include "sheet.h"
 
 #include <span>
 #include <string>
@@ -14,11 +17,12 @@ struct StartOptions {
     bool Practice = false;
     int Level = 1;
     int Variant = 1;
-    bool Sheets = false; // worksheets, for level and variant, instead of a window
-    int Variants = 1;    // 1-4: variant, variant + 1 ... each on its own page
-    int Problems = 0;    // per variant; 0 is as many as fit on the page
-    bool Answers = false;
-    bool Large = false;   // cells of 10 mm instead of 5
+    bool Sheets = false; // printed sheets, for level and variant, instead of a window
+    // The sheets' other choices, as practice/sheet.h begins them.
+    int Variants = PrintedSheetsOptions{}.Variants;
+    int Problems = PrintedSheetsOptions{}.Problems;
+    bool Answers = PrintedSheetsOptions{}.Answers; // "--no-answers" leaves the keys out
+    bool Large = PrintedSheetsOptions{}.Large;
     std::string Output{}; // the file the sheets go to, "-o" or "--output"
 
     bool operator==(const StartOptions&) const = default;

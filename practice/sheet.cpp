@@ -1,11 +1,13 @@
 #include "sheet.h"
 
+#include "column_shapes.h"
 #include "grid.h"
 #include "numbers.h"
+#include "sheet_words.h"
 #include "steps.h"
 
 #include <algorithm>
-#include <optional>
+#include <array>
 
 namespace velmorand {
 
@@ -36,16 +38,37 @@ struct Paper {
     int HeaderRows = 0;
     int FooterRows = 0;
     double DigitSize = 0; // mm
-    double PenWidth = 0;  // the corner and the lines under products, mm
 
     int Columns() const { return static_cast<int>((PageWidth - 2 * Margin) / Cell); }
     int Rows() const { return static_cast<int>((PageHeight - 2 * Margin) / Cell); }
 };
 
-constexpr Paper NormalPaper{5, 4, 2, 3, 2, 3.5, 0.35};
-constexpr Paper LargePaper{10, 2, 1, 1, 1, 7, 0.6};
+constexpr Paper NormalPaper{5, 4, 2, 3, 2, 3.5};
+constexpr Paper LargePaper{10, 2, 1, 1, 1, 7};
 
 const Paper& PaperFor(bool large) { return large ? LargePaper : NormalPaper; }
+
+// ---- the choices ----
+
+constexpr PrintedSheetsWords W = PrintedWords;
+using K = PrintedControlKind;
+using C = PrintedChoice;
+
+constexpr std::array<PrintedControl, 11> Controls{{
+    {"SheetsLevel", K::NumberList, W.Level, C::Level, "level", 1, LevelCount},
+    {"SheetsVariant", K::NumberField, W.Variant, C::Variant, "variant", 1, MostVariant},
+    {"SheetsVariants", K::NumberList, W.Variants, C::Variants, "variants", 1, MostPrintedVariants},
+    {"SheetsProblems", K::NumberList, W.Problems, C::Problems, "problems", 0, MostPrintedProblems,
+     W.AsManyAsFit},
+    {"SheetsAnswers", K::Check, W.Answers, C::Answers, "answers", 0, 1},
+    {"SheetsLarge", K::Check, W.Large, C::Large, "large", 0, 1},
+    {"SheetsCount", K::PageCount, W.PageCount},
+    {"SheetsPrint", K::Button, W.Print, C::None, nullptr, 0, 0, nullptr, PrintedCommand::Print},
+    {"SheetsSave", K::Button, W.SavePdf, C::None, nullptr, 0, 0, nullptr, PrintedCommand::SavePdf,
+     true},
+    {"SheetsClose", K::Button, W.Close, C::None, nullptr, 0, 0, nullptr, PrintedCommand::Close},
+    {"SheetsPreview", K::Pages, W.Preview},
+}};
 
 // ---- where the problems go, in cells of the page's grid ----
 
@@ -55,6 +78,7 @@ struct Block {
 };
 
 struct CellPlace {
+    int Page = 0; // of the variant's problems, from 0
     int Row = 0;
     int Column = 0;
 };
@@ -69,33 +93,53 @@ Block BlockOf(const Problem& problem, const Paper& paper) {
             std::max(1 + 2 * quotientDigits + 2, worked.Rows + 1)};
 }
 
-// The blocks in columns across the page, each as wide as the widest block, taken in turns
-// (1 and 2 side by side, 3 under 1, 4 under 2 ...); each stands the gap below the one
-// before it in its column, so a short problem leaves no room unused beside a tall one.
-// Nothing when they do not all fit whole.
-std::optional<std::vector<CellPlace>> Arrange(const std::vector<Block>& blocks,
-                                              const Paper& paper) {
+// The blocks in reading order: rows of as many as fit across, each as wide as the widest
+// block, a row the gap below the tallest block of the row above; a row that does not fit
+// under the others begins the next page.
+std::vector<CellPlace> Arrange(const std::vector<Block>& blocks, const Paper& paper) {
     int slot = 0;
     for (const Block& block : blocks)
         slot = std::max(slot, block.Columns);
-    const int across = (paper.Columns() + paper.Gap) / (slot + paper.Gap);
-    if (across == 0)
-        return std::nullopt;
+    const auto across =
+        static_cast<std::size_t>(std::max(1, (paper.Columns() + paper.Gap) / (slot + paper.Gap)));
     const int bottom = paper.Rows() - paper.FooterRows;
-    std::vector<int> next(static_cast<std::size_t>(across), paper.HeaderRows); // each column's
     std::vector<CellPlace> places;
-    for (std::size_t i = 0; i < blocks.size(); ++i) {
-        int& row = next[i % next.size()];
-        if (row + blocks[i].Rows > bottom)
-            return std::nullopt;
-        places.push_back({row, static_cast<int>(i % next.size()) * (slot + paper.Gap)});
-        row += blocks[i].Rows + paper.Gap;
+    int page = 0;
+    int top = paper.HeaderRows;
+    for (std::size_t first = 0; first < blocks.size(); first += across) {
+        const std::size_t end = std::min(blocks.size(), first + across);
+        int height = 0;
+        for (std::size_t i = first; i < end; ++i)
+            height = std::max(height, blocks[i].Rows);
+        // A row on a page of its own goes there even if it were too tall: it is never lost.
+        if (top + height > bottom && top > paper.HeaderRows) {
+            ++page;
+            top = paper.HeaderRows;
+        }
+        for (std::size_t i = first; i < end; ++i)
+            places.push_back({page, top, static_cast<int>(i - first) * (slot + paper.Gap)});
+        top += height + paper.Gap;
     }
     return places;
 }
 
-int ProblemsWanted(const SheetOptions& options) {
-    return options.Problems == 0 ? MostSheetProblems : options.Problems;
+struct VariantProblems {
+    std::vector<Problem> Problems;
+    std::vector<Block> Blocks;
+};
+
+VariantProblems FirstProblems(const PrintedSheetsOptions& options, int variant, int count) {
+    VariantProblems first;
+    for (int i = 0; i < count; ++i) {
+        first.Problems.push_back(GenerateProblem(options.Level, variant, i));
+        first.Blocks.push_back(BlockOf(first.Problems.back(), PaperFor(options.Large)));
+    }
+    return first;
+}
+
+bool OnOnePage(const std::vector<Block>& blocks, const Paper& paper) {
+    const std::vector<CellPlace> places = Arrange(blocks, paper);
+    return places.empty() || places.back().Page == 0;
 }
 
 // ---- texts ----
@@ -110,7 +154,7 @@ double RoomFor(const std::string& text, double size) {
     return CharacterCount(text) * EmPerCharacter * size;
 }
 
-SheetText Written(std::string text, double x, double baseline, double width, double size) {
+PrintedText Written(std::string text, double x, double baseline, double width, double size) {
     return {.Text = std::move(text), .X = x, .Baseline = baseline, .Width = width, .Size = size};
 }
 
@@ -119,10 +163,13 @@ double RowBaseline(double top, const Paper& paper) {
     return top + (paper.Cell + CapHeight * paper.DigitSize) / 2;
 }
 
-std::string NumberLabel(int number) { return Digits(static_cast<std::uint64_t>(number)) + "."; }
+std::string Number(int number) { return Digits(static_cast<std::uint64_t>(number)); }
 
-// «Фамилия, имя ____ Класс ____ Дата ____ Вариант N», the blanks as lines.
-void AddHeader(SheetPage& page, int variant) {
+std::string NumberLabel(int number) { return Number(number) + "."; }
+
+// «Фамилия, имя ____ Класс ____ Дата ____ Вариант N», the blanks as lines: on every page of
+// problems, as the pupil may get more than one.
+void AddHeader(PrintedPage& page) {
     constexpr struct {
         const char* Label;
         double Blank; // mm
@@ -136,64 +183,76 @@ void AddHeader(SheetPage& page, int variant) {
             {{x, HeaderBaseline + 0.5}, {x + field.Blank, HeaderBaseline + 0.5}, BlankWidth});
         x += field.Blank + 3;
     }
-    const std::string name = "Вариант " + Digits(static_cast<std::uint64_t>(variant));
+    const std::string name = "Вариант " + Number(page.Variant);
     page.Texts.push_back(Written(name, x, HeaderBaseline, RoomFor(name, HeaderSize), HeaderSize));
 }
 
-void AddKeyHeader(SheetPage& page, int variant) {
-    const std::string title = "Ответы. Вариант " + Digits(static_cast<std::uint64_t>(variant));
+void AddKeyHeader(PrintedPage& page) {
+    const std::string title = "Ответы. Вариант " + Number(page.Variant);
     page.Texts.push_back(
         Written(title, Margin, HeaderBaseline, RoomFor(title, HeaderSize), HeaderSize));
 }
 
-// What makes the same sheet again: «Уровень 5, вариант 42 · Velmorand».
-void AddFooter(SheetPage& page, const Paper& paper) {
-    std::string text = "Уровень " + Digits(static_cast<std::uint64_t>(page.Level)) + ", вариант " +
-                       Digits(static_cast<std::uint64_t>(page.Variant));
-    if (page.Kind == SheetPageKind::Answers)
+// What makes the same sheet again and where the page belongs: «Уровень 5, вариант 42,
+// ответы, лист 2 из 3 · Velmorand».
+void AddFooter(PrintedPage& page, const Paper& paper) {
+    std::string text = "Уровень " + Number(page.Level) + ", вариант " + Number(page.Variant);
+    if (page.Kind == PrintedPageKind::Answers)
         text += ", ответы";
+    if (page.Sheets > 1)
+        text += ", лист " + Number(page.Sheet) + " из " + Number(page.Sheets);
     text += " \xC2\xB7 Velmorand"; // U+00B7, the middle dot
-    const double gridBottom = page.Grid.Origin.Y + paper.Rows() * paper.Cell;
+    const double gridBottom = page.Squares.Origin.Y + paper.Rows() * paper.Cell;
     page.Texts.push_back(Written(text, Margin, gridBottom - 3, PageWidth - 2 * Margin, FooterSize));
 }
 
 // ---- the column ----
 
-// The column's digits and lines, the cell of row 0 and column 0 at `origin`.
-void AddColumn(SheetPage& page, const Grid& grid, SheetPoint origin, const Paper& paper,
+// A shape of the column as a line along its longer side, as thick as its shorter one.
+PrintedLine LineOf(const PrintedRect& r, bool grey) {
+    if (r.Width >= r.Height)
+        return {{r.X, r.Y + r.Height / 2}, {r.X + r.Width, r.Y + r.Height / 2}, r.Height, grey};
+    return {{r.X + r.Width / 2, r.Y}, {r.X + r.Width / 2, r.Y + r.Height}, r.Width, grey};
+}
+
+// The column's digits, lines and minus signs as the practice window draws them, the cell of
+// row 0 and column 0 at `origin`. Nothing of the pupil's work to come is shown: no
+// highlighted cells, no dots for the quotient's digits.
+void AddColumn(PrintedPage& page, const Grid& grid, PrintedPoint origin, const Paper& paper,
                bool grey) {
     const double cell = paper.Cell;
-    for (const GridCell& written : grid.Cells) {
-        if (written.Digit == '.')
-            continue;
-        const SheetRect box{origin.X + written.Column * cell, origin.Y + written.Row * cell, cell,
-                            cell};
-        page.Texts.push_back({.Text = std::string(1, written.Digit),
-                              .InCell = true,
-                              .Cell = box,
-                              .Size = paper.DigitSize,
-                              .Grey = grey});
-    }
-    for (const GridLine& line : grid.Lines) {
-        const SheetPoint from =
-            line.Vertical
-                ? SheetPoint{origin.X + line.Column * cell, origin.Y + line.Row * cell}
-                : SheetPoint{origin.X + line.Column * cell, origin.Y + (line.Row + 1) * cell};
-        const SheetPoint to = line.Vertical ? SheetPoint{from.X, from.Y + line.Length * cell}
-                                            : SheetPoint{from.X + line.Length * cell, from.Y};
-        page.Lines.push_back({from, to, paper.PenWidth, grey});
+    for (const ColumnShape& shape : ColumnShapes(grid)) {
+        // The shapes' paper has a margin of one cell before the grid's first row and column.
+        const PrintedRect box{origin.X + (shape.Left - 1) * cell, origin.Y + (shape.Top - 1) * cell,
+                              shape.Width * cell, shape.Height * cell};
+        switch (shape.Kind) {
+        case ShapeKind::Digit:
+            page.Texts.push_back({.Text = std::string(1, shape.Digit),
+                                  .InCell = true,
+                                  .Cell = box,
+                                  .Size = paper.DigitSize,
+                                  .Grey = grey});
+            break;
+        case ShapeKind::Line:
+        case ShapeKind::Minus:
+            page.Lines.push_back(LineOf(box, grey));
+            break;
+        case ShapeKind::Current:
+        case ShapeKind::Placeholder:
+            break;
+        }
     }
 }
 
 // A text in the first row of a problem's area, `width` mm wide at most: as large as a digit,
 // or smaller when it would not fit.
-void AddRowText(SheetPage& page, std::string text, const SheetRect& area, double width,
+void AddRowText(PrintedPage& page, std::string text, const PrintedRect& area, double width,
                 const Paper& paper) {
     const double size = std::min(paper.DigitSize, width / (CharacterCount(text) * EmPerCharacter));
     page.Texts.push_back(Written(std::move(text), area.X, RowBaseline(area.Y, paper), width, size));
 }
 
-void AddProblem(SheetPage& page, const SheetProblem& placed, const Paper& paper) {
+void AddProblem(PrintedPage& page, const PrintedProblem& placed, const Paper& paper) {
     AddRowText(page, NumberLabel(placed.Number), placed.Area, paper.LabelColumns * paper.Cell,
                paper);
     const Problem& problem = placed.Problem;
@@ -201,84 +260,148 @@ void AddProblem(SheetPage& page, const SheetProblem& placed, const Paper& paper)
 }
 
 // «1. 7240 : 8 = 905» in the area's first row, and the worked column in grey below it.
-void AddAnswer(SheetPage& page, const SheetProblem& placed, const Paper& paper) {
-    AddRowText(page, NumberLabel(placed.Number) + " " + SheetAnswer(placed.Problem), placed.Area,
+void AddAnswer(PrintedPage& page, const PrintedProblem& placed, const Paper& paper) {
+    AddRowText(page, NumberLabel(placed.Number) + " " + PrintedAnswer(placed.Problem), placed.Area,
                placed.Area.Width, paper);
     const std::vector<Step> steps = SolutionSteps(placed.Problem);
-    const SheetPoint below{placed.Column.X, placed.Column.Y + paper.Cell};
+    const PrintedPoint below{placed.Column.X, placed.Column.Y + paper.Cell};
     AddColumn(page, ColumnGrid(placed.Problem, steps, steps.size()), below, paper, true);
 }
 
-SheetPage BlankPage(SheetPageKind kind, const SheetOptions& options, int variant) {
+// The variant's problems, page by page.
+std::vector<std::vector<PrintedProblem>> PlaceProblems(const PrintedSheetsOptions& options,
+                                                       int variant, int count) {
     const Paper& paper = PaperFor(options.Large);
-    SheetPage page{.Kind = kind, .Level = options.Level, .Variant = variant, .Cell = paper.Cell};
-    page.Grid = {{Margin, Margin}, paper.Columns(), paper.Rows(), paper.Cell};
-    page.Problems = PlaceSheetProblems(options, variant);
-    return page;
+    const VariantProblems first = FirstProblems(options, variant, count);
+    const std::vector<CellPlace> places = Arrange(first.Blocks, paper);
+    std::vector<std::vector<PrintedProblem>> pages;
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        const double x = Margin + places[i].Column * paper.Cell;
+        const double y = Margin + places[i].Row * paper.Cell;
+        const Block& block = first.Blocks[i];
+        if (pages.size() <= static_cast<std::size_t>(places[i].Page))
+            pages.emplace_back();
+        pages.back().push_back({static_cast<int>(i) + 1,
+                                first.Problems[i],
+                                {x, y, block.Columns * paper.Cell, block.Rows * paper.Cell},
+                                {x + paper.LabelColumns * paper.Cell, y}});
+    }
+    return pages;
 }
 
-SheetPage ProblemsPage(const SheetOptions& options, int variant) {
+PrintedPage MakePage(PrintedPageKind kind, const PrintedSheetsOptions& options, int variant,
+                     std::size_t sheet, std::size_t sheets, std::vector<PrintedProblem> problems) {
     const Paper& paper = PaperFor(options.Large);
-    SheetPage page = BlankPage(SheetPageKind::Problems, options, variant);
-    AddHeader(page, variant);
-    for (const SheetProblem& placed : page.Problems)
-        AddProblem(page, placed, paper);
-    AddFooter(page, paper);
-    return page;
-}
-
-SheetPage KeyPage(const SheetOptions& options, int variant) {
-    const Paper& paper = PaperFor(options.Large);
-    SheetPage page = BlankPage(SheetPageKind::Answers, options, variant);
-    AddKeyHeader(page, variant);
-    for (const SheetProblem& placed : page.Problems)
-        AddAnswer(page, placed, paper);
+    PrintedPage page{.Kind = kind,
+                     .Level = options.Level,
+                     .Variant = variant,
+                     .Sheet = static_cast<int>(sheet) + 1,
+                     .Sheets = static_cast<int>(sheets),
+                     .Cell = paper.Cell};
+    page.Squares = {{Margin, Margin}, paper.Columns(), paper.Rows(), paper.Cell};
+    page.Problems = std::move(problems);
+    if (kind == PrintedPageKind::Problems)
+        AddHeader(page);
+    else
+        AddKeyHeader(page);
+    for (const PrintedProblem& placed : page.Problems) {
+        if (kind == PrintedPageKind::Problems)
+            AddProblem(page, placed, paper);
+        else
+            AddAnswer(page, placed, paper);
+    }
     AddFooter(page, paper);
     return page;
 }
 
 } // namespace
 
-SheetOptions ClampSheetOptions(const SheetOptions& options) {
-    SheetOptions clamped = options;
-    clamped.Level = ClampLevel(options.Level);
-    clamped.Variant = ClampVariant(options.Variant);
-    clamped.Variants = std::clamp(options.Variants, 1, MostSheetVariants);
-    clamped.Problems = std::clamp(options.Problems, 0, MostSheetProblems);
+PrintedSheetsOptions ClampPrintedSheetsOptions(const PrintedSheetsOptions& options) {
+    PrintedSheetsOptions clamped = options;
+    for (const PrintedControl& control : Controls)
+        if (control.Sets != C::None)
+            SetChoice(
+                clamped, control.Sets,
+                std::clamp(ChoiceValue(options, control.Sets), control.Lowest, control.Highest));
     return clamped;
 }
 
-int SheetVariant(int variant, int i) { return (ClampVariant(variant) - 1 + i) % MostVariant + 1; }
+int PrintedVariant(int variant, int i) { return (ClampVariant(variant) - 1 + i) % MostVariant + 1; }
 
-std::vector<SheetProblem> PlaceSheetProblems(const SheetOptions& asked, int variant) {
-    const SheetOptions options = ClampSheetOptions(asked);
-    const Paper& paper = PaperFor(options.Large);
-    variant = ClampVariant(variant);
-    std::vector<Problem> problems;
-    std::vector<Block> blocks;
-    std::vector<CellPlace> places;
-    // One more problem at a time, while the first ones and it still fit whole.
-    for (int i = 0; i < ProblemsWanted(options); ++i) {
-        const Problem problem = GenerateProblem(options.Level, variant, i);
-        blocks.push_back(BlockOf(problem, paper));
-        const auto arranged = Arrange(blocks, paper);
-        if (!arranged)
-            break;
-        problems.push_back(problem);
-        places = *arranged;
-    }
-    std::vector<SheetProblem> placed;
-    for (std::size_t i = 0; i < problems.size(); ++i) {
-        const double x = Margin + places[i].Column * paper.Cell;
-        const double y = Margin + places[i].Row * paper.Cell;
-        const SheetRect area{x, y, blocks[i].Columns * paper.Cell, blocks[i].Rows * paper.Cell};
-        placed.push_back(
-            {static_cast<int>(i) + 1, problems[i], area, {x + paper.LabelColumns * paper.Cell, y}});
-    }
-    return placed;
+int PrintedProblemCount(const PrintedSheetsOptions& asked) {
+    const PrintedSheetsOptions options = ClampPrintedSheetsOptions(asked);
+    if (options.Problems > 0)
+        return options.Problems;
+    std::vector<VariantProblems> variants;
+    for (int i = 0; i < options.Variants; ++i)
+        variants.push_back(
+            FirstProblems(options, PrintedVariant(options.Variant, i), MostPrintedProblems));
+    // One more problem at a time, while the first ones of every variant still fit on a page.
+    int count = 1;
+    while (count < MostPrintedProblems &&
+           std::all_of(variants.begin(), variants.end(), [&](const VariantProblems& v) {
+               const std::vector<Block> first(v.Blocks.begin(), v.Blocks.begin() + count + 1);
+               return OnOnePage(first, PaperFor(options.Large));
+           }))
+        ++count;
+    return count;
 }
 
-std::string SheetAnswer(const Problem& problem) {
+std::span<const PrintedControl> PrintedControls() { return Controls; }
+
+const PrintedControl* FindPrintedControl(std::string_view name) {
+    for (const PrintedControl& control : Controls)
+        if (name == control.Name)
+            return &control;
+    return nullptr;
+}
+
+int ChoiceValue(const PrintedSheetsOptions& options, PrintedChoice choice) {
+    switch (choice) {
+    case C::Level:
+        return options.Level;
+    case C::Variant:
+        return options.Variant;
+    case C::Variants:
+        return options.Variants;
+    case C::Problems:
+        return options.Problems;
+    case C::Answers:
+        return options.Answers ? 1 : 0;
+    case C::Large:
+        return options.Large ? 1 : 0;
+    case C::None:
+        break;
+    }
+    return 0;
+}
+
+void SetChoice(PrintedSheetsOptions& options, PrintedChoice choice, int value) {
+    switch (choice) {
+    case C::Level:
+        options.Level = value;
+        break;
+    case C::Variant:
+        options.Variant = value;
+        break;
+    case C::Variants:
+        options.Variants = value;
+        break;
+    case C::Problems:
+        options.Problems = value;
+        break;
+    case C::Answers:
+        options.Answers = value != 0;
+        break;
+    case C::Large:
+        options.Large = value != 0;
+        break;
+    case C::None:
+        break;
+    }
+}
+
+std::string PrintedAnswer(const Problem& problem) {
     if (problem.Divisor == 0)
         return ProblemText(problem);
     std::string line = ProblemText(problem) + " = " + Digits(problem.Dividend / problem.Divisor);
@@ -287,14 +410,20 @@ std::string SheetAnswer(const Problem& problem) {
     return line;
 }
 
-std::vector<SheetPage> MakeSheets(const SheetOptions& asked) {
-    const SheetOptions options = ClampSheetOptions(asked);
-    std::vector<SheetPage> pages;
+std::vector<PrintedPage> MakePrintedSheets(const PrintedSheetsOptions& asked) {
+    const PrintedSheetsOptions options = ClampPrintedSheetsOptions(asked);
+    const int count = PrintedProblemCount(options);
+    std::vector<PrintedPage> pages;
     for (int i = 0; i < options.Variants; ++i) {
-        const int variant = SheetVariant(options.Variant, i);
-        pages.push_back(ProblemsPage(options, variant));
+        const int variant = PrintedVariant(options.Variant, i);
+        const auto placed = PlaceProblems(options, variant, count);
+        for (std::size_t sheet = 0; sheet < placed.size(); ++sheet)
+            pages.push_back(MakePage(PrintedPageKind::Problems, options, variant, sheet,
+                                     placed.size(), placed[sheet]));
         if (options.Answers)
-            pages.push_back(KeyPage(options, variant));
+            for (std::size_t sheet = 0; sheet < placed.size(); ++sheet)
+                pages.push_back(MakePage(PrintedPageKind::Answers, options, variant, sheet,
+                                         placed.size(), placed[sheet]));
     }
     return pages;
 }

@@ -1,5 +1,6 @@
 #include "practice/command_line.h"
 #include "practice/sheet.h"
+#include "practice/sheet_words.h"
 #include "qt/sheet_painter.h"
 #include "qt/start_window.h"
 #include "window/version.h"
@@ -14,9 +15,6 @@
 
 namespace {
 
-// Where the sheets go when no -o names a file: the current folder.
-constexpr char DefaultSheetsFile[] = "Листы.pdf";
-
 void SetNames() {
     QCoreApplication::setApplicationName(QStringLiteral("velmorand"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VELMORAND_VERSION));
@@ -30,28 +28,29 @@ int WriteSheets(int argc, char* argv[], const velmorand::StartOptions& options) 
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     SetNames();
-    const velmorand::SheetOptions sheet =
-        velmorand::ClampSheetOptions({.Level = options.Level,
-                                      .Variant = options.Variant,
-                                      .Variants = options.Variants,
-                                      .Problems = options.Problems,
-                                      .Answers = options.Answers,
-                                      .Large = options.Large});
+    const velmorand::PrintedSheetsOptions sheet =
+        velmorand::ClampPrintedSheetsOptions({.Level = options.Level,
+                                              .Variant = options.Variant,
+                                              .Variants = options.Variants,
+                                              .Problems = options.Problems,
+                                              .Answers = options.Answers,
+                                              .Large = options.Large});
     // The name as the system gave it, in its own encoding: a Cyrillic name stays the same file.
-    const QString path = options.Output.empty()
-                             ? QString::fromUtf8(DefaultSheetsFile)
-                             : QFile::decodeName(QByteArray::fromStdString(options.Output));
-    const std::vector<velmorand::SheetPage> pages = velmorand::MakeSheets(sheet);
+    const QString path =
+        options.Output.empty()
+            ? QString::fromUtf8(velmorand::PrintedWords.FileName) // in the current folder
+            : QFile::decodeName(QByteArray::fromStdString(options.Output));
+    const std::vector<velmorand::PrintedPage> pages = velmorand::MakePrintedSheets(sheet);
     QString error;
-    if (!velmorand::WriteSheetsPdf(path, pages, &error)) {
+    if (!velmorand::WritePrintedSheetsPdf(path, pages, &error)) {
         std::fprintf(stderr, "velmorand: %s\n", error.toLocal8Bit().constData());
         return 1;
     }
-    std::printf("%s\n", QString::fromUtf8("Листы записаны в «%1»: страниц %2.")
-                            .arg(path)
-                            .arg(pages.size())
-                            .toLocal8Bit()
-                            .constData());
+    const velmorand::PrintedSheetsWords& words = velmorand::PrintedWords;
+    const QString written = QString::fromUtf8(words.Written) +
+                            QString::fromUtf8("«%1». ").arg(path) +
+                            QString::fromUtf8(words.PageCount) + QString::number(pages.size());
+    std::printf("%s\n", written.toLocal8Bit().constData());
     return 0;
 }
 

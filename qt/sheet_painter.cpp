@@ -1,5 +1,8 @@
 #include "sheet_painter.h"
 
+#include "practice/sheet_words.h"
+#include "window/practice_look.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -17,11 +20,18 @@ namespace {
 // whole number of dots at 25.4 mm to the inch.
 constexpr int PdfResolution = 1270;
 constexpr double MmPerInch = 25.4;
-constexpr double GridLineMm = 0.12;
 constexpr double PointsPerInch = 72;
 
+QColor Colour(Rgb rgb) { return QColor::fromRgb(QRgb(rgb)); }
+
+QColor InkOf(bool grey) {
+    return Colour(grey ? PracticeColours.SheetGrey : PracticeColours.SheetInk);
+}
+
+QString Words(const char* words) { return QString::fromUtf8(words); }
+
 QFont SheetFont(const QPainter& painter, double sizeMm, double unitsPerMm) {
-    QFont font(QString::fromLatin1(SheetFontFamily));
+    QFont font(QString::fromLatin1(PrintedFontFamily));
     font.setStyleStrategy(QFont::PreferOutline);
     // A point size is in the device's own inches: the em of sizeMm millimetres on the page.
     const int dpi = painter.device() != nullptr ? painter.device()->logicalDpiY() : 72;
@@ -29,10 +39,10 @@ QFont SheetFont(const QPainter& painter, double sizeMm, double unitsPerMm) {
     return font;
 }
 
-void PaintGrid(QPainter& painter, const SheetGrid& grid, double unitsPerMm) {
+void PaintGrid(QPainter& painter, const PrintedSquares& grid, double unitsPerMm) {
     if (grid.Columns <= 0 || grid.Rows <= 0 || grid.Pitch <= 0)
         return;
-    QPen pen(SheetGridColour, GridLineMm * unitsPerMm);
+    QPen pen(Colour(PracticeColours.Squares), SheetRulingMillimetres * unitsPerMm);
     pen.setCapStyle(Qt::FlatCap);
     painter.setPen(pen);
     const double left = grid.Origin.X * unitsPerMm;
@@ -49,18 +59,18 @@ void PaintGrid(QPainter& painter, const SheetGrid& grid, double unitsPerMm) {
     }
 }
 
-void PaintLine(QPainter& painter, const SheetLine& line, double unitsPerMm) {
-    QPen pen(line.Grey ? SheetGreyColour : QColor(Qt::black), line.Width * unitsPerMm);
+void PaintLine(QPainter& painter, const PrintedLine& line, double unitsPerMm) {
+    QPen pen(InkOf(line.Grey), line.Width * unitsPerMm);
     pen.setCapStyle(Qt::FlatCap); // the ends stop at From and To
     painter.setPen(pen);
     painter.drawLine(QPointF(line.From.X * unitsPerMm, line.From.Y * unitsPerMm),
                      QPointF(line.To.X * unitsPerMm, line.To.Y * unitsPerMm));
 }
 
-void PaintText(QPainter& painter, const SheetText& text, double unitsPerMm) {
+void PaintText(QPainter& painter, const PrintedText& text, double unitsPerMm) {
     const QString written = QString::fromUtf8(text.Text.data(), qsizetype(text.Text.size()));
     QFont font = SheetFont(painter, text.Size, unitsPerMm);
-    painter.setPen(text.Grey ? SheetGreyColour : QColor(Qt::black));
+    painter.setPen(InkOf(text.Grey));
     if (text.InCell) {
         painter.setFont(font);
         const QRectF cell(text.Cell.X * unitsPerMm, text.Cell.Y * unitsPerMm,
@@ -81,36 +91,40 @@ void PaintText(QPainter& painter, const SheetText& text, double unitsPerMm) {
     painter.drawText(QPointF(text.X * unitsPerMm, text.Baseline * unitsPerMm), written);
 }
 
-QPageSize PaperOf(const SheetPage& page) {
+// A file's name as the reasons give it: «/home/учитель/Листы.pdf»: .
+QString Named(const QString& path) { return QString::fromUtf8("«%1»: ").arg(path); }
+
+QPageSize PaperOf(const PrintedPage& page) {
     return QPageSize(QSizeF(page.Width, page.Height), QPageSize::Millimeter, QString(),
                      QPageSize::FuzzyMatch);
 }
 
 } // namespace
 
-void PaintSheetPage(QPainter& painter, const SheetPage& page, double unitsPerMm) {
+void PaintPrintedPage(QPainter& painter, const PrintedPage& page, double unitsPerMm) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false); // grid lines crisp on every dot
     painter.setRenderHint(QPainter::TextAntialiasing, true);
-    PaintGrid(painter, page.Grid, unitsPerMm);
-    for (const SheetLine& line : page.Lines)
+    PaintGrid(painter, page.Squares, unitsPerMm);
+    for (const PrintedLine& line : page.Lines)
         PaintLine(painter, line, unitsPerMm);
-    for (const SheetText& text : page.Texts)
+    for (const PrintedText& text : page.Texts)
         PaintText(painter, text, unitsPerMm);
     painter.restore();
 }
 
-bool PaintSheets(QPagedPaintDevice& device, const std::vector<SheetPage>& pages, QString* error) {
+bool PaintPrintedSheets(QPagedPaintDevice& device, const std::vector<PrintedPage>& pages,
+                        QString* error) {
     if (pages.empty()) {
         if (error != nullptr)
-            *error = QString::fromUtf8("нет ни одной страницы");
+            *error = Words(PrintedWords.NoPages);
         return false;
     }
     device.setPageLayout(QPageLayout(PaperOf(pages.front()), QPageLayout::Portrait, QMarginsF()));
     QPainter painter;
     if (!painter.begin(&device)) {
         if (error != nullptr)
-            *error = QString::fromUtf8("не удалось начать печать");
+            *error = Words(PrintedWords.CannotPrint);
         return false;
     }
     for (std::size_t i = 0; i < pages.size(); ++i) {
@@ -119,36 +133,35 @@ bool PaintSheets(QPagedPaintDevice& device, const std::vector<SheetPage>& pages,
             device.newPage();
         }
         // The device's own units: its dots per inch across, for a millimetre.
-        PaintSheetPage(painter, pages[i], device.logicalDpiX() / MmPerInch);
+        PaintPrintedPage(painter, pages[i], device.logicalDpiX() / MmPerInch);
     }
     return painter.end();
 }
 
-bool WriteSheetsPdf(const QString& path, const std::vector<SheetPage>& pages, QString* error) {
+bool WritePrintedSheetsPdf(const QString& path, const std::vector<PrintedPage>& pages,
+                           QString* error) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         if (error != nullptr)
-            *error = QString::fromUtf8("не удалось открыть файл «%1» для записи: %2")
-                         .arg(path, file.errorString());
+            *error = Words(PrintedWords.CannotOpen) + Named(path) + file.errorString();
         return false;
     }
     {
         QPdfWriter writer(&file);
         writer.setResolution(PdfResolution);
         writer.setCreator(QStringLiteral("velmorand"));
-        writer.setTitle(QString::fromUtf8("Листы для печати"));
+        writer.setTitle(Words(PrintedWords.Title));
         QString painted;
-        if (!PaintSheets(writer, pages, &painted)) {
+        if (!PaintPrintedSheets(writer, pages, &painted)) {
             file.cancelWriting();
             if (error != nullptr)
-                *error = QString::fromUtf8("не удалось записать файл «%1»: %2").arg(path, painted);
+                *error = Words(PrintedWords.CannotWrite) + Named(path) + painted;
             return false;
         }
     }
     if (!file.commit()) {
         if (error != nullptr)
-            *error = QString::fromUtf8("не удалось записать файл «%1»: %2")
-                         .arg(path, file.errorString());
+            *error = Words(PrintedWords.CannotWrite) + Named(path) + file.errorString();
         return false;
     }
     return true;

@@ -1,6 +1,7 @@
 #include "sheets_dialog.h"
 
 #include "practice/sheet_words.h"
+#include "window/practice_look.h"
 
 #include "sheet_painter.h"
 
@@ -17,8 +18,11 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -27,73 +31,90 @@ namespace velmorand {
 
 namespace {
 
-// The preview's pictures: three dots to the millimetre, an A4 page 630 dots wide.
-constexpr double PreviewDotsPerMm = 3;
+QString Words(const char* words) { return QString::fromUtf8(words); }
 
-QImage PagePicture(const SheetPage& page) {
-    QImage image(qRound(page.Width * PreviewDotsPerMm), qRound(page.Height * PreviewDotsPerMm),
-                 QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    PaintSheetPage(painter, page, PreviewDotsPerMm);
-    return image;
+// A page's picture in the preview, in logical pixels.
+QSize PreviewSize(const PrintedPage& page) {
+    return QSize(qRound(page.Width * PreviewPixelsPerMillimetre),
+                 qRound(page.Height * PreviewPixelsPerMillimetre));
 }
 
-QSpinBox* Spin(int lowest, int highest, int value, QWidget* parent) {
-    auto* spin = new QSpinBox(parent);
-    spin->setRange(lowest, highest);
-    spin->setValue(value);
-    return spin;
+// The page at its preview size, sharp on a screen of `ratio` device pixels to the pixel.
+QPixmap PagePicture(const PrintedPage& page, double ratio) {
+    QImage image(PreviewSize(page) * ratio, QImage::Format_RGB32);
+    image.fill(QColor::fromRgb(QRgb(PracticeColours.SheetPaper)));
+    {
+        QPainter painter(&image);
+        PaintPrintedPage(painter, page, PreviewPixelsPerMillimetre * ratio);
+    }
+    image.setDevicePixelRatio(ratio);
+    return QPixmap::fromImage(image);
 }
 
 } // namespace
 
 SheetsDialog::SheetsDialog(int level, int variant, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Sheets"));
-    setWindowTitle(QString::fromUtf8(SheetOptionWords.Title));
-    const SheetOptions start = ClampSheetOptions({.Level = level, .Variant = variant});
-
-    level_ = Spin(1, 8, start.Level, this);
-    variant_ = Spin(1, 999999, start.Variant, this);
-    variants_ = Spin(1, MostSheetVariants, 1, this);
-    problems_ = Spin(0, MostSheetProblems, 0, this);
-    problems_->setSpecialValueText(QString::fromUtf8(SheetOptionWords.AsManyAsFit));
-    answers_ = new QCheckBox(QString::fromUtf8(SheetOptionWords.Answers), this);
-    answers_->setChecked(true);
-    large_ = new QCheckBox(QString::fromUtf8(SheetOptionWords.Large), this);
-    const struct {
-        QWidget* Widget;
-        const char* Name;
-    } named[] = {{level_, "SheetsLevel"},       {variant_, "SheetsVariant"},
-                 {variants_, "SheetsVariants"}, {problems_, "SheetsProblems"},
-                 {answers_, "SheetsAnswers"},   {large_, "SheetsLarge"}};
-    for (const auto& n : named)
-        n.Widget->setObjectName(QLatin1String(n.Name));
+    setWindowTitle(Words(PrintedWords.Title));
+    const PrintedSheetsOptions start =
+        ClampPrintedSheetsOptions({.Level = level, .Variant = variant});
 
     auto* form = new QFormLayout;
-    form->addRow(QString::fromUtf8(SheetOptionWords.Level), level_);
-    form->addRow(QString::fromUtf8(SheetOptionWords.Variant), variant_);
-    form->addRow(QString::fromUtf8(SheetOptionWords.Variants), variants_);
-    form->addRow(QString::fromUtf8(SheetOptionWords.Problems), problems_);
-    form->addRow(answers_);
-    form->addRow(large_);
-    count_ = new QLabel(this);
-    count_->setObjectName(QStringLiteral("SheetsCount"));
-    form->addRow(count_);
-
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* print =
-        buttons->addButton(QString::fromUtf8(SheetOptionWords.Print) + QStringLiteral("…"),
-                           QDialogButtonBox::ActionRole);
-    QPushButton* save =
-        buttons->addButton(QString::fromUtf8(SheetOptionWords.SavePdf) + QStringLiteral("…"),
-                           QDialogButtonBox::ActionRole);
-    buttons->addButton(QDialogButtonBox::Close);
-    buttons->button(QDialogButtonBox::Close)->setText(QString::fromUtf8("Закрыть"));
-    print->setObjectName(QStringLiteral("SheetsPrint"));
-    save->setObjectName(QStringLiteral("SheetsSave"));
-    connect(print, &QPushButton::clicked, this, [this] { this->print(); });
-    connect(save, &QPushButton::clicked, this, [this] { savePdf(); });
+    auto* pictures = new QWidget;
+    preview_ = new QVBoxLayout(pictures);
+    auto* scroll = new QScrollArea(this);
+    for (const PrintedControl& control : PrintedControls()) {
+        QWidget* made = nullptr;
+        switch (control.Kind) {
+        case PrintedControlKind::NumberList:
+        case PrintedControlKind::NumberField: {
+            auto* spin = new QSpinBox(this);
+            spin->setRange(control.Lowest, control.Highest);
+            if (control.LowestText != nullptr)
+                spin->setSpecialValueText(Words(control.LowestText));
+            spin->setValue(ChoiceValue(start, control.Sets));
+            connect(spin, &QSpinBox::valueChanged, this, [this] { remake(); });
+            form->addRow(Words(control.Text), spin);
+            choices_.push_back({&control, spin, nullptr});
+            made = spin;
+            break;
+        }
+        case PrintedControlKind::Check: {
+            auto* check = new QCheckBox(Words(control.Text), this);
+            check->setChecked(ChoiceValue(start, control.Sets) != 0);
+            connect(check, &QCheckBox::toggled, this, [this] { remake(); });
+            form->addRow(check);
+            choices_.push_back({&control, nullptr, check});
+            made = check;
+            break;
+        }
+        case PrintedControlKind::PageCount:
+            count_ = new QLabel(this);
+            form->addRow(count_);
+            made = count_;
+            break;
+        case PrintedControlKind::Button: {
+            const bool closes = control.Command == PrintedCommand::Close;
+            QPushButton* button =
+                buttons->addButton(Words(control.Text), closes ? QDialogButtonBox::RejectRole
+                                                               : QDialogButtonBox::ActionRole);
+            // Enter in a number takes it, and opens no dialog of a button's.
+            button->setAutoDefault(false);
+            if (control.Command == PrintedCommand::Print)
+                connect(button, &QPushButton::clicked, this, [this] { print(); });
+            else if (control.Command == PrintedCommand::SavePdf)
+                connect(button, &QPushButton::clicked, this, [this] { savePdf(); });
+            made = button;
+            break;
+        }
+        case PrintedControlKind::Pages:
+            scroll->setAccessibleName(Words(control.Text));
+            made = scroll;
+            break;
+        }
+        made->setObjectName(QLatin1String(control.Name));
+    }
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* side = new QVBoxLayout;
@@ -101,65 +122,68 @@ SheetsDialog::SheetsDialog(int level, int variant, QWidget* parent) : QDialog(pa
     side->addStretch(1);
     side->addWidget(buttons);
 
-    auto* pictures = new QWidget;
-    preview_ = new QVBoxLayout(pictures);
-    auto* scroll = new QScrollArea(this);
-    scroll->setObjectName(QStringLiteral("SheetsPreview"));
-    scroll->setAccessibleName(QString::fromUtf8(SheetOptionWords.Preview));
     scroll->setWidget(pictures);
     scroll->setWidgetResizable(true);
-    scroll->setMinimumWidth(qRound(210 * PreviewDotsPerMm) + 40);
     scroll->setBackgroundRole(QPalette::Dark);
+    // As wide as a page's picture with the room around it and the scroll bar beside it.
+    const QSize page = PreviewSize(PrintedPage{});
+    const QMargins around = preview_->contentsMargins();
+    const int frame = 2 * scroll->frameWidth();
+    scroll->setMinimumWidth(page.width() + around.left() + around.right() + frame +
+                            style()->pixelMetric(QStyle::PM_ScrollBarExtent));
 
     auto* whole = new QHBoxLayout(this);
     whole->addLayout(side);
     whole->addWidget(scroll, 1);
 
-    for (QSpinBox* spin : {level_, variant_, variants_, problems_})
-        connect(spin, &QSpinBox::valueChanged, this, [this] { remake(); });
-    for (QCheckBox* check : {answers_, large_})
-        connect(check, &QCheckBox::toggled, this, [this] { remake(); });
     remake();
-    resize(1000, 800);
+    // A whole page high where the screen has the room.
+    QSize size = sizeHint();
+    size.setHeight(std::max(size.height(), page.height() + around.top() + around.bottom() + frame +
+                                               whole->contentsMargins().top() +
+                                               whole->contentsMargins().bottom()));
+    if (const QScreen* shown = screen())
+        size = size.boundedTo(shown->availableGeometry().size());
+    resize(size);
 }
 
-SheetOptions SheetsDialog::options() const {
-    return ClampSheetOptions({.Level = level_->value(),
-                              .Variant = variant_->value(),
-                              .Variants = variants_->value(),
-                              .Problems = problems_->value(),
-                              .Answers = answers_->isChecked(),
-                              .Large = large_->isChecked()});
+PrintedSheetsOptions SheetsDialog::options() const {
+    PrintedSheetsOptions chosen;
+    for (const Choice& choice : choices_)
+        SetChoice(chosen, choice.Control->Sets,
+                  choice.Number != nullptr ? choice.Number->value()
+                                           : int(choice.Check->isChecked()));
+    return ClampPrintedSheetsOptions(chosen);
 }
 
 void SheetsDialog::remake() {
-    pages_ = MakeSheets(options());
+    pages_ = MakePrintedSheets(options());
     while (QLayoutItem* item = preview_->takeAt(0)) {
         delete item->widget();
         delete item;
     }
     for (std::size_t i = 0; i < pages_.size(); ++i) {
         auto* picture = new QLabel;
-        picture->setPixmap(QPixmap::fromImage(PagePicture(pages_[i])));
-        picture->setAccessibleName(QString::fromUtf8("Страница %1").arg(i + 1));
+        picture->setPixmap(PagePicture(pages_[i], devicePixelRatioF()));
+        picture->setAccessibleName(Words(PrintedWords.Page) + QString::number(i + 1));
         preview_->addWidget(picture, 0, Qt::AlignHCenter);
     }
     preview_->addStretch(1);
-    count_->setText(QString::fromUtf8("Страниц: %1").arg(pages_.size()));
+    count_->setText(Words(PrintedWords.PageCount) + QString::number(pages_.size()));
 }
 
 void SheetsDialog::print() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setFullPage(true); // the page's own margins, not the printer's, are kept
-    printer.setDocName(QString::fromUtf8(SheetOptionWords.Title));
+    printer.setDocName(Words(PrintedWords.Title));
     QPrintDialog dialog(&printer, this);
     dialog.setMinMax(1, int(pages_.size()));
     dialog.setOption(QAbstractPrintDialog::PrintPageRange);
     if (dialog.exec() != QDialog::Accepted)
         return;
     // Only the pages the teacher chose, when a range was chosen.
-    std::vector<SheetPage> chosen = pages_;
+    std::vector<PrintedPage> chosen = pages_;
     if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
         const auto first = std::size_t(printer.fromPage() - 1);
         const auto last = std::min(std::size_t(printer.toPage()), pages_.size());
@@ -167,21 +191,19 @@ void SheetsDialog::print() {
                       pages_.begin() + std::ptrdiff_t(last));
     }
     QString error;
-    if (!PaintSheets(printer, chosen, &error))
-        QMessageBox::warning(this, windowTitle(),
-                             QString::fromUtf8("Листы не напечатаны: %1").arg(error));
+    if (!PaintPrintedSheets(printer, chosen, &error))
+        QMessageBox::warning(this, windowTitle(), Words(PrintedWords.NotPrinted) + error);
 }
 
 void SheetsDialog::savePdf() {
-    const QString path = QFileDialog::getSaveFileName(this, QString::fromUtf8("Сохранить листы"),
-                                                      QString::fromUtf8("Листы.pdf"),
-                                                      QString::fromUtf8("PDF (*.pdf)"));
+    const QString path =
+        QFileDialog::getSaveFileName(this, Words(PrintedWords.SaveTitle),
+                                     Words(PrintedWords.FileName), Words(PrintedWords.FileKinds));
     if (path.isEmpty())
         return;
     QString error;
-    if (!WriteSheetsPdf(path, pages_, &error))
-        QMessageBox::warning(this, windowTitle(),
-                             QString::fromUtf8("Листы не сохранены: %1").arg(error));
+    if (!WritePrintedSheetsPdf(path, pages_, &error))
+        QMessageBox::warning(this, windowTitle(), Words(PrintedWords.NotSaved) + error);
 }
 
 } // namespace velmorand

@@ -1,6 +1,7 @@
-// «Листы для печати»: the teacher picks the level, the first variant, how many variants, how
-// many problems each, the answer key and large cells; the pages are shown as they will be
-// printed, and go to the printer through the system's print dialog or to a PDF file.
+// «Листы для печати»: the choices of practice/sheet.h's table (the level, the first variant,
+// how many variants, how many problems each, the key, large cells), the pages shown as they
+// will be printed, and the buttons that send them to the printer through the system's print
+// dialog or to a PDF file.
 #pragma once
 
 #include "practice/sheet.h"
@@ -18,27 +19,30 @@ namespace velmorand {
 
 class SheetsDialog : public QDialog {
 public:
-    // Starting at the level and variant the pupil is on.
+    // Starting at the level and variant the pupil is on, the other choices as the core
+    // begins them.
     SheetsDialog(int level, int variant, QWidget* parent = nullptr);
 
-    SheetOptions options() const;
-    const std::vector<SheetPage>& pages() const { return pages_; }
+    PrintedSheetsOptions options() const;
+    const std::vector<PrintedPage>& pages() const { return pages_; }
 
     void print();
     void savePdf();
 
 private:
+    // A control of the table that sets a choice: a number or a check.
+    struct Choice {
+        const PrintedControl* Control = nullptr;
+        QSpinBox* Number = nullptr;
+        QCheckBox* Check = nullptr;
+    };
+
     void remake();
 
-    QSpinBox* level_ = nullptr;
-    QSpinBox* variant_ = nullptr;
-    QSpinBox* variants_ = nullptr;
-    QSpinBox* problems_ = nullptr;
-    QCheckBox* answers_ = nullptr;
-    QCheckBox* large_ = nullptr;
+    std::vector<Choice> choices_;
     QVBoxLayout* preview_ = nullptr; // a picture of each page, one under another
     QLabel* count_ = nullptr;
-    std::vector<SheetPage> pages_;
+    std::vector<PrintedPage> pages_;
 };
 
 } // namespace velmorand

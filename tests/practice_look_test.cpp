@@ -182,5 +182,15 @@ TEST(PracticeLook, StrokesStayVisibleOnSmallCells) {
     EXPECT_EQ(StrokePixels(120), 10);
 }
 
+// On the printed sheets the pupil's digits stand out from the key's grey, and both from the
+// faint squares on the paper.
+TEST(PracticeLook, PrintedInkDarkerThanTheKeyDarkerThanTheSquares) {
+    const auto light = [](Rgb c) { return (c >> 16 & 0xFF) + (c >> 8 & 0xFF) + (c & 0xFF); };
+    const PracticePalette& p = PracticeColours;
+    EXPECT_LT(light(p.SheetInk), light(p.SheetGrey));
+    EXPECT_LT(light(p.SheetGrey) + 96, light(p.Squares));
+    EXPECT_LT(light(p.Squares), light(p.SheetPaper));
+}
+
 } // namespace
 } // namespace velmorand

@@ -1,7 +1,7 @@
 // How the practice window is started, and what it is made of.
 #include "practice/command_line.h"
-#include "window/practice_layout.h"
 #include "practice/session.h"
+#include "window/practice_layout.h"
 
 #include <gtest/gtest.h>
 
@@ -49,17 +49,17 @@ TEST(PracticeCommandLine, ReadsTheWaysEachPlatformWritesIt) {
         {{"--practice=1", "-practice", "practice", "level", "5"}, {false, 1, 1}},
         {{"--practice", "--level", "2", "--level", "6"}, {true, 6, 1}},
         {{"", "/", "--", "="}, {false, 1, 1}},
-        // Worksheets: the level and variant are theirs, and ask for no window.
+        // Printed sheets: with their keys unless told not; the level and variant are theirs, and ask for no window.
         {{"--sheets", "--level", "5", "--variant", "42", "--variants", "4", "--problems", "8",
-          "--answers", "--large", "-o", "карточки.pdf"},
-         {false, 5, 42, true, 4, 8, true, true, "карточки.pdf"}},
+          "--no-answers", "--large", "-o", "карточки.pdf"},
+         {false, 5, 42, true, 4, 8, false, true, "карточки.pdf"}},
         {{"/SHEETS", "/level=8", "/answers", "/output", "C:\\Мои документы\\5 класс.pdf"},
          {false, 8, 1, true, 1, 0, true, false, "C:\\Мои документы\\5 класс.pdf"}},
         {{"--level", "3", "--sheets"}, {false, 3, 1, true}},
         {{"--sheets", "--output=лист.pdf", "--problems=0"},
-         {false, 1, 1, true, 1, 0, false, false, "лист.pdf"}},
+         {false, 1, 1, true, 1, 0, true, false, "лист.pdf"}},
         // The output takes the next word as it is; with none, there is none.
-        {{"--sheets", "-o", "-lists-.pdf"}, {false, 1, 1, true, 1, 0, false, false, "-lists-.pdf"}},
+        {{"--sheets", "-o", "-lists-.pdf"}, {false, 1, 1, true, 1, 0, true, false, "-lists-.pdf"}},
         {{"--sheets", "-o"}, {false, 1, 1, true}},
         {{"--sheets", "-o="}, {false, 1, 1, true}},
         // Out of range: the nearest in range; a word that is no number is passed over.
@@ -67,7 +67,7 @@ TEST(PracticeCommandLine, ReadsTheWaysEachPlatformWritesIt) {
         {{"--sheets", "--variants", "0", "--problems", "500"}, {false, 1, 1, true, 1, 40}},
         {{"--sheets", "--variants", "many", "--problems", "x"}, {false, 1, 1, true, 1, 0}},
         // Switches take no value, as "--practice=1" does not.
-        {{"--sheets=1", "--answers=yes", "--large=on"}, {false, 1, 1}},
+        {{"--sheets=1", "--answers=yes", "--large=on", "--no-answers=1"}, {false, 1, 1}},
         // Sheets asked for with the practice window too: both, for the program to choose.
         {{"--practice", "--sheets", "--level", "2"}, {true, 2, 1, true}},
         {{"--answers", "--large", "--variants", "2"}, {false, 1, 1, false, 2, 0, true, true}},

@@ -549,7 +549,7 @@ void PracticeWindowTest::sheetsForTheClassAtThePupilsLevel() {
     open(6, 1234);
     auto* button = control<QPushButton>("OpenSheets");
     QCOMPARE(control("Next")->nextInFocusChain(), button);
-    SheetOptions shown;
+    PrintedSheetsOptions shown;
     int pictures = -1;
     QTimer::singleShot(0, this, [&] {
         auto* dialog = dynamic_cast<SheetsDialog*>(QApplication::activeModalWidget());
@@ -567,7 +567,7 @@ void PracticeWindowTest::sheetsForTheClassAtThePupilsLevel() {
     button->click();
     QCOMPARE(shown.Level, 6);
     QCOMPARE(shown.Variant, 1234);
-    QCOMPARE(pictures, int(MakeSheets(shown).size()));
+    QCOMPARE(pictures, int(MakePrintedSheets(shown).size()));
     QCOMPARE(pictures, 2 * 2);
 }
 

@@ -1,20 +1,24 @@
-// The worksheets' painter, on pictures at a known scale: the squared paper at its pitch, lines
-// that end where the page says, digits in the middle of their cells, texts kept to their room,
-// grey in grey; and the PDF writer's answer when a file cannot be written. The PDF itself is
-// read back by the run of "velmorand --sheets" in e2e/.
+// The printed sheets' painter, on pictures at a known scale: the squared paper at its pitch in
+// the palette's colour, lines that end where the page says, digits in the middle of their
+// cells, texts kept to their room, the key's grey in the palette's grey; and the PDF writer's
+// answer when a file cannot be written. The PDF itself is read back by the run of "velmorand
+// --sheets" in e2e/.
 #include "practice/sheet.h"
 #include "qt/sheet_painter.h"
+#include "qt/sheets_dialog.h"
+#include "window/practice_look.h"
 
 #include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWidget>
 
 #include <vector>
 
-Q_DECLARE_METATYPE(velmorand::SheetLine)
-Q_DECLARE_METATYPE(velmorand::SheetRect)
+Q_DECLARE_METATYPE(velmorand::PrintedLine)
+Q_DECLARE_METATYPE(velmorand::PrintedRect)
 
 using namespace velmorand;
 
@@ -22,16 +26,18 @@ namespace {
 
 constexpr double DotsPerMm = 10;
 
-QImage Painted(const SheetPage& page) {
+QImage Painted(const PrintedPage& page) {
     QImage image(qRound(page.Width * DotsPerMm), qRound(page.Height * DotsPerMm),
                  QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    PaintSheetPage(painter, page, DotsPerMm);
+    PaintPrintedPage(painter, page, DotsPerMm);
     return image;
 }
 
-bool IsGrid(QRgb dot) { return dot == SheetGridColour.rgb(); }
+QColor Palette(Rgb rgb) { return QColor::fromRgb(QRgb(rgb)); }
+
+bool IsGrid(QRgb dot) { return dot == Palette(PracticeColours.Squares).rgb(); }
 bool IsInk(QRgb dot) { return qGray(dot) < 160; }
 
 // The centres of the runs of dots that pass `is`, along a row or a column.
@@ -61,8 +67,8 @@ template <typename Is> QRect Extent(const QImage& image, Is is) {
     return found;
 }
 
-SheetPage Blank(double width = 60, double height = 40) {
-    SheetPage page;
+PrintedPage Blank(double width = 60, double height = 40) {
+    PrintedPage page;
     page.Width = width;
     page.Height = height;
     return page;
@@ -82,6 +88,7 @@ private slots:
     void textsKeptToTheirRoom_data();
     void textsKeptToTheirRoom();
     void unwritableFileRefused();
+    void dialogHasTheTablesControls();
 };
 
 void SheetPainterTest::gridAtItsPitch_data() {
@@ -103,8 +110,8 @@ void SheetPainterTest::gridAtItsPitch() {
     QFETCH(int, columns);
     QFETCH(int, rows);
     QFETCH(double, pitch);
-    SheetPage page = Blank();
-    page.Grid = {{x, y}, columns, rows, pitch};
+    PrintedPage page = Blank();
+    page.Squares = {{x, y}, columns, rows, pitch};
     const QImage image = Painted(page);
     const struct {
         bool Row;
@@ -127,19 +134,20 @@ void SheetPainterTest::gridAtItsPitch() {
 }
 
 void SheetPainterTest::linesEndWhereThePageSays_data() {
-    QTest::addColumn<SheetLine>("line");
+    QTest::addColumn<PrintedLine>("line");
     QTest::addColumn<QRect>("expected"); // in dots
-    QTest::newRow("across") << SheetLine{{10, 20}, {40, 20}, 1, false} << QRect(100, 195, 300, 10);
-    QTest::newRow("down") << SheetLine{{30, 5}, {30, 35}, 0.6, false} << QRect(297, 50, 6, 300);
-    QTest::newRow("grey") << SheetLine{{5, 10}, {25, 10}, 2, true} << QRect(50, 90, 200, 20);
+    QTest::newRow("across") << PrintedLine{{10, 20}, {40, 20}, 1, false}
+                            << QRect(100, 195, 300, 10);
+    QTest::newRow("down") << PrintedLine{{30, 5}, {30, 35}, 0.6, false} << QRect(297, 50, 6, 300);
+    QTest::newRow("grey") << PrintedLine{{5, 10}, {25, 10}, 2, true} << QRect(50, 90, 200, 20);
 }
 
 // Square ends that do not overrun: the ink covers From to To, Width thick, and no more; grey
 // lines in grey, others in black.
 void SheetPainterTest::linesEndWhereThePageSays() {
-    QFETCH(SheetLine, line);
+    QFETCH(PrintedLine, line);
     QFETCH(QRect, expected);
-    SheetPage page = Blank();
+    PrintedPage page = Blank();
     page.Lines.push_back(line);
     const QImage image = Painted(page);
     const QRect ink = Extent(image, [](QRgb dot) { return dot != qRgb(255, 255, 255); });
@@ -152,26 +160,27 @@ void SheetPainterTest::linesEndWhereThePageSays() {
                             .arg(ink.width())
                             .arg(ink.height())));
     const QRgb middle = image.pixel(ink.center());
-    QCOMPARE(QColor(middle), line.Grey ? SheetGreyColour : QColor(Qt::black));
+    QCOMPARE(QColor(middle),
+             Palette(line.Grey ? PracticeColours.SheetGrey : PracticeColours.SheetInk));
 }
 
 void SheetPainterTest::digitsInTheMiddleOfTheirCells_data() {
     QTest::addColumn<QString>("digit");
-    QTest::addColumn<SheetRect>("cell");
+    QTest::addColumn<PrintedRect>("cell");
     QTest::addColumn<double>("size");
     QTest::addColumn<bool>("grey");
-    QTest::newRow("1 in 5 mm") << "1" << SheetRect{10, 10, 5, 5} << 4.0 << false;
-    QTest::newRow("7 in 10 mm") << "7" << SheetRect{20, 15, 10, 10} << 8.0 << false;
-    QTest::newRow("0 grey") << "0" << SheetRect{33.3, 21.7, 5, 5} << 4.0 << true;
+    QTest::newRow("1 in 5 mm") << "1" << PrintedRect{10, 10, 5, 5} << 4.0 << false;
+    QTest::newRow("7 in 10 mm") << "7" << PrintedRect{20, 15, 10, 10} << 8.0 << false;
+    QTest::newRow("0 grey") << "0" << PrintedRect{33.3, 21.7, 5, 5} << 4.0 << true;
 }
 
 // The digit's ink centred in its cell both ways, within half a millimetre, and inside it.
 void SheetPainterTest::digitsInTheMiddleOfTheirCells() {
     QFETCH(QString, digit);
-    QFETCH(SheetRect, cell);
+    QFETCH(PrintedRect, cell);
     QFETCH(double, size);
     QFETCH(bool, grey);
-    SheetPage page = Blank();
+    PrintedPage page = Blank();
     page.Texts.push_back(
         {.Text = digit.toStdString(), .InCell = true, .Cell = cell, .Size = size, .Grey = grey});
     const QImage image = Painted(page);
@@ -189,7 +198,7 @@ void SheetPainterTest::digitsInTheMiddleOfTheirCells() {
     for (int y = ink.top(); y <= ink.bottom(); ++y)
         for (int x = ink.left(); x <= ink.right(); ++x)
             darkest = qMin(darkest, qGray(image.pixel(x, y)));
-    QVERIFY2(grey ? qAbs(darkest - qGray(SheetGreyColour.rgb())) <= 8 : darkest < 40,
+    QVERIFY2(grey ? qAbs(darkest - qGray(QRgb(PracticeColours.SheetGrey))) <= 8 : darkest < 40,
              qPrintable(QString::number(darkest)));
 }
 
@@ -209,7 +218,7 @@ void SheetPainterTest::textsKeptToTheirRoom() {
     QFETCH(double, width);
     QFETCH(bool, shrunk);
     constexpr double X = 5, Baseline = 20, Size = 5;
-    SheetPage page = Blank();
+    PrintedPage page = Blank();
     page.Texts.push_back(
         {.Text = text.toStdString(), .X = X, .Baseline = Baseline, .Width = width, .Size = Size});
     const QImage image = Painted(page);
@@ -234,13 +243,23 @@ void SheetPainterTest::unwritableFileRefused() {
     QVERIFY(folder.isValid());
     const QString path = folder.filePath(QStringLiteral("нет/карточки.pdf"));
     QString error;
-    QVERIFY(!WriteSheetsPdf(path, MakeSheets({.Level = 3}), &error));
+    QVERIFY(!WritePrintedSheetsPdf(path, MakePrintedSheets({.Level = 3}), &error));
     QVERIFY2(error.contains(path), qPrintable(error));
     QVERIFY(!QFile::exists(path));
     // A folder in the file's place, with an old file kept when nothing could be written.
-    QVERIFY(!WriteSheetsPdf(folder.path(), MakeSheets({.Level = 3}), &error));
-    QVERIFY(!WriteSheetsPdf(folder.filePath(QStringLiteral("пусто.pdf")), {}, &error));
+    QVERIFY(!WritePrintedSheetsPdf(folder.path(), MakePrintedSheets({.Level = 3}), &error));
+    QVERIFY(!WritePrintedSheetsPdf(folder.filePath(QStringLiteral("пусто.pdf")), {}, &error));
     QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("пусто.pdf"))));
+}
+
+// The dialog walks the core's table: a control by each row's name, the choices begun as the
+// core begins them, and the pages of those choices.
+void SheetPainterTest::dialogHasTheTablesControls() {
+    const SheetsDialog dialog(3, 7);
+    for (const PrintedControl& row : PrintedControls())
+        QVERIFY2(dialog.findChild<QWidget*>(QLatin1String(row.Name)) != nullptr, row.Name);
+    QVERIFY(dialog.options() == PrintedSheetsOptions({.Level = 3, .Variant = 7}));
+    QVERIFY(dialog.pages() == MakePrintedSheets(dialog.options()));
 }
 
 QTEST_MAIN(SheetPainterTest)

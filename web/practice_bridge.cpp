@@ -1,17 +1,19 @@
 // The browser's side of the practice window: its controls, the session and everything it shows,
 // handed to the page as JSON texts through a few C functions. The page draws what it is told;
 // each text, check and announcement is the session's.
-#include "window/practice_layout.h"
 #include "practice/progress.h"
 #include "practice/session.h"
 #include "practice/sheet.h"
 #include "practice/sheet_words.h"
 #include "web/json.h"
+#include "window/practice_layout.h"
 
 #include <emscripten/emscripten.h>
 
+#include <array>
 #include <charconv>
 #include <climits>
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -53,24 +55,72 @@ const char* CommandName(PracticeCommand command) {
     return nullptr;
 }
 
-// The words of the panel that prints worksheets, and the ranges of its choices.
+// A colour as CSS writes it: "#rrggbb".
+void AppendColour(JsonObject& json, const char* name, Rgb rgb) {
+    std::array<char, 8> css{};
+    std::snprintf(css.data(), css.size(), "#%06x", static_cast<unsigned>(rgb));
+    json.Text(name, std::string_view(css.data()));
+}
+
+const char* PrintedKindName(PrintedControlKind kind) {
+    switch (kind) {
+    case PrintedControlKind::NumberList:
+        return "NumberList";
+    case PrintedControlKind::NumberField:
+        return "NumberField";
+    case PrintedControlKind::Check:
+        return "Check";
+    case PrintedControlKind::Button:
+        return "Button";
+    case PrintedControlKind::PageCount:
+        return "PageCount";
+    case PrintedControlKind::Pages:
+        return "Pages";
+    }
+    return "";
+}
+
+const char* PrintedCommandName(PrintedCommand command) {
+    switch (command) {
+    case PrintedCommand::Print:
+        return "Print";
+    case PrintedCommand::SavePdf:
+        return "SavePdf";
+    case PrintedCommand::Close:
+        return "Close";
+    case PrintedCommand::None:
+        break;
+    }
+    return nullptr;
+}
+
+// The printed sheets' view: its caption, its controls as the core's table has them, and what
+// the pages are drawn in.
 void AppendSheetsPanel(std::string& out) {
     JsonObject panel(out);
-    const SheetWords& words = SheetOptionWords;
-    panel.Text("Open", words.Title);
-    panel.Text("Caption", words.Title);
-    panel.Text("Level", words.Level);
-    panel.Text("Variant", words.Variant);
-    panel.Text("Variants", words.Variants);
-    panel.Text("Problems", words.Problems);
-    panel.Text("AsManyAsFit", words.AsManyAsFit);
-    panel.Text("Answers", words.Answers);
-    panel.Text("Large", words.Large);
-    panel.Text("Print", words.Print);
-    panel.Text("Close", words.Close);
-    panel.Text("Preview", words.Preview);
-    panel.Whole("MostVariants", MostSheetVariants);
-    panel.Whole("MostProblems", MostSheetProblems);
+    panel.Text("Caption", PrintedWords.Title);
+    panel.Text("Font", PrintedFontFamily);
+    {
+        JsonObject look(panel.Key("Look"));
+        AppendColour(look, "Ruling", PracticeColours.Squares);
+        look.Number("RulingWidth", SheetRulingMillimetres);
+        AppendColour(look, "Ink", PracticeColours.SheetInk);
+        AppendColour(look, "Grey", PracticeColours.SheetGrey);
+        AppendColour(look, "Paper", PracticeColours.SheetPaper);
+    }
+    JsonArray controls(panel.Key("Controls"));
+    for (const PrintedControl& row : PrintedControls()) {
+        JsonObject control(controls.Next());
+        control.Text("Name", row.Name);
+        control.Text("Kind", PrintedKindName(row.Kind));
+        control.Text("Text", row.Text);
+        control.Text("Word", row.Word);
+        control.Whole("Lowest", row.Lowest);
+        control.Whole("Highest", row.Highest);
+        control.Text("LowestText", row.LowestText);
+        control.Text("Command", PrintedCommandName(row.Command));
+        control.Flag("WritesFile", row.WritesFile);
+    }
 }
 
 std::string LayoutJson() {
@@ -217,13 +267,13 @@ void ReadAddress(std::string_view fragment, int& level, int& variant) {
     });
 }
 
-void AppendPoint(std::string& out, const SheetPoint& point) {
+void AppendPoint(std::string& out, const PrintedPoint& point) {
     JsonArray list(out);
     list.Next() += std::to_string(point.X);
     list.Next() += std::to_string(point.Y);
 }
 
-void AppendRect(std::string& out, const SheetRect& rect) {
+void AppendRect(std::string& out, const PrintedRect& rect) {
     JsonArray list(out);
     list.Next() += std::to_string(rect.X);
     list.Next() += std::to_string(rect.Y);
@@ -231,35 +281,37 @@ void AppendRect(std::string& out, const SheetRect& rect) {
     list.Next() += std::to_string(rect.Height);
 }
 
-void AppendSheetPage(std::string& out, const SheetPage& page) {
+void AppendPrintedPage(std::string& out, const PrintedPage& page) {
     JsonObject json(out);
-    json.Text("Kind", page.Kind == SheetPageKind::Answers ? "Answers" : "Problems");
+    json.Text("Kind", page.Kind == PrintedPageKind::Answers ? "Answers" : "Problems");
     json.Whole("Level", page.Level);
     json.Whole("Variant", page.Variant);
+    json.Whole("Sheet", page.Sheet);
+    json.Whole("Sheets", page.Sheets);
     json.Number("Width", page.Width);
     json.Number("Height", page.Height);
     json.Number("Cell", page.Cell);
     {
-        JsonObject grid(json.Key("Grid"));
-        AppendPoint(grid.Key("Origin"), page.Grid.Origin);
-        grid.Whole("Columns", page.Grid.Columns);
-        grid.Whole("Rows", page.Grid.Rows);
-        grid.Number("Pitch", page.Grid.Pitch);
+        JsonObject squares(json.Key("Squares"));
+        AppendPoint(squares.Key("Origin"), page.Squares.Origin);
+        squares.Whole("Columns", page.Squares.Columns);
+        squares.Whole("Rows", page.Squares.Rows);
+        squares.Number("Pitch", page.Squares.Pitch);
     }
     {
         JsonArray problems(json.Key("Problems"));
-        for (const SheetProblem& placed : page.Problems) {
+        for (const PrintedProblem& placed : page.Problems) {
             JsonObject problem(problems.Next());
             problem.Whole("Number", placed.Number);
             problem.Text("Text", ProblemText(placed.Problem));
-            problem.Text("Answer", SheetAnswer(placed.Problem));
+            problem.Text("Answer", PrintedAnswer(placed.Problem));
             AppendRect(problem.Key("Area"), placed.Area);
             AppendPoint(problem.Key("Column"), placed.Column);
         }
     }
     {
         JsonArray texts(json.Key("Texts"));
-        for (const SheetText& text : page.Texts) {
+        for (const PrintedText& text : page.Texts) {
             JsonObject item(texts.Next());
             item.Text("Text", text.Text);
             item.Flag("InCell", text.InCell);
@@ -275,7 +327,7 @@ void AppendSheetPage(std::string& out, const SheetPage& page) {
         }
     }
     JsonArray lines(json.Key("Lines"));
-    for (const SheetLine& line : page.Lines) {
+    for (const PrintedLine& line : page.Lines) {
         JsonObject item(lines.Next());
         AppendPoint(item.Key("From"), line.From);
         AppendPoint(item.Key("To"), line.To);
@@ -284,43 +336,33 @@ void AppendSheetPage(std::string& out, const SheetPage& page) {
     }
 }
 
-// "level=5&variant=42&variants=2&problems=0&answers=1&large=0": the worksheets' choices, each
-// value out of range taken as the nearest in range; a name missing keeps its first value.
-SheetOptions ReadSheetOptions(std::string_view text) {
-    SheetOptions options;
+// "level=5&variant=42&variants=2&problems=0&answers=1&large=0": the sheets' choices by the
+// words of their table, each value out of range taken as the nearest in range; a choice
+// missing keeps the value the core begins it with.
+PrintedSheetsOptions ReadSheetOptions(std::string_view text) {
+    PrintedSheetsOptions options;
     ForEachNumberPair(text, [&options](std::string_view name, int value) {
-        if (name == "level")
-            options.Level = value;
-        else if (name == "variant")
-            options.Variant = value;
-        else if (name == "variants")
-            options.Variants = value;
-        else if (name == "problems")
-            options.Problems = value;
-        else if (name == "answers")
-            options.Answers = value != 0;
-        else if (name == "large")
-            options.Large = value != 0;
+        for (const PrintedControl& row : PrintedControls())
+            if (row.Word != nullptr && name == row.Word)
+                SetChoice(options, row.Sets, value);
     });
-    return ClampSheetOptions(options);
+    return ClampPrintedSheetsOptions(options);
 }
 
-std::string SheetsJson(const SheetOptions& options) {
+// The choices as taken, by their words, and every page.
+std::string SheetsJson(const PrintedSheetsOptions& options) {
     std::string out;
     {
         JsonObject json(out);
         {
             JsonObject chosen(json.Key("Options"));
-            chosen.Whole("Level", options.Level);
-            chosen.Whole("Variant", options.Variant);
-            chosen.Whole("Variants", options.Variants);
-            chosen.Whole("Problems", options.Problems);
-            chosen.Flag("Answers", options.Answers);
-            chosen.Flag("Large", options.Large);
+            for (const PrintedControl& row : PrintedControls())
+                if (row.Word != nullptr)
+                    chosen.Whole(row.Word, ChoiceValue(options, row.Sets));
         }
         JsonArray pages(json.Key("Pages"));
-        for (const SheetPage& page : MakeSheets(options))
-            AppendSheetPage(pages.Next(), page);
+        for (const PrintedPage& page : MakePrintedSheets(options))
+            AppendPrintedPage(pages.Next(), page);
     }
     return out;
 }
@@ -383,8 +425,9 @@ EMSCRIPTEN_KEEPALIVE const char* velmorand_practice_variant(const char* typed) {
     return Answer(ResultJson(ChooseVariant(session, typed)));
 }
 
-// The worksheets of the choices written as "level=5&variant=42&variants=2&problems=0&answers=1
-// &large=0": the choices as taken, and every page as the core describes it, in millimetres.
+// The printed sheets of the choices written as "level=5&variant=42&variants=2&problems=0
+// &answers=1&large=0": the choices as taken, and every page as the core describes it, in
+// millimetres.
 EMSCRIPTEN_KEEPALIVE const char* velmorand_practice_sheets(const char* choices) {
     return Answer(SheetsJson(ReadSheetOptions(choices)));
 }

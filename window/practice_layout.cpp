@@ -39,7 +39,7 @@ constexpr PracticeControl Layout[] = {
      nullptr, 5, Y::Button, 1, 2, false},
     {"Next", K::Button, "Следующий пример", "Следующий пример", false, C::Next, T::None,
      nullptr, 5, Y::Button, 1, 3, false},
-    {"OpenSheets", K::Button, SheetOptionWords.Title, SheetOptionWords.Title, false, C::Sheets,
+    {"OpenSheets", K::Button, PrintedWords.Title, PrintedWords.Title, false, C::Sheets,
      T::None, nullptr, 6, Y::Button, 1, 1, false},
     {"Column", K::ColumnGrid, nullptr, "Столбик", false, C::None, T::None,
      nullptr, PaperLine, Y::Question, 1, 1, false},

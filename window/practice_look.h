@@ -22,7 +22,9 @@ struct PracticePalette {
     Rgb Right = 0x1B5E20;       // the feedback after a right answer
     Rgb Mistake = 0xB71C1C;     // after a mistake
     Rgb Hint = 0x0D47A1;        // a hint
-    Rgb SheetGrey = 0x808080;   // the printed sheets' headings and numbers
+    Rgb SheetGrey = 0x808080;   // the printed sheets' answer key: its worked columns
+    Rgb SheetInk = 0x000000;    // everything else printed on the sheets
+    Rgb SheetPaper = 0xFFFFFF;  // the sheets' paper, in a preview
 };
 
 inline constexpr PracticePalette PracticeColours{};

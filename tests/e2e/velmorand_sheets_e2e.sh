@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # "velmorand --sheets" as a teacher runs it, with no display: four variants of level 5 from
-# variant 42 with their answer keys, into a file with a Cyrillic name. The PDF is read back
-# with poppler's tools: its pages and paper, the header, every problem and key line (as the
-# practice core lists them, through SHEET_PROBLEMS), the embedded font, and the squared
-# paper's pitch measured on a page rendered at 10 dots to the millimetre. A name that cannot
-# be written is refused, and without -o the sheets go to «Листы.pdf».
+# variant 42, eight problems each, with their answer keys, into a file with a Cyrillic name.
+# The PDF is read back with poppler's tools: its pages and paper, the header, every problem
+# and key line on the page the practice core puts it (through SHEET_PROBLEMS), the embedded
+# font, and the squared paper's pitch measured on a page rendered at 10 dots to the
+# millimetre. A name that cannot be written is refused, and without -o the sheets go to
+# «Листы.pdf», with their key.
 # Usage: velmorand_sheets_e2e.sh PROGRAM OUTPUT_DIR SHEET_PROBLEMS
-#   OUTPUT_DIR keeps карточки.pdf, page-1.png (the first variant) and page-2.png (its key)
+#   OUTPUT_DIR keeps карточки.pdf, page-1.png (the first variant's first page) and key-1.png
+#   (its key's)
 set -euo pipefail
 program=$(realpath "$1")
 out=$2
@@ -26,11 +28,23 @@ sheets --level 5 --variant 42 --variants 4 --problems 8 --answers -o "$pdf" >"$o
     fail "velmorand --sheets exited with $?"
 [ -s "$pdf" ] || fail "no $pdf"
 
+# The pages and problems as the core makes them: eight problems a variant, over more than one
+# page where one does not hold them, each variant's key after it.
+expected=$("$sheet_problems" 5 42 4 8 1 0)
+pages=$(head -n 1 <<<"$expected" | cut -d' ' -f2)
+expected=$(tail -n +2 <<<"$expected")
+for variant in 42 43 44 45; do
+    for kind in problems answers; do
+        count=$(awk -F'\t' -v v=$variant -v k=$kind '$3 == v && $2 == k' <<<"$expected" | wc -l)
+        [ "$count" = 8 ] || fail "the core gives variant $variant $count problems on its $kind pages"
+    done
+done
+
 info=$(pdfinfo "$pdf")
-grep -qx 'Pages: *8' <<<"$info" || fail "four variants with their keys are not 8 pages: $info"
+grep -qx "Pages: *$pages" <<<"$info" || fail "not the core's $pages pages: $info"
 grep -q '^Page size: *595\(\.[0-9]*\)\? x 842\(\.[0-9]*\)\? pts' <<<"$info" ||
     fail "the paper is not A4: $(grep 'Page size' <<<"$info")"
-grep -q 'страниц 8' "$out/said.txt" || fail "the program said: $(cat "$out/said.txt")"
+grep -q "Страниц: $pages" "$out/said.txt" || fail "the program said: $(cat "$out/said.txt")"
 
 # Every font in the file is Liberation Sans, embedded.
 fonts=$(pdffonts "$pdf" | tail -n +3)
@@ -41,33 +55,34 @@ done <<<"$fonts"
 awk '{ if ($(NF - 4) != "yes") bad = 1 } END { exit bad }' <<<"$fonts" ||
     fail "a font is not embedded: $fonts"
 
+# On its page each problem's number, then the dividend's and divisor's digits, one to a cell,
+# in one row, under the pupil's header; on the key the whole line «N. a : b = q».
 page_text() { pdftotext -layout -f "$1" -l "$1" "$pdf" - | tr -s ' '; }
-for i in 0 1 2 3; do
-    variant=$((42 + i))
-    page_text $((1 + 2 * i)) | grep -q 'Фамилия, имя' || fail "page $((1 + 2 * i)) has no «Фамилия, имя»"
-    page_text $((1 + 2 * i)) | grep -q "Вариант $variant\b" || fail "page $((1 + 2 * i)) is not variant $variant"
-    page_text $((2 + 2 * i)) | grep -q "Ответы.*Вариант $variant\b" || fail "page $((2 + 2 * i)) is not variant $variant's key"
-done
-
-# The problems as the core places them: on its page each dividend's and divisor's digits, one
-# to a cell, in one row; on the key the whole line «N. a : b = q».
-expected=$("$sheet_problems" 5 42 4 8 1 0)
-[ "$(wc -l <<<"$expected")" -ge 4 ] || fail "the core lists too few problems: $expected"
-while IFS=$'\t' read -r page key number dividend divisor answer; do
-    digits=$(sed 's/./& /g; s/ $//' <<<"$dividend$divisor")
-    page_text "$page" | grep -qE "(^| )$number\. $digits( |\$)" ||
-        fail "page $page lacks problem $number, $dividend : $divisor"
-    page_text "$key" | grep -qF "$number. $answer" || fail "page $key lacks «$number. $answer»"
+while IFS=$'\t' read -r page kind variant number dividend divisor answer; do
+    text=$(page_text "$page")
+    if [ "$kind" = problems ]; then
+        grep -q 'Фамилия, имя' <<<"$text" || fail "page $page has no «Фамилия, имя»"
+        grep -q "Вариант $variant\b" <<<"$text" || fail "page $page is not variant $variant"
+        digits=$(sed 's/./& /g; s/ $//' <<<"$dividend$divisor")
+        grep -qE "(^| )$number\. $digits( |\$)" <<<"$text" ||
+            fail "page $page lacks problem $number, $dividend : $divisor"
+    else
+        grep -q "Ответы.*Вариант $variant\b" <<<"$text" || fail "page $page is not variant $variant's key"
+        grep -qF "$number. $answer" <<<"$text" || fail "page $page lacks «$number. $answer»"
+    fi
 done <<<"$expected"
-# No problem more than the core's: the last page of numbers holds none after the last.
-last=$(awk -F'\t' '$1 == 1 { n = $3 } END { print n }' <<<"$expected")
-! page_text 2 | grep -q "^ *$((last + 1))\. " || fail "the key of variant 42 has a problem $((last + 1))"
+# No problem more than the core's: no page holds a ninth.
+for page in $(seq 1 "$pages"); do
+    ! page_text "$page" | grep -q "^ *9\. " || fail "page $page has a problem 9"
+done
 
 # The squared paper: the faint lines' centres along a row and a column in the middle of the
 # cells (bluish dots: the digits and ruled lines are black or grey), 50 dots apart.
-pdftoppm -r 254 -f 1 -l 2 -png "$pdf" "$out/page"
-pdftoppm -r 254 -f 1 -l 1 "$pdf" "$out/measure"
-pitch=$(python3 - "$out/measure-1.ppm" <<'PY'
+key=$(awk -F'\t' '$2 == "answers" { print $1; exit }' <<<"$expected")
+pdftoppm -r 254 -f 1 -l 1 -png -singlefile "$pdf" "$out/page-1"
+pdftoppm -r 254 -f "$key" -l "$key" -png -singlefile "$pdf" "$out/key-1"
+pdftoppm -r 254 -f 1 -l 1 -singlefile "$pdf" "$out/measure"
+pitch=$(python3 - "$out/measure.ppm" <<'PY'
 import sys
 data = open(sys.argv[1], "rb").read()
 fields, at = [], 0
@@ -115,7 +130,7 @@ PY
 ) || fail "the grid's pitch: $pitch"
 read -r across lines_across down lines_down <<<"$pitch"
 echo "grid pitch: $across dots across ($lines_across lines), $down dots down ($lines_down lines) at 10 dots/mm"
-rm -f "$out/measure-1.ppm"
+rm -f "$out/measure.ppm"
 
 # A name that cannot be written: said on stderr in Russian, exit 1, nothing left behind.
 for bad in "$out/нет такой папки/карточки.pdf" "$out"; do
@@ -127,9 +142,9 @@ done
 [ ! -e "$out/нет такой папки" ] || fail "a folder was made for the refused name"
 rm -f "$out/error.txt" "$out/said.txt"
 
-# Without -o: «Листы.pdf» in the current folder, one page.
+# Without -o: «Листы.pdf» in the current folder, a page of problems and its key.
 default=$(mktemp -d)
 trap 'rm -rf "$default"' EXIT
 (cd "$default" && sheets --level 2 --variant 7 >/dev/null) || fail "velmorand --sheets without -o failed"
-pdfinfo "$default/Листы.pdf" | grep -qx 'Pages: *1' || fail "no one-page Листы.pdf without -o"
+pdfinfo "$default/Листы.pdf" | grep -qx 'Pages: *2' || fail "no two-page Листы.pdf without -o"
 echo "Sheets checked: $pdf"

@@ -21,7 +21,7 @@ from selenium.webdriver.support.ui import Select
 from browser import Browser, wait_until
 
 PAGE = None
-PREVIEW = """return [...document.querySelectorAll('#SheetPages .sheet-page')].map(page => {
+PREVIEW = """return [...document.querySelectorAll('#SheetsPreview .sheet-page')].map(page => {
     const box = page.getBoundingClientRect();
     return {kind: page.dataset.kind, variant: +page.dataset.variant, size: [box.width, box.height],
             problems: [...page.querySelectorAll('[data-problem]')].map(g => g.dataset.problem)};
@@ -92,7 +92,7 @@ class SheetsTest(unittest.TestCase):
 
     def drawn(self):
         return int(wait_until(lambda: self.script(
-            "return document.getElementById('SheetPages').dataset.drawn"), what="the pages"))
+            "return document.getElementById('SheetsPreview').dataset.drawn"), what="the pages"))
 
     def open_view(self, address=""):
         """The page loaded afresh at an address, and the sheets' view opened from it."""
@@ -104,10 +104,10 @@ class SheetsTest(unittest.TestCase):
         return self.drawn()
 
     def choose(self, name, value):
-        if name == "SheetVariant":
+        if name == "SheetsVariant":
             self.element(name).send_keys(Keys.CONTROL, "a")
             self.element(name).send_keys(value + "\n")
-        elif name in ("SheetAnswers", "SheetLarge"):
+        elif name in ("SheetsAnswers", "SheetsLarge"):
             if self.element(name).is_selected() != value:
                 self.element(name).click()
         else:
@@ -119,9 +119,9 @@ class SheetsTest(unittest.TestCase):
             with self.subTest(large=large):
                 self.open_view()
                 caption = self.script("return document.querySelector('#Practice h1').textContent")
-                for name, value in [("SheetLevel", 5), ("SheetVariant", "42"),
-                                    ("SheetVariants", 2), ("SheetAnswers", True),
-                                    ("SheetLarge", large)]:
+                for name, value in [("SheetsLevel", 5), ("SheetsVariant", "42"),
+                                    ("SheetsVariants", 2), ("SheetsAnswers", True),
+                                    ("SheetsLarge", large)]:
                     self.choose(name, value)
                 pages = self.script(PREVIEW)
                 self.assertEqual([(p["kind"], p["variant"]) for p in pages],
@@ -185,26 +185,41 @@ class SheetsTest(unittest.TestCase):
                                                               "sheets-preview"))
 
     def test_choices(self):
-        # The view begins with the level and variant being practised, one variant, no key.
-        self.assertEqual(self.open_view("#level=3&variant=7"), 1)
-        self.assertEqual(self.element("SheetLevel").get_attribute("value"), "3")
+        # The view's controls are the module's table, but for the file it cannot write; it
+        # begins with the level and variant being practised and the module's other choices:
+        # one variant, with its key.
+        self.assertEqual(self.open_view("#level=3&variant=7"), 2)
+        rows = self.browser.module("velmorand_practice_layout")["Sheets"]["Controls"]
+        shown = self.script("return [...document.querySelectorAll('#Sheets [id^=Sheets]')]"
+                            ".map(e => e.id)")
+        self.assertEqual([n for n in shown if n != "SheetsCaption"],
+                         [row["Name"] for row in rows if not row["WritesFile"]])
+        self.assertEqual(self.element("SheetsLevel").get_attribute("value"), "3")
+        self.assertTrue(self.element("SheetsAnswers").is_selected())
         self.assertEqual([(p["kind"], p["variant"]) for p in self.script(PREVIEW)],
-                         [("Problems", 7)])
-        # Out of range is the nearest in range, after 999999 comes 1, and what is no number
-        # leaves the variant before.
+                         [("Problems", 7), ("Answers", 7)])
+        self.choose("SheetsAnswers", False)
+        # The variant typed as the module takes it, shown back; what is no number leaves the
+        # variant before.
         for typed, variants, shown, wanted in [("1000000", 2, "999999", [999999, 1]),
-                                               ("0", 1, "1", [1]), ("-5", 3, "1", [1, 2, 3]),
-                                               (" 250 ", 4, "250", [250, 251, 252, 253]),
+                                               (" 250 ", 3, "250", [250, 251, 252]),
                                                ("12a", 1, "250", [250])]:
             with self.subTest(typed=typed):
-                self.choose("SheetVariants", variants)
-                self.choose("SheetVariant", typed)
-                self.assertEqual(self.element("SheetVariant").get_attribute("value"), shown)
+                self.choose("SheetsVariants", variants)
+                self.choose("SheetsVariant", typed)
+                self.assertEqual(self.element("SheetsVariant").get_attribute("value"), shown)
                 self.assertEqual([p["variant"] for p in self.script(PREVIEW)], wanted)
-        # Fewer problems than fit: the first ones of the same list.
+        # Fewer problems than fit: the first ones of the same list; more: every one of them,
+        # over as many pages as they take.
         every = self.script(PREVIEW)[0]["problems"]
-        self.choose("SheetProblems", 2)
+        self.choose("SheetsProblems", 2)
         self.assertEqual(self.script(PREVIEW)[0]["problems"], every[:2])
+        self.choose("SheetsLevel", 5)
+        pages = self.choose("SheetsProblems", 8)
+        self.assertGreater(pages, 1)
+        self.assertEqual(sum(len(p["problems"]) for p in self.script(PREVIEW)), 8)
+        count = next(row["Text"] for row in rows if row["Kind"] == "PageCount")
+        self.assertEqual(self.element("SheetsCount").text, f"{count}{pages}")
         # Escape goes back to the practice window as it was, the focus on the button.
         self.element("SheetsCaption").send_keys(Keys.ESCAPE)
         wait_until(lambda: self.element("Practice").is_displayed(), what="the practice window")
