@@ -44,8 +44,9 @@ ColumnShape EmptyCell(const std::vector<ColumnShape>& shapes, PaperSize paper) {
         for (int column = 1; column < paper.Columns; ++column) {
             bool touched = false;
             for (const ColumnShape& shape : shapes)
-                touched = touched || (shape.Left < column + 1 && shape.Left + shape.Width > column &&
-                                      shape.Top < row + 1 && shape.Top + shape.Height > row);
+                touched =
+                    touched || (shape.Left < column + 1 && shape.Left + shape.Width > column &&
+                                shape.Top < row + 1 && shape.Top + shape.Height > row);
             if (!touched)
                 return {ShapeKind::Digit, double(column), double(row), 1, 1};
         }
@@ -61,7 +62,8 @@ void PrintChecks(const PracticeArrangement& arranged, const PracticeView& view) 
     for (const ColumnShape& shape : shapes) {
         const double middleX = shape.Left + shape.Width / 2, middleY = shape.Top + shape.Height / 2;
         if (shape.Kind == ShapeKind::Digit && !std::exchange(digit, true))
-            Box("digit", {at.X(shape.Left), at.Y(shape.Top), at.Cell, at.Cell}, PracticeColours.Ink);
+            Box("digit", {at.X(shape.Left), at.Y(shape.Top), at.Cell, at.Cell},
+                PracticeColours.Ink);
         if (shape.Kind == ShapeKind::Current && !std::exchange(current, true))
             Point("current cell", at.X(shape.Left + 0.25), at.Y(shape.Top + 0.25),
                   PracticeColours.CurrentFill);
