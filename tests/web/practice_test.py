@@ -362,11 +362,16 @@ class PracticeTest(unittest.TestCase):
     def test_everything_stands_where_the_arrangement_places_it_in_its_palette(self):
         # A school PC, a classroom panel and a phone, each at a level of six-digit dividends:
         # each control, its label and the column's shapes where the module places them for
-        # that size, in its text sizes and colours, as [what, drawn, given] pairs.
+        # that size, in its text sizes and colours, as [what, drawn, given] pairs. The window
+        # is resized and the level changed in the open page.
+        self.open("#level=5&variant=11")
         for width, height, level in ((1024, 700, 5), (1920, 1080, 8), (360, 640, 5)):
             with self.subTest(f"{width} x {height}"):
                 self.emulate(width, height, mobile=width < 720)
-                self.open(f"#level={level}&variant=11")
+                self.browser.script(f"location.hash = '#level={level}&variant=11'")
+                wait_until(lambda: self.browser.script(
+                    "return [Practice.offsetWidth, Level.value]") == [width, str(level)],
+                    what="the window arranged anew")
                 pairs = self.browser.script("""
                     const html = document.documentElement;
                     const arranged = askModule('velmorand_practice_arrange', html.clientWidth,
