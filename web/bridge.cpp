@@ -8,8 +8,6 @@
 
 #include <emscripten/emscripten.h>
 
-#include <array>
-#include <cstdio>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -21,9 +19,15 @@ Worksheet sheet;
 
 // A colour as CSS writes it: "#rrggbb".
 void AppendColor(JsonObject& json, const char* name, Rgb rgb) {
-    std::array<char, 8> css{};
-    std::snprintf(css.data(), css.size(), "#%06x", static_cast<unsigned>(rgb));
-    json.Text(name, std::string_view(css.data()));
+    AppendCssColour(json.Key(name), rgb);
+}
+
+// The control the keyboard focus starts in: the first one of the table that takes it.
+const ControlRow* FirstFocus() {
+    for (const ControlRow& row : Form1Layout())
+        if (TakesFocus(row))
+            return &row;
+    return nullptr;
 }
 
 const char* KindName(ControlKind kind) {
@@ -125,6 +129,8 @@ std::string LayoutJson() {
         AppendColor(window, "Background", WindowBackground);
         window.Whole("LineThicknessPixels", LineThicknessPixels);
         window.Whole("PictureBorderPixels", PictureBorderPixels);
+        if (const ControlRow* first = FirstFocus())
+            window.Text("FirstFocus", first->Name);
         JsonArray controls(window.Key("Controls"));
         for (const ControlRow& row : Form1Layout())
             AppendControl(controls.Next(), row);

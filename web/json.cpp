@@ -76,6 +76,18 @@ void AppendQuoted(std::string& out, std::string_view text) {
     out += '"';
 }
 
+void AppendCssColour(std::string& out, std::uint32_t rgb) {
+    std::array<char, 10> css{};
+    std::snprintf(css.data(), css.size(), "\"#%06x\"", static_cast<unsigned>(rgb & 0xFFFFFF));
+    out += css.data();
+}
+
+void AppendShort(std::string& out, double value) {
+    std::array<char, 32> digits{};
+    std::snprintf(digits.data(), digits.size(), "%.6g", value);
+    out += digits.data();
+}
+
 namespace {
 std::string answer;
 } // namespace

@@ -2,6 +2,7 @@
 // pastes comes back whole, and objects written pair by pair.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -10,6 +11,13 @@ namespace velmorand {
 // text as a JSON string. A pasted text may hold anything: control characters are escaped, and
 // bytes that are not UTF-8 become U+FFFD, so that the answer is always JSON in UTF-8.
 void AppendQuoted(std::string& out, std::string_view text);
+
+// A colour 0xRRGGBB as CSS writes it, "#rrggbb", quoted.
+void AppendCssColour(std::string& out, std::uint32_t rgb);
+
+// A number to six significant digits, without trailing zeros: 0.5, 1, 0.0416667. A sixth of
+// a millionth of a cell is far below a pixel.
+void AppendShort(std::string& out, double value);
 
 // Writes "name":value pairs of one JSON object; the object is closed when this goes.
 class JsonObject {

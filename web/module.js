@@ -1,7 +1,7 @@
 'use strict';
-// What both pages share to run their module: its code, which is inside the page already, and
-// the one way to call it. Each page's own script has the startPage() the module calls when it
-// is ready.
+// What both pages share to run their module: its code, which the page's first script holds as
+// ModuleCode in base64, and the one way to call it. Each page's own script has the startPage()
+// the module calls when it is ready.
 
 function decodeBase64(text) {
     if (Uint8Array.fromBase64)
@@ -15,7 +15,7 @@ function decodeBase64(text) {
 
 // The module reads this object when it starts; its code is inside the page already.
 var Module = {
-    wasmBinary: decodeBase64(document.getElementById('ModuleCode').text),
+    wasmBinary: decodeBase64(ModuleCode),
     onRuntimeInitialized: () => startPage(),
 };
 
@@ -29,16 +29,22 @@ function wellFormed(text) {
                         found => found.length === 2 ? found : '\uFFFD');
 }
 
-// Calls a function of the module with texts in the heap, and reads the JSON it answers.
-function askModule(name, ...texts) {
-    const addresses = texts.map(wellFormed).map(text => {
+// Calls a function of the module with texts in the heap and numbers as they are, and reads the
+// JSON it answers.
+function askModule(name, ...values) {
+    const addresses = [];
+    const passed = values.map(value => {
+        if (typeof value === 'number')
+            return value;
+        const text = wellFormed(value);
         const size = Module.lengthBytesUTF8(text) + 1;
         const address = Module._malloc(size);
         Module.stringToUTF8(text, address, size);
+        addresses.push(address);
         return address;
     });
     try {
-        const answer = Module.UTF8ToString(Module['_' + name](...addresses));
+        const answer = Module.UTF8ToString(Module['_' + name](...passed));
         return answer === '' ? null : JSON.parse(answer);
     } finally {
         addresses.forEach(address => Module._free(address));

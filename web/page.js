@@ -18,7 +18,7 @@ const pixelsPerPoint = 96 / 72;
 // The smallest target a finger can be sure to hit (WCAG 2.5.8), in CSS pixels.
 const smallestTarget = 24;
 
-function makeElement(row) {
+function makeElement(row, layout) {
     switch (row.Kind) {
     case 'TextField': {
         const field = document.createElement('input');
@@ -37,6 +37,7 @@ function makeElement(row) {
     }
     case 'Picture': {
         const picture = document.createElement('div');
+        picture.style.borderWidth = layout.PictureBorderPixels + 'px';
         picture.setAttribute('role', 'img');
         picture.tabIndex = 0;
         picture.append(document.getElementById('WorkedExample').content.cloneNode(true));
@@ -122,8 +123,11 @@ class Form1 {
     }
 
     makeControl(row, layout, descriptions) {
-        const element = makeElement(row);
+        const element = makeElement(row, layout);
         element.id = row.Name;
+        // The first control that takes the focus has it as the browser first draws the page,
+        // without the page waiting for the style to be worked out.
+        element.autofocus = row.Name === layout.FirstFocus;
         placeControl(element, row);
         describe(element, row, descriptions);
         if (row.Kind === 'TextField')
@@ -196,8 +200,7 @@ class Form1 {
             this.showWorksheet();
         if (result.Focus)
             document.getElementById(result.Focus).focus();
-        if (result.Announcement)
-            announce(result.Announcement);
+        announce(document.getElementById('Announcement'), result.Announcement);
     }
 
     showWorksheet() {
@@ -232,18 +235,10 @@ class Form1 {
     }
 }
 
-// Says a text through the screen reader without showing it; the same text twice is said twice.
-function announce(text) {
-    const status = document.getElementById('Announcement');
-    status.textContent = '';
-    setTimeout(() => status.textContent = text, 100);
-}
-
 function startPage() {
     const layout = askModule('velmorand_layout');
     document.title = layout.Caption;
     const form = new Form1(layout);
     form.showWorksheet();
-    document.getElementById('Text1').focus();
     performance.mark('velmorand-started');
 }

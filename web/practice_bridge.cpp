@@ -1,18 +1,22 @@
 // The browser's side of the practice window: its controls, the session and everything it shows,
 // handed to the page as JSON texts through a few C functions. The page draws what it is told;
 // each text, check and announcement is the session's.
+#include "practice/column_shapes.h"
 #include "practice/progress.h"
 #include "practice/session.h"
 #include "practice/sheet.h"
 #include "practice/sheet_words.h"
 #include "web/json.h"
+#include "window/practice_arrangement.h"
 #include "window/practice_layout.h"
 
 #include <emscripten/emscripten.h>
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <climits>
+#include <cmath>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -123,6 +127,28 @@ void AppendSheetsPanel(std::string& out) {
     }
 }
 
+// The palette by the names the page gives its CSS custom properties: --Window, --Ink, ...
+struct PaletteEntry {
+    const char* Name;
+    Rgb PracticePalette::*Colour;
+};
+constexpr PaletteEntry PaletteEntries[] = {
+    {"Window", &PracticePalette::Window},
+    {"Text", &PracticePalette::Text},
+    {"Paper", &PracticePalette::Paper},
+    {"Squares", &PracticePalette::Squares},
+    {"Ink", &PracticePalette::Ink},
+    {"Lines", &PracticePalette::Lines},
+    {"Minus", &PracticePalette::Minus},
+    {"CurrentFill", &PracticePalette::CurrentFill},
+    {"CurrentEdge", &PracticePalette::CurrentEdge},
+    {"Placeholder", &PracticePalette::Placeholder},
+    {"Right", &PracticePalette::Right},
+    {"Mistake", &PracticePalette::Mistake},
+    {"Hint", &PracticePalette::Hint},
+    {"SheetGrey", &PracticePalette::SheetGrey},
+};
+
 std::string LayoutJson() {
     std::string out;
     {
@@ -130,8 +156,12 @@ std::string LayoutJson() {
         window.Text("Caption", PracticeCaption);
         window.Text("SpokenCaption", PracticeSpokenCaption);
         window.Whole("Levels", LevelCount);
-        window.Whole("MostVariant", MostVariant);
         AppendSheetsPanel(window.Key("Sheets"));
+        {
+            JsonObject palette(window.Key("Palette"));
+            for (const PaletteEntry& entry : PaletteEntries)
+                AppendCssColour(palette.Key(entry.Name), PracticeColours.*entry.Colour);
+        }
         JsonArray controls(window.Key("Controls"));
         for (const PracticeControl& row : PracticeLayout()) {
             JsonObject control(controls.Next());
@@ -139,38 +169,92 @@ std::string LayoutJson() {
             control.Text("Kind", KindName(row.Kind));
             control.Text("Caption", row.Caption);
             control.Text("AccessibleName", row.AccessibleName);
+            control.Text("Label", row.Label);
             control.Flag("Announced", row.Announced);
             control.Text("Command", CommandName(row.Command));
+            control.Flag("TakesNumber", row.TakesNumber);
         }
     }
     return out;
 }
 
-void AppendCells(std::string& out, const std::vector<GridCell>& cells) {
+void AppendRect(std::string& out, const PixelRect& rect) {
     JsonArray list(out);
-    for (const GridCell& cell : cells) {
-        JsonArray place(list.Next());
-        place.Next() += std::to_string(cell.Row);
-        place.Next() += std::to_string(cell.Column);
-        AppendQuoted(place.Next(), std::string_view(&cell.Digit, 1));
-    }
+    list.Next() += std::to_string(rect.Left);
+    list.Next() += std::to_string(rect.Top);
+    list.Next() += std::to_string(rect.Width);
+    list.Next() += std::to_string(rect.Height);
 }
 
-void AppendGrid(std::string& out, const Grid& grid) {
-    JsonObject json(out);
-    json.Whole("Rows", grid.Rows);
-    json.Whole("Columns", grid.Columns);
-    AppendCells(json.Key("Cells"), grid.Cells);
-    AppendCells(json.Key("Current"), grid.Current);
-    AppendCells(json.Key("Minuses"), grid.Minuses);
+// Where every control stands in a window of that size, at the session's level: the paper is
+// as large as the level's largest column, so that the cells keep their size from one problem
+// to the next.
+std::string ArrangementJson(int width, int height) {
+    const PracticeArrangement arrangement =
+        ArrangePractice(width, height, LevelPaper(session.Level));
+    std::string out;
     {
-        JsonArray lines(json.Key("Lines"));
-        for (const GridLine& line : grid.Lines) {
-            JsonObject item(lines.Next());
-            item.Flag("Vertical", line.Vertical);
-            item.Whole("Row", line.Row);
-            item.Whole("Column", line.Column);
-            item.Whole("Length", line.Length);
+        JsonObject json(out);
+        json.Whole("Level", session.Level);
+        json.Whole("Width", arrangement.Width);
+        json.Whole("Height", arrangement.Height);
+        json.Whole("CellPixels", arrangement.CellPixels);
+        json.Whole("StrokePixels", StrokePixels(arrangement.CellPixels));
+        json.Whole("DigitPixels", std::lround(arrangement.CellPixels * DigitShareOfCell));
+        json.Whole("LabelPixels", arrangement.LabelPixels);
+        JsonObject controls(json.Key("Controls"));
+        for (const PlacedControl& placed : arrangement.Controls) {
+            JsonObject control(controls.Key(placed.Control->Name));
+            AppendRect(control.Key("Place"), placed.Place);
+            if (placed.Control->Label != nullptr)
+                AppendRect(control.Key("Label"), placed.LabelPlace);
+            control.Whole("TextPixels", placed.TextPixels);
+            control.Flag("Bold", placed.Bold);
+            // A text keeps its lines free: each is this high.
+            if (placed.Control->Kind == PracticeControlKind::Text)
+                control.Whole("LinePixels",
+                              placed.Place.Height / std::max(placed.Control->Lines, 1));
+        }
+    }
+    return out;
+}
+
+const char* ShapeName(ShapeKind kind) {
+    switch (kind) {
+    case ShapeKind::Current:
+        return "Current";
+    case ShapeKind::Digit:
+        return "Digit";
+    case ShapeKind::Placeholder:
+        return "Placeholder";
+    case ShapeKind::Line:
+        return "Line";
+    case ShapeKind::Minus:
+        return "Minus";
+    }
+    return "";
+}
+
+// The column as the paper's size and its shapes in cell units, each [kind, left, top, width,
+// height] and a digit's digit, in the order they are painted; and its rows as they are read.
+void AppendColumn(std::string& out, const Grid& grid, PaperSize paper) {
+    JsonObject json(out);
+    {
+        JsonArray size(json.Key("Paper"));
+        size.Next() += std::to_string(paper.Columns);
+        size.Next() += std::to_string(paper.Rows);
+    }
+    {
+        JsonArray shapes(json.Key("Shapes"));
+        for (const ColumnShape& shape : ColumnShapes(grid)) {
+            JsonArray item(shapes.Next());
+            AppendQuoted(item.Next(), ShapeName(shape.Kind));
+            AppendShort(item.Next(), shape.Left);
+            AppendShort(item.Next(), shape.Top);
+            AppendShort(item.Next(), shape.Width);
+            AppendShort(item.Next(), shape.Height);
+            if (shape.Kind == ShapeKind::Digit)
+                AppendQuoted(item.Next(), std::string_view(&shape.Digit, 1));
         }
     }
     JsonArray spoken(json.Key("SpokenRows"));
@@ -185,10 +269,8 @@ std::string ViewJson() {
         JsonObject json(out);
         json.Whole("Level", session.Level);
         json.Whole("Variant", session.Variant);
-        json.Text("Problem", view.Problem);
-        json.Text("Question", view.Question);
+        // Where the session stands, which the page keeps on its elements for whoever drives it.
         json.Text("Step", view.Step);
-        json.Text("Feedback", view.Feedback);
         json.Text("Mistake", view.Mistake);
         json.Whole("HintLevel", view.HintLevel);
         {
@@ -197,20 +279,15 @@ std::string ViewJson() {
                 if (row.Shows != PracticeText::None)
                     texts.Text(row.Name, ShownText(view, row));
         }
+        AppendCssColour(json.Key("FeedbackColour"), FeedbackColour(view));
         json.Flag("SuggestNextLevel", view.SuggestNextLevel);
-        AppendGrid(json.Key("Column"), view.Column);
-        // The paper is as large as the finished column from the start, so that its cells keep
-        // their size while the pupil writes.
-        const std::size_t all = session.Steps.empty() ? 0 : session.Steps.size() - 1;
-        const Grid finished = ColumnGrid(session.Current, session.Steps, all);
-        json.Whole("FinishedRows", finished.Rows);
-        json.Whole("FinishedColumns", finished.Columns);
+        AppendColumn(json.Key("Column"), view.Column, LevelPaper(session.Level));
     }
     return out;
 }
 
 // What an action changed: the progress text to keep when it changed, the announcement, and
-// whether the answer field is to be emptied.
+// what becomes of the answer field.
 std::string ResultJson(const PracticeResult& result) {
     std::string out;
     {
@@ -219,6 +296,7 @@ std::string ResultJson(const PracticeResult& result) {
             json.Text("Progress", ProgressText(session.Kept));
         json.Text("Announcement", result.Announcement);
         json.Flag("ClearEntry", result.ClearEntry);
+        json.Flag("SelectEntry", result.SelectEntry);
         json.Flag("FocusEntry", result.FocusEntry);
         json.Key("View") += ViewJson();
     }
@@ -385,6 +463,12 @@ EMSCRIPTEN_KEEPALIVE const char* velmorand_practice_start(const char* fragment, 
     ReadAddress(fragment, level, variant);
     session = StartPractice(level, variant, ProgressFromText(kept));
     return Answer(ViewJson());
+}
+
+// Where every control stands in a window of `width` by `height` CSS pixels, at the level
+// being practised.
+EMSCRIPTEN_KEEPALIVE const char* velmorand_practice_arrange(int width, int height) {
+    return Answer(ArrangementJson(width, height));
 }
 
 // Everything the window shows now.

@@ -1,16 +1,12 @@
 'use strict';
 // The practice window «Тренажёр» in the page: the controls are made by walking the table the
-// module hands over; the pupil's answers, hints and choices go to the session in the module,
-// and the page draws the view it answers and delivers its one announcement. Nothing here
-// checks an answer or words a text.
+// module hands over and stand where its arrangement places them, in its palette; the pupil's
+// answers, hints and choices go to the session in the module, and the page draws the view it
+// answers and delivers its one announcement. Nothing here checks an answer, words a text or
+// decides a size or a colour.
 
 // Where the progress is kept between visits: the session's own text, numbers only.
 const ProgressKey = 'velmorand-practice-progress';
-
-// The grid's cell in CSS pixels: never smaller than a finger's target, and on a panel no larger
-// than reads well.
-const SmallestCell = 28;
-const LargestCell = 120;
 
 // The browser may refuse the storage altogether (a file opened in some browsers, a private
 // window, a blocked site's data): then the page works on and keeps nothing.
@@ -42,39 +38,73 @@ function element(tag, properties = {}, ...children) {
     return made;
 }
 
+// Puts an element at [left, top, width, height] in CSS pixels.
+function placeAt(made, [left, top, width, height]) {
+    Object.assign(made.style,
+                  {left: left + 'px', top: top + 'px', width: width + 'px', height: height + 'px'});
+}
+
+// One shape of the column in pixels, cells `cell` pixels wide: a line and a minus are `stroke`
+// pixels thick, across their middle, whatever their thickness in cells.
+function shapeStyle([kind, left, top, width, height], cell, stroke) {
+    let x = left * cell;
+    let y = top * cell;
+    let w = width * cell;
+    let h = height * cell;
+    if (kind === 'Line' || kind === 'Minus') {
+        if (w < h) {
+            x += (w - stroke) / 2;
+            w = stroke;
+        } else {
+            y += (h - stroke) / 2;
+            h = stroke;
+        }
+    }
+    const round = Math.round;
+    return `left:${round(x)}px;top:${round(y)}px;width:${round(w)}px;height:${round(h)}px`;
+}
+
 class PracticeWindow {
-    constructor(layout) {
+    constructor(layout, width, height) {
         this.layout = layout;
         this.root = document.getElementById('Practice');
-        // The caption as it is written, and as a screen reader says it.
-        this.root.append(element('h1', {className: 'caption', textContent: layout.Caption,
-                                        'aria-label': layout.SpokenCaption}));
-        // The level and the variant share a line, and so do the buttons; the question, the
-        // answer field and what is said about the answer make the bar a phone keeps in sight.
-        const groups = {LevelChoice: 'choices', VariantField: 'choices', Button: 'buttons',
-                        AnswerField: 'answer-bar', Text: 'answer-bar'};
-        // The texts after the column, the answer line and the progress, stand under the paper.
-        let afterColumn = false;
+        this.size = [width, height];
+        const colours = document.documentElement.style;
+        for (const [name, colour] of Object.entries(layout.Palette))
+            colours.setProperty('--' + name, colour);
+        // The caption for a screen reader's list of headings; the browser's title shows it.
+        const made = [element('h1', {className: 'spoken', textContent: layout.Caption,
+                                     'aria-label': layout.SpokenCaption})];
+        this.labels = {};
         for (const row of layout.Controls) {
-            const made = this.makeControl(row);
-            afterColumn = afterColumn || row.Kind === 'ColumnGrid';
-            const alone = row.Kind === 'Text' && (row.AccessibleName || afterColumn);
-            const group = alone ? null : groups[row.Kind];
-            const last = this.root.lastElementChild;
-            if (group && last?.className === group)
-                last.append(made);
-            else
-                this.root.append(group ? element('div', {className: group}, made) : made);
+            if (row.Label) {
+                this.labels[row.Name] = element('label', {id: row.Name + '-label', for: row.Name,
+                                                          textContent: row.Label});
+                made.push(this.labels[row.Name]);
+            }
+            made.push(this.makeControl(row));
         }
-        // An on-screen keyboard shrinks only the visual viewport; the field being typed into and
-        // the row it writes stay in sight above it.
-        this.showFocusNow = () => this.showFocus();
-        window.visualViewport?.addEventListener('resize', this.showFocusNow);
+        this.root.append(...made);
+        this.entry = this.control('Entry');
+        this.variant = this.control('Variant');
+        this.shapes = new Map(); // the column's elements, by their shapes' kind and place
+        this.rows = [];          // the column's rows as read, one element each
+        this.activeRow = 0;
+        // An on-screen keyboard shrinks only the visual viewport; the field being typed into
+        // and the cells it writes stay in sight above it.
+        this.showFocusSoon = () => {
+            if (this.showing === undefined)
+                this.showing = requestAnimationFrame(() => {
+                    this.showing = undefined;
+                    this.showFocus();
+                });
+        };
+        window.visualViewport?.addEventListener('resize', this.showFocusSoon);
         addEventListener('resize', () => {
-            this.fitGrid();
-            this.showFocus();
+            this.arrange();
+            this.showFocusSoon();
         });
-        this.root.addEventListener('focusin', this.showFocusNow);
+        this.root.addEventListener('focusin', this.showFocusSoon);
         addEventListener('hashchange', () => this.start());
     }
 
@@ -82,54 +112,64 @@ class PracticeWindow {
         return document.getElementById(name);
     }
 
-    // Each control as its table row says: its element, its label and its events.
+    // Each control as its table row says: its element, its name for a screen reader and its
+    // events. A labelled control is named by its label.
     makeControl(row) {
-        const label = row.AccessibleName ?? '';
+        const made = this.makeElement(row);
+        made.id = row.Name;
+        const shown = row.Label ?? row.Caption;
+        if (row.AccessibleName && row.AccessibleName !== shown)
+            made.setAttribute('aria-label', row.AccessibleName);
+        if (row.TakesNumber) // a phone offers its keyboard of digits
+            made.setAttribute('inputmode', 'numeric');
+        return made;
+    }
+
+    makeElement(row) {
         switch (row.Kind) {
         case 'LevelChoice': {
-            const list = element('select', {id: row.Name});
+            const list = element('select');
             for (let level = 1; level <= this.layout.Levels; ++level)
                 list.append(element('option', {value: String(level), textContent: String(level)}));
             list.addEventListener('change', () =>
                 this.deliver(askModule('velmorand_practice_level', list.value)));
-            return element('div', {className: 'choice'},
-                           element('label', {for: row.Name, textContent: label}), list);
+            return list;
         }
         case 'VariantField': {
-            const field = element('input', {
-                id: row.Name, type: 'text', inputmode: 'numeric', autocomplete: 'off',
-                spellcheck: 'false', enterkeyhint: 'go'});
-            // Enter or leaving the field chooses the variant typed, once.
+            const field = element('input', {type: 'text', autocomplete: 'off',
+                                            spellcheck: 'false', enterkeyhint: 'go'});
+            // What is typed is chosen on Enter or when the focus leaves the field, once, and
+            // only if it was edited since the variant was last chosen or shown.
+            field.addEventListener('input', () => this.variantEdited = true);
             const choose = () => {
-                if (field.value !== this.variantShown)
-                    this.deliver(askModule('velmorand_practice_variant', field.value));
+                if (!this.variantEdited)
+                    return;
+                this.variantEdited = false;
+                this.deliver(askModule('velmorand_practice_variant', field.value));
             };
             field.addEventListener('keydown', event => {
                 if (event.key === 'Enter' && !event.isComposing)
                     choose();
             });
-            field.addEventListener('change', choose);
-            return element('div', {className: 'choice'},
-                           element('label', {for: row.Name, textContent: label}), field);
+            field.addEventListener('focusout', choose);
+            return field;
         }
         case 'AnswerField': {
-            const field = element('input', {
-                id: row.Name, type: 'text', inputmode: 'numeric', autocomplete: 'off',
-                spellcheck: 'false', enterkeyhint: 'enter', 'aria-describedby': 'Question'});
+            const field = element('input', {type: 'text', autocomplete: 'off', spellcheck: 'false',
+                                            enterkeyhint: 'enter', 'aria-describedby': 'Question'});
+            // The pupil types here from the start: the browser focuses it as it first draws
+            // the page, without the page waiting for the style to be worked out.
+            field.autofocus = true;
             field.addEventListener('keydown', event => {
                 if (event.key === 'Enter' && !event.isComposing) {
                     event.preventDefault();
                     this.deliver(askModule('velmorand_practice_answer', field.value));
                 }
             });
-            return element('div', {className: 'entry'},
-                           element('label', {for: row.Name, textContent: label}), field);
+            return field;
         }
         case 'Button': {
-            const button = element('button', {id: row.Name, type: 'button',
-                                              textContent: row.Caption ?? ''});
-            if (label)
-                button.setAttribute('aria-label', label);
+            const button = element('button', {type: 'button', textContent: row.Caption ?? ''});
             button.addEventListener('click', () => {
                 if (row.Command === 'Sheets') // the teacher's view, which sheets_page.js draws
                     this.root.dispatchEvent(new Event('open-sheets'));
@@ -138,48 +178,99 @@ class PracticeWindow {
             });
             return button;
         }
-        case 'ColumnGrid': {
-            // The squared paper is drawn for the eye; a screen reader reads the column row by row
-            // from the rows the session words, one cell each.
-            const column = element('div', {id: row.Name, role: 'table', tabindex: '0'});
-            if (label)
-                column.setAttribute('aria-label', label);
-            this.paper = element('div', {className: 'paper', 'aria-hidden': 'true'});
-            this.spokenRows = element('div', {role: 'rowgroup', className: 'spoken'});
-            column.append(this.paper, this.spokenRows);
-            return element('div', {className: 'sheet'}, column);
-        }
+        case 'ColumnGrid':
+            return this.makeColumn();
         default: { // a text of the view
             if (row.Announced) {
+                this.announcedName = row.Name;
                 // The one live region: what it says is the session's announcement, worded for
                 // speech; what it shows is the feedback line, for the eye.
-                const status = element('div', {id: row.Name, role: 'status',
-                                               'data-mistake': '', 'data-hint': ''});
-                this.feedbackShown = element('span', {className: 'shown', 'aria-hidden': 'true'});
+                const status = element('div', {role: 'status', className: 'text'});
+                this.feedbackShown = element('span', {'aria-hidden': 'true'});
                 this.spoken = element('span', {className: 'spoken'});
                 status.append(this.feedbackShown, this.spoken);
                 return status;
             }
-            const text = element('div', {id: row.Name, className: 'text ' + row.Name.toLowerCase()});
-            if (!label)
-                return text;
-            text.setAttribute('role', 'group');
-            text.setAttribute('aria-label', label);
-            return element('div', {className: 'labelled'},
-                           element('span', {className: 'label', 'aria-hidden': 'true',
-                                            textContent: label}), text);
+            const text = element('div', {className: 'text'});
+            if (row.Label) {
+                text.setAttribute('role', 'group');
+                text.setAttribute('aria-labelledby', row.Name + '-label');
+            }
+            return text;
         }
         }
+    }
+
+    // The squared paper is drawn for the eye; a screen reader reads the column row by row, from
+    // the rows the session words, with Up, Down, Home and End.
+    makeColumn() {
+        const column = element('div', {role: 'grid', 'aria-readonly': 'true', tabindex: '0'});
+        this.paper = element('div', {className: 'paper', 'aria-hidden': 'true'});
+        this.spokenRows = element('div', {className: 'spoken'});
+        column.append(this.paper, this.spokenRows);
+        column.addEventListener('keydown', event => {
+            const moves = {ArrowUp: this.activeRow - 1, ArrowDown: this.activeRow + 1, Home: 0,
+                           End: this.rows.length - 1};
+            if (!(event.key in moves) || event.altKey || event.ctrlKey || event.metaKey)
+                return;
+            event.preventDefault();
+            this.readRow(moves[event.key]);
+        });
+        column.addEventListener('focus', () => this.readRow(this.activeRow));
+        return column;
+    }
+
+    readRow(index) {
+        if (this.rows.length === 0)
+            return;
+        this.activeRow = Math.max(0, Math.min(index, this.rows.length - 1));
+        this.control('Column').setAttribute('aria-activedescendant',
+                                            this.rows[this.activeRow].firstChild.id);
+    }
+
+    // Asks where everything stands for the window's size and the level shown, and puts it
+    // there; only a change of either moves anything.
+    arrange(size = [document.documentElement.clientWidth, document.documentElement.clientHeight]) {
+        const level = this.level;
+        if (this.arrangement && this.arrangement.Level === level &&
+            size[0] === this.size[0] && size[1] === this.size[1])
+            return;
+        this.size = size;
+        const arranged = askModule('velmorand_practice_arrange', size[0], size[1]);
+        this.arrangement = arranged;
+        placeAt(this.root, [0, 0, arranged.Width, arranged.Height]);
+        this.root.style.setProperty('--cell', arranged.CellPixels + 'px');
+        this.root.style.setProperty('--stroke', arranged.StrokePixels + 'px');
+        this.root.style.setProperty('--digit', arranged.DigitPixels + 'px');
+        for (const [name, placed] of Object.entries(arranged.Controls)) {
+            const made = this.control(name);
+            placeAt(made, placed.Place);
+            if (placed.TextPixels > 0) {
+                made.style.fontSize = placed.TextPixels + 'px';
+                made.style.fontWeight = placed.Bold ? 'bold' : 'normal';
+            }
+            if (placed.LinePixels)
+                made.style.lineHeight = placed.LinePixels + 'px';
+            const label = this.labels[name];
+            if (label) {
+                placeAt(label, placed.Label);
+                label.style.fontSize = arranged.LabelPixels + 'px';
+            }
+        }
+        for (const shown of this.shapes.values())
+            shown.cell = 0; // every shape is drawn again at the new size
+        if (this.column)
+            this.drawColumn(this.column);
     }
 
     // The session at the level and variant the address names, with the progress kept before.
     start() {
         this.show(askModule('velmorand_practice_start', location.hash.slice(1), keptProgress()));
-        this.control('Entry').value = '';
+        this.entry.value = '';
     }
 
-    // Carries out what the session answered an action with; its one announcement is the only
-    // thing the page says.
+    // Carries out what the session answered an action with: the view drawn, then the answer
+    // field emptied, focused or its text selected, then the one announcement said.
     deliver(result) {
         if (result === null)
             return;
@@ -187,26 +278,25 @@ class PracticeWindow {
             keepProgress(result.Progress);
         this.show(result.View);
         if (result.ClearEntry)
-            this.control('Entry').value = '';
+            this.entry.value = '';
         if (result.FocusEntry)
-            this.control('Entry').focus();
-        this.announce(result.Announcement ?? '');
-        this.showFocus();
-    }
-
-    // Says a text through the live region; the same text twice is said twice.
-    announce(text) {
-        clearTimeout(this.announcing);
-        this.spoken.textContent = '';
-        this.announcing = setTimeout(() => this.spoken.textContent = text, 100);
+            this.entry.focus({preventScroll: true});
+        if (result.SelectEntry)
+            this.entry.select();
+        announce(this.spoken, result.Announcement);
+        this.showFocusSoon();
     }
 
     show(view) {
+        this.level = view.Level;
         const level = this.control('Level');
-        level.value = String(view.Level);
+        if (level.value !== String(view.Level))
+            level.value = String(view.Level);
         level.classList.toggle('suggest-next', view.SuggestNextLevel);
         this.variantShown = String(view.Variant);
-        this.control('Variant').value = this.variantShown;
+        if (this.variant.value !== this.variantShown)
+            this.variant.value = this.variantShown;
+        this.variantEdited = false;
         // The address names the problem shown, so that a reload or a shared link comes back to it.
         const address = `#level=${view.Level}&variant=${view.Variant}`;
         if (location.hash !== address) {
@@ -217,104 +307,92 @@ class PracticeWindow {
             }
         }
         for (const [name, text] of Object.entries(view.Texts)) {
-            const shown = this.control(name);
-            (shown.getAttribute('role') === 'status' ? this.feedbackShown : shown).textContent = text;
+            const shown = name === this.announcedName ? this.feedbackShown : this.control(name);
+            if (shown.textContent !== text)
+                shown.textContent = text;
         }
+        // Where the session stands, for whoever drives the page.
         this.control('Question').dataset.step = view.Step;
-        const feedback = this.control('Feedback');
+        const feedback = this.control(this.announcedName);
         feedback.dataset.mistake = view.Mistake;
         feedback.dataset.hint = view.HintLevel > 0 ? String(view.HintLevel) : '';
-        this.drawColumn(view.Column, view.FinishedRows, view.FinishedColumns);
+        feedback.style.color = view.FeedbackColour;
+        this.column = view.Column;
+        if (!this.arrangement || this.arrangement.Level !== view.Level)
+            this.arrange(this.size);
+        else
+            this.drawColumn(view.Column);
     }
 
-    // The column on squared paper: a cell's place is its row and column, one margin cell
-    // around the whole; the lines run along the cells' edges.
-    drawColumn(grid, finishedRows, finishedColumns) {
-        this.size = {rows: Math.max(grid.Rows, finishedRows) + 2,
-                     columns: Math.max(grid.Columns, finishedColumns) + 2};
-        const current = new Set(grid.Current.map(([row, column]) => row + ',' + column));
-        const cells = [];
-        const written = new Set();
-        const place = (item, row, column) => {
-            item.style.setProperty('--row', row + 1);
-            item.style.setProperty('--column', column + 1);
-        };
-        for (const [row, column, digit] of grid.Cells) {
-            const key = row + ',' + column;
-            written.add(key);
-            const cell = element('span', {className: digit === '.' ? 'cell pending' : 'cell',
-                                          'data-row': row, 'data-col': column,
-                                          textContent: digit === '.' ? '' : digit});
-            cell.classList.toggle('current', current.has(key));
-            place(cell, row, column);
-            cells.push(cell);
+    // The column's shapes, in the order they are painted: an element that shows a shape of the
+    // same kind and place stays and changes only where its shape did; the others come and go.
+    drawColumn(column) {
+        const {CellPixels: cell, StrokePixels: stroke} = this.arrangement;
+        const shown = new Map();
+        for (const shape of column.Shapes) {
+            let key = shape[0] + ' ' + shape[1] + ' ' + shape[2];
+            while (shown.has(key))
+                key += '+';
+            shown.set(key, shape);
         }
-        for (const [row, column] of grid.Current) { // the cells the answer goes into, still empty
-            if (written.has(row + ',' + column))
-                continue;
-            const cell = element('span', {className: 'cell current empty',
-                                          'data-row': row, 'data-col': column});
-            place(cell, row, column);
-            cells.push(cell);
+        for (const [key, kept] of this.shapes) {
+            if (!shown.has(key)) {
+                kept.element.remove();
+                this.shapes.delete(key);
+            }
         }
-        for (const [row, column] of grid.Minuses) { // before each subtraction
-            const minus = element('span', {className: 'minus', textContent: '−'});
-            place(minus, row, column - 1);
-            cells.push(minus);
+        let next = this.paper.firstChild;
+        for (const [key, shape] of shown) {
+            let kept = this.shapes.get(key);
+            if (kept === undefined) {
+                kept = {element: element('div', {className: shape[0]}), shape: [], cell: 0};
+                this.shapes.set(key, kept);
+            }
+            const made = kept.element;
+            if (kept.cell !== cell || kept.shape[3] !== shape[3] || kept.shape[4] !== shape[4])
+                made.style.cssText = shapeStyle(shape, cell, stroke);
+            if (kept.shape[5] !== shape[5])
+                made.textContent = shape[5] ?? '';
+            kept.shape = shape;
+            kept.cell = cell;
+            if (made === next)
+                next = next.nextSibling;
+            else
+                this.paper.insertBefore(made, next);
         }
-        for (const line of grid.Lines) {
-            const drawn = element('span', {className: line.Vertical ? 'line vertical'
-                                                                     : 'line horizontal'});
-            drawn.style.setProperty('--row', line.Row + 1 + (line.Vertical ? 0 : 1));
-            drawn.style.setProperty('--column', line.Column + 1);
-            drawn.style.setProperty('--length', line.Length);
-            cells.push(drawn);
-        }
-        this.paper.replaceChildren(...cells);
-        this.paper.style.setProperty('--rows', this.size.rows);
-        this.paper.style.setProperty('--columns', this.size.columns);
-        this.spokenRows.replaceChildren(...grid.SpokenRows.map(text => element(
-            'div', {role: 'row'}, element('span', {role: 'cell', textContent: text}))));
-        this.fitGrid();
+        this.drawRows(column.SpokenRows);
     }
 
-    // The largest cell with which the whole paper fits the room the layout leaves it: beside
-    // the controls on a wide screen, the page's width on a narrow one, where the page scrolls
-    // down and the paper sideways rather than the digits growing too small.
-    fitGrid() {
-        if (!this.size)
-            return;
-        const sheet = this.paper.closest('.sheet');
-        const {rows, columns} = this.size;
-        const width = sheet.clientWidth;
-        const wide = getComputedStyle(this.root).getPropertyValue('--wide').trim() === '1';
-        let cell = width / columns;
-        if (wide) {
-            const top = sheet.getBoundingClientRect().top + scrollY;
-            const height = document.documentElement.clientHeight - top - 16;
-            cell = Math.min(cell, height / rows);
-        }
-        cell = Math.floor(Math.min(LargestCell, Math.max(SmallestCell, cell)));
-        this.paper.style.setProperty('--cell', cell + 'px');
+    drawRows(texts) {
+        texts.forEach((text, index) => {
+            if (index === this.rows.length) {
+                const cell = element('div', {role: 'gridcell', id: 'ColumnRow' + (index + 1)});
+                this.rows.push(element('div', {role: 'row'}, cell));
+                this.spokenRows.append(this.rows[index]);
+            }
+            const cell = this.rows[index].firstChild;
+            if (cell.textContent !== text)
+                cell.textContent = text;
+        });
+        while (this.rows.length > texts.length)
+            this.rows.pop().remove();
+        if (this.activeRow >= texts.length)
+            this.readRow(texts.length - 1);
     }
 
-    // Scrolls the control with the focus into sight; while it is the answer field, the row the
-    // answer goes into too, as far as both fit above the keyboard.
+    // Scrolls the control with the focus into sight; while it is the answer field, the cells
+    // the answer goes into too, as far as both fit above the keyboard, the field first.
     showFocus() {
         const focused = document.activeElement;
         if (focused === null || !this.root.contains(focused))
             return;
-        // The bar with the answer field stays at the foot of a narrow screen: what scrolls
-        // into sight stops above it.
-        const bar = this.root.querySelector('.answer-bar');
-        const sticks = bar !== null && getComputedStyle(bar).position === 'sticky';
-        document.documentElement.style.scrollPaddingBottom = sticks ? bar.offsetHeight + 'px' : '';
+        if (document.documentElement.clientWidth !== this.size[0])
+            this.arrange(); // a scroll bar came or went
         focused.scrollIntoView({block: 'nearest', inline: 'nearest'});
-        const current = this.paper.querySelector('.current');
-        if (focused.id !== 'Entry' || current === null)
+        const current = this.paper.querySelector('.Current');
+        if (focused !== this.entry || current === null)
             return;
         current.scrollIntoView({block: 'nearest', inline: 'nearest'});
-        // The row scrolled into sight may have pushed the field out: the field comes first.
         const viewport = window.visualViewport;
         const top = viewport ? viewport.offsetTop : 0;
         const bottom = top + (viewport ? viewport.height : innerHeight);
@@ -325,11 +403,16 @@ class PracticeWindow {
 }
 
 function startPage() {
+    // The window's size before anything is laid out, which reading it costs nothing then.
+    const width = innerWidth;
+    const height = innerHeight;
     const layout = askModule('velmorand_practice_layout');
     document.title = layout.Caption;
-    const practice = new PracticeWindow(layout);
-    new SheetsPanel(layout.Sheets, layout.Levels, practice);
+    const practice = new PracticeWindow(layout, width, height);
+    // The worksheets' view is made when it is first opened, and listens itself from then on.
+    practice.root.addEventListener('open-sheets', () => {
+        new SheetsPanel(layout.Sheets, layout.Levels, practice).open();
+    }, {once: true});
     practice.start();
-    practice.control('Entry').focus();
     performance.mark('velmorand-started');
 }
