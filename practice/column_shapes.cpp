@@ -3,6 +3,7 @@
 #include "problems.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace velmorand {
 
@@ -74,8 +75,20 @@ PaperSize PaperFor(const Grid& grid) { return {grid.Columns + 2, grid.Rows + 2};
 
 std::vector<ColumnShape> ColumnShapes(const Grid& grid) {
     std::vector<ColumnShape> shapes;
-    for (const GridCell& cell : grid.Current)
-        shapes.push_back({ShapeKind::Current, cell.Column + 1.0, cell.Row + 1.0, 1, 1});
+    // Neighbouring current cells of a row are one shape: the answer's place, framed as one.
+    std::vector<GridCell> current = grid.Current;
+    std::sort(current.begin(), current.end(), [](const GridCell& x, const GridCell& y) {
+        return std::pair(x.Row, x.Column) < std::pair(y.Row, y.Column);
+    });
+    for (std::size_t i = 0; i < current.size(); ++i) {
+        const ColumnShape next{ShapeKind::Current, current[i].Column + 1.0, current[i].Row + 1.0, 1,
+                               1};
+        if (i > 0 && current[i].Row == current[i - 1].Row &&
+            current[i].Column == current[i - 1].Column + 1)
+            shapes.back().Width += 1;
+        else
+            shapes.push_back(next);
+    }
     for (const GridCell& cell : grid.Cells)
         shapes.push_back(CellShape(cell));
     for (const GridLine& line : grid.Lines)

@@ -11,7 +11,7 @@
 namespace velmorand {
 
 enum class ShapeKind {
-    Current,     // a cell the current answer goes into: filled and edged
+    Current,     // where the current answer goes: filled and edged, a row's cells as one
     Digit,       // a written digit, centred in its cell
     Placeholder, // a quotient digit still to find: a round dot in the cell's middle
     Line,        // the corner and the line under each product

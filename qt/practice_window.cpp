@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QFont>
 #include <QScopedValueRollback>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -65,6 +66,9 @@ PracticeWindow::PracticeWindow(const StartOptions& start, QWidget* parent) : QWi
     colours.setColor(QPalette::Window, ColourOf(PracticeColours.Window));
     colours.setColor(QPalette::WindowText, ColourOf(PracticeColours.Text));
     setPalette(colours);
+    QFont face = font();
+    face.setFamilies({QString::fromUtf8(PracticeFace), QString::fromUtf8(PracticeFaceElsewhere)});
+    setFont(face);
 
     // On a narrow screen the controls stand one under another, taller than the window: the
     // page then scrolls up and down, never sideways.

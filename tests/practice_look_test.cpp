@@ -194,3 +194,19 @@ TEST(PracticeLook, PrintedInkDarkerThanTheKeyDarkerThanTheSquares) {
 
 } // namespace
 } // namespace velmorand
+
+namespace velmorand {
+namespace {
+
+// The first partial dividend of 7240 : 8 lights a's four digits: one place, framed as one.
+TEST(ColumnShapes, ARowsCurrentCellsAreOneShape) {
+    const std::vector<Step> steps = SolutionSteps({7240, 8});
+    std::vector<ColumnShape> current;
+    for (const ColumnShape& shape : ColumnShapes(ColumnGrid({7240, 8}, steps, 0)))
+        if (shape.Kind == ShapeKind::Current)
+            current.push_back(shape);
+    EXPECT_EQ(current, (std::vector<ColumnShape>{{ShapeKind::Current, 1, 1, 4, 1}}));
+}
+
+} // namespace
+} // namespace velmorand

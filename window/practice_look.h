@@ -46,6 +46,11 @@ inline constexpr int DesignWidthPixels = 1024;
 inline constexpr int DesignHeightPixels = 700;
 inline constexpr double MostScale = 3;
 
+// Every text and digit of the window, in the page too, which brings the face with it; Arial
+// has the same metrics where Liberation Sans is missing (Windows).
+inline constexpr const char* PracticeFace = "Liberation Sans";
+inline constexpr const char* PracticeFaceElsewhere = "Arial";
+
 // What a text is, and so its size.
 enum class PracticeType {
     Label,
