@@ -72,7 +72,7 @@ class Browser:
 
     def module(self, function):
         """The JSON answer of one of the module's functions: the table or the worksheet."""
-        return self.script(f"return JSON.parse(Module.UTF8ToString(Module._{function}()))")
+        return self.script(f"return askModule('{function}')")
 
     def catch_errors(self):
         """From the next page loaded on, its uncaught errors are kept in window.pageErrors."""
