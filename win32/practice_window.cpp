@@ -8,7 +8,6 @@
 #include "resource_ids.h"
 #include "screen_density.h"
 #include "utf16.h"
-#include "window_procedure.h"
 
 #include <oleacc.h>
 
@@ -25,13 +24,6 @@ constexpr DWORD WindowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 // IDOK, which Enter sends.
 constexpr int FirstControlId = IDC_FIRST_CONTROL;
 constexpr COLORREF MistakeColour = RGB(170, 0, 0);
-
-std::string WindowText(HWND control) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-    return ToUtf8(text);
-}
 
 bool Named(const PracticeControl& row, const char* name) {
     return std::strcmp(row.Name, name) == 0;
@@ -97,57 +89,27 @@ int TextWidth(HDC dc, HFONT font, const std::wstring& text) {
     return size.cx;
 }
 
-Icon LoadProgramIcon(HINSTANCE instance, int sizeMetric) {
-    const int size = GetSystemMetrics(sizeMetric);
-    return Icon(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_VELMORAND), IMAGE_ICON,
-                                              size, size, LR_DEFAULTCOLOR)));
-}
-
 } // namespace
 
 PracticeWindow::PracticeWindow(HINSTANCE instance, const StartOptions& options)
-    : instance_(instance), progressPath_(ProgressFilePath()),
+    : WindowBase(instance), progressPath_(ProgressFilePath()),
       session_(StartPractice(options.Level, options.Variant, LoadProgress(progressPath_))),
-      view_(ViewOf(session_)), bigIcon_(LoadProgramIcon(instance, SM_CXICON)),
-      smallIcon_(LoadProgramIcon(instance, SM_CXSMICON)) {}
+      view_(ViewOf(session_)) {}
 
 int PracticeWindow::Run(int show) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = WindowProcedure<PracticeWindow>;
-    windowClass.hInstance = instance_;
-    windowClass.hIcon = bigIcon_.get();
-    windowClass.hIconSm = smallIcon_.get();
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = GetSysColorBrush(COLOR_WINDOW);
-    windowClass.lpszClassName = ClassName;
-    if (RegisterClassExW(&windowClass) == 0)
-        return 1;
-
     // Most of the screen: the column is to be read from the back of the classroom.
     RECT work{0, 0, 1024, 768};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     const int width = (work.right - work.left) * 4 / 5;
     const int height = (work.bottom - work.top) * 4 / 5;
-    const std::wstring caption = ToUtf16(PracticeCaption);
-    CreateWindowExW(0, ClassName, caption.c_str(), WindowStyle,
-                    work.left + (work.right - work.left - width) / 2,
-                    work.top + (work.bottom - work.top - height) / 2, width, height, nullptr,
-                    nullptr, instance_, this);
-    if (window_ == nullptr)
-        return 1;
-    ShowWindow(window_, show);
-    SetFocus(WindowNamed("Entry"));
-
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        // Tab and Shift+Tab move the focus as in a dialog; Enter comes as IDOK.
-        if (!IsDialogMessageW(window_, &message)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-    }
-    return static_cast<int>(message.wParam);
+    WindowSetup setup;
+    setup.ClassName = ClassName;
+    setup.Background = GetSysColorBrush(COLOR_WINDOW);
+    setup.Caption = PracticeCaption;
+    setup.Style = WindowStyle;
+    setup.Place = {work.left + (work.right - work.left - width) / 2,
+                   work.top + (work.bottom - work.top - height) / 2, width, height};
+    return RunWindow(setup, show);
 }
 
 LRESULT PracticeWindow::Handle(UINT message, WPARAM w, LPARAM l) {
@@ -177,24 +139,6 @@ LRESULT PracticeWindow::Handle(UINT message, WPARAM w, LPARAM l) {
     case WM_DRAWITEM:
         DrawColumnControl(*reinterpret_cast<const DRAWITEMSTRUCT*>(l));
         return TRUE;
-    case WM_SYSCOMMAND: // minimising the only window deactivates nothing
-        if ((w & 0xFFF0) == SC_MINIMIZE)
-            RememberFocus();
-        break;
-    case WM_SETFOCUS: // restored, or activated with no control focused: pass it on
-        if (IsIconic(window_) == FALSE)
-            SetFocus(FocusToRestore());
-        return 0;
-    case WM_ACTIVATE: // the focus comes back to where the pupil left it
-        if (LOWORD(w) == WA_INACTIVE)
-            RememberFocus();
-        else if (HIWORD(w) == 0 && focus_ != nullptr)
-            SetFocus(FocusToRestore());
-        return 0;
-    case WM_GETOBJECT:
-        if (const LRESULT alert = announcer_.Answer(w, l))
-            return alert;
-        break;
     case WM_DPICHANGED:
         OnDensityChanged(HIWORD(w), *reinterpret_cast<const RECT*>(l));
         return 0;
@@ -418,7 +362,7 @@ void PracticeWindow::OnCommand(int id, int notification) {
 // Enter answers in the answer field, chooses the typed variant in the variant field, and
 // presses a button that has the focus.
 void PracticeWindow::OnEnter() {
-    const Control* control = ControlOf(GetFocus());
+    const Control* control = ControlOf(controls_, GetFocus());
     if (control == nullptr)
         return;
     switch (control->Row->Kind) {
@@ -483,7 +427,7 @@ void PracticeWindow::Deliver(const PracticeResult& result) {
     if (GetFocus() == entry)
         SendMessageW(entry, EM_SETSEL, 0, -1);
     if (!result.Announcement.empty())
-        announcer_.Say(window_, ToUtf16(result.Announcement));
+        Announce(result.Announcement);
 }
 
 // Puts the session's view into the controls: each text control the text of the view it
@@ -540,7 +484,7 @@ void PracticeWindow::Paint() {
 
 // The feedback on a wrong answer is written in red; the text says it all the same.
 LRESULT PracticeWindow::ColourStatic(HDC dc, HWND window) {
-    const Control* control = ControlOf(window);
+    const Control* control = ControlOf(controls_, window);
     const bool mistake = control != nullptr && control->Row->Shows == PracticeText::Feedback &&
                          !view_.Mistake.empty();
     SetTextColor(dc, mistake ? MistakeColour : GetSysColor(COLOR_WINDOWTEXT));
@@ -553,21 +497,7 @@ void PracticeWindow::DrawColumnControl(const DRAWITEMSTRUCT& item) {
                GetFocus() == item.hwndItem);
 }
 
-// Keeps the focus only when it is in one of the controls, so that it can be given back.
-void PracticeWindow::RememberFocus() {
-    if (const Control* control = ControlOf(GetFocus()))
-        focus_ = control->Window;
-}
-
-HWND PracticeWindow::FocusToRestore() const {
-    return focus_ != nullptr ? focus_ : WindowNamed("Entry");
-}
-
-const PracticeWindow::Control* PracticeWindow::ControlOf(HWND window) const {
-    const auto found = std::find_if(controls_.begin(), controls_.end(),
-                                    [window](const Control& c) { return c.Window == window; });
-    return found == controls_.end() ? nullptr : &*found;
-}
+HWND PracticeWindow::FirstFocus() const { return WindowNamed("Entry"); }
 
 HWND PracticeWindow::WindowNamed(const char* name) const {
     const auto found = std::find_if(controls_.begin(), controls_.end(),

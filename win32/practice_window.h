@@ -4,11 +4,11 @@
 // session's view holds; it decides nothing of what is said.
 #pragma once
 
-#include "announcer.h"
 #include "gdi_objects.h"
 #include "practice/command_line.h"
-#include "window/practice_layout.h"
 #include "practice/session.h"
+#include "window/practice_layout.h"
+#include "window_base.h"
 
 #include <windows.h>
 
@@ -17,11 +17,9 @@
 
 namespace velmorand {
 
-class PracticeWindow {
+class PracticeWindow final : public WindowBase {
 public:
     PracticeWindow(HINSTANCE instance, const StartOptions& options);
-    PracticeWindow(const PracticeWindow&) = delete;
-    PracticeWindow& operator=(const PracticeWindow&) = delete;
 
     // Opens the window and runs it until it is closed; the program's exit status.
     int Run(int show);
@@ -32,9 +30,8 @@ private:
         HWND Window;
     };
 
-    template <typename Window>
-    friend LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM w, LPARAM l);
-    LRESULT Handle(UINT message, WPARAM w, LPARAM l);
+    LRESULT Handle(UINT message, WPARAM w, LPARAM l) override;
+    HWND FirstFocus() const override; // the answer field
 
     void CreateControls();
     HWND CreateControl(const PracticeControl& row, int id);
@@ -55,16 +52,9 @@ private:
     void Paint();
     LRESULT ColourStatic(HDC dc, HWND window);
     void DrawColumnControl(const DRAWITEMSTRUCT& item);
-    void RememberFocus();
-    HWND FocusToRestore() const;
 
-    const Control* ControlOf(HWND window) const;
     HWND WindowNamed(const char* name) const;
 
-    HINSTANCE instance_;
-    HWND window_ = nullptr;
-    HWND focus_ = nullptr; // the control to give the focus back to when the window is activated
-    Announcer announcer_;
     std::wstring progressPath_;
     PracticeSession session_;
     PracticeView view_;
@@ -73,8 +63,6 @@ private:
     int textHeight_ = 0; // the lettering's height in pixels, from the window's size
     Font textFont_;
     Font problemFont_;
-    Icon bigIcon_;
-    Icon smallIcon_;
     bool showing_ = false;       // set while the view is put into the controls
     bool variantEdited_ = false; // the variant field was typed in since it was last applied
     RECT labels_[2]{};           // where the level's and the variant's names are written
