@@ -26,10 +26,6 @@ constexpr DWORD WindowExStyle = 0;
 constexpr int FirstControlId = IDC_FIRST_CONTROL;
 constexpr UINT AddToolTipsMessage = WM_APP;
 
-COLORREF ToColorRef(Rgb colour) {
-    return RGB((colour >> 16) & 0xFF, (colour >> 8) & 0xFF, colour & 0xFF);
-}
-
 struct WindowClass {
     const wchar_t* Name;
     DWORD Style;
@@ -119,9 +115,6 @@ LRESULT Form1Window::Handle(UINT message, WPARAM w, LPARAM l) {
                      SWP_NOZORDER | SWP_NOACTIVATE);
         return 0;
     }
-    case WM_DESTROY:
-        PostQuitMessage(0);
-        return 0;
     }
     return DefWindowProcW(window_, message, w, l);
 }

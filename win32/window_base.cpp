@@ -85,6 +85,9 @@ LRESULT WindowBase::Receive(UINT message, WPARAM w, LPARAM l) {
         if (const LRESULT alert = announcer_.Answer(w, l))
             return alert;
         break;
+    case WM_DESTROY: // the program's only window
+        PostQuitMessage(0);
+        return 0;
     default:
         return Handle(message, w, l);
     }
