@@ -7,12 +7,15 @@
 #include "gdi_objects.h"
 #include "practice/command_line.h"
 #include "practice/session.h"
+#include "window/practice_arrangement.h"
 #include "window/practice_layout.h"
 #include "window_base.h"
 
 #include <windows.h>
 
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace velmorand {
@@ -28,6 +31,7 @@ private:
     struct Control {
         const PracticeControl* Row;
         HWND Window;
+        HWND Label; // the label shown before it, or nullptr
     };
 
     LRESULT Handle(UINT message, WPARAM w, LPARAM l) override;
@@ -37,9 +41,15 @@ private:
     HWND CreateControl(const PracticeControl& row, int id);
     void ExposeWindow();
     void Expose(const Control& control);
-    void PlaceControls();
+    void FitWindow();
+    void Arrange();
+    void Scroll(int request);
     void OnDensityChanged(int dotsPerInch, const RECT& suggested);
     void KeepLargeEnough(MINMAXINFO& limits) const;
+    int Pixels(int logical) const;
+    RECT InPixels(const PixelRect& place) const;
+    HFONT FontFor(int logicalPixels, bool bold, std::map<std::pair<int, bool>, Font>& fonts);
+    HBRUSH WindowBrush();
 
     void OnCommand(int id, int notification);
     void OnEnter();
@@ -49,9 +59,9 @@ private:
     void Deliver(const PracticeResult& result);
     void ShowView();
     void SetText(const char* name, const std::string& text);
-    void Paint();
     LRESULT ColourStatic(HDC dc, HWND window);
     void DrawColumnControl(const DRAWITEMSTRUCT& item);
+    bool MoveColumnRow(UINT key);
 
     HWND WindowNamed(const char* name) const;
 
@@ -60,12 +70,15 @@ private:
     PracticeView view_;
     std::vector<Control> controls_;
     int dotsPerInch_ = 96;
-    int textHeight_ = 0; // the lettering's height in pixels, from the window's size
-    Font textFont_;
-    Font problemFont_;
+    PracticeArrangement arrangement_;
+    int arrangedLevel_ = 0;
+    int columnRow_ = 0; // the column's row the keyboard is on, from 0
+    int scrollTop_ =
+        0; // in logical pixels: how far a window too short for the arrangement is scrolled
+    std::map<std::pair<int, bool>, Font> fonts_; // by height in pixels and boldness
+    Brush windowBrush_;
     bool showing_ = false;       // set while the view is put into the controls
     bool variantEdited_ = false; // the variant field was typed in since it was last applied
-    RECT labels_[2]{};           // where the level's and the variant's names are written
 };
 
 } // namespace velmorand
