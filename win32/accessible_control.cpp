@@ -76,8 +76,12 @@ public:
                                                : standard_->get_accRole(child, role);
     }
     STDMETHODIMP get_accState(VARIANT child, VARIANT* state) override {
-        if (Item(child) != nullptr)
-            return Number(STATE_SYSTEM_READONLY, state);
+        if (Item(child) != nullptr) {
+            const bool current = IsCurrent(child) && GetFocus() == control_;
+            return Number(STATE_SYSTEM_READONLY | STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_SELECTABLE |
+                              (current ? STATE_SYSTEM_FOCUSED | STATE_SYSTEM_SELECTED : 0),
+                          state);
+        }
         const HRESULT result = standard_->get_accState(child, state);
         if (SUCCEEDED(result) && IsSelf(child) && state->vt == VT_I4)
             state->lVal |= exposure_.States; // what Windows cannot know of a static control
@@ -127,7 +131,17 @@ public:
     STDMETHODIMP get_accKeyboardShortcut(VARIANT c, BSTR* keys) override {
         return standard_->get_accKeyboardShortcut(c, keys);
     }
-    STDMETHODIMP get_accFocus(VARIANT* c) override { return standard_->get_accFocus(c); }
+    // The list's current item while the list has the focus.
+    STDMETHODIMP get_accFocus(VARIANT* c) override {
+        if (c == nullptr || !exposure_.CurrentItem || GetFocus() != control_)
+            return standard_->get_accFocus(c);
+        return Number(exposure_.CurrentItem(), c);
+    }
+    STDMETHODIMP get_accSelection(VARIANT* c) override {
+        if (c == nullptr || !exposure_.CurrentItem)
+            return standard_->get_accSelection(c);
+        return Number(exposure_.CurrentItem(), c);
+    }
     STDMETHODIMP accSelect(LONG how, VARIANT c) override { return standard_->accSelect(how, c); }
     STDMETHODIMP accLocation(LONG* x, LONG* y, LONG* width, LONG* height, VARIANT c) override {
         return standard_->accLocation(x, y, width, height, c);
@@ -145,6 +159,9 @@ private:
     HRESULT Own(VARIANT child, std::string_view own, BSTR* out, TextProperty standard) const {
         return IsSelf(child) && !own.empty() ? Text(ToUtf16(own), out)
                                              : (standard_->*standard)(child, out);
+    }
+    bool IsCurrent(const VARIANT& child) const {
+        return exposure_.CurrentItem && child.vt == VT_I4 && child.lVal == exposure_.CurrentItem();
     }
     // The list item a child id names, counted from 1; nullptr for any other.
     const std::string* Item(const VARIANT& child) const {

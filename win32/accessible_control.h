@@ -23,6 +23,9 @@ struct Exposure {
     std::function<std::string()> Value;       // asked each time; none: Windows' own
     // A list's items, asked each time: its children, and one a line its value.
     std::function<std::vector<std::string>()> Items;
+    // The item the keyboard is on, counted from 1; 0 for none. It has the focus and is
+    // selected while the control has the focus.
+    std::function<int()> CurrentItem;
 };
 
 // Answers the control's WM_GETOBJECT with these texts over Windows' standard object for it. A

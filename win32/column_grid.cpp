@@ -1,16 +1,14 @@
 #include "column_grid.h"
 
 #include "focus_mark.h"
+#include "practice/column_shapes.h"
+#include "window/practice_look.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace velmorand {
 namespace {
-
-constexpr COLORREF PaperColour = RGB(255, 255, 255);
-constexpr COLORREF Squares = RGB(196, 214, 238); // the faint lines of squared paper
-constexpr COLORREF Ink = RGB(16, 32, 120);       // a pupil's blue pen
-constexpr COLORREF Marked = RGB(255, 236, 140);  // where the answer goes
 
 // A device context to draw into off the screen, with its picture, so that the column never
 // flickers while it is redrawn.
@@ -33,85 +31,86 @@ private:
     HGDIOBJ old_;
 };
 
-using Pen = GdiObject<HPEN>;
-
-void Line(HDC dc, int fromX, int fromY, int toX, int toY) {
-    MoveToEx(dc, fromX, fromY, nullptr);
-    LineTo(dc, toX, toY);
+void Fill(HDC dc, const RECT& rect, Rgb colour) {
+    const Brush brush(CreateSolidBrush(ToColorRef(colour)));
+    FillRect(dc, &rect, brush.get());
 }
 
-struct Paper {
-    int Left; // of column 0
-    int Top;  // of row 0
-    int Cell;
-    RECT CellBox(int row, int column) const {
-        return {Left + column * Cell, Top + row * Cell, Left + (column + 1) * Cell,
-                Top + (row + 1) * Cell};
+// A shape's cells in pixels.
+RECT Pixels(const ColumnShape& shape, int cell) {
+    const auto at = [cell](double cells) { return static_cast<int>(std::lround(cells * cell)); };
+    return {at(shape.Left), at(shape.Top), at(shape.Left + shape.Width),
+            at(shape.Top + shape.Height)};
+}
+
+// A line or a minus: never thinner than the stroke, about its own middle.
+RECT Stroke(RECT rect, int thickness) {
+    const auto widen = [thickness](LONG& from, LONG& to) {
+        if (to - from >= thickness)
+            return;
+        from = (from + to - thickness) / 2;
+        to = from + thickness;
+    };
+    if (rect.right - rect.left < rect.bottom - rect.top)
+        widen(rect.left, rect.right);
+    else
+        widen(rect.top, rect.bottom);
+    return rect;
+}
+
+// The squares, one pixel wide on every cell's edge, the paper's last edges included.
+void RuleSquares(HDC dc, int width, int height, int cell) {
+    for (int x = 0; x < width; x += cell)
+        Fill(dc, {x, 0, x + 1, height}, PracticeColours.Squares);
+    for (int y = 0; y < height; y += cell)
+        Fill(dc, {0, y, width, y + 1}, PracticeColours.Squares);
+    Fill(dc, {width - 1, 0, width, height}, PracticeColours.Squares);
+    Fill(dc, {0, height - 1, width, height}, PracticeColours.Squares);
+}
+
+void DrawShape(HDC dc, const ColumnShape& shape, int cell, HFONT digits) {
+    const RECT place = Pixels(shape, cell);
+    const int stroke = StrokePixels(cell);
+    switch (shape.Kind) {
+    case ShapeKind::Current: {
+        Fill(dc, place, PracticeColours.CurrentFill);
+        const int edge = stroke;
+        Fill(dc, {place.left, place.top, place.right, place.top + edge},
+             PracticeColours.CurrentEdge);
+        Fill(dc, {place.left, place.bottom - edge, place.right, place.bottom},
+             PracticeColours.CurrentEdge);
+        Fill(dc, {place.left, place.top, place.left + edge, place.bottom},
+             PracticeColours.CurrentEdge);
+        Fill(dc, {place.right - edge, place.top, place.right, place.bottom},
+             PracticeColours.CurrentEdge);
+        break;
     }
-};
-
-// The squares over the whole box, lined up with the column's cells.
-void DrawSquares(HDC dc, const RECT& box, const Paper& paper) {
-    const Pen pen(CreatePen(PS_SOLID, 1, Squares));
-    const HGDIOBJ old = SelectObject(dc, pen.get());
-    const int firstX = paper.Left - (paper.Left - box.left) / paper.Cell * paper.Cell;
-    for (int x = firstX; x < box.right; x += paper.Cell)
-        Line(dc, x, box.top, x, box.bottom);
-    const int firstY = paper.Top - (paper.Top - box.top) / paper.Cell * paper.Cell;
-    for (int y = firstY; y < box.bottom; y += paper.Cell)
-        Line(dc, box.left, y, box.right, y);
-    SelectObject(dc, old);
-}
-
-void DrawDigits(HDC dc, const Grid& grid, const Paper& paper) {
-    const Font font = WritingFont(paper.Cell * 17 / 20, false);
-    const HGDIOBJ old = SelectObject(dc, font.get());
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, Ink);
-    const Brush ink(CreateSolidBrush(Ink));
-    for (const GridCell& cell : grid.Cells) {
-        RECT box = paper.CellBox(cell.Row, cell.Column);
-        if (cell.Digit >= '0' && cell.Digit <= '9') {
-            const wchar_t digit = static_cast<wchar_t>(cell.Digit);
-            DrawTextW(dc, &digit, 1, &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-        } else { // a quotient digit still to find: the dot the textbooks put in its place
-            const int r = std::max(2, paper.Cell / 12);
-            const int x = (box.left + box.right) / 2;
-            const int y = (box.top + box.bottom) / 2;
-            const RECT dot{x - r, y - r, x + r, y + r};
-            FillRect(dc, &dot, ink.get());
-        }
+    case ShapeKind::Digit: {
+        const HGDIOBJ old = SelectObject(dc, digits);
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, ToColorRef(PracticeColours.Ink));
+        const wchar_t digit = static_cast<wchar_t>(shape.Digit);
+        RECT box = place;
+        DrawTextW(dc, &digit, 1, &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+        SelectObject(dc, old);
+        break;
     }
-    SelectObject(dc, old);
-}
-
-void DrawLines(HDC dc, const Grid& grid, const Paper& paper) {
-    const Pen pen(CreatePen(PS_SOLID, std::max(2, paper.Cell / 14), Ink));
-    const HGDIOBJ old = SelectObject(dc, pen.get());
-    for (const GridLine& line : grid.Lines) {
-        const int x = paper.Left + line.Column * paper.Cell;
-        if (line.Vertical) {
-            const int y = paper.Top + line.Row * paper.Cell;
-            Line(dc, x, y, x, y + line.Length * paper.Cell);
-        } else {
-            const int y = paper.Top + (line.Row + 1) * paper.Cell;
-            Line(dc, x, y, x + line.Length * paper.Cell, y);
-        }
+    case ShapeKind::Placeholder: {
+        const Brush brush(CreateSolidBrush(ToColorRef(PracticeColours.Placeholder)));
+        const HGDIOBJ oldBrush = SelectObject(dc, brush.get());
+        const HGDIOBJ oldPen = SelectObject(dc, GetStockObject(NULL_PEN));
+        // A null pen leaves the bottom and right edge out: one pixel more each way.
+        Ellipse(dc, place.left, place.top, place.right + 1, place.bottom + 1);
+        SelectObject(dc, oldPen);
+        SelectObject(dc, oldBrush);
+        break;
     }
-    SelectObject(dc, old);
-}
-
-// A minus before each subtraction, on the left edge of the product's first cell, halfway up
-// to the partial dividend above it.
-void DrawMinuses(HDC dc, const Grid& grid, const Paper& paper) {
-    const Brush ink(CreateSolidBrush(Ink));
-    const int half = std::max(3, paper.Cell / 5);
-    const int thick = std::max(2, paper.Cell / 14);
-    for (const GridCell& minus : grid.Minuses) {
-        const int x = paper.Left + minus.Column * paper.Cell;
-        const int y = paper.Top + minus.Row * paper.Cell;
-        const RECT bar{x - half, y - thick / 2, x + half, y - thick / 2 + thick};
-        FillRect(dc, &bar, ink.get());
+    case ShapeKind::Line:
+        Fill(dc, Stroke(place, stroke), PracticeColours.Lines);
+        break;
+    case ShapeKind::Minus:
+        Fill(dc, Stroke(place, stroke), PracticeColours.Minus);
+        break;
     }
 }
 
@@ -134,35 +133,22 @@ Font WritingFont(int pixelHeight, bool bold) {
     return Font(CreateFontIndirectW(&font));
 }
 
-void DrawColumn(HDC screen, const RECT& box, const Grid& grid, int mostCell, int dotsPerInch,
+void DrawColumn(HDC screen, const RECT& box, const Grid& grid, int cellPixels, int dotsPerInch,
                 bool focused) {
     const int width = box.right - box.left;
     const int height = box.bottom - box.top;
-    if (width <= 0 || height <= 0)
+    if (width <= 0 || height <= 0 || cellPixels <= 0)
         return;
     OffScreen off(screen, width, height);
     const HDC dc = off.get();
-    const RECT whole{0, 0, width, height};
-    const Brush paperBrush(CreateSolidBrush(PaperColour));
-    FillRect(dc, &whole, paperBrush.get());
-
-    // A free square all round: the first minus stands in the one on the left.
-    const int across = std::max(grid.Columns, 1) + 2;
-    const int down = std::max(grid.Rows, 1) + 2;
-    const int cell = std::clamp(std::min(width / across, height / down), 4, std::max(4, mostCell));
-    const Paper paper{(width - grid.Columns * cell) / 2, cell, cell};
-
-    const Brush marked(CreateSolidBrush(Marked));
-    for (const GridCell& current : grid.Current) {
-        const RECT place = paper.CellBox(current.Row, current.Column);
-        FillRect(dc, &place, marked.get());
-    }
-    DrawSquares(dc, whole, paper);
-    DrawDigits(dc, grid, paper);
-    DrawLines(dc, grid, paper);
-    DrawMinuses(dc, grid, paper);
+    Fill(dc, {0, 0, width, height}, PracticeColours.Paper);
+    RuleSquares(dc, width, height, cellPixels);
+    const Font digits =
+        WritingFont(static_cast<int>(std::lround(cellPixels * DigitShareOfCell)), false);
+    for (const ColumnShape& shape : ColumnShapes(grid))
+        DrawShape(dc, shape, cellPixels, digits.get());
     if (focused)
-        DrawFocusMark(dc, whole, dotsPerInch);
+        DrawFocusMark(dc, {0, 0, width, height}, dotsPerInch);
     BitBlt(screen, box.left, box.top, width, height, dc, 0, 0, SRCCOPY);
 }
 

@@ -1,6 +1,5 @@
-// The column drawn as a pupil writes it in an exercise book: squared paper with faint lines,
-// one digit a cell, the corner, the minus signs and the lines under the products in ink, and
-// the cells of the answer being asked for marked.
+// The column drawn as a pupil writes it in an exercise book: the shapes of the column on
+// squared paper, in the practice window's colours.
 #pragma once
 
 #include "gdi_objects.h"
@@ -14,9 +13,9 @@ namespace velmorand {
 // pixels.
 Font WritingFont(int pixelHeight, bool bold);
 
-// Draws the column into the box, its cells as large as the box allows up to mostCell pixels,
-// with the focus mark when the control has the focus.
-void DrawColumn(HDC dc, const RECT& box, const Grid& grid, int mostCell, int dotsPerInch,
+// Draws the column into the box from its top left corner, `cellPixels` a cell, on paper ruled
+// over the whole box, with the focus mark when the control has the focus.
+void DrawColumn(HDC dc, const RECT& box, const Grid& grid, int cellPixels, int dotsPerInch,
                 bool focused);
 
 } // namespace velmorand

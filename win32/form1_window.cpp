@@ -9,7 +9,6 @@
 #include "system_function.h"
 #include "utf16.h"
 #include "window/form1_actions.h"
-#include "window_procedure.h"
 
 #include <commctrl.h>
 
@@ -26,10 +25,6 @@ constexpr DWORD WindowExStyle = 0;
 // IDCANCEL, which the dialog keys send.
 constexpr int FirstControlId = IDC_FIRST_CONTROL;
 constexpr UINT AddToolTipsMessage = WM_APP;
-
-COLORREF ToColorRef(Rgb colour) {
-    return RGB((colour >> 16) & 0xFF, (colour >> 8) & 0xFF, colour & 0xFF);
-}
 
 struct WindowClass {
     const wchar_t* Name;
@@ -58,25 +53,12 @@ WindowClass ClassFor(const ControlRow& row) {
     return {L"STATIC", child, 0};
 }
 
-std::string WindowText(HWND field) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(field)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(field, text.data(), static_cast<int>(text.size()))));
-    return ToUtf8(text);
-}
-
 // The user's decimal separator, for the fractional part.
 std::string DecimalSeparator() {
     wchar_t separator[8] = {};
     if (GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8) == 0)
         return ".";
     return ToUtf8(separator);
-}
-
-Icon LoadProgramIcon(HINSTANCE instance, int sizeMetric) {
-    const int size = GetSystemMetrics(sizeMetric);
-    return Icon(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_VELMORAND), IMAGE_ICON,
-                                              size, size, LR_DEFAULTCOLOR)));
 }
 
 Bitmap LoadPicture(HINSTANCE instance, int id) {
@@ -86,40 +68,16 @@ Bitmap LoadPicture(HINSTANCE instance, int id) {
 
 } // namespace
 
-Form1Window::Form1Window(HINSTANCE instance)
-    : instance_(instance), bigIcon_(LoadProgramIcon(instance, SM_CXICON)),
-      smallIcon_(LoadProgramIcon(instance, SM_CXSMICON)) {}
+Form1Window::Form1Window(HINSTANCE instance) : WindowBase(instance) {}
 
 int Form1Window::Run(int show) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = WindowProcedure<Form1Window>;
-    windowClass.hInstance = instance_;
-    windowClass.hIcon = bigIcon_.get();
-    windowClass.hIconSm = smallIcon_.get();
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = BrushFor(WindowBackground);
-    windowClass.lpszClassName = ClassName;
-    if (RegisterClassExW(&windowClass) == 0)
-        return 1;
-
-    const std::wstring caption = ToUtf16(Form1Caption);
-    CreateWindowExW(WindowExStyle, ClassName, caption.c_str(), WindowStyle, CW_USEDEFAULT,
-                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance_, this);
-    if (window_ == nullptr)
-        return 1;
-    ShowWindow(window_, show);
-    SetFocus(WindowShowing(WorksheetField::Dividend));
-
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        // Tab, Shift+Tab and the arrow keys move the focus as in a dialog.
-        if (!IsDialogMessageW(window_, &message)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-    }
-    return static_cast<int>(message.wParam);
+    WindowSetup setup;
+    setup.ClassName = ClassName;
+    setup.Background = BrushFor(WindowBackground);
+    setup.Caption = Form1Caption;
+    setup.Style = WindowStyle;
+    setup.ExStyle = WindowExStyle;
+    return RunWindow(setup, show);
 }
 
 LRESULT Form1Window::Handle(UINT message, WPARAM w, LPARAM l) {
@@ -143,30 +101,12 @@ LRESULT Form1Window::Handle(UINT message, WPARAM w, LPARAM l) {
         DrawPicture(*reinterpret_cast<const DRAWITEMSTRUCT*>(l));
         return TRUE;
     case WM_SETCURSOR:
-        if (const Control* control = ControlOf(reinterpret_cast<HWND>(w));
+        if (const Control* control = ControlOf(controls_, reinterpret_cast<HWND>(w));
             control != nullptr && RoleOf(*control->Row) == ControlRole::Link) {
             SetCursor(LoadCursorW(nullptr, IDC_HAND));
             return TRUE;
         }
         break;
-    case WM_SYSCOMMAND: // minimising the only window deactivates nothing
-        if ((w & 0xFFF0) == SC_MINIMIZE)
-            RememberFocus();
-        break;
-    case WM_SETFOCUS: // restored, or activated with no control focused: pass it on
-        if (IsIconic(window_) == FALSE)
-            SetFocus(FocusToRestore());
-        return 0;
-    case WM_GETOBJECT:
-        if (const LRESULT alert = announcer_.Answer(w, l))
-            return alert;
-        break;
-    case WM_ACTIVATE: // the focus comes back to where the pupil left it
-        if (LOWORD(w) == WA_INACTIVE)
-            RememberFocus();
-        else if (HIWORD(w) == 0 && focus_ != nullptr) // not while minimised
-            SetFocus(FocusToRestore());
-        return 0;
     case WM_DPICHANGED: { // moved to a screen of another density
         const auto* suggested = reinterpret_cast<const RECT*>(l);
         OnDensityChanged(HIWORD(w));
@@ -175,9 +115,6 @@ LRESULT Form1Window::Handle(UINT message, WPARAM w, LPARAM l) {
                      SWP_NOZORDER | SWP_NOACTIVATE);
         return 0;
     }
-    case WM_DESTROY:
-        PostQuitMessage(0);
-        return 0;
     }
     return DefWindowProcW(window_, message, w, l);
 }
@@ -323,21 +260,7 @@ void Form1Window::Deliver(const ActionResult& result) {
         DestroyWindow(window_);
 }
 
-void Form1Window::Announce(const std::string& text) { announcer_.Say(window_, ToUtf16(text)); }
-
-// Keeps the focus only when it is in one of the controls, so that it can be given back.
-void Form1Window::RememberFocus() {
-    if (const Control* control = ControlOf(GetFocus()))
-        focus_ = control->Window;
-}
-
-// The remembered control while it can take the focus (Run may have been hidden meanwhile),
-// otherwise the dividend.
-HWND Form1Window::FocusToRestore() const {
-    if (focus_ != nullptr && IsWindowVisible(focus_))
-        return focus_;
-    return WindowShowing(WorksheetField::Dividend);
-}
+HWND Form1Window::FirstFocus() const { return WindowShowing(WorksheetField::Dividend); }
 
 void Form1Window::ShowWorksheet() {
     showing_ = true;
@@ -356,7 +279,7 @@ void Form1Window::ShowWorksheet() {
 }
 
 LRESULT Form1Window::ColourStatic(HDC dc, HWND window) {
-    const Control* control = ControlOf(window);
+    const Control* control = ControlOf(controls_, window);
     if (control == nullptr)
         return reinterpret_cast<LRESULT>(BrushFor(WindowBackground));
     const ControlRow& row = *control->Row;
@@ -396,12 +319,6 @@ void Form1Window::DrawPicture(const DRAWITEMSTRUCT& item) {
     DeleteDC(memory);
     if (GetFocus() == item.hwndItem)
         DrawFocusMark(item.hDC, box, dotsPerInch_);
-}
-
-Form1Window::Control* Form1Window::ControlOf(HWND window) {
-    const auto found = std::find_if(controls_.begin(), controls_.end(),
-                                    [window](const Control& c) { return c.Window == window; });
-    return found == controls_.end() ? nullptr : &*found;
 }
 
 HWND Form1Window::WindowShowing(WorksheetField field) const {

@@ -2,10 +2,10 @@
 // the worksheet and turns clicks and typing into its operations.
 #pragma once
 
-#include "announcer.h"
 #include "gdi_objects.h"
 #include "window/form1_actions.h"
 #include "window/form1_layout.h"
+#include "window_base.h"
 #include "worksheet/worksheet.h"
 
 #include <windows.h>
@@ -16,11 +16,9 @@
 
 namespace velmorand {
 
-class Form1Window {
+class Form1Window final : public WindowBase {
 public:
     explicit Form1Window(HINSTANCE instance);
-    Form1Window(const Form1Window&) = delete;
-    Form1Window& operator=(const Form1Window&) = delete;
 
     // Opens the window and runs it until Exit or closing it; the program's exit status.
     int Run(int show);
@@ -32,9 +30,8 @@ private:
         std::string Shown; // the worksheet text the control shows now
     };
 
-    template <typename Window>
-    friend LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM w, LPARAM l);
-    LRESULT Handle(UINT message, WPARAM w, LPARAM l);
+    LRESULT Handle(UINT message, WPARAM w, LPARAM l) override;
+    HWND FirstFocus() const override; // the dividend
 
     void CreateControls();
     HWND CreateControl(const ControlRow& row, int id);
@@ -49,23 +46,16 @@ private:
     void OnFieldChanged(Control& control);
     void Click(const ControlRow& row);
     void Deliver(const ActionResult& result);
-    void Announce(const std::string& text);
-    void RememberFocus();
-    HWND FocusToRestore() const;
-    // Whether the message line shows a new message now.
+    // Puts the worksheet's texts into the controls that show them, leaving a field that shows
+    // its text already alone, and shows or hides Run as the worksheet says.
     void ShowWorksheet();
     LRESULT ColourStatic(HDC dc, HWND window);
     void DrawPicture(const DRAWITEMSTRUCT& item);
-    Control* ControlOf(HWND window);
     HWND WindowShowing(WorksheetField field) const;
     HBRUSH BrushFor(Rgb colour);
 
-    HINSTANCE instance_;
-    HWND window_ = nullptr;
     HWND toolTips_ = nullptr;
     HWND runButton_ = nullptr;
-    HWND focus_ = nullptr; // the control to give the focus back to when the window is activated
-    Announcer announcer_;
     Worksheet sheet_;
     std::vector<Control> controls_;
     std::vector<std::wstring> toolTipTexts_;
@@ -74,8 +64,6 @@ private:
     std::map<Rgb, Brush> brushes_;
     Bitmap picture_;
     Bitmap doublePicture_;
-    Icon bigIcon_;
-    Icon smallIcon_;
     bool showing_ = false; // set while the worksheet is put into the controls
 };
 

@@ -3,10 +3,16 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <memory>
 #include <type_traits>
 
 namespace velmorand {
+
+// A colour written 0xRRGGBB as Windows takes it.
+inline COLORREF ToColorRef(std::uint32_t rgb) {
+    return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+}
 
 struct GdiObjectDeleter {
     void operator()(void* object) const { DeleteObject(static_cast<HGDIOBJ>(object)); }

@@ -8,7 +8,7 @@
 #include "resource_ids.h"
 #include "screen_density.h"
 #include "utf16.h"
-#include "window_procedure.h"
+#include "window/practice_look.h"
 
 #include <oleacc.h>
 
@@ -20,29 +20,17 @@ namespace velmorand {
 namespace {
 
 constexpr wchar_t ClassName[] = L"VelmorandPractice";
-constexpr DWORD WindowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+constexpr DWORD WindowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VSCROLL;
 // Control identifiers are the row's place in the table from here on, as in Form1, clear of
-// IDOK, which Enter sends.
+// IDOK, which Enter sends. The labels have none: they are not the table's controls.
 constexpr int FirstControlId = IDC_FIRST_CONTROL;
-constexpr COLORREF MistakeColour = RGB(170, 0, 0);
-
-std::string WindowText(HWND control) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-    return ToUtf8(text);
-}
+constexpr int LabelId = -1;
 
 bool Named(const PracticeControl& row, const char* name) {
     return std::strcmp(row.Name, name) == 0;
 }
 
 bool TakesFocus(const PracticeControl& row) { return row.Kind != PracticeControlKind::Text; }
-
-// The problem and the answer line stand out in large bold figures.
-bool Large(const PracticeControl& row) {
-    return row.Shows == PracticeText::Problem || row.Shows == PracticeText::AnswerLine;
-}
 
 struct WindowClass {
     const wchar_t* Name;
@@ -62,12 +50,12 @@ WindowClass ClassFor(const PracticeControl& row) {
     case PracticeControlKind::VariantField:
     case PracticeControlKind::AnswerField:
         return {L"EDIT", child | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
-    case PracticeControlKind::Text: // the problem and the answer stay on one line; the others wrap
-        return {L"STATIC", child | SS_NOPREFIX | (Large(row) ? SS_LEFTNOWORDWRAP : SS_LEFT), 0};
+    case PracticeControlKind::Text: // a text of one line stays on it; the others wrap
+        return {L"STATIC", child | SS_NOPREFIX | (row.Lines == 1 ? SS_LEFTNOWORDWRAP : SS_LEFT), 0};
     case PracticeControlKind::Button:
         return {L"BUTTON", child | BS_PUSHBUTTON, 0};
     case PracticeControlKind::ColumnGrid:
-        return {L"STATIC", child | SS_OWNERDRAW | SS_NOTIFY, WS_EX_CLIENTEDGE};
+        return {L"STATIC", child | SS_OWNERDRAW | SS_NOTIFY, 0};
     }
     return {L"STATIC", child, 0};
 }
@@ -89,65 +77,20 @@ LONG MsaaRole(PracticeControlKind kind) {
     return 0;
 }
 
-int TextWidth(HDC dc, HFONT font, const std::wstring& text) {
-    const HGDIOBJ old = SelectObject(dc, font);
-    SIZE size{};
-    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    SelectObject(dc, old);
-    return size.cx;
-}
-
-Icon LoadProgramIcon(HINSTANCE instance, int sizeMetric) {
-    const int size = GetSystemMetrics(sizeMetric);
-    return Icon(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_VELMORAND), IMAGE_ICON,
-                                              size, size, LR_DEFAULTCOLOR)));
-}
-
 } // namespace
 
 PracticeWindow::PracticeWindow(HINSTANCE instance, const StartOptions& options)
-    : instance_(instance), progressPath_(ProgressFilePath()),
+    : WindowBase(instance), progressPath_(ProgressFilePath()),
       session_(StartPractice(options.Level, options.Variant, LoadProgress(progressPath_))),
-      view_(ViewOf(session_)), bigIcon_(LoadProgramIcon(instance, SM_CXICON)),
-      smallIcon_(LoadProgramIcon(instance, SM_CXSMICON)) {}
+      view_(ViewOf(session_)) {}
 
 int PracticeWindow::Run(int show) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = WindowProcedure<PracticeWindow>;
-    windowClass.hInstance = instance_;
-    windowClass.hIcon = bigIcon_.get();
-    windowClass.hIconSm = smallIcon_.get();
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = GetSysColorBrush(COLOR_WINDOW);
-    windowClass.lpszClassName = ClassName;
-    if (RegisterClassExW(&windowClass) == 0)
-        return 1;
-
-    // Most of the screen: the column is to be read from the back of the classroom.
-    RECT work{0, 0, 1024, 768};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    const int width = (work.right - work.left) * 4 / 5;
-    const int height = (work.bottom - work.top) * 4 / 5;
-    const std::wstring caption = ToUtf16(PracticeCaption);
-    CreateWindowExW(0, ClassName, caption.c_str(), WindowStyle,
-                    work.left + (work.right - work.left - width) / 2,
-                    work.top + (work.bottom - work.top - height) / 2, width, height, nullptr,
-                    nullptr, instance_, this);
-    if (window_ == nullptr)
-        return 1;
-    ShowWindow(window_, show);
-    SetFocus(WindowNamed("Entry"));
-
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        // Tab and Shift+Tab move the focus as in a dialog; Enter comes as IDOK.
-        if (!IsDialogMessageW(window_, &message)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-    }
-    return static_cast<int>(message.wParam);
+    WindowSetup setup;
+    setup.ClassName = ClassName;
+    setup.Background = WindowBrush();
+    setup.Caption = PracticeCaption;
+    setup.Style = WindowStyle;
+    return RunWindow(setup, show);
 }
 
 LRESULT PracticeWindow::Handle(UINT message, WPARAM w, LPARAM l) {
@@ -156,18 +99,21 @@ LRESULT PracticeWindow::Handle(UINT message, WPARAM w, LPARAM l) {
         dotsPerInch_ = WindowDpi(window_);
         ExposeWindow();
         CreateControls();
-        PlaceControls();
+        FitWindow();
+        Arrange();
         ShowView();
         return 0;
     case WM_SIZE:
-        PlaceControls();
-        InvalidateRect(window_, nullptr, TRUE);
+        Arrange();
+        return 0;
+    case WM_VSCROLL:
+        Scroll(LOWORD(w));
+        return 0;
+    case WM_MOUSEWHEEL: // a notch scrolls by a line of text
+        Scroll(GET_WHEEL_DELTA_WPARAM(w) > 0 ? SB_LINEUP : SB_LINEDOWN);
         return 0;
     case WM_GETMINMAXINFO:
         KeepLargeEnough(*reinterpret_cast<MINMAXINFO*>(l));
-        return 0;
-    case WM_PAINT:
-        Paint();
         return 0;
     case WM_COMMAND:
         OnCommand(LOWORD(w), HIWORD(w));
@@ -177,29 +123,8 @@ LRESULT PracticeWindow::Handle(UINT message, WPARAM w, LPARAM l) {
     case WM_DRAWITEM:
         DrawColumnControl(*reinterpret_cast<const DRAWITEMSTRUCT*>(l));
         return TRUE;
-    case WM_SYSCOMMAND: // minimising the only window deactivates nothing
-        if ((w & 0xFFF0) == SC_MINIMIZE)
-            RememberFocus();
-        break;
-    case WM_SETFOCUS: // restored, or activated with no control focused: pass it on
-        if (IsIconic(window_) == FALSE)
-            SetFocus(FocusToRestore());
-        return 0;
-    case WM_ACTIVATE: // the focus comes back to where the pupil left it
-        if (LOWORD(w) == WA_INACTIVE)
-            RememberFocus();
-        else if (HIWORD(w) == 0 && focus_ != nullptr)
-            SetFocus(FocusToRestore());
-        return 0;
-    case WM_GETOBJECT:
-        if (const LRESULT alert = announcer_.Answer(w, l))
-            return alert;
-        break;
     case WM_DPICHANGED:
         OnDensityChanged(HIWORD(w), *reinterpret_cast<const RECT*>(l));
-        return 0;
-    case WM_DESTROY:
-        PostQuitMessage(0);
         return 0;
     }
     return DefWindowProcW(window_, message, w, l);
@@ -210,7 +135,17 @@ void PracticeWindow::CreateControls() {
     controls_.reserve(layout.size());
     for (std::size_t i = 0; i < layout.size(); ++i) {
         const PracticeControl& row = layout[i];
-        controls_.push_back({&row, CreateControl(row, FirstControlId + static_cast<int>(i))});
+        // The label goes just before its control, in the order of the window's children, so
+        // that Windows names the control by it and Tab passes over it.
+        HWND label = nullptr;
+        if (row.Label != nullptr)
+            label = CreateWindowExW(
+                0, L"STATIC", ToUtf16(row.Label).c_str(),
+                WS_CHILD | WS_VISIBLE | SS_NOPREFIX | SS_LEFTNOWORDWRAP | SS_CENTERIMAGE, 0, 0, 0,
+                0, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(LabelId)), instance_,
+                nullptr);
+        controls_.push_back(
+            {&row, CreateControl(row, FirstControlId + static_cast<int>(i)), label});
         Expose(controls_.back());
     }
 }
@@ -229,10 +164,20 @@ HWND PracticeWindow::CreateControl(const PracticeControl& row, int id) {
         break;
     case PracticeControlKind::ColumnGrid:
         RedrawOnFocusChange(control);
-        // It paints every pixel itself: erasing first would only make it flicker.
-        HookControl(control, [](HWND, UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
-            return message == WM_ERASEBKGND ? std::optional<LRESULT>(1) : std::nullopt;
-        });
+        // It paints every pixel itself: erasing first would only make it flicker. The arrow
+        // keys, Home and End move through its rows for a screen reader, not to other controls.
+        HookControl(control,
+                    [this](HWND, UINT message, WPARAM w, LPARAM) -> std::optional<LRESULT> {
+                        if (message == WM_ERASEBKGND)
+                            return 1;
+                        if (message == WM_GETDLGCODE)
+                            return DLGC_WANTARROWS;
+                        if (message == WM_LBUTTONDOWN) // clicked, it takes the keys as a list does
+                            SetFocus(WindowNamed("Column"));
+                        if (message == WM_KEYDOWN && MoveColumnRow(static_cast<UINT>(w)))
+                            return 0;
+                        return std::nullopt;
+                    });
         break;
     default:
         break;
@@ -267,120 +212,168 @@ void PracticeWindow::Expose(const Control& control) {
     if (row.Kind == PracticeControlKind::ColumnGrid) {
         exposure.States |= STATE_SYSTEM_READONLY;
         exposure.Items = [this] { return SpokenRows(view_.Column); };
+        exposure.CurrentItem = [this] { return columnRow_ + 1; };
     }
     ExposeControl(control.Window, std::move(exposure));
 }
 
-// The lettering grows with the window, and the column takes the rest of it: on the left of a
-// wide window, under the rest in a tall one.
-void PracticeWindow::PlaceControls() {
-    RECT client{};
-    GetClientRect(window_, &client);
-    const int width = client.right;
-    const int height = client.bottom;
-    if (width <= 0 || height <= 0 || controls_.empty())
-        return;
-    const bool sideBySide = width * 5 >= height * 6;
-    const int columnWidth = sideBySide ? width * 9 / 20 : width;
-    const int least = MulDiv(15, dotsPerInch_, 96);
-    const int text = std::max(least, sideBySide ? std::min((width - columnWidth) / 28, height / 26)
-                                                : std::min(width / 28, height / 40));
-    if (text != textHeight_) {
-        textHeight_ = text;
-        // The old fonts stay until each control has its new one.
-        const Font oldText = std::exchange(textFont_, WritingFont(text, false));
-        const Font oldProblem = std::exchange(problemFont_, WritingFont(text * 8 / 5, true));
-        for (const Control& control : controls_) {
-            const HFONT font = Large(*control.Row) ? problemFont_.get() : textFont_.get();
-            SendMessageW(control.Window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-        }
-    }
-    const int margin = text / 2;
-    const int rowHeight = text * 8 / 5;
-    const int line = text * 27 / 20;
-    const int left = sideBySide ? columnWidth + margin : margin;
-    const int right = width - margin;
-    int y = margin;
-
-    ScreenDc screen;
-    const auto widthOf = [&](const char* words) {
-        return words ? TextWidth(screen.get(), textFont_.get(), ToUtf16(words)) : 0;
-    };
-    HDWP places = BeginDeferWindowPos(static_cast<int>(controls_.size()));
-    const auto put = [&](const char* name, int x, int top, int w, int h) {
-        if (HWND control = WindowNamed(name); control != nullptr && places != nullptr)
-            places = DeferWindowPos(places, control, nullptr, x, top, std::max(w, 1),
-                                    std::max(h, 1), SWP_NOZORDER | SWP_NOACTIVATE);
-    };
-    const auto nameOf = [](const char* name) {
-        const PracticeControl* row = FindPracticeControl(name);
-        return row != nullptr ? row->AccessibleName : nullptr;
-    };
-
-    // The level and the variant, each after its name, the level's box as tall as the field.
-    const HWND level = WindowNamed("Level");
-    SendMessageW(level, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), rowHeight - 6);
-    SendMessageW(level, CB_SETITEMHEIGHT, 0, line);
-    int x = left;
-    labels_[0] = {x, y, x + widthOf(nameOf("Level")), y + rowHeight};
-    x = labels_[0].right + margin / 2;
-    put("Level", x, y, text * 3, rowHeight + 9 * line); // with room for the list to drop
-    x += text * 3 + text;
-    labels_[1] = {x, y, x + widthOf(nameOf("Variant")), y + rowHeight};
-    x = labels_[1].right + margin / 2;
-    put("Variant", x, y, text * 9 / 2, rowHeight);
-    y += rowHeight + margin;
-
-    // The large bold figures start a little in: a 4 reaches left of where its cell begins.
-    const int indent = text / 8;
-    put("Problem", left + indent, y, right - left - indent, text * 11 / 5);
-    y += text * 11 / 5 + margin;
-    put("Question", left, y, right - left, 3 * line);
-    y += 3 * line + margin / 2;
-
-    // The answer, and the two buttons beside it.
-    const int entryWidth = std::min(text * 7, (right - left) / 3);
-    put("Entry", left, y, entryWidth, rowHeight);
-    x = left + entryWidth + margin;
-    for (const char* button : {"Hint", "Next"}) {
-        const PracticeControl* row = FindPracticeControl(button);
-        const int buttonWidth = widthOf(row ? row->Caption : nullptr) + 2 * text;
-        put(button, x, y, buttonWidth, rowHeight);
-        x += buttonWidth + margin;
-    }
-    y += rowHeight + margin;
-
-    put("Feedback", left, y, right - left, 5 * line);
-    y += 5 * line + margin / 2;
-    put("Progress", left, y, right - left, 2 * line);
-    y += 2 * line + margin;
-
-    // The answer line under the column, as it is written in the exercise book.
-    const int answerHeight = text * 11 / 5;
-    const int columnTop = sideBySide ? margin : y;
-    const int columnWide = sideBySide ? columnWidth - margin : width - 2 * margin;
-    const int columnHeight = std::max(height - columnTop - margin - answerHeight - margin / 2, 1);
-    put("Column", margin, columnTop, columnWide, columnHeight);
-    put("Answer", margin + indent, columnTop + columnHeight + margin / 2, columnWide - indent,
-        answerHeight);
-    if (places != nullptr)
-        EndDeferWindowPos(places);
+// The client area of the window's designed size, in the middle of the screen's work area.
+void PracticeWindow::FitWindow() {
+    RECT outer{0, 0, Pixels(DesignWidthPixels), Pixels(DesignHeightPixels)};
+    AdjustWindowRectForDpi(outer, WindowStyle, 0, dotsPerInch_);
+    const int width = outer.right - outer.left;
+    const int height = outer.bottom - outer.top;
+    RECT work{};
+    if (SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0) == FALSE)
+        work = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    SetWindowPos(window_, nullptr, work.left + std::max(0L, (work.right - work.left - width) / 2),
+                 work.top + std::max(0L, (work.bottom - work.top - height) / 2), width, height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// Moved to a screen of another density: the suggested size, and the lettering made afresh.
-void PracticeWindow::OnDensityChanged(int dotsPerInch, const RECT& suggested) {
-    dotsPerInch_ = dotsPerInch;
-    textHeight_ = 0;
-    SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    PlaceControls();
+// Every control, and each label, where the arrangement for the client area puts it, with its
+// text's font. An arrangement taller than the window (a narrow one) scrolls up and down.
+void PracticeWindow::Arrange() {
+    RECT client{};
+    GetClientRect(window_, &client);
+    if (client.right <= 0 || client.bottom <= 0 || controls_.empty())
+        return;
+    const int width = MulDiv(client.right, USER_DEFAULT_SCREEN_DPI, dotsPerInch_);
+    const int height = MulDiv(client.bottom, USER_DEFAULT_SCREEN_DPI, dotsPerInch_);
+    arrangement_ = ArrangePractice(width, height, LevelPaper(session_.Level));
+    arrangedLevel_ = session_.Level;
+
+    scrollTop_ = std::clamp(scrollTop_, 0, std::max(0, arrangement_.Height - height));
+    SCROLLINFO scroll{};
+    scroll.cbSize = sizeof(scroll);
+    scroll.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    scroll.nMax = Pixels(arrangement_.Height) - 1;
+    scroll.nPage = static_cast<UINT>(client.bottom);
+    scroll.nPos = Pixels(scrollTop_);
+    SetScrollInfo(window_, SB_VERT, &scroll, TRUE); // may resize the client area: arranged again
+
+    std::map<std::pair<int, bool>, Font>
+        fonts; // the old ones stay until each control has its new one
+    HDWP places = BeginDeferWindowPos(static_cast<int>(2 * controls_.size()));
+    const auto put = [&](HWND control, const PixelRect& place, int textPixels, bool bold) {
+        SendMessageW(control, WM_SETFONT,
+                     reinterpret_cast<WPARAM>(FontFor(textPixels, bold, fonts)), FALSE);
+        RECT at = InPixels(place);
+        OffsetRect(&at, 0, -Pixels(scrollTop_));
+        if (places != nullptr)
+            places = DeferWindowPos(
+                places, control, nullptr, at.left, at.top, std::max<int>(at.right - at.left, 1),
+                std::max<int>(at.bottom - at.top, 1), SWP_NOZORDER | SWP_NOACTIVATE);
+    };
+    for (const PlacedControl& placed : arrangement_.Controls) {
+        const Control* control = ControlOf(controls_, WindowNamed(placed.Control->Name));
+        if (control == nullptr)
+            continue;
+        if (control->Label != nullptr)
+            put(control->Label, placed.LabelPlace, arrangement_.LabelPixels, false);
+        PixelRect place = placed.Place;
+        if (placed.Control->Kind == PracticeControlKind::LevelChoice)
+            place.Height *= LevelCount + 1; // with room for its list to drop
+        put(control->Window, place, placed.TextPixels, placed.Bold);
+    }
+    if (places != nullptr)
+        EndDeferWindowPos(places);
+    fonts_ = std::move(fonts);
+    // The level's box as tall as its place, each line of its list too; after its font, which
+    // sets the heights anew.
+    if (const PlacedControl* level = FindPlaced(arrangement_, "Level")) {
+        const RECT place = InPixels(level->Place);
+        const int frame = 2 * (GetSystemMetrics(SM_CYEDGE) + GetSystemMetrics(SM_CYBORDER));
+        const int item = std::max<int>(place.bottom - place.top - frame, 1);
+        SendMessageW(WindowNamed("Level"), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), item);
+        SendMessageW(WindowNamed("Level"), CB_SETITEMHEIGHT, 0, item);
+    }
     InvalidateRect(window_, nullptr, TRUE);
 }
 
+void PracticeWindow::Scroll(int request) {
+    RECT client{};
+    GetClientRect(window_, &client);
+    const int page = MulDiv(client.bottom, USER_DEFAULT_SCREEN_DPI, dotsPerInch_);
+    int top = scrollTop_;
+    switch (request) {
+    case SB_LINEUP:
+        top -= arrangement_.LabelPixels;
+        break;
+    case SB_LINEDOWN:
+        top += arrangement_.LabelPixels;
+        break;
+    case SB_PAGEUP:
+        top -= page;
+        break;
+    case SB_PAGEDOWN:
+        top += page;
+        break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: {
+        SCROLLINFO scroll{};
+        scroll.cbSize = sizeof(scroll);
+        scroll.fMask = SIF_TRACKPOS;
+        GetScrollInfo(window_, SB_VERT, &scroll);
+        top = MulDiv(scroll.nTrackPos, USER_DEFAULT_SCREEN_DPI, dotsPerInch_);
+        break;
+    }
+    default:
+        return;
+    }
+    top = std::clamp(top, 0, std::max(0, arrangement_.Height - page));
+    if (top == scrollTop_)
+        return;
+    scrollTop_ = top;
+    Arrange();
+}
+
+// Moved to a screen of another density: the suggested size, arranged afresh.
+void PracticeWindow::OnDensityChanged(int dotsPerInch, const RECT& suggested) {
+    dotsPerInch_ = dotsPerInch;
+    SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    Arrange();
+}
+
+// Never smaller than the largest level's paper in the smallest cells; a window too short for
+// the rest scrolls.
 void PracticeWindow::KeepLargeEnough(MINMAXINFO& limits) const {
-    RECT least{0, 0, MulDiv(640, dotsPerInch_, 96), MulDiv(480, dotsPerInch_, 96)};
+    const PaperSize largest = LevelPaper(LevelCount);
+    RECT least{0, 0, Pixels(largest.Columns * SmallestCellPixels),
+               Pixels(largest.Rows * SmallestCellPixels)};
     AdjustWindowRectForDpi(least, WindowStyle, 0, dotsPerInch_);
     limits.ptMinTrackSize = {least.right - least.left, least.bottom - least.top};
+}
+
+int PracticeWindow::Pixels(int logical) const {
+    return MulDiv(logical, dotsPerInch_, USER_DEFAULT_SCREEN_DPI);
+}
+
+RECT PracticeWindow::InPixels(const PixelRect& place) const {
+    return {Pixels(place.Left), Pixels(place.Top), Pixels(place.Left + place.Width),
+            Pixels(place.Top + place.Height)};
+}
+
+// The font of a text that many logical pixels high, from the fonts made for this arrangement
+// or, while they are still in use, the last one's.
+HFONT PracticeWindow::FontFor(int logicalPixels, bool bold,
+                              std::map<std::pair<int, bool>, Font>& fonts) {
+    const std::pair<int, bool> key{Pixels(logicalPixels), bold};
+    Font& font = fonts[key];
+    if (font == nullptr) {
+        if (const auto old = fonts_.find(key); old != fonts_.end() && old->second != nullptr)
+            font = std::move(old->second);
+        else
+            font = WritingFont(key.first, bold);
+    }
+    return font.get();
+}
+
+HBRUSH PracticeWindow::WindowBrush() {
+    if (windowBrush_ == nullptr)
+        windowBrush_.reset(CreateSolidBrush(ToColorRef(PracticeColours.Window)));
+    return windowBrush_.get();
 }
 
 void PracticeWindow::OnCommand(int id, int notification) {
@@ -418,7 +411,7 @@ void PracticeWindow::OnCommand(int id, int notification) {
 // Enter answers in the answer field, chooses the typed variant in the variant field, and
 // presses a button that has the focus.
 void PracticeWindow::OnEnter() {
-    const Control* control = ControlOf(GetFocus());
+    const Control* control = ControlOf(controls_, GetFocus());
     if (control == nullptr)
         return;
     switch (control->Row->Kind) {
@@ -464,13 +457,16 @@ void PracticeWindow::Submit() {
     Deliver(SubmitAnswer(session_, WindowText(entry)));
 }
 
-// After every action: the progress is stored when it changed, the view is shown, the answer
-// field emptied and given the focus when the session says so (what stays in it is selected,
-// to be typed over), and then the announcement is made, so that a screen reader says it
+// After every action: the progress is stored when it changed, and the window shows the view
+// (arranged afresh for another level's paper) with the answer field emptied, or its wrong
+// answer selected to be typed over, as the session says; then the field is given the focus
+// when the session says so, and the announcement made last, so that a screen reader says it
 // after what the focus brings.
 void PracticeWindow::Deliver(const PracticeResult& result) {
     if (result.ProgressChanged)
         SaveProgress(progressPath_, session_.Kept);
+    if (session_.Level != arrangedLevel_)
+        Arrange();
     ShowView();
     const HWND entry = WindowNamed("Entry");
     if (result.ClearEntry) {
@@ -478,12 +474,12 @@ void PracticeWindow::Deliver(const PracticeResult& result) {
         SetWindowTextW(entry, L"");
         showing_ = false;
     }
+    if (result.SelectEntry)
+        SendMessageW(entry, EM_SETSEL, 0, -1);
     if (result.FocusEntry)
         SetFocus(entry);
-    if (GetFocus() == entry)
-        SendMessageW(entry, EM_SETSEL, 0, -1);
     if (!result.Announcement.empty())
-        announcer_.Say(window_, ToUtf16(result.Announcement));
+        Announce(result.Announcement);
 }
 
 // Puts the session's view into the controls: each text control the text of the view it
@@ -505,6 +501,8 @@ void PracticeWindow::ShowView() {
     showing_ = false;
 
     const HWND column = WindowNamed("Column");
+    columnRow_ = std::clamp(columnRow_, 0,
+                            std::max(static_cast<int>(SpokenRows(view_.Column).size()) - 1, 0));
     InvalidateRect(column, nullptr, FALSE);
     NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, column, OBJID_CLIENT, CHILDID_SELF);
     if (question != view_.Question)
@@ -518,56 +516,53 @@ void PracticeWindow::SetText(const char* name, const std::string& text) {
         SetWindowTextW(control, ToUtf16(text).c_str());
 }
 
-// The names of the level and the variant before their fields.
-void PracticeWindow::Paint() {
-    PAINTSTRUCT paint;
-    const HDC dc = BeginPaint(window_, &paint);
-    const HGDIOBJ old = SelectObject(dc, textFont_.get());
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-    const char* names[] = {"Level", "Variant"};
-    for (int i = 0; i < 2; ++i) {
-        const PracticeControl* row = FindPracticeControl(names[i]);
-        if (row == nullptr || row->AccessibleName == nullptr)
-            continue;
-        const std::wstring name = ToUtf16(row->AccessibleName);
-        DrawTextW(dc, name.c_str(), static_cast<int>(name.size()), &labels_[i],
-                  DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    }
-    SelectObject(dc, old);
-    EndPaint(window_, &paint);
-}
-
-// The feedback on a wrong answer is written in red; the text says it all the same.
+// The texts in the panel's colours; the feedback in the colour of what it says, which its
+// words say all the same.
 LRESULT PracticeWindow::ColourStatic(HDC dc, HWND window) {
-    const Control* control = ControlOf(window);
-    const bool mistake = control != nullptr && control->Row->Shows == PracticeText::Feedback &&
-                         !view_.Mistake.empty();
-    SetTextColor(dc, mistake ? MistakeColour : GetSysColor(COLOR_WINDOWTEXT));
-    SetBkColor(dc, GetSysColor(COLOR_WINDOW));
-    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+    const Control* control = ControlOf(controls_, window);
+    const bool feedback = control != nullptr && control->Row->Shows == PracticeText::Feedback;
+    SetTextColor(dc, ToColorRef(feedback ? FeedbackColour(view_) : PracticeColours.Text));
+    SetBkColor(dc, ToColorRef(PracticeColours.Window));
+    return reinterpret_cast<LRESULT>(WindowBrush());
 }
 
 void PracticeWindow::DrawColumnControl(const DRAWITEMSTRUCT& item) {
-    DrawColumn(item.hDC, item.rcItem, view_.Column, textHeight_ * 3, dotsPerInch_,
+    DrawColumn(item.hDC, item.rcItem, view_.Column, Pixels(arrangement_.CellPixels), dotsPerInch_,
                GetFocus() == item.hwndItem);
 }
 
-// Keeps the focus only when it is in one of the controls, so that it can be given back.
-void PracticeWindow::RememberFocus() {
-    if (const Control* control = ControlOf(GetFocus()))
-        focus_ = control->Window;
+// Up and Down go to the row above and below, Home and End to the first and the last; the row
+// reached is told to screen readers as the list's focused item.
+bool PracticeWindow::MoveColumnRow(UINT key) {
+    const int last = static_cast<int>(SpokenRows(view_.Column).size()) - 1;
+    int row = columnRow_;
+    switch (key) {
+    case VK_UP:
+        --row;
+        break;
+    case VK_DOWN:
+        ++row;
+        break;
+    case VK_HOME:
+        row = 0;
+        break;
+    case VK_END:
+        row = last;
+        break;
+    default:
+        return false;
+    }
+    row = std::clamp(row, 0, std::max(last, 0));
+    if (row != columnRow_) {
+        columnRow_ = row;
+        const HWND column = WindowNamed("Column");
+        NotifyWinEvent(EVENT_OBJECT_SELECTION, column, OBJID_CLIENT, row + 1);
+        NotifyWinEvent(EVENT_OBJECT_FOCUS, column, OBJID_CLIENT, row + 1);
+    }
+    return true;
 }
 
-HWND PracticeWindow::FocusToRestore() const {
-    return focus_ != nullptr ? focus_ : WindowNamed("Entry");
-}
-
-const PracticeWindow::Control* PracticeWindow::ControlOf(HWND window) const {
-    const auto found = std::find_if(controls_.begin(), controls_.end(),
-                                    [window](const Control& c) { return c.Window == window; });
-    return found == controls_.end() ? nullptr : &*found;
-}
+HWND PracticeWindow::FirstFocus() const { return WindowNamed("Entry"); }
 
 HWND PracticeWindow::WindowNamed(const char* name) const {
     const auto found = std::find_if(controls_.begin(), controls_.end(),

@@ -4,24 +4,25 @@
 // session's view holds; it decides nothing of what is said.
 #pragma once
 
-#include "announcer.h"
 #include "gdi_objects.h"
 #include "practice/command_line.h"
-#include "window/practice_layout.h"
 #include "practice/session.h"
+#include "window/practice_arrangement.h"
+#include "window/practice_layout.h"
+#include "window_base.h"
 
 #include <windows.h>
 
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace velmorand {
 
-class PracticeWindow {
+class PracticeWindow final : public WindowBase {
 public:
     PracticeWindow(HINSTANCE instance, const StartOptions& options);
-    PracticeWindow(const PracticeWindow&) = delete;
-    PracticeWindow& operator=(const PracticeWindow&) = delete;
 
     // Opens the window and runs it until it is closed; the program's exit status.
     int Run(int show);
@@ -30,19 +31,25 @@ private:
     struct Control {
         const PracticeControl* Row;
         HWND Window;
+        HWND Label; // the label shown before it, or nullptr
     };
 
-    template <typename Window>
-    friend LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM w, LPARAM l);
-    LRESULT Handle(UINT message, WPARAM w, LPARAM l);
+    LRESULT Handle(UINT message, WPARAM w, LPARAM l) override;
+    HWND FirstFocus() const override; // the answer field
 
     void CreateControls();
     HWND CreateControl(const PracticeControl& row, int id);
     void ExposeWindow();
     void Expose(const Control& control);
-    void PlaceControls();
+    void FitWindow();
+    void Arrange();
+    void Scroll(int request);
     void OnDensityChanged(int dotsPerInch, const RECT& suggested);
     void KeepLargeEnough(MINMAXINFO& limits) const;
+    int Pixels(int logical) const;
+    RECT InPixels(const PixelRect& place) const;
+    HFONT FontFor(int logicalPixels, bool bold, std::map<std::pair<int, bool>, Font>& fonts);
+    HBRUSH WindowBrush();
 
     void OnCommand(int id, int notification);
     void OnEnter();
@@ -52,32 +59,26 @@ private:
     void Deliver(const PracticeResult& result);
     void ShowView();
     void SetText(const char* name, const std::string& text);
-    void Paint();
     LRESULT ColourStatic(HDC dc, HWND window);
     void DrawColumnControl(const DRAWITEMSTRUCT& item);
-    void RememberFocus();
-    HWND FocusToRestore() const;
+    bool MoveColumnRow(UINT key);
 
-    const Control* ControlOf(HWND window) const;
     HWND WindowNamed(const char* name) const;
 
-    HINSTANCE instance_;
-    HWND window_ = nullptr;
-    HWND focus_ = nullptr; // the control to give the focus back to when the window is activated
-    Announcer announcer_;
     std::wstring progressPath_;
     PracticeSession session_;
     PracticeView view_;
     std::vector<Control> controls_;
     int dotsPerInch_ = 96;
-    int textHeight_ = 0; // the lettering's height in pixels, from the window's size
-    Font textFont_;
-    Font problemFont_;
-    Icon bigIcon_;
-    Icon smallIcon_;
+    PracticeArrangement arrangement_;
+    int arrangedLevel_ = 0;
+    int columnRow_ = 0; // the column's row the keyboard is on, from 0
+    int scrollTop_ =
+        0; // in logical pixels: how far a window too short for the arrangement is scrolled
+    std::map<std::pair<int, bool>, Font> fonts_; // by height in pixels and boldness
+    Brush windowBrush_;
     bool showing_ = false;       // set while the view is put into the controls
     bool variantEdited_ = false; // the variant field was typed in since it was last applied
-    RECT labels_[2]{};           // where the level's and the variant's names are written
 };
 
 } // namespace velmorand

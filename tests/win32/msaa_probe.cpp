@@ -10,7 +10,7 @@
 //   msaa_probe listen TITLE      prints "alert<TAB>text" for each alert the window's process
 //                                raises, "other<TAB>role<TAB>text" where the object it
 //                                names is no alert or an alert with a place, children or
-//                                another parent, until the window closes or 60 s pass
+//                                another parent, until the window closes or 4 min pass
 //   msaa_probe restore TITLE     minimises and restores the window as its title bar's buttons
 //                                do; prints "focus<TAB>before<TAB>after<TAB>caret<TAB>where"
 //   msaa_probe announcement DIVIDEND DIVISOR SEPARATOR
@@ -23,12 +23,17 @@
 //                                and the column's rows as its children; first
 //                                "window<TAB>name<TAB>description"
 //   msaa_probe practice-focus-order  the practice window's controls Tab goes through
+//   msaa_probe column-row TITLE  the column's focused row as a screen reader reads it
+//   msaa_probe practice-places WIDTH HEIGHT LEVEL
+//                                where the arrangement puts each control of the practice
+//                                window at 96 dpi: "name<TAB>left top width height"
 #include "find_window.h"
-#include "window/practice_layout.h"
 #include "win32/resource_ids.h"
 #include "win32/utf16.h"
 #include "window/form1_actions.h"
 #include "window/form1_layout.h"
+#include "window/practice_arrangement.h"
+#include "window/practice_layout.h"
 
 #include <windows.h>
 
@@ -114,10 +119,10 @@ std::string RoleText(LONG role) {
     return ToUtf8(text);
 }
 
-LONG StateOf(IAccessible* object) {
+LONG StateOf(IAccessible* object, VARIANT child = Self()) {
     VARIANT state;
     VariantInit(&state);
-    return SUCCEEDED(object->get_accState(Self(), &state)) && state.vt == VT_I4 ? state.lVal : 0;
+    return SUCCEEDED(object->get_accState(child, &state)) && state.vt == VT_I4 ? state.lVal : 0;
 }
 
 // The object's place on the screen; an empty box when it has none.
@@ -304,7 +309,7 @@ int Listen(HWND window) {
     if (hook == nullptr)
         return 1;
     Print("listening");
-    const ULONGLONG end = GetTickCount64() + 60000;
+    const ULONGLONG end = GetTickCount64() + 240000;
     while (IsWindow(window) && GetTickCount64() < end) {
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
         MSG message;
@@ -517,6 +522,34 @@ int ReadPractice(HWND window) {
     return failures == 0 ? 0 : 1;
 }
 
+int ColumnRow(HWND window) {
+    Ref<IAccessible> column;
+    if (FAILED(AccessibleObjectFromWindow(PracticeControlNamed(window, "Column"),
+                                          static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                          reinterpret_cast<void**>(column.out()))))
+        return 1;
+    VARIANT focused;
+    VariantInit(&focused);
+    if (FAILED(column->get_accFocus(&focused)) || focused.vt != VT_I4 || focused.lVal < 1)
+        return 1;
+    if ((StateOf(column.get(), focused) & STATE_SYSTEM_FOCUSED) == 0)
+        Fail("the focused row is not in the focused state");
+    Print(NameOf(column.get(), focused));
+    return failures == 0 ? 0 : 1;
+}
+
+int PracticePlaces(int width, int height, int level) {
+    const auto arrangement =
+        velmorand::ArrangePractice(width, height, velmorand::LevelPaper(level));
+    for (const velmorand::PlacedControl& placed : arrangement.Controls) {
+        const velmorand::PixelRect& p = placed.Place;
+        Print(std::string(placed.Control->Name) + "\t" + std::to_string(p.Left) + " " +
+              std::to_string(p.Top) + " " + std::to_string(p.Width) + " " +
+              std::to_string(p.Height));
+    }
+    return 0;
+}
+
 int PracticeFocusOrder() {
     for (const velmorand::PracticeControl& row : velmorand::PracticeLayout())
         if (TakesFocus(row) && !velmorand::NeedsPrinting(row))
@@ -535,6 +568,8 @@ int main() {
         return FocusOrder();
     if (command == L"practice-focus-order" && argc == 2)
         return PracticeFocusOrder();
+    if (command == L"practice-places" && argc == 5)
+        return PracticePlaces(_wtoi(argv[2]), _wtoi(argv[3]), _wtoi(argv[4]));
     if (argc < 3)
         return 2;
     if (command == L"announcement")
@@ -553,5 +588,7 @@ int main() {
         return Restore(window);
     if (command == L"practice")
         return ReadPractice(window);
+    if (command == L"column-row")
+        return ColumnRow(window);
     return 2;
 }
