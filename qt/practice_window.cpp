@@ -63,7 +63,7 @@ PracticeWindow::PracticeWindow(const StartOptions& start, QWidget* parent) : QWi
     setAccessibleName(QString::fromUtf8(PracticeSpokenCaption));
     setWindowIcon(ProgramIcon());
     QPalette colours = palette();
-    colours.setColor(QPalette::Window, ColourOf(PracticeColours.Window));
+    colours.setColor(QPalette::Window, ColourOf(PracticeColours.Panel));
     colours.setColor(QPalette::WindowText, ColourOf(PracticeColours.Text));
     setPalette(colours);
     QFont face = font();

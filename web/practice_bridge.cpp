@@ -127,13 +127,13 @@ void AppendSheetsPanel(std::string& out) {
     }
 }
 
-// The palette by the names the page gives its CSS custom properties: --Window, --Ink, ...
+// The palette by the names the page gives its CSS custom properties: --Panel, --Ink, ...
 struct PaletteEntry {
     const char* Name;
     Rgb PracticePalette::*Colour;
 };
 constexpr PaletteEntry PaletteEntries[] = {
-    {"Window", &PracticePalette::Window},
+    {"Panel", &PracticePalette::Panel},
     {"Text", &PracticePalette::Text},
     {"Paper", &PracticePalette::Paper},
     {"Squares", &PracticePalette::Squares},

@@ -372,7 +372,7 @@ HFONT PracticeWindow::FontFor(int logicalPixels, bool bold,
 
 HBRUSH PracticeWindow::WindowBrush() {
     if (windowBrush_ == nullptr)
-        windowBrush_.reset(CreateSolidBrush(ToColorRef(PracticeColours.Window)));
+        windowBrush_.reset(CreateSolidBrush(ToColorRef(PracticeColours.Panel)));
     return windowBrush_.get();
 }
 
@@ -522,7 +522,7 @@ LRESULT PracticeWindow::ColourStatic(HDC dc, HWND window) {
     const Control* control = ControlOf(controls_, window);
     const bool feedback = control != nullptr && control->Row->Shows == PracticeText::Feedback;
     SetTextColor(dc, ToColorRef(feedback ? FeedbackColour(view_) : PracticeColours.Text));
-    SetBkColor(dc, ToColorRef(PracticeColours.Window));
+    SetBkColor(dc, ToColorRef(PracticeColours.Panel));
     return reinterpret_cast<LRESULT>(WindowBrush());
 }
 

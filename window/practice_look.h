@@ -9,7 +9,7 @@
 namespace velmorand {
 
 struct PracticePalette {
-    Rgb Window = 0xFFFFFF;      // the panel's background
+    Rgb Panel = 0xFFFFFF;       // the panel's background
     Rgb Text = 0x202124;        // the panel's texts
     Rgb Paper = 0xFDFDF8;       // the squared paper
     Rgb Squares = 0xC4D8EE;     // its ruling

@@ -11,10 +11,10 @@
 //   probe memory TITLE   the peak working set of the window's process, in KiB
 //   probe close TITLE    asks the window to close, as its close box does
 #include "find_window.h"
-#include "window/practice_layout.h"
 #include "win32/resource_ids.h"
 #include "win32/utf16.h"
 #include "window/form1_layout.h"
+#include "window/practice_layout.h"
 
 #include <windows.h>
 
