@@ -9,10 +9,10 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFont>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QFont>
 #include <QScopedValueRollback>
 #include <QScrollArea>
 #include <QScrollBar>
