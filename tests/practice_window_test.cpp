@@ -534,12 +534,12 @@ void PracticeWindowTest::theColumnIsPaintedFromItsShapes() {
                     {ShapeKind::Placeholder, 0.5, 0.5, PracticeColours.Placeholder},
                     {ShapeKind::Line, 0.5, 0.5, PracticeColours.Lines},
                     {ShapeKind::Minus, 0.5, 0.5, PracticeColours.Minus}};
-    for (const auto& [kind, x, y, colour] : expected) {
+    for (const auto& point : expected) {
         const auto shape = std::find_if(shapes.begin(), shapes.end(),
-                                        [&](const ColumnShape& s) { return s.Kind == kind; });
+                                        [&](const ColumnShape& s) { return s.Kind == point.kind; });
         QVERIFY(shape != shapes.end());
-        QCOMPARE(at(shape->Left + x * shape->Width, shape->Top + y * shape->Height),
-                 ColourOf(colour));
+        QCOMPARE(at(shape->Left + point.x * shape->Width, shape->Top + point.y * shape->Height),
+                 ColourOf(point.colour));
     }
 }
 
