@@ -369,9 +369,15 @@ class PracticeTest(unittest.TestCase):
             with self.subTest(f"{width} x {height}"):
                 self.emulate(width, height, mobile=width < 720)
                 self.browser.script(f"location.hash = '#level={level}&variant=11'")
-                wait_until(lambda: self.browser.script(
-                    "return [Practice.offsetWidth, Level.value]") == [width, str(level)],
-                    what="the window arranged anew")
+                # The resize and the new address reach the page later, each in its own event.
+                wait_until(lambda: self.browser.script("""
+                    const html = document.documentElement;
+                    const arranged = askModule('velmorand_practice_arrange', html.clientWidth,
+                                               html.clientHeight);
+                    return [innerWidth, innerHeight, Level.value,
+                            Practice.offsetWidth - arranged.Width,
+                            Practice.offsetHeight - arranged.Height];""") ==
+                    [width, height, str(level), 0, 0], what="the window arranged anew")
                 pairs = self.browser.script("""
                     const html = document.documentElement;
                     const arranged = askModule('velmorand_practice_arrange', html.clientWidth,
