@@ -22,14 +22,6 @@ void AppendColor(JsonObject& json, const char* name, Rgb rgb) {
     AppendCssColour(json.Key(name), rgb);
 }
 
-// The control the keyboard focus starts in: the first one of the table that takes it.
-const ControlRow* FirstFocus() {
-    for (const ControlRow& row : Form1Layout())
-        if (TakesFocus(row))
-            return &row;
-    return nullptr;
-}
-
 const char* KindName(ControlKind kind) {
     switch (kind) {
     case ControlKind::TextField:
@@ -123,14 +115,14 @@ std::string LayoutJson() {
     {
         JsonObject window(out);
         window.Text("Caption", Form1Caption);
+        window.Text("SpokenCaption", Form1SpokenCaption);
         window.Whole("Width", ClientWidthTwips);
         window.Whole("Height", ClientHeightTwips);
         window.Whole("TwipsPerPixel", TwipsPerPixel);
         AppendColor(window, "Background", WindowBackground);
         window.Whole("LineThicknessPixels", LineThicknessPixels);
         window.Whole("PictureBorderPixels", PictureBorderPixels);
-        if (const ControlRow* first = FirstFocus())
-            window.Text("FirstFocus", first->Name);
+        window.Text("FirstFocus", FirstFocus().Name);
         JsonArray controls(window.Key("Controls"));
         for (const ControlRow& row : Form1Layout())
             AppendControl(controls.Next(), row);
@@ -138,7 +130,8 @@ std::string LayoutJson() {
     return out;
 }
 
-// Each shown text by its control's name, and whether Run is there.
+// Each shown text by its control's name, whether Run is there, and the names a screen reader
+// gives the controls that show them.
 std::string WorksheetJson() {
     std::string out;
     {
@@ -148,6 +141,13 @@ std::string WorksheetJson() {
                 texts.Text(row.Name, FieldText(sheet, *row.Shows));
         }
         texts.Flag("RunVisible", sheet.RunVisible);
+        JsonObject spoken(texts.Key("SpokenNames"));
+        for (const ControlRow& row : Form1Layout()) {
+            if (row.Shows && row.Accessible.Name == nullptr)
+                if (const std::string name = SpokenNameOf(row, FieldText(sheet, *row.Shows));
+                    !name.empty())
+                    spoken.Text(row.Name, name);
+        }
     }
     return out;
 }

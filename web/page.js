@@ -118,7 +118,13 @@ class Form1 {
         this.showFocusNow = () => this.showFocus();
         window.visualViewport?.addEventListener('resize', this.showFocusNow);
         this.window.addEventListener('focusin', this.showFocusNow);
-        document.body.prepend(this.window);
+        // The caption for a screen reader's list of headings, in the words it says; the
+        // browser's title shows it as written.
+        const caption = document.createElement('h1');
+        caption.className = 'spoken';
+        caption.textContent = layout.Caption;
+        caption.setAttribute('aria-label', layout.SpokenCaption);
+        document.body.prepend(caption, this.window);
         this.fitViewport();
     }
 
@@ -189,17 +195,17 @@ class Form1 {
         this.deliver(askModule('velmorand_act', row.Name, this.separator));
     }
 
-    // Carries out what the module says an action or an edit asks for; its one announcement is
-    // the only thing the page says on its own.
+    // Carries out what the module says an action or an edit asks for: the focus moves, then the
+    // texts change, then its one announcement, the only thing the page says on its own.
     deliver(result) {
         if (result.ExitProgram)
             return this.exit();
         if (result.LinkToOpen)
             window.open(result.LinkToOpen, '_blank', 'noopener');
-        if (result.ShowWorksheet)
-            this.showWorksheet();
         if (result.Focus)
             document.getElementById(result.Focus).focus();
+        if (result.ShowWorksheet)
+            this.showWorksheet();
         announce(document.getElementById('Announcement'), result.Announcement);
     }
 
@@ -215,6 +221,11 @@ class Form1 {
             } else if (element.textContent !== text) {
                 element.textContent = text;
             }
+        }
+        for (const [name, spoken] of Object.entries(sheet.SpokenNames)) {
+            const element = document.getElementById(name);
+            if (element.getAttribute('aria-label') !== spoken)
+                element.setAttribute('aria-label', spoken);
         }
         this.runButtons.forEach(button => button.hidden = !sheet.RunVisible);
     }
