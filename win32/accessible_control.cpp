@@ -3,6 +3,7 @@
 #include "accessible_object.h"
 #include "control_hook.h"
 #include "utf16.h"
+#include "window_base.h"
 
 #include <utility>
 
@@ -41,6 +42,10 @@ public:
     ~ControlObject() override { standard_->Release(); }
 
     STDMETHODIMP QueryInterface(REFIID id, void** object) override {
+        // A window's children are listed by the standard object's enumerator, which is how
+        // AccessibleChildren and the screen readers find them.
+        if (id == IID_IEnumVARIANT && !exposure_.Items)
+            return standard_->QueryInterface(id, object);
         if (id != IID_IOleWindow) // how oleacc finds the control's window
             return AccessibleObject::QueryInterface(id, object);
         if (object == nullptr)
@@ -59,7 +64,10 @@ public:
     STDMETHODIMP get_accName(VARIANT child, BSTR* name) override {
         if (const std::string* item = Item(child))
             return Text(ToUtf16(*item), name);
-        return Own(child, exposure_.Name ? exposure_.Name : "", name, &IAccessible::get_accName);
+        std::string spoken = exposure_.SpokenName ? exposure_.SpokenName() : std::string();
+        if (spoken.empty() && exposure_.Name != nullptr)
+            spoken = exposure_.Name;
+        return Own(child, spoken, name, &IAccessible::get_accName);
     }
     STDMETHODIMP get_accDescription(VARIANT child, BSTR* text) override {
         const std::string description = exposure_.Description ? exposure_.Description() : "";
@@ -200,7 +208,8 @@ void ExposeControl(HWND control, Exposure exposure) {
 
 void ExposeControl(HWND control, const ControlRow& row) {
     Exposure exposure;
-    exposure.Name = row.Accessible.Name;
+    // The message line is named by its message as it is said, read when it is asked for.
+    exposure.SpokenName = [control, &row] { return SpokenNameOf(row, WindowText(control)); };
     if (const char* description = row.Accessible.Description)
         exposure.Description = [description] { return std::string(description); };
     exposure.Role = MsaaRole(RoleOf(row));

@@ -16,6 +16,7 @@ namespace velmorand {
 // What a control says of itself over Windows' standard object for it.
 struct Exposure {
     const char* Name = nullptr;               // nullptr: Windows' own, its text
+    std::function<std::string()> SpokenName;  // asked each time, before Name; "": Name
     std::function<std::string()> Description; // asked each time; none or "": Windows' own
     LONG Role = 0;                            // 0 where Windows knows better
     LONG States = 0;                          // added to Windows' own

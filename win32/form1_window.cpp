@@ -75,6 +75,7 @@ int Form1Window::Run(int show) {
     setup.ClassName = ClassName;
     setup.Background = BrushFor(WindowBackground);
     setup.Caption = Form1Caption;
+    setup.SpokenCaption = Form1SpokenCaption;
     setup.Style = WindowStyle;
     setup.ExStyle = WindowExStyle;
     return RunWindow(setup, show);
@@ -246,21 +247,27 @@ void Form1Window::OnFieldChanged(Control& control) {
 
 void Form1Window::Click(const ControlRow& row) { Deliver(Act(sheet_, row, DecimalSeparator())); }
 
+// The focus moves first, then the texts change, then the announcement, after the focus has
+// moved, so that the screen reader says both.
 void Form1Window::Deliver(const ActionResult& result) {
     if (result.LinkToOpen != nullptr)
         OpenInBrowser(result.LinkToOpen);
-    if (result.ShowWorksheet)
-        ShowWorksheet();
     if (result.Focus)
         SetFocus(WindowShowing(*result.Focus));
-    // After the focus has moved, so that the screen reader says both.
+    if (result.ShowWorksheet)
+        ShowWorksheet();
     if (!result.Announcement.empty())
         Announce(result.Announcement);
     if (result.ExitProgram)
         DestroyWindow(window_);
 }
 
-HWND Form1Window::FirstFocus() const { return WindowShowing(WorksheetField::Dividend); }
+HWND Form1Window::FirstFocus() const {
+    const ControlRow& first = velmorand::FirstFocus();
+    const auto control = std::find_if(controls_.begin(), controls_.end(),
+                                      [&first](const Control& c) { return c.Row == &first; });
+    return control == controls_.end() ? nullptr : control->Window;
+}
 
 void Form1Window::ShowWorksheet() {
     showing_ = true;

@@ -31,7 +31,7 @@ private:
     };
 
     LRESULT Handle(UINT message, WPARAM w, LPARAM l) override;
-    HWND FirstFocus() const override; // the dividend
+    HWND FirstFocus() const override; // the first control of the table that takes it
 
     void CreateControls();
     HWND CreateControl(const ControlRow& row, int id);

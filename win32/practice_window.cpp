@@ -89,6 +89,7 @@ int PracticeWindow::Run(int show) {
     setup.ClassName = ClassName;
     setup.Background = WindowBrush();
     setup.Caption = PracticeCaption;
+    setup.SpokenCaption = PracticeSpokenCaption;
     setup.Style = WindowStyle;
     return RunWindow(setup, show);
 }
@@ -97,7 +98,6 @@ LRESULT PracticeWindow::Handle(UINT message, WPARAM w, LPARAM l) {
     switch (message) {
     case WM_CREATE:
         dotsPerInch_ = WindowDpi(window_);
-        ExposeWindow();
         CreateControls();
         FitWindow();
         Arrange();
@@ -183,14 +183,6 @@ HWND PracticeWindow::CreateControl(const PracticeControl& row, int id) {
         break;
     }
     return control;
-}
-
-// The window is named to screen readers in the words they say, without the caption's colon;
-// its controls are its children as Windows finds them.
-void PracticeWindow::ExposeWindow() {
-    Exposure exposure;
-    exposure.Name = PracticeSpokenCaption;
-    ExposeControl(window_, std::move(exposure));
 }
 
 // The table's accessible name for each control; the answer field is described by the question

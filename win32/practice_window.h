@@ -39,7 +39,6 @@ private:
 
     void CreateControls();
     HWND CreateControl(const PracticeControl& row, int id);
-    void ExposeWindow();
     void Expose(const Control& control);
     void FitWindow();
     void Arrange();

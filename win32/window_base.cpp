@@ -1,5 +1,6 @@
 #include "window_base.h"
 
+#include "accessible_control.h"
 #include "resource_ids.h"
 #include "utf16.h"
 
@@ -37,6 +38,9 @@ int WindowBase::RunWindow(const WindowSetup& setup, int show) {
                     at.right, at.bottom, nullptr, nullptr, instance_, this);
     if (window_ == nullptr)
         return 1;
+    Exposure named;
+    named.Name = setup.SpokenCaption;
+    ExposeControl(window_, std::move(named));
     ShowWindow(window_, show);
     SetFocus(FirstFocus());
 

@@ -13,11 +13,13 @@
 
 namespace velmorand {
 
-// Where a window opens and how it looks: its class name, background, caption and styles.
+// Where a window opens and how it looks: its class name, background, caption (shown, and as
+// a screen reader says it) and styles.
 struct WindowSetup {
     const wchar_t* ClassName = nullptr;
     HBRUSH Background = nullptr;
     const char* Caption = nullptr;
+    const char* SpokenCaption = nullptr;
     DWORD Style = 0;
     DWORD ExStyle = 0;
     RECT Place{CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,

@@ -229,11 +229,13 @@ void Check(const Found& item) {
           action);
 
     const std::string what = std::string(row.Name) + ": ";
-    // Without a name of its own a label is read by what it shows, never by a neighbour.
-    const std::string wantedName = row.Accessible.Name != nullptr ? row.Accessible.Name
-                                   : row.Kind == velmorand::ControlKind::Line
-                                       ? name
-                                       : ToUtf8(WindowText(item.Window));
+    // Without a name of its own a label is read by what it shows, never by a neighbour; the
+    // message line by its message as it is said.
+    const std::string shown = ToUtf8(WindowText(item.Window));
+    const std::string spoken = velmorand::SpokenNameOf(row, shown);
+    const std::string wantedName = !spoken.empty()                            ? spoken
+                                   : row.Kind == velmorand::ControlKind::Line ? name
+                                                                              : shown;
     if (name != wantedName)
         Fail(what + "name \"" + name + "\", not \"" + wantedName + "\"");
     if (row.Accessible.Description != nullptr && description != row.Accessible.Description)
@@ -259,7 +261,24 @@ void Check(const Found& item) {
         Fail(what + "has children");
 }
 
+// Checks the window's name as a screen reader says it, from its client object; the number of
+// the client's children, its controls, or -1 for none.
+LONG CheckWindowName(HWND window, const char* wanted) {
+    Ref<IAccessible> client;
+    if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                          reinterpret_cast<void**>(client.out())))) {
+        Fail("the window has no accessible object");
+        return -1;
+    }
+    const std::string name = NameOf(client.get(), Self());
+    Print("window\t" + name);
+    if (name != wanted)
+        Fail("the window is named \"" + name + "\", not \"" + wanted + "\"");
+    return ChildCountOf(client.get());
+}
+
 int Read(HWND window) {
+    CheckWindowName(window, velmorand::Form1SpokenCaption);
     const std::vector<Found> found = Walk(window);
     for (const Found& item : found)
         Check(item);
@@ -489,21 +508,9 @@ void CheckPractice(HWND window, const velmorand::PracticeControl& row, HWND cont
 
 int ReadPractice(HWND window) {
     // The window as a screen reader names it, and its controls as its client's children.
-    Ref<IAccessible> client;
-    if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
-                                          reinterpret_cast<void**>(client.out()))))
-        Fail("the window has no accessible object");
-    else {
-        const std::string name = NameOf(client.get(), Self());
-        const std::string description =
-            Property([&](BSTR* out) { return client->get_accDescription(Self(), out); });
-        Print("window\t" + name + "\t" + description);
-        if (name != velmorand::PracticeSpokenCaption)
-            Fail("the window is named \"" + name + "\", not \"" + velmorand::PracticeSpokenCaption +
-                 "\"");
-        if (ChildCountOf(client.get()) < static_cast<LONG>(velmorand::PracticeLayout().size()))
-            Fail("the window has " + std::to_string(ChildCountOf(client.get())) + " children");
-    }
+    const LONG children = CheckWindowName(window, velmorand::PracticeSpokenCaption);
+    if (children < static_cast<LONG>(velmorand::PracticeLayout().size()))
+        Fail("the window has " + std::to_string(children) + " children");
     std::size_t found = 0;
     for (HWND control = GetWindow(window, GW_CHILD); control != nullptr;
          control = GetWindow(control, GW_HWNDNEXT)) {
