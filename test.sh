@@ -111,6 +111,20 @@ stage_web() {
     test_in build/web --parallel "$jobs"
     PYTHONDONTWRITEBYTECODE=1 bench/web_startup.py build/web/velmorand.html 1 # it still works
     PYTHONDONTWRITEBYTECODE=1 bench/web_startup.py build/web/velmorand-practice.html 1
+    if ! wants windows || [ "$windows" = 0 ]; then
+        compare_programs build/web
+    fi
+}
+
+# The same practice state drawn by the Qt window, the page (when WEB_BUILD is given) and
+# velmorand.exe (when WINDOWS_BUILD is), each read back from its own picture.
+compare_programs() { # [WEB_BUILD] [WINDOWS_BUILD]
+    native_configure
+    cmake --build build --parallel "$jobs" --target practice_picture qt_picture
+    if [ -n "${2:-}" ]; then
+        tests/pictures/win32_picture.sh "$2" build/tests/practice_picture "$2/pictures/win32.png"
+    fi
+    tests/pictures/compare_three.sh build "$@"
 }
 
 stage_windows() {
@@ -128,6 +142,11 @@ stage_windows() {
     native_configure
     cmake --build build --parallel "$jobs" --target startup_bench
     bench/win32_startup.sh build build/windows 1 1
+    if wants web; then
+        compare_programs build/web build/windows
+    else
+        compare_programs "" build/windows
+    fi
 }
 
 declare -A about=(

@@ -1,7 +1,7 @@
 // The practice window on the offscreen platform: its controls where the arrangement puts them,
-// the column painted from its shapes, a problem solved by typing, mistakes, hints, the next
-// problem, the level and variant, the progress kept in the settings and the options it is
-// started with. The answers typed are the practice core's; what the column shows at the end
+// a problem solved by typing, mistakes, hints, the next problem, the level and variant, the
+// progress kept in the settings and the options it is started with; its colours are compared
+// with the other programs' in tests/pictures. The answers typed are the practice core's; what the column shows at the end
 // is worked out here by plain division from the problem's numbers.
 #include "practice/problems.h"
 #include "practice/texts.h"
@@ -80,7 +80,6 @@ private slots:
     void screenReadersReadTheColumnRowByRow();
     void controlsStandWhereTheArrangementPutsThem_data();
     void controlsStandWhereTheArrangementPutsThem();
-    void theColumnIsPaintedFromItsShapes();
     void sheetsForTheClassAtThePupilsLevel();
 
 private:
@@ -512,35 +511,6 @@ void PracticeWindowTest::controlsStandWhereTheArrangementPutsThem() {
         }
     }
     QCOMPARE(paper()->cellSize(), arrangement.CellPixels);
-}
-
-// Each kind of shape in its colour, at a point inside it, on the ruled paper.
-void PracticeWindowTest::theColumnIsPaintedFromItsShapes() {
-    for (const char* step : {"first", "count", "digit", "product"})
-        QCOMPARE(answerRight(), QString::fromLatin1(step));
-    const std::vector<ColumnShape> shapes = ColumnShapes(paper()->grid());
-    const QImage drawn = paper()->grab().toImage();
-    const auto at = [&](double x, double y) { // in cells
-        return drawn.pixelColor(int(x * paper()->cellSize()), int(y * paper()->cellSize()));
-    };
-    QCOMPARE(at(0.5, 0.5), ColourOf(PracticeColours.Paper));
-    QCOMPARE(at(0, 0.5), ColourOf(PracticeColours.Squares));
-    const struct {
-        ShapeKind kind;
-        double x, y; // the point, as shares of the shape's width and height
-        Rgb colour;
-    } expected[] = {{ShapeKind::Current, 0.3, 0.3, PracticeColours.CurrentFill},
-                    {ShapeKind::Current, 0, 0.3, PracticeColours.CurrentEdge},
-                    {ShapeKind::Placeholder, 0.5, 0.5, PracticeColours.Placeholder},
-                    {ShapeKind::Line, 0.5, 0.5, PracticeColours.Lines},
-                    {ShapeKind::Minus, 0.5, 0.5, PracticeColours.Minus}};
-    for (const auto& point : expected) {
-        const auto shape = std::find_if(shapes.begin(), shapes.end(),
-                                        [&](const ColumnShape& s) { return s.Kind == point.kind; });
-        QVERIFY(shape != shapes.end());
-        QCOMPARE(at(shape->Left + point.x * shape->Width, shape->Top + point.y * shape->Height),
-                 ColourOf(point.colour));
-    }
 }
 
 // «Листы для печати» opens at the level and variant the pupil is on, after the pupil's own

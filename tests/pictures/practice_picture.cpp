@@ -58,15 +58,18 @@ void PrintChecks(const PracticeArrangement& arranged, const PracticeView& view) 
     const std::vector<ColumnShape> shapes = ColumnShapes(view.Column);
     const ColumnShape empty = EmptyCell(shapes, LevelPaper(Level));
     Point("empty cell", at.X(empty.Left + 0.5), at.Y(empty.Top + 0.5), PracticeColours.Paper);
+    Point("ruling", at.X(empty.Left), at.Y(empty.Top + 0.5), PracticeColours.Squares);
     bool digit = false, current = false, placeholder = false, line = false;
     for (const ColumnShape& shape : shapes) {
         const double middleX = shape.Left + shape.Width / 2, middleY = shape.Top + shape.Height / 2;
         if (shape.Kind == ShapeKind::Digit && !std::exchange(digit, true))
             Box("digit", {at.X(shape.Left), at.Y(shape.Top), at.Cell, at.Cell},
                 PracticeColours.Ink);
-        if (shape.Kind == ShapeKind::Current && !std::exchange(current, true))
+        if (shape.Kind == ShapeKind::Current && !std::exchange(current, true)) {
             Point("current cell", at.X(shape.Left + 0.25), at.Y(shape.Top + 0.25),
                   PracticeColours.CurrentFill);
+            Point("current edge", at.X(shape.Left) + 1, at.Y(middleY), PracticeColours.CurrentEdge);
+        }
         if (shape.Kind == ShapeKind::Placeholder && !std::exchange(placeholder, true))
             Point("placeholder", at.X(middleX), at.Y(middleY), PracticeColours.Placeholder);
         if (shape.Kind == ShapeKind::Line && !std::exchange(line, true))

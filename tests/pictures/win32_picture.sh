@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Draws velmorand.exe's practice window under Wine in Xvfb with a 1024 x 700 client area, at
+# level 5 and variant 42, after typing the answers practice_picture gives into the answer
+# field, each with Enter, and saves the client area's picture.
+# Usage: win32_picture.sh WINDOWS_BUILD PRACTICE_PICTURE OUTPUT.png
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+output=$(realpath -m "$3")
+mapfile -t answers < <("$2" 1024 700 | awk -F'\t' '$1 == "type" { print $2 }')
+source "$here/../win32/wine_session.sh" "$1" picture
+export WINEPREFIX=$VELMORAND_WINEPREFIX
+title="Тренажёр"
+xtitle="Тренажёр"
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+text() { line "$1" | cut -f5-; }
+# Until CHECK... holds, for 10 s at most, on fresh readings of the window.
+eventually() {
+    for _ in $(seq 50); do
+        dump
+        "$@" && return 0
+        sleep 0.2
+    done
+    return 1
+}
+client_is() { [ "$(line window | cut -f2-3)" = "$1	$2" ]; }
+# A right answer brings the next question, a wrong one new feedback.
+taken() { [ "$(text Question)" != "$1" ] || [ "$(text Feedback)" != "$2" ]; }
+
+make_locales ru_RU
+export LANG=ru_RU.UTF-8
+start_xvfb 1600x1000
+start_program "$wine" "$exe" /practice /level 5 /variant 42
+# Without a window manager, the X window is the client area.
+xdotool windowsize "$xwindow" 1024 700
+eventually client_is 1024 700 || fail "the client area is $(line window | cut -f2-3), not 1024x700"
+xdotool mousemove --window "$xwindow" $(point Entry) click 1
+for answer in "${answers[@]}"; do
+    question=$(text Question) feedback=$(text Feedback)
+    xdotool type --delay 30 "$answer"
+    xdotool key Return
+    eventually taken "$question" "$feedback" || fail "the answer $answer was not taken"
+done
+sleep 0.5 # the last answer's drawing reaches the screen
+mkdir -p "$(dirname "$output")"
+import -window "$xwindow" "$output"
+"$wine" "$probe" close "$title"
