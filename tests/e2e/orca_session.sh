@@ -3,10 +3,10 @@
 # speech-dispatcher to an output module that writes each text to WORK/spoken.txt instead of a
 # sound card: that file is what the pupil would hear.
 #
+#   orca_session SCRIPT WORK WIDTHxHEIGHT [ARGUMENTS...]: run first by SCRIPT; see below.
 # Outside the private session bus:
 #   orca_prepare WORK WIDTHxHEIGHT: makes WORK afresh with Orca's and speech-dispatcher's
-#   settings and a Russian locale, starts an X server of its own and exports the environment;
-#   the caller then runs itself again under dbus-run-session with VELMORAND_ORCA_INSIDE=1.
+#   settings and a Russian locale, starts an X server of its own and exports the environment.
 # Inside it:
 #   orca_start_desktop WORK: the accessibility bus, a window manager and speech-dispatcher.
 #   orca_start WORK WINDOW: gives the program's window the focus and starts Orca on it.
@@ -65,6 +65,19 @@ CONF
     export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run"
     export XDG_DATA_HOME="$work/data" XDG_CACHE_HOME="$work/cache" LOCPATH="$work/locale"
     export LANG=ru_RU.UTF-8 LANGUAGE=ru LC_ALL=
+}
+
+# Outside the private session bus, prepares WORK and runs SCRIPT with ARGUMENTS again inside
+# one, then ends with its status; inside, starts the desktop and returns.
+orca_session() {
+    local script=$1 work=$2 size=$3
+    shift 3
+    if [ -z "${VELMORAND_ORCA_INSIDE:-}" ]; then
+        orca_prepare "$work" "$size"
+        VELMORAND_ORCA_INSIDE=1 dbus-run-session -- "$script" "$@"
+        exit
+    fi
+    orca_start_desktop "$work"
 }
 
 # The processes started inside, ended in the opposite order when the script exits, and waited

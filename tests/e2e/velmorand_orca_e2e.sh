@@ -9,14 +9,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 
 source "$here/orca_session.sh"
 
-if [ -z "${VELMORAND_ORCA_INSIDE:-}" ]; then
-    orca_prepare "$work" 1024x768
-    VELMORAND_ORCA_INSIDE=1 dbus-run-session -- "$0" "$@"
-    exit
-fi
-
-# Inside the private session bus.
-orca_start_desktop "$work"
+orca_session "$0" "$work" 1024x768 "$@"
 # A browser that only writes down what it was asked to open; the desktop's own handlers are
 # hidden so that xdg-open falls back to $BROWSER.
 mkdir -p "$work/xdg"

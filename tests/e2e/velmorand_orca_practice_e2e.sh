@@ -15,11 +15,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 
 source "$here/orca_session.sh"
 
-if [ -z "${VELMORAND_ORCA_INSIDE:-}" ]; then
-    orca_prepare "$work" 1280x800
-    VELMORAND_ORCA_INSIDE=1 dbus-run-session -- "$0" "$@"
-    exit
-fi
+orca_session "$0" "$work" 1280x800 "$@"
 
 # The problem, and the answers to its first two questions worked out from its numbers: the
 # first partial dividend (the shortest beginning of the dividend at least the divisor), and a
@@ -36,7 +32,6 @@ wrong_count=$((${#quotient} + 2))
 # expected KIND N: the Nth text of that kind the core gives, from 1.
 expected() { awk -F'\t' -v kind="$1" -v n="$2" '$1 == kind && ++seen == n { print $2 }' "$work/expected"; }
 
-orca_start_desktop "$work"
 # The progress goes into the settings under this folder, never the user's.
 mkdir -p "$work/settings"
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 XDG_CONFIG_HOME="$work/settings" \

@@ -10,13 +10,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 
 source "$here/../e2e/orca_session.sh"
 
-if [ -z "${VELMORAND_ORCA_INSIDE:-}" ]; then
-    orca_prepare "$work" 1024x768
-    VELMORAND_ORCA_INSIDE=1 dbus-run-session -- "$0" "$@"
-    exit
-fi
-
-orca_start_desktop "$work"
+orca_session "$0" "$work" 1024x768 "$@"
 mkdir -p "$work/page" "$work/profile"
 cp "$page" "$work/page/"
 ACCESSIBILITY_ENABLED=1 chromium --test-type --no-sandbox --disable-gpu --no-first-run --disable-sync --disable-extensions \
