@@ -1,8 +1,8 @@
 // The practice window on the offscreen platform: its controls where the arrangement puts them,
 // a problem solved by typing, mistakes, hints, the next problem, the level and variant, the
 // progress kept in the settings and the options it is started with; its colours are compared
-// with the other programs' in tests/pictures. The answers typed are the practice core's; what the column shows at the end
-// is worked out here by plain division from the problem's numbers.
+// with the other programs' in tests/pictures. The answers typed are the practice core's; what the
+// column shows at the end is worked out here by plain division from the problem's numbers.
 #include "practice/problems.h"
 #include "practice/texts.h"
 #include "qt/accessibility.h"
