@@ -147,6 +147,9 @@ constexpr PaletteEntry PaletteEntries[] = {
     {"Mistake", &PracticePalette::Mistake},
     {"Hint", &PracticePalette::Hint},
     {"SheetGrey", &PracticePalette::SheetGrey},
+    {"Bar", &PracticePalette::Bar},
+    {"Edge", &PracticePalette::Edge},
+    {"DefaultEdge", &PracticePalette::DefaultEdge},
 };
 
 std::string LayoutJson() {

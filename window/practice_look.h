@@ -25,6 +25,9 @@ struct PracticePalette {
     Rgb SheetGrey = 0x808080;   // the printed sheets' answer key: its worked columns
     Rgb SheetInk = 0x000000;    // everything else printed on the sheets
     Rgb SheetPaper = 0xFFFFFF;  // the sheets' paper, in a preview
+    Rgb Bar = 0xEEF1F4;         // the bar of choices above the sheets' preview
+    Rgb Edge = 0x8A8A8A;        // a button's edge, and a previewed page's
+    Rgb DefaultEdge = 0x5170A8; // the edge of the button that Enter presses
 };
 
 inline constexpr PracticePalette PracticeColours{};
