@@ -91,6 +91,8 @@ function describe(element, row, descriptions) {
 
 class Form1 {
     constructor(layout) {
+        // The viewport's size before anything is laid out, which reading it costs nothing then.
+        const viewport = [innerWidth, innerHeight];
         this.separator = decimalSeparator();
         this.window = document.createElement('div');
         this.window.id = 'Form1';
@@ -98,7 +100,7 @@ class Form1 {
         this.height = layout.Height / layout.TwipsPerPixel;
         Object.assign(this.window.style, {
             width: this.width + 'px', height: this.height + 'px', background: layout.Background});
-        // For the print style, which scales the window to the sheet.
+        // For the style, which centres the window and scales it to the sheet in print.
         this.window.style.setProperty('--window-width', this.width);
         this.window.style.setProperty('--window-height', this.height);
         const descriptions = document.createElement('div');
@@ -125,7 +127,7 @@ class Form1 {
         caption.textContent = layout.Caption;
         caption.setAttribute('aria-label', layout.SpokenCaption);
         document.body.prepend(caption, this.window);
-        this.fitViewport();
+        this.fitViewport(...viewport);
     }
 
     makeControl(row, layout, descriptions) {
@@ -156,22 +158,20 @@ class Form1 {
     // browser's zoom; but never below the designed size, where every control is a target large
     // enough and the digits are as large as on the desktop. Where the screen is smaller, the
     // page scrolls.
-    fitViewport() {
-        this.followZoom();
-        // The viewport with its scroll bars, which go when the window fits.
-        const fit = Math.min(innerWidth / this.width, innerHeight / this.height);
-        const scale = Math.max(1, fit * this.zoom);
-        this.window.style.transform = `scale(${scale})`;
-        this.window.style.left =
-            Math.max(0, (document.documentElement.clientWidth - this.width * scale) / 2) + 'px';
+    // The viewport is measured with its scroll bars, which go when the window fits; the style
+    // centres the window in what they leave.
+    fitViewport(width = innerWidth, height = innerHeight) {
+        this.followZoom(width);
+        const fit = Math.min(width / this.width, height / this.height);
+        this.window.style.setProperty('--scale', Math.max(1, fit * this.zoom));
     }
 
     // The browser's zoom (Ctrl + and -) changes the device pixels a CSS pixel takes and the
     // viewport's size in CSS pixels together, so that its size in device pixels stays; a screen
     // of another pixel density changes the first alone. Zoom then enlarges the window as it
     // would a page of text, instead of being undone by the fit.
-    followZoom() {
-        const now = {ratio: devicePixelRatio, width: innerWidth};
+    followZoom(width) {
+        const now = {ratio: devicePixelRatio, width};
         const last = this.lastViewport;
         if (last && now.ratio !== last.ratio &&
             Math.abs(now.width * now.ratio - last.width * last.ratio) <
