@@ -15,16 +15,6 @@ fail() {
     echo "FAIL: $*" >&2
     exit 1
 }
-text() { line "$1" | cut -f5-; }
-# Until CHECK... holds, for 10 s at most, on fresh readings of the window.
-eventually() {
-    for _ in $(seq 50); do
-        dump
-        "$@" && return 0
-        sleep 0.2
-    done
-    return 1
-}
 client_is() { [ "$(line window | cut -f2-3)" = "$1	$2" ]; }
 # A right answer brings the next question, a wrong one new feedback.
 taken() { [ "$(text Question)" != "$1" ] || [ "$(text Feedback)" != "$2" ]; }

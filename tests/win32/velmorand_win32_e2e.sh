@@ -40,7 +40,6 @@ record_browser
 
 start_program
 
-text() { line "$1" | cut -f5-; }
 limit() { line "$1" | cut -f4; }
 shown() { line "$1" | cut -f3; }
 focus() { awk -F'\t' '$1 == "focus" { print $2 }' "$work/dump"; }

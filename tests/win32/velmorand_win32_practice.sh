@@ -41,24 +41,7 @@ kept=$appdata/Velmorand
 progress=$kept/practice-progress.txt
 rm -rf "$kept"
 
-# The window read by probe.exe. A reading has now and then failed once on a busy machine, the
-# next one succeeding: read again once before giving up. A window that is gone fails both.
-dump() {
-    "$wine" "$probe" dump "$title" >"$work/dump" ||
-        { sleep 0.5 && "$wine" "$probe" dump "$title" >"$work/dump"; } ||
-        fail "probe could not read the window"
-}
-text() { line "$1" | cut -f5-; }
 focus() { awk -F'\t' '$1 == "focus" { print $2 }' "$work/dump"; }
-# Until CHECK... holds, for 10 s at most, on fresh readings of the window.
-eventually() {
-    for _ in $(seq 50); do
-        dump
-        "$@" && return 0
-        sleep 0.2
-    done
-    return 1
-}
 shows() { [ "$(text "$1")" = "$2" ]; }
 expect() { # NAME TEXT WHAT
     eventually shows "$1" "$2" || fail "$3: $1 shows '$(text "$1")', not '$2'"

@@ -86,8 +86,27 @@ start_program() {
 
 # The window read from outside by probe.exe into $work/dump: one line per control, with its
 # name, place ("LEFT TOP WIDTH HEIGHT" in the window's pixels), shown, limit and text.
-dump() { "$wine" "$probe" dump "$title" >"$work/dump" || fail "probe could not read the window"; }
+# A reading can fail while Wine is busy starting or a loaded machine keeps the window from
+# answering: it is tried three times before the test fails.
+dump() {
+    local try
+    for try in 1 2 3; do
+        "$wine" "$probe" dump "$title" >"$work/dump" 2>"$work/probe.err" && return 0
+        sleep 0.5
+    done
+    fail "probe could not read the window: $(tail -n 3 "$work/probe.err")"
+}
 line() { awk -F'\t' -v name="$1" '$1 == name' "$work/dump"; }
+text() { line "$1" | cut -f5-; }
+# CHECK...: true once the check holds on a fresh reading of the window, within 10 s.
+eventually() {
+    for _ in $(seq 50); do
+        dump
+        "$@" && return 0
+        sleep 0.2
+    done
+    return 1
+}
 place() { line "$1" | cut -f2; }
 point() { # NAME: the centre of a control, in the window's pixels
     local left top width height
