@@ -233,11 +233,34 @@ TEST(SpokenTexts, HoldNoPunctuationThatAScreenReaderNamesAloud) {
     EXPECT_EQ(SpokenMessage("Разрядов делимого  3"), "Разрядов делимого  3");
 }
 
-} // namespace
-} // namespace velmorand
-
-namespace velmorand {
-namespace {
+// The one literal copy of what a screen reader calls the controls; the front ends' tests read
+// the table. Each of them says in Russian what it is for.
+TEST(Form1Layout, NamesTheControlsAsAScreenReaderSaysThem) {
+    const std::pair<const char*, const char*> Said[] = {
+        {"Text1", "Делимое"},
+        {"Text15", "Делитель"},
+        {"Text16", "Результат, целое"},
+        {"Text17", "Остаток"},
+        {"Text18", "Остаток, числитель"},
+        {"Text19", "Остаток, знаменатель"},
+        {"Text2", "Строка столбика 1"},
+        {"Text14", "Строка столбика 13"},
+        {"Command1", "Run"},
+        {"Command2", "Clear"},
+        {"Command3", "Exit"},
+        {"Command4", "Load"},
+        {"Label8", "Игры из бумаги"},
+        {"Label9", "Английский язык"},
+        {"Picture1", "Пример. 861 разделить на 7 в столбик, получится 123"}};
+    for (const auto& [name, said] : Said) {
+        const ControlRow& row = *FindControl(name);
+        EXPECT_EQ(SpokenNameOf(row, ""), said) << name;
+        const std::string described = row.Accessible.Description ? row.Accessible.Description : "";
+        EXPECT_NE(described.find_first_of("\xD0\xD1"), std::string::npos) << name; // Cyrillic
+    }
+    EXPECT_STREQ(FindControl("Command1")->Accessible.Description,
+                 "Решить. Разделить делимое на делитель в столбик");
+}
 
 // What every front end takes from the table instead of deciding: where the focus starts and
 // what a screen reader calls a control while it shows a text.
@@ -248,12 +271,6 @@ TEST(Form1Layout, NamesTheFirstFocusAndTheSpokenMessageLine) {
     const ControlRow& dividend = *ControlShowing(WorksheetField::Dividend);
     EXPECT_EQ(SpokenNameOf(dividend, "123"), dividend.Accessible.Name);
 }
-
-} // namespace
-} // namespace velmorand
-
-namespace velmorand {
-namespace {
 
 // A field takes a number exactly where typing into it has the worksheet check the digits.
 TEST(Form1Layout, TakesANumberWhereTheWorksheetChecksTheDigits) {
