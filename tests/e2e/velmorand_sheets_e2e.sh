@@ -81,26 +81,13 @@ done
 key=$(awk -F'\t' '$2 == "answers" { print $1; exit }' <<<"$expected")
 pdftoppm -r 254 -f 1 -l 1 -png -singlefile "$pdf" "$out/page-1"
 pdftoppm -r 254 -f "$key" -l "$key" -png -singlefile "$pdf" "$out/key-1"
-pdftoppm -r 254 -f 1 -l 1 -singlefile "$pdf" "$out/measure"
-pitch=$(python3 - "$out/measure.ppm" <<'PY'
+pitch=$(/usr/bin/python3 - "$out/page-1.png" <<'PY'
 import sys
-data = open(sys.argv[1], "rb").read()
-fields, at = [], 0
-while len(fields) < 4:  # P6, width, height, maximum; comments start with '#'
-    while data[at:at + 1].isspace():
-        at += 1
-    if data[at:at + 1] == b"#":
-        at = data.index(b"\n", at)
-        continue
-    end = at
-    while not data[end:end + 1].isspace():
-        end += 1
-    fields.append(data[at:end])
-    at = end
-width, height = int(fields[1]), int(fields[2])
-pixels = data[at + 1:]
+from PIL import Image
+page = Image.open(sys.argv[1]).convert("RGB")
+width, height = page.size
 def bluish(x, y):
-    r, g, b = pixels[3 * (y * width + x):3 * (y * width + x) + 3]
+    r, g, b = page.getpixel((x, y))
     return b - r > 15 and b > 150
 def centres(points):
     found, run = [], []
@@ -130,7 +117,6 @@ PY
 ) || fail "the grid's pitch: $pitch"
 read -r across lines_across down lines_down <<<"$pitch"
 echo "grid pitch: $across dots across ($lines_across lines), $down dots down ($lines_down lines) at 10 dots/mm"
-rm -f "$out/measure.ppm"
 
 # A name that cannot be written: said on stderr in Russian, exit 1, nothing left behind.
 for bad in "$out/нет такой папки/карточки.pdf" "$out"; do
