@@ -3,15 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <ostream>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
 namespace velmorand {
 namespace {
-
-using FieldTexts = std::vector<std::pair<WorksheetField, const char*>>;
 
 Worksheet SheetWith(const char* dividend, const char* divisor) {
     Worksheet sheet;
@@ -26,23 +26,27 @@ Worksheet Divide(const char* dividend, const char* divisor, const char* separato
     return sheet;
 }
 
-// The expected sheet: the inputs, the given texts, and every other field as it starts.
-Worksheet Expected(const char* dividend, const char* divisor, const char* message,
-                   FieldTexts texts) {
-    Worksheet sheet = SheetWith(dividend, divisor);
-    sheet.Message = message;
-    for (const auto& [field, text] : texts)
-        FieldText(sheet, field) = text;
-    return sheet;
-}
-
+// A run's case: the inputs, the message, the column's rows from the top (the rest stay
+// empty), and the quotient, fractional part, remainder and its denominator, as written.
 struct RunCase {
     const char* name;
     const char* dividend;
     const char* divisor;
     const char* message;
-    FieldTexts texts;
+    std::vector<const char*> rows;
+    std::array<const char*, 4> results;
 };
+
+// The expected sheet: the inputs and the case's texts, every other field as it starts.
+Worksheet Expected(const RunCase& c) {
+    Worksheet sheet = SheetWith(c.dividend, c.divisor);
+    sheet.Message = c.message;
+    for (std::size_t i = 0; i < c.rows.size(); ++i)
+        sheet.ColumnRows[i] = c.rows[i];
+    std::tie(sheet.Quotient, sheet.FractionalPart, sheet.Remainder, sheet.RemainderDenominator) =
+        std::tuple(c.results[0], c.results[1], c.results[2], c.results[3]);
+    return sheet;
+}
 
 void PrintTo(const RunCase& c, std::ostream* out) { *out << c.dividend << " / " << c.divisor; }
 
@@ -50,140 +54,49 @@ class RunDivisionCases : public testing::TestWithParam<RunCase> {};
 
 TEST_P(RunDivisionCases, WritesTheColumnAndTheResults) {
     const RunCase& c = GetParam();
-    EXPECT_EQ(Divide(c.dividend, c.divisor), Expected(c.dividend, c.divisor, c.message, c.texts));
+    EXPECT_EQ(Divide(c.dividend, c.divisor), Expected(c));
 }
 
 std::string CaseName(const testing::TestParamInfo<RunCase>& info) { return info.param.name; }
 
-using W = Worksheet;
+// clang-format off
+const RunCase RunCases[] = {
+    {"StartInputs", "234567", "14", "Деление с остатком",
+     {" 14", "   94", "   84", "     105", "     98",
+      "       76", "       70", "         67", "         56", "           11"},
+     {" 16754", "0.785714285714286", " 11", " 14"}},
+    {"FirstDigitsSmallerThanDivisor", "123456", "14", "Деление с остатком",
+     {" 112", "   114", "   112", "     25", "     14", "       116", "       112", "         4"},
+     {" 8818", "0.285714285714286", " 4", " 14"}},
+    {"PictureExampleWithoutRemainder", "861", "7", "3",
+     {" 7", "   16", "   14", "     21", "     21", "       0"},
+     {" 123", "0", " 0", " 7"}},
+    {"OneStep", "28", "14", "2",
+     {" 28"},
+     {" 2", "0", " 0", " 14"}},
+    {"OneStepThatFindsNoMoreDigits", "12", "14", "Деление с остатком",
+     {" 0"},
+     {" 0", "0.857142857142857", " 12", " 14"}},
+    {"NoStep", "12", "345", "Деление с остатком",
+     {},
+     {" 0", "3.47826086956522E-02", " 12", " 345"}},
+    {"NoStepDividendLargerThanDivisor", "99", "0005", "Деление с остатком",
+     {},
+     {" 19", "0.8", " 4", " 5"}},
+    {"SevenStepsFillEveryRow", "7654321", "3", "Деление с остатком",
+     {" 6", "   16", "   15", "     15", "     15", "       4", "       3",
+      "         13", "         12", "           12",
+      "           12", "             1", "             0"},
+     {" 2551440", "0.333333333333333", " 1", " 3"}},
+    {"EighthStepWritesNoRow", "98765432", "3", "Деление с остатком",
+     {" 9", "   8", "   6", "     27", "     27", "       6", "       6",
+      "         5", "         3", "           24",
+      "           24", "             3", "             3"},
+     {" 32921810", "0.666666666666667", " 2", " 3"}},
+};
+// clang-format on
 
-INSTANTIATE_TEST_SUITE_P(
-    RunDivision, RunDivisionCases,
-    testing::Values(RunCase{"StartInputs",
-                            "234567",
-                            "14",
-                            "Деление с остатком",
-                            {{ColumnRowField(0), " 14"},
-                             {ColumnRowField(1), "   94"},
-                             {ColumnRowField(2), "   84"},
-                             {ColumnRowField(3), "     105"},
-                             {ColumnRowField(4), "     98"},
-                             {ColumnRowField(5), "       76"},
-                             {ColumnRowField(6), "       70"},
-                             {ColumnRowField(7), "         67"},
-                             {ColumnRowField(8), "         56"},
-                             {ColumnRowField(9), "           11"},
-                             {WorksheetField::Quotient, " 16754"},
-                             {WorksheetField::FractionalPart, "0.785714285714286"},
-                             {WorksheetField::Remainder, " 11"},
-                             {WorksheetField::RemainderDenominator, " 14"}}},
-                    RunCase{"FirstDigitsSmallerThanDivisor",
-                            "123456",
-                            "14",
-                            "Деление с остатком",
-                            {{ColumnRowField(0), " 112"},
-                             {ColumnRowField(1), "   114"},
-                             {ColumnRowField(2), "   112"},
-                             {ColumnRowField(3), "     25"},
-                             {ColumnRowField(4), "     14"},
-                             {ColumnRowField(5), "       116"},
-                             {ColumnRowField(6), "       112"},
-                             {ColumnRowField(7), "         4"},
-                             {WorksheetField::Quotient, " 8818"},
-                             {WorksheetField::FractionalPart, "0.285714285714286"},
-                             {WorksheetField::Remainder, " 4"},
-                             {WorksheetField::RemainderDenominator, " 14"}}},
-                    RunCase{"PictureExampleWithoutRemainder",
-                            "861",
-                            "7",
-                            "3",
-                            {{ColumnRowField(0), " 7"},
-                             {ColumnRowField(1), "   16"},
-                             {ColumnRowField(2), "   14"},
-                             {ColumnRowField(3), "     21"},
-                             {ColumnRowField(4), "     21"},
-                             {ColumnRowField(5), "       0"},
-                             {WorksheetField::Quotient, " 123"},
-                             {WorksheetField::FractionalPart, "0"},
-                             {WorksheetField::Remainder, " 0"},
-                             {WorksheetField::RemainderDenominator, " 7"}}},
-                    RunCase{"OneStep",
-                            "28",
-                            "14",
-                            "2",
-                            {{ColumnRowField(0), " 28"},
-                             {WorksheetField::Quotient, " 2"},
-                             {WorksheetField::FractionalPart, "0"},
-                             {WorksheetField::Remainder, " 0"},
-                             {WorksheetField::RemainderDenominator, " 14"}}},
-                    RunCase{"OneStepThatFindsNoMoreDigits",
-                            "12",
-                            "14",
-                            "Деление с остатком",
-                            {{ColumnRowField(0), " 0"},
-                             {WorksheetField::Quotient, " 0"},
-                             {WorksheetField::FractionalPart, "0.857142857142857"},
-                             {WorksheetField::Remainder, " 12"},
-                             {WorksheetField::RemainderDenominator, " 14"}}},
-                    RunCase{"NoStep",
-                            "12",
-                            "345",
-                            "Деление с остатком",
-                            {{WorksheetField::Quotient, " 0"},
-                             {WorksheetField::FractionalPart, "3.47826086956522E-02"},
-                             {WorksheetField::Remainder, " 12"},
-                             {WorksheetField::RemainderDenominator, " 345"}}},
-                    RunCase{"NoStepDividendLargerThanDivisor",
-                            "99",
-                            "0005",
-                            "Деление с остатком",
-                            {{WorksheetField::Quotient, " 19"},
-                             {WorksheetField::FractionalPart, "0.8"},
-                             {WorksheetField::Remainder, " 4"},
-                             {WorksheetField::RemainderDenominator, " 5"}}},
-                    RunCase{"SevenStepsFillEveryRow",
-                            "7654321",
-                            "3",
-                            "Деление с остатком",
-                            {{ColumnRowField(0), " 6"},
-                             {ColumnRowField(1), "   16"},
-                             {ColumnRowField(2), "   15"},
-                             {ColumnRowField(3), "     15"},
-                             {ColumnRowField(4), "     15"},
-                             {ColumnRowField(5), "       4"},
-                             {ColumnRowField(6), "       3"},
-                             {ColumnRowField(7), "         13"},
-                             {ColumnRowField(8), "         12"},
-                             {ColumnRowField(9), "           12"},
-                             {ColumnRowField(10), "           12"},
-                             {ColumnRowField(11), "             1"},
-                             {ColumnRowField(12), "             0"},
-                             {WorksheetField::Quotient, " 2551440"},
-                             {WorksheetField::FractionalPart, "0.333333333333333"},
-                             {WorksheetField::Remainder, " 1"},
-                             {WorksheetField::RemainderDenominator, " 3"}}},
-                    RunCase{"EighthStepWritesNoRow",
-                            "98765432",
-                            "3",
-                            "Деление с остатком",
-                            {{ColumnRowField(0), " 9"},
-                             {ColumnRowField(1), "   8"},
-                             {ColumnRowField(2), "   6"},
-                             {ColumnRowField(3), "     27"},
-                             {ColumnRowField(4), "     27"},
-                             {ColumnRowField(5), "       6"},
-                             {ColumnRowField(6), "       6"},
-                             {ColumnRowField(7), "         5"},
-                             {ColumnRowField(8), "         3"},
-                             {ColumnRowField(9), "           24"},
-                             {ColumnRowField(10), "           24"},
-                             {ColumnRowField(11), "             3"},
-                             {ColumnRowField(12), "             3"},
-                             {WorksheetField::Quotient, " 32921810"},
-                             {WorksheetField::FractionalPart, "0.666666666666667"},
-                             {WorksheetField::Remainder, " 2"},
-                             {WorksheetField::RemainderDenominator, " 3"}}}),
-    CaseName);
+INSTANTIATE_TEST_SUITE_P(RunDivision, RunDivisionCases, testing::ValuesIn(RunCases), CaseName);
 
 TEST(RunDivision, FirstWritesTheDividendLengthInTheMessage) {
     EXPECT_EQ(Divide("0861", "7").Message, "4");
