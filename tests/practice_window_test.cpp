@@ -219,7 +219,7 @@ void PracticeWindowTest::aWholeProblemIsSolvedByTyping_data() {
     QTest::addColumn<int>("level");
     QTest::addColumn<int>("variant");
     for (const auto& [level, variant] :
-         {std::pair{1, 1}, {2, 9}, {3, 4}, {4, 7}, {5, 42}, {6, 3}, {7, 11}, {8, 5}})
+         {std::pair{1, 1}, {5, 42}, {8, 5}}) // each level is solved in the core's tests
         QTest::addRow("level %d variant %d", level, variant) << level << variant;
 }
 
@@ -296,8 +296,6 @@ void PracticeWindowTest::hintsGoDeeperUpToTheThird_data() {
     QTest::addColumn<int>("presses");
     QTest::addColumn<int>("shown");
     QTest::newRow("one") << 1 << 1;
-    QTest::newRow("two") << 2 << 2;
-    QTest::newRow("three") << 3 << 3;
     QTest::newRow("four, still the third") << 4 << 3;
 }
 
@@ -345,6 +343,8 @@ void PracticeWindowTest::levelIsChosenFromTheList() {
     QCOMPARE(control<QLineEdit>("Variant")->text(), QStringLiteral("42"));
 }
 
+// Which texts make a variant is the session's; the window takes what is typed on Enter or
+// when the focus leaves, and only once it was edited.
 void PracticeWindowTest::variantIsTyped_data() {
     QTest::addColumn<QString>("typed"); // null: the field left as it was shown
     QTest::addColumn<Qt::Key>("leave"); // Enter, or Tab to the next control
@@ -352,9 +352,6 @@ void PracticeWindowTest::variantIsTyped_data() {
     QTest::addColumn<bool>("said");
     QTest::newRow("another") << "7" << Qt::Key_Return << 7 << true;
     QTest::newRow("another, the focus leaving") << "7" << Qt::Key_Tab << 7 << true;
-    QTest::newRow("the last") << "999999" << Qt::Key_Return << 999999 << true;
-    QTest::newRow("zero") << "0" << Qt::Key_Return << 42 << true;
-    QTest::newRow("past the last") << "1000000" << Qt::Key_Return << 42 << true;
     QTest::newRow("letters, the focus leaving") << "abc" << Qt::Key_Tab << 42 << true;
     QTest::newRow("nothing") << "" << Qt::Key_Return << 42 << true;
     QTest::newRow("untouched") << QString() << Qt::Key_Return << 42 << false;
