@@ -1,12 +1,36 @@
-"""Headless Chromium for the page's tests and benchmark: velmorand.html copied alone into an
-empty folder, a fresh profile each time, and nothing that reaches the network on its own."""
+"""Headless Chromium for the pages' tests and benchmark: the page copied alone into an empty
+folder, a fresh profile each time, and nothing that reaches the network on its own; and what
+the pages' tests share. A test file runs as: test_file.py PAGE [unittest arguments]"""
+import json
 import os
 import shutil
+import sys
 import tempfile
 import time
+import unittest
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.by import By
+
+STARTED = "return performance.getEntriesByName('velmorand-started').length"
+_page = None
+
+
+def page_path():
+    """The page under test, as the test file's command line names it."""
+    return _page
+
+
+def beside_page(name):
+    """A path for what a test leaves beside the page, for a person to look at."""
+    return os.path.join(os.path.dirname(_page), name)
+
+
+def main():
+    global _page
+    _page = os.path.abspath(sys.argv.pop(1))
+    unittest.main(module="__main__", verbosity=2)
 
 
 def wait_until(condition, timeout=10.0, what="the condition"):
@@ -62,10 +86,15 @@ class Browser:
             raise
         self.open()
 
-    def open(self):
-        self.driver.get(self.url)
-        wait_until(lambda: self.script("return performance.getEntriesByName('velmorand-started').length"),
-                   what="the page to start")
+    def open(self, address=""):
+        """A fresh load of the page at an address such as "#level=5&variant=42", after the
+        errors of the one before, if caught, fail the test."""
+        errors = self.errors()
+        if errors:
+            raise AssertionError(f"the page's uncaught errors: {errors}")
+        self.driver.get("about:blank")
+        self.driver.get(self.url + address)
+        wait_until(lambda: self.script(STARTED), what="the page to start")
 
     def script(self, code, *arguments):
         return self.driver.execute_script(code, *arguments)
@@ -78,6 +107,47 @@ class Browser:
         """From the next page loaded on, its uncaught errors are kept in window.pageErrors."""
         self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
                                     {"source": CATCH_ERRORS})
+
+    def errors(self):
+        return self.script("return window.pageErrors ?? []")
+
+    def emulate(self, width, height, mobile=False, ratio=1):
+        """A viewport of that size in CSS pixels, at that device pixel ratio; a phone's takes
+        touch."""
+        self.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled",
+                                    {"enabled": mobile, "maxTouchPoints": 5})
+        self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+            "width": width, "height": height, "deviceScaleFactor": ratio, "mobile": mobile})
+
+    def stop_emulating(self):
+        self.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+        self.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": False})
+        self.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"media": ""})
+
+    def in_sight(self, selector):
+        """Whether the element lies wholly inside the visual viewport, uncovered at its centre
+        (by an answer bar, say)."""
+        return self.script("""
+            const e = document.querySelector(arguments[0]);
+            const r = e.getBoundingClientRect();
+            const v = visualViewport;
+            const inside = r.top >= v.offsetTop - 0.5 && r.bottom <= v.offsetTop + v.height + 0.5 &&
+                           r.left >= v.offsetLeft - 0.5 && r.right <= v.offsetLeft + v.width + 0.5;
+            const top = document.elementFromPoint(r.left + r.width / 2, r.top + r.height / 2);
+            return inside && (top === e || e.contains(top));""", selector)
+
+    def missing_letters(self, text):
+        """The letters of the text (a script's expression) that the page's own font lacks: such a
+        letter comes from the next family, where a serif and a monospace one differ."""
+        return self.script(f"""
+            await document.fonts.ready;
+            const context = document.createElement('canvas').getContext('2d');
+            const width = (c, family) => {{
+                context.font = `40px "Liberation Sans", ${{family}}`;
+                return context.measureText(c).width;
+            }};
+            return [...new Set(({text}).replace(/\\s/g, ''))].filter(
+                c => Math.abs(width(c, 'serif') - width(c, 'monospace')) > 0.01);""")
 
     def accessibility_tree(self):
         """Each element's accessible node by the element's id, as Chromium reports it, and all
@@ -106,3 +176,63 @@ class Browser:
     def _remove_folders(self):
         shutil.rmtree(self.folder, ignore_errors=True)
         shutil.rmtree(self.profile, ignore_errors=True)
+
+
+class PageCase(unittest.TestCase):
+    """The class's tests in one browser with the page open, each test failing on the page's
+    uncaught errors and leaving the viewport as it found it."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.browser = Browser(page_path())
+        cls.driver = cls.browser.driver
+        cls.browser.catch_errors()
+        cls.browser.open()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.browser.quit()
+
+    def tearDown(self):
+        self.browser.stop_emulating()
+        self.assertEqual(self.browser.errors(), [])
+
+    def element(self, name):
+        return self.driver.find_element(By.ID, name)
+
+    def focused(self):
+        return self.browser.script("return document.activeElement.id")
+
+
+class RequestCase(unittest.TestCase):
+    """The page within 300 kilobytes, font and module included, so that a school site or a slow
+    panel loads it whole; and, driven by use(browser), asking for nothing beyond itself."""
+
+    def use(self, browser):
+        raise NotImplementedError
+
+    def test_the_file_stays_within_300_kilobytes(self):
+        self.assertLessEqual(os.path.getsize(page_path()), 300 * 1024)
+
+    def test_the_page_asks_for_nothing_beyond_itself(self):
+        browser = Browser(page_path(), log_requests=True)
+        try:
+            self.use(browser)
+            urls = []
+            for entry in browser.driver.get_log("performance"):
+                message = json.loads(entry["message"])["message"]
+                if message["method"] == "Network.requestWillBeSent" and \
+                        message["params"].get("documentURL", "").split("#")[0] == browser.url:
+                    urls.append(message["params"]["request"]["url"])
+            self.assertIn(browser.url, urls)
+            # The font is a data: address inside the page; nothing else may be asked for.
+            self.assertEqual([u for u in urls if u.split("#")[0] != browser.url
+                              and not u.startswith("data:")], [])
+            policy = browser.script(
+                "return document.querySelector('meta[http-equiv=Content-Security-Policy]').content")
+            self.assertIn("default-src 'none'", policy)
+            self.assertNotIn("connect-src", policy)
+            # The font inside the page has every letter and sign the window writes.
+            self.assertEqual(browser.missing_letters("document.body.innerText + '·−—«»ёЁ'"), [])
+        finally:
+            browser.quit()

@@ -6,28 +6,10 @@
 //
 // node practice_bridge_test.js SHARED_SCRIPT PAGE_SCRIPT MODULE_SCRIPT MODULE_CODE
 const assert = require('node:assert/strict');
-const fs = require('node:fs');
 const test = require('node:test');
-const vm = require('node:vm');
+const {loadPage} = require('./load_page.js');
 
-const [sharedScript, pageScript, moduleScript, moduleCode] = process.argv.slice(2);
-
-function loadPage() {
-    const code = fs.readFileSync(moduleCode).toString('base64');
-    const page = vm.createContext({
-        WebAssembly, TextDecoder, TextEncoder, atob, console,
-        ModuleCode: code,
-    });
-    for (const script of [sharedScript, pageScript])
-        vm.runInContext(fs.readFileSync(script, 'utf8'), page, {filename: script});
-    let started = false;
-    page.startPage = () => started = true; // the window itself is the browser tests' part
-    vm.runInContext(fs.readFileSync(moduleScript, 'utf8'), page, {filename: moduleScript});
-    assert.ok(started, 'the module did not start');
-    return page;
-}
-
-const page = loadPage();
+const {page} = loadPage(...process.argv.slice(2));
 const ask = (name, ...texts) => page.askModule(name, ...texts);
 
 test('the layout has a kind for every control and one announced text', () => {

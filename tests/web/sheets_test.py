@@ -11,33 +11,17 @@ import base64
 import os
 import re
 import subprocess
-import sys
-import unittest
 
-from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import Select
 
-from browser import Browser, wait_until
+from browser import PageCase, beside_page, main, wait_until
 
-PAGE = None
 PREVIEW = """return [...document.querySelectorAll('#SheetsPreview .sheet-page')].map(page => {
     const box = page.getBoundingClientRect();
     return {kind: page.dataset.kind, variant: +page.dataset.variant, size: [box.width, box.height],
             problems: [...page.querySelectorAll('[data-problem]')].map(g => g.dataset.problem)};
 });"""
-# A letter the page's font lacks comes from the next family, where serif and monospace differ.
-MISSING_LETTERS = """await document.fonts.ready;
-const context = document.createElement('canvas').getContext('2d');
-const width = (c, family) => {
-    context.font = `40px "Liberation Sans", ${family}`;
-    return context.measureText(c).width;
-};
-const text = [...document.querySelectorAll('.sheet-page text')].map(t => t.textContent).join('');
-return [...new Set(text.replace(/\\s/g, ''))].filter(
-    c => Math.abs(width(c, 'serif') - width(c, 'monospace')) > 0.01);"""
-
-
 def poppler(*arguments):
     # Poppler answers in English whatever the machine's language.
     return subprocess.run(arguments, check=True, capture_output=True,
@@ -70,25 +54,9 @@ def answer_text(problem):
     return f"{problem} = {a // b}" + (f" (ост. {a % b})" if a % b else "")
 
 
-class SheetsTest(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.browser = Browser(PAGE)
-        cls.driver = cls.browser.driver
-        cls.browser.catch_errors()
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.browser.quit()
-
-    def tearDown(self):
-        self.assertEqual(self.script("return window.pageErrors ?? []"), [])
-
+class SheetsTest(PageCase):
     def script(self, code):
         return self.browser.script(code)
-
-    def element(self, name):
-        return self.driver.find_element(By.ID, name)
 
     def drawn(self):
         return int(wait_until(lambda: self.script(
@@ -96,10 +64,7 @@ class SheetsTest(unittest.TestCase):
 
     def open_view(self, address=""):
         """The page loaded afresh at an address, and the sheets' view opened from it."""
-        self.driver.get("about:blank")
-        self.driver.get(self.browser.url + address)
-        wait_until(lambda: self.script(
-            "return performance.getEntriesByName('velmorand-started').length"), what="the page")
+        self.browser.open(address)
         self.element("OpenSheets").click()
         return self.drawn()
 
@@ -133,12 +98,13 @@ class SheetsTest(unittest.TestCase):
                 self.assertTrue(pages[0]["problems"])
                 self.assertEqual(pages[0]["problems"], pages[1]["problems"])
                 self.assertNotEqual(pages[0]["problems"], pages[2]["problems"])
-                self.assertEqual(self.script(MISSING_LETTERS), [])
+                self.assertEqual(self.browser.missing_letters(
+                    "[...document.querySelectorAll('.sheet-page text')].map(t => t.textContent)"
+                    ".join('')"), [])
 
                 pdf = base64.b64decode(self.driver.execute_cdp_cmd(
                     "Page.printToPDF", {"preferCSSPageSize": True})["data"])
-                path = os.path.join(os.path.dirname(PAGE), "sheets-print.pdf" if not large
-                                    else "sheets-print-large.pdf")
+                path = beside_page("sheets-print-large.pdf" if large else "sheets-print.pdf")
                 with open(path, "wb") as f:
                     f.write(pdf)
                 info = poppler("pdfinfo", "-f", "1", "-l", "99", path).decode()
@@ -181,8 +147,7 @@ class SheetsTest(unittest.TestCase):
                             self.assertAlmostEqual(after - before, pitch * 10, delta=1)
                 if not large:
                     poppler("pdftoppm", "-r", "254", "-png", "-f", "1", "-l", "1",
-                            "-singlefile", path, os.path.join(os.path.dirname(PAGE),
-                                                              "sheets-preview"))
+                            "-singlefile", path, beside_page("sheets-preview"))
 
     def test_choices(self):
         # The view's controls are the module's table, but for the file it cannot write; it
@@ -224,10 +189,9 @@ class SheetsTest(unittest.TestCase):
         self.element("SheetsCaption").send_keys(Keys.ESCAPE)
         wait_until(lambda: self.element("Practice").is_displayed(), what="the practice window")
         self.assertFalse(self.element("Sheets").is_displayed())
-        self.assertEqual(self.script("return document.activeElement.id"), "OpenSheets")
+        self.assertEqual(self.focused(), "OpenSheets")
         self.assertEqual(self.script("return location.hash"), "#level=3&variant=7")
 
 
 if __name__ == "__main__":
-    PAGE = os.path.abspath(sys.argv.pop(1))
-    unittest.main(verbosity=2)
+    main()
