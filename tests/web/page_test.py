@@ -3,7 +3,6 @@
 
 page_test.py PAGE [unittest arguments]"""
 import base64
-import json
 import os
 import re
 import sys
@@ -15,17 +14,9 @@ from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
-from browser import Browser, wait_until
+import browser as shared
+from browser import Browser, PageCase, beside_page, page_path, wait_until
 
-PAGE = None
-
-# 234567 / 14 as the worksheet's own tests write it, with a Russian browser's ",".
-START_RUN = {
-    "Text2": " 14", "Text3": "   94", "Text4": "   84", "Text5": "     105",
-    "Text6": "     98", "Text7": "       76", "Text8": "       70", "Text9": "         67",
-    "Text10": "         56", "Text11": "           11", "Text12": "", "Text13": "", "Text14": "",
-    "Text16": " 16754", "Text17": "0,785714285714286", "Text18": " 11", "Text19": " 14",
-}
 # Paper sizes in millimetres, upright.
 PAPER_MM = {"A4": (210, 297)}
 CSS_PIXELS_PER_MM = 96 / 25.4
@@ -33,38 +24,24 @@ TAGS = {"TextField": "input", "Button": "button", "Label": "div", "Picture": "di
 ROLES = {"EditableText": "textbox", "PushButton": "button", "Graphic": "image", "Link": "link"}
 
 
-class PageTest(unittest.TestCase):
+class PageTest(PageCase):
     @classmethod
     def setUpClass(cls):
-        cls.browser = Browser(PAGE)
+        super().setUpClass()
         cls.layout = cls.browser.module("velmorand_layout")
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.browser.quit()
 
     def setUp(self):
         self.browser.open()
 
-    def tearDown(self):
-        driver = self.browser.driver
-        driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
-        driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": False})
-        driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"media": ""})
-
-    def element(self, name):
-        return self.browser.driver.find_element(By.ID, name)
-
     def shown(self, name):
+        """The control's text as the pupil sees it: white-space that is not shown is left out."""
         return self.browser.script(
             "const e = document.getElementById(arguments[0]);"
-            "return e.localName === 'input' ? e.value : e.textContent", name)
+            "return e.localName === 'input' ? e.value : e.innerText", name)
 
-    def message(self):
-        return self.shown("Label1")
-
-    def wait_for_message(self, text):
-        wait_until(lambda: self.message() == text, what=f'the message "{text}"')
+    def said(self):
+        """What the live region holds for a screen reader to say."""
+        return self.browser.script("return Announcement.textContent")
 
     def type_into(self, name, text):
         field = self.element(name)
@@ -84,17 +61,9 @@ class PageTest(unittest.TestCase):
                 self.browser.driver.execute_cdp_cmd("Input.dispatchMouseEvent", {
                     "type": event, "x": x, "y": y, "button": "left", "clickCount": count})
 
-    def emulate_viewport(self, width, height, mobile=False, pixel_ratio=1):
-        driver = self.browser.driver
-        driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled",
-                               {"enabled": mobile, "maxTouchPoints": 5})
-        driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
-            "width": width, "height": height, "deviceScaleFactor": pixel_ratio,
-            "mobile": mobile})
-
     def open_on_phone(self):
         """The page on a phone held upright, opened there."""
-        self.emulate_viewport(390, 844, mobile=True, pixel_ratio=3)
+        self.browser.emulate(390, 844, mobile=True, ratio=3)
         self.browser.open()
 
     def places(self):
@@ -124,15 +93,6 @@ class PageTest(unittest.TestCase):
                     scrollWidth: document.documentElement.scrollWidth,
                     scrollHeight: document.documentElement.scrollHeight};""")
 
-    def in_sight(self, name):
-        """Whether the control lies wholly inside the visual viewport."""
-        return self.browser.script("""
-            const r = document.getElementById(arguments[0]).getBoundingClientRect();
-            const v = visualViewport;
-            return r.left >= v.offsetLeft - 0.5 && r.top >= v.offsetTop - 0.5 &&
-                   r.right <= v.offsetLeft + v.width + 0.5 &&
-                   r.bottom <= v.offsetTop + v.height + 0.5;""", name)
-
     def check_places(self):
         seen = self.places()
         for row in self.layout["Controls"]:
@@ -153,7 +113,7 @@ class PageTest(unittest.TestCase):
                                         ((1280, 600), 1, False),
                                         ((360, 740), 1, True),
                                         ((740, 360), 1, True)]:
-            self.emulate_viewport(*viewport, mobile=mobile)
+            self.browser.emulate(*viewport, mobile=mobile)
             wait_until(lambda: abs(self.places()["scale"] - scale) < 1e-3,
                        what=f"the scale {scale} in a viewport of {viewport}")
             seen = self.check_places()
@@ -182,8 +142,7 @@ class PageTest(unittest.TestCase):
             context.font = getComputedStyle(Text1).font;
             const m = context.measureText('0123456789');
             return m.actualBoundingBoxAscent + m.actualBoundingBoxDescent;""")
-        self.browser.driver.save_screenshot(os.path.join(os.path.dirname(PAGE),
-                                                         "velmorand-phone.png"))
+        self.driver.save_screenshot(beside_page("velmorand-phone.png"))
         print(f"\non the phone: smallest target {min(targets.values()):.1f} CSS px, "
               f"digits {digits * seen['scale']:.1f} CSS px high", file=sys.stderr)
 
@@ -193,10 +152,10 @@ class PageTest(unittest.TestCase):
             with self.subTest(name):
                 self.open_on_phone()
                 self.browser.script("document.getElementById(arguments[0]).focus()", name)
-                self.assertEqual(self.browser.script("return document.activeElement.id"), name)
-                self.assertTrue(self.in_sight(name))
-                self.emulate_viewport(390, 422, mobile=True, pixel_ratio=3)
-                wait_until(lambda: self.in_sight(name), what=f"{name} in sight")
+                self.assertEqual(self.focused(), name)
+                self.assertTrue(self.browser.in_sight("#" + name))
+                self.browser.emulate(390, 422, mobile=True, ratio=3)
+                wait_until(lambda: self.browser.in_sight("#" + name), what=f"{name} in sight")
 
     def test_the_browsers_zoom_enlarges_the_window_and_a_denser_screen_does_not(self):
         height = self.layout["Height"] / self.layout["TwipsPerPixel"]
@@ -209,10 +168,10 @@ class PageTest(unittest.TestCase):
                              ([(1920, 1080, 1), (3840, 2160, 0.5)], fit),
                              ([(1920, 1080, 1), (1920, 1080, 2), (1600, 900, 2)], 900 / height)]:
             with self.subTest(steps):
-                self.emulate_viewport(*steps[0][:2], pixel_ratio=steps[0][2])
+                self.browser.emulate(*steps[0][:2], ratio=steps[0][2])
                 self.browser.open()
                 for width, height_, ratio in steps[1:]:
-                    self.emulate_viewport(width, height_, pixel_ratio=ratio)
+                    self.browser.emulate(width, height_, ratio=ratio)
                     wait_until(lambda: self.browser.script(
                         "return [innerWidth, devicePixelRatio]") == [width, ratio],
                         what=f"a viewport of {width} at {ratio}")
@@ -253,7 +212,7 @@ class PageTest(unittest.TestCase):
         for width, height, mobile in [(1920, 1080, False), (1280, 720, False),
                                       (390, 844, True)]:
             with self.subTest(f"{width} x {height}"):
-                self.emulate_viewport(width, height, mobile=mobile)
+                self.browser.emulate(width, height, mobile=mobile)
                 self.browser.open()
                 area = self.printable_area()
                 driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"media": "print"})
@@ -275,12 +234,12 @@ class PageTest(unittest.TestCase):
                       file=sys.stderr)
 
         # The sheet itself, printed from a school PC's screen.
-        self.emulate_viewport(1920, 1080)
+        self.browser.emulate(1920, 1080)
         self.browser.open()
         pdf = base64.b64decode(driver.execute_cdp_cmd("Page.printToPDF", {
             "paperWidth": 210 / 25.4, "paperHeight": 297 / 25.4,
             "preferCSSPageSize": True})["data"])
-        with open(os.path.join(os.path.dirname(PAGE), "velmorand-print.pdf"), "wb") as f:
+        with open(beside_page("velmorand-print.pdf"), "wb") as f:
             f.write(pdf)
         self.assertEqual(len(re.findall(rb"/Type\s*/Page\b(?!s)", pdf)), 1)
         box = [float(n) for n in re.search(rb"/MediaBox\s*\[([^\]]*)\]", pdf)[1].split()]
@@ -330,82 +289,52 @@ class PageTest(unittest.TestCase):
                     colour = got["background" if row["Kind"] == "Line" else "color"]
                     self.assertEqual(colour, rgb(row["TextColor"]))
 
-    def test_start_texts_are_the_worksheets(self):
-        sheet = self.browser.module("velmorand_worksheet")
-        self.assertEqual(sheet["Text1"], "234567")
-        self.assertEqual(sheet["Text15"], "14")
-        self.assertEqual(sheet["Label1"], "Сообщения:")
-        for name, text in sheet.items():
-            if isinstance(text, str):
-                self.assertEqual(self.shown(name), text, name)
-        # The focus starts in the table's first control that takes it.
-        first = next(row["Name"] for row in self.layout["Controls"] if row["TakesFocus"])
-        wait_until(lambda: self.browser.script("return document.activeElement.id") == first,
-                   what=f"the focus in {first}")
-
-    def test_tab_order_is_the_tables(self):
-        expected = [row["Name"] for row in self.layout["Controls"] if row["TakesFocus"]]
-        self.element(expected[0]).click()
-        order = [expected[0]]
-        for _ in expected[1:]:
-            ActionChains(self.browser.driver).send_keys(Keys.TAB).perform()
-            order.append(self.browser.script("return document.activeElement.id"))
-        self.assertEqual(order, expected)
-
-    def test_typing_checks_the_digits_and_keeps_both_spaces(self):
-        self.type_into("Text1", "")
-        self.wait_for_message("Разрядов делимого  0")
-        self.element("Text1").send_keys("1234567")
-        self.wait_for_message("Разрядов делимого больше 6")
-        self.assertFalse(self.element("Command1").is_displayed())
-        self.element("Text1").send_keys(Keys.BACKSPACE)
-        self.wait_for_message("Разрядов делимого  6")
-        self.assertTrue(self.element("Command1").is_displayed())
-        # Shown as written: white-space is kept, not collapsed.
-        self.assertEqual(self.browser.script("return Label1.innerText"), "Разрядов делимого  6")
-        self.type_into("Text15", "12")
-        self.wait_for_message("Разрядов делителя  2")
-
-    def test_run_fills_the_column_and_says_the_results(self):
-        self.element("Command1").click()
-        self.wait_for_message("Деление с остатком")
-        for name, text in START_RUN.items():
-            self.assertEqual(self.shown(name), text, name)
-        self.assertEqual(self.shown("Text1"), "234567")
-        self.assertEqual(self.browser.script("return document.activeElement.id"), "Command1")
-        said = "Частное 16754, остаток 11 из 14, дробная часть 0,785714285714286"
-        wait_until(lambda: self.shown("Announcement").rstrip("\u00a0") == said,
-                   what="the run's announcement")
-        # A second Run says the same again, as a text that differs from the last one said: a
-        # screen reader passes over a text it has just spoken.
-        first = self.shown("Announcement")
-        self.element("Command1").click()
-        wait_until(lambda: self.shown("Announcement") != first, what="the second announcement")
-        self.assertEqual(self.shown("Announcement").rstrip("\u00a0"), said)
-
-    def test_clear_empties_every_field_and_focuses_the_dividend(self):
-        self.element("Command1").click()
-        self.wait_for_message("Деление с остатком")
-        self.element("Command2").click()
-        for number in range(1, 20):
-            self.assertEqual(self.shown(f"Text{number}"), "", f"Text{number}")
-        self.assertEqual(self.browser.script("return document.activeElement.id"), "Text1")
-
-    def test_a_refused_run_writes_only_its_message(self):
-        self.type_into("Text15", "0")
-        self.element("Command1").click()
-        self.wait_for_message("На ноль делить нельзя")
-        for name in START_RUN:
-            expected = "Результат" if name == "Text16" else ""
-            self.assertEqual(self.shown(name), expected, name)
-        wait_until(lambda: self.shown("Announcement").rstrip("\u00a0") == "На ноль делить нельзя",
-                   what="the refusal's announcement")
+    def test_each_action_and_edit_delivers_the_modules_answer(self):
+        # What each writes, where it puts the focus and what it says are the core's
+        # (division_run_test.cpp, digit_checks_test.cpp, and in window_description_test.cpp
+        # Form1Actions and Announcements.EachActionAndEditSaysOneTextOrNothing): the page asks
+        # the module, shows every text of its worksheet, Run only while it is there, moves the
+        # focus and says the announcement the module gave.
+        first = self.layout["FirstFocus"]
+        wait_until(lambda: self.focused() == first, what=f"the focus in {first}")
+        self.browser.script("""
+            const ask = askModule;
+            askModule = (name, ...texts) => window.asked[name] = ask(name, ...texts);""")
+        for field, typed in ((None, None), ("Text1", "1234567"), ("Text1", "234567"),
+                             ("Command1", None), ("Command1", None), ("Text15", "0"),
+                             ("Command1", None), ("Command2", None)):
+            with self.subTest(field=field, typed=typed):
+                before = self.said()
+                self.browser.script("window.asked = {}")
+                if typed is not None:
+                    self.type_into(field, typed)
+                elif field:
+                    self.element(field).click()
+                asked = "velmorand_act" if typed is None else "velmorand_edit"
+                answer = self.browser.script(f"return asked.{asked} ?? null") if field else {}
+                self.assertIsNotNone(answer, "the module was not asked")
+                sheet = self.browser.module("velmorand_worksheet")
+                for name, text in sheet.items():
+                    if isinstance(text, str):
+                        self.assertEqual(self.shown(name), text, name)
+                self.assertEqual(self.element("Command1").is_displayed(), sheet["RunVisible"])
+                if answer.get("Focus"):
+                    self.assertEqual(self.focused(), answer["Focus"])
+                if answer.get("Announcement"):
+                    # A text said again differs from the last one: a screen reader passes
+                    # over a text it has just spoken.
+                    self.assertEqual(self.said().rstrip("\u00a0"),
+                                     answer["Announcement"])
+                    if typed is None:
+                        self.assertNotEqual(self.said(), before)
+                else:
+                    self.assertEqual(self.said(), before)
 
     def test_a_pasted_million_characters_are_answered(self):
         self.element("Text1").click()
         self.browser.script("Text1.select()")
         self.browser.driver.execute_cdp_cmd("Input.insertText", {"text": "7" * 1_000_000})
-        wait_until(lambda: self.message() == "Разрядов делимого больше 6", timeout=20,
+        wait_until(lambda: self.shown("Label1") == "Разрядов делимого больше 6", timeout=20,
                    what="the message after the paste")
         self.assertEqual(self.browser.script("return Text1.value.length"), 1_000_000)
         self.assertFalse(self.element("Command1").is_displayed())
@@ -447,7 +376,7 @@ class PageTest(unittest.TestCase):
             what="the notice")
         self.assertIsNone(self.browser.script("return document.getElementById('Form1')"))
         self.assertIsNone(self.browser.script("return document.getElementById('Text1')"))
-        self.assertEqual(self.browser.script("return document.activeElement.id"), "Closed")
+        self.assertEqual(self.focused(), "Closed")
 
     def test_exit_closes_a_tab_that_has_shown_nothing_else(self):
         driver = self.browser.driver
@@ -500,46 +429,24 @@ class PageTest(unittest.TestCase):
 
 
 class EnglishBrowserTest(unittest.TestCase):
-    def test_an_english_browser_writes_a_point(self):
-        browser = Browser(PAGE, language="en-US")
-        try:
-            browser.driver.find_element(By.ID, "Command1").click()
-            wait_until(lambda: browser.script("return Text17.value") == "0.785714285714286",
-                       what='the fractional part with "."')
-        finally:
-            browser.quit()
+    def test_the_browsers_language_chooses_the_decimal_sign(self):
+        for language, fraction in (("en-US", "0.785714285714286"), ("ru", "0,785714285714286")):
+            browser = Browser(page_path(), language=language)
+            try:
+                browser.driver.find_element(By.ID, "Command1").click()
+                wait_until(lambda: browser.script("return Text17.value") == fraction,
+                           what=f"the fractional part in {language}")
+            finally:
+                browser.quit()
 
 
-class RequestTest(unittest.TestCase):
-    def test_the_file_stays_within_300_kilobytes(self):
-        # A school site or a slow panel loads it whole, font and module included.
-        self.assertLessEqual(os.path.getsize(PAGE), 300 * 1024)
-
-    def test_the_page_asks_for_nothing_beyond_itself(self):
-        browser = Browser(PAGE, log_requests=True)
-        try:
-            driver = browser.driver
-            for name in ("Command1", "Command2"):
-                driver.find_element(By.ID, name).click()
-            driver.find_element(By.ID, "Text1").send_keys("861")
-            wait_until(lambda: browser.script("return Label1.textContent") == "Разрядов делимого  3",
-                       what="the message after typing")
-            urls = []
-            for entry in driver.get_log("performance"):
-                message = json.loads(entry["message"])["message"]
-                if message["method"] == "Network.requestWillBeSent" and \
-                        message["params"].get("documentURL") == browser.url:
-                    urls.append(message["params"]["request"]["url"])
-            self.assertIn(browser.url, urls)
-            # The font is a data: address inside the page; nothing else may be asked for.
-            self.assertEqual([u for u in urls if u != browser.url and not u.startswith("data:")],
-                             [])
-            policy = browser.script(
-                "return document.querySelector('meta[http-equiv=Content-Security-Policy]').content")
-            self.assertIn("default-src 'none'", policy)
-            self.assertNotIn("connect-src", policy)
-        finally:
-            browser.quit()
+class RequestTest(shared.RequestCase):
+    def use(self, browser):
+        for name in ("Command1", "Command2"):
+            browser.driver.find_element(By.ID, name).click()
+        browser.driver.find_element(By.ID, "Text1").send_keys("861")
+        wait_until(lambda: browser.script("return Label1.textContent") == "Разрядов делимого  3",
+                   what="the message after typing")
 
 
 class RobotoOnlyTest(unittest.TestCase):
@@ -552,7 +459,7 @@ class RobotoOnlyTest(unittest.TestCase):
             f.write('<?xml version="1.0"?>\n<!DOCTYPE fontconfig SYSTEM "fonts.dtd">\n'
                     "<fontconfig><dir>/usr/share/fonts/truetype/roboto/unhinted/RobotoTTF</dir>"
                     f"<cachedir>{folder}/cache</cachedir></fontconfig>\n")
-        browser = Browser(PAGE, environment={"FONTCONFIG_FILE": config})
+        browser = Browser(page_path(), environment={"FONTCONFIG_FILE": config})
         try:
             # Fifty of each, as the field writes them; a font that rounds advances to whole
             # pixels would show here too.
@@ -584,5 +491,4 @@ class RobotoOnlyTest(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    PAGE = os.path.abspath(sys.argv.pop(1))
-    unittest.main(verbosity=2)
+    shared.main()
