@@ -11,7 +11,9 @@ import unittest
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
 
 STARTED = "return performance.getEntriesByName('velmorand-started').length"
 _page = None
@@ -167,6 +169,15 @@ class Browser:
         return {ids[n["backendDOMNodeId"]]: n for n in nodes
                 if n.get("backendDOMNodeId") in ids}, nodes
 
+    def live_regions(self):
+        """The ids of the accessible nodes whose changes a screen reader says, None for one
+        without an id."""
+        tree, nodes = self.accessibility_tree()
+        ids = {node["backendDOMNodeId"]: name for name, node in tree.items()}
+        return [ids.get(n.get("backendDOMNodeId")) for n in nodes
+                if any(p["name"] == "live" and p["value"]["value"] != "off"
+                       for p in n.get("properties", []))]
+
     def quit(self):
         try:
             self.driver.quit()
@@ -176,6 +187,11 @@ class Browser:
     def _remove_folders(self):
         shutil.rmtree(self.folder, ignore_errors=True)
         shutil.rmtree(self.profile, ignore_errors=True)
+
+
+def ax(node, key):
+    """A property of an accessible node, such as its "name" or "role", or ""."""
+    return node.get(key, {}).get("value", "")
 
 
 class PageCase(unittest.TestCase):
@@ -202,6 +218,15 @@ class PageCase(unittest.TestCase):
 
     def focused(self):
         return self.browser.script("return document.activeElement.id")
+
+    def assert_tab_order(self, expected):
+        """Tab takes the focus through the controls in that order, from the first."""
+        self.browser.script("document.getElementById(arguments[0]).focus()", expected[0])
+        order = [self.focused()]
+        for _ in expected[1:]:
+            ActionChains(self.driver).send_keys(Keys.TAB).perform()
+            order.append(self.focused())
+        self.assertEqual(order, expected)
 
 
 class RequestCase(unittest.TestCase):

@@ -7,13 +7,12 @@ method, whose every step and mistake the core's own tests hold.
 
 practice_test.py PAGE [unittest arguments]"""
 import re
-import unittest
 
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import Select
 
 import browser as shared
-from browser import PageCase, wait_until
+from browser import PageCase, ax, wait_until
 
 PROGRESS_KEY = "velmorand-practice-progress"
 # The accessible role of each kind of control in the module's table.
@@ -335,10 +334,6 @@ class PracticeTest(PageCase):
         answers = Answers(a, b)
         for _ in range(4):  # the first quotient digit and its product written
             self.answer_right(answers)
-
-        def value(node, key):
-            return node.get(key, {}).get("value", "")
-
         tree, nodes = self.browser.accessibility_tree()
         question = self.state()["question"]
         # Each control's name and role as the module's table gives them; the announced text is
@@ -347,50 +342,38 @@ class PracticeTest(PageCase):
             with self.subTest(row["Name"]):
                 node = tree[row["Name"]]
                 if "AccessibleName" in row:
-                    self.assertEqual(value(node, "name"), row["AccessibleName"])
+                    self.assertEqual(ax(node, "name"), row["AccessibleName"])
                 if row["Kind"] in ROLES or row["Announced"]:
-                    self.assertEqual(value(node, "role"), ROLES.get(row["Kind"], "status"))
-        self.assertEqual(value(tree["Entry"], "description"), question)
-        live = [n for n in nodes
-                if any(p["name"] == "live" and p["value"]["value"] != "off"
-                       for p in n.get("properties", []))]
-        self.assertEqual([n.get("backendDOMNodeId") for n in live],
-                         [tree["Feedback"]["backendDOMNodeId"]])
+                    self.assertEqual(ax(node, "role"), ROLES.get(row["Kind"], "status"))
+        self.assertEqual(ax(tree["Entry"], "description"), question)
+        self.assertEqual(self.browser.live_regions(), ["Feedback"])
         # The column read row by row, as the session words its rows: Up, Down, Home and End
         # move from one to the next, and the first row holds a's digits and b.
         spoken = self.browser.module("velmorand_practice_view")["Column"]["SpokenRows"]
         self.assertGreaterEqual(len(spoken), 2)
         self.assertIn(" ".join(str(a)), spoken[0])
         self.assertIn(str(b), spoken[0])
-        self.assertEqual(len([n for n in nodes if value(n, "role") == "row"]), len(spoken))
+        self.assertEqual(len([n for n in nodes if ax(n, "role") == "row"]), len(spoken))
         self.browser.script("Column.focus()")
         for key, row in ((Keys.END, -1), (Keys.UP, -2), (Keys.HOME, 0), (Keys.UP, 0),
                          (Keys.DOWN, 1)):
             self.element("Column").send_keys(key)
             tree, _ = self.browser.accessibility_tree()
             active = self.element("Column").get_attribute("aria-activedescendant")
-            self.assertEqual(value(tree[active], "name"), spoken[row])
+            self.assertEqual(ax(tree[active], "name"), spoken[row])
         self.browser.script("Entry.focus()")
         # The description follows the question after the next right answer, which the live
         # region says.
         self.answer_right(answers)
         wait_until(lambda: self.state()["spoken"], what="the right answer said")
         tree, _ = self.browser.accessibility_tree()
-        self.assertEqual(value(tree["Entry"], "description"), self.state()["question"])
+        self.assertEqual(ax(tree["Entry"], "description"), self.state()["question"])
         self.assertNotEqual(self.state()["question"], question)
 
     def test_tab_follows_the_windows_order(self):
-        self.open("#level=2&variant=2")
         # The controls that take the focus, in the core's table order.
-        expected = [row["Name"] for row in self.browser.module("velmorand_practice_layout")[
-            "Controls"] if row["Kind"] != "Text"]
-        self.assertEqual(expected[0], "Level")
-        self.browser.script("Level.focus()")
-        order = ["Level"]
-        for _ in expected[1:]:
-            self.element(order[-1]).send_keys(Keys.TAB)
-            order.append(self.focused())
-        self.assertEqual(order, expected)
+        self.assert_tab_order([row["Name"] for row in self.browser.module(
+            "velmorand_practice_layout")["Controls"] if row["Kind"] != "Text"])
 
 
 class RequestTest(shared.RequestCase):
