@@ -18,14 +18,8 @@ def main(page, width, height, output, answers):
     browser = Browser(page)
     try:
         driver = browser.driver
-        driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
-                               {"width": width, "height": height, "deviceScaleFactor": 1,
-                                "mobile": False})
-        driver.get("about:blank")
-        driver.get(browser.url + "#level=5&variant=42")
-        wait_until(lambda: browser.script(
-            "return performance.getEntriesByName('velmorand-started').length"),
-            what="the page to start")
+        browser.emulate(width, height)
+        browser.open("#level=5&variant=42")
         entry = driver.find_element(By.ID, "Entry")
         for answer in answers:
             before = browser.script("return document.getElementById('Feedback').textContent")
