@@ -1,9 +1,12 @@
 """Headless Chromium for the pages' tests and benchmark: the page copied alone into an empty
 folder, a fresh profile each time, and nothing that reaches the network on its own; and what
 the pages' tests share. A test file runs as: test_file.py PAGE [unittest arguments]"""
+import base64
 import json
 import os
+import re
 import shutil
+import subprocess
 import sys
 import tempfile
 import time
@@ -33,6 +36,13 @@ def main():
     global _page
     _page = os.path.abspath(sys.argv.pop(1))
     unittest.main(module="__main__", verbosity=2)
+
+
+def poppler(*arguments):
+    """What one of poppler's tools writes; it answers in English whatever the machine's
+    language."""
+    return subprocess.run(arguments, check=True, capture_output=True,
+                          env=dict(os.environ, LC_ALL="C", LANGUAGE="")).stdout
 
 
 def wait_until(condition, timeout=10.0, what="the condition"):
@@ -177,6 +187,18 @@ class Browser:
         return [ids.get(n.get("backendDOMNodeId")) for n in nodes
                 if any(p["name"] == "live" and p["value"]["value"] != "off"
                        for p in n.get("properties", []))]
+
+    def print_pdf(self, name, **options):
+        """The page printed to PDF as its style asks, left beside the page as name: its path and
+        each page's size in whole millimetres."""
+        pdf = base64.b64decode(self.driver.execute_cdp_cmd(
+            "Page.printToPDF", dict(preferCSSPageSize=True, **options))["data"])
+        path = beside_page(name)
+        with open(path, "wb") as f:
+            f.write(pdf)
+        info = poppler("pdfinfo", "-f", "1", "-l", "9999", path).decode()
+        sizes = re.findall(r"^Page\s+\d+ size:\s+([\d.]+) x ([\d.]+) pts", info, re.M)
+        return path, [tuple(round(float(n) * 25.4 / 72) for n in size) for size in sizes]
 
     def quit(self):
         try:

@@ -7,27 +7,18 @@ are checked by Python's own division; the squared paper is measured on the print
 sheets_test.py PAGE [unittest arguments]
 The PDF of 5 mm cells and its first page are left beside PAGE: sheets-print.pdf,
 sheets-preview.png."""
-import base64
-import os
 import re
-import subprocess
 
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import Select
 
-from browser import PageCase, beside_page, main, wait_until
+from browser import PageCase, beside_page, main, poppler, wait_until
 
 PREVIEW = """return [...document.querySelectorAll('#SheetsPreview .sheet-page')].map(page => {
     const box = page.getBoundingClientRect();
     return {kind: page.dataset.kind, variant: +page.dataset.variant, size: [box.width, box.height],
             problems: [...page.querySelectorAll('[data-problem]')].map(g => g.dataset.problem)};
 });"""
-def poppler(*arguments):
-    # Poppler answers in English whatever the machine's language.
-    return subprocess.run(arguments, check=True, capture_output=True,
-                          env=dict(os.environ, LC_ALL="C", LANGUAGE="")).stdout
-
-
 def grid_lines(pgm):
     """The middles of the columns and of the rows that are not white all across the middle of
     a page rendered in grey: the squared paper's vertical and horizontal lines."""
@@ -102,18 +93,9 @@ class SheetsTest(PageCase):
                     "[...document.querySelectorAll('.sheet-page text')].map(t => t.textContent)"
                     ".join('')"), [])
 
-                pdf = base64.b64decode(self.driver.execute_cdp_cmd(
-                    "Page.printToPDF", {"preferCSSPageSize": True})["data"])
-                path = beside_page("sheets-print-large.pdf" if large else "sheets-print.pdf")
-                with open(path, "wb") as f:
-                    f.write(pdf)
-                info = poppler("pdfinfo", "-f", "1", "-l", "99", path).decode()
-                self.assertEqual(re.search(r"^Pages:\s+(\d+)", info, re.M).group(1), "4")
-                sizes = re.findall(r"^Page\s+\d+ size:\s+([\d.]+) x ([\d.]+) pts", info, re.M)
-                self.assertEqual(len(sizes), 4)
-                for width, height in sizes:  # A4
-                    self.assertAlmostEqual(float(width), 595, delta=1)
-                    self.assertAlmostEqual(float(height), 842, delta=1)
+                path, sizes = self.browser.print_pdf(
+                    "sheets-print-large.pdf" if large else "sheets-print.pdf")
+                self.assertEqual(sizes, [(210, 297)] * 4)  # A4
                 for font in poppler("pdffonts", path).decode().splitlines()[2:]:
                     self.assertIn("LiberationSans", font.split()[0])
 
