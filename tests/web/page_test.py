@@ -56,7 +56,7 @@ class PageTest(PageCase):
                                    self.element(name))
         for count in range(1, clicks + 1):
             for event in ("mousePressed", "mouseReleased"):
-                self.browser.driver.execute_cdp_cmd("Input.dispatchMouseEvent", {
+                self.driver.execute_cdp_cmd("Input.dispatchMouseEvent", {
                     "type": event, "x": x, "y": y, "button": "left", "clickCount": count})
 
     def open_on_phone(self):
@@ -202,14 +202,13 @@ class PageTest(PageCase):
                 (height - top - bottom) * CSS_PIXELS_PER_MM)
 
     def test_print_puts_the_whole_window_on_one_a4_page_as_large_as_fits(self):
-        driver = self.browser.driver
         for width, height, mobile in [(1920, 1080, False), (1280, 720, False),
                                       (390, 844, True)]:
             with self.subTest(f"{width} x {height}"):
                 self.browser.emulate(width, height, mobile=mobile)
                 self.browser.open()
                 area = self.printable_area()
-                driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"media": "print"})
+                self.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"media": "print"})
                 seen = self.places()
                 left, top, w, h = seen["form"]
                 rectangles = {"Form1": seen["form"]}
@@ -223,7 +222,7 @@ class PageTest(PageCase):
                     self.assertLessEqual(y + ch, area[1], name)
                 # As large as fits: one side takes the area's whole length, to a few pixels.
                 self.assertGreater(max(w / area[0], h / area[1]), 0.99, (w, h, area))
-                driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"media": ""})
+                self.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"media": ""})
                 print(f"\nprinted from {width} x {height}: scale {seen['scale']:.3f}",
                       file=sys.stderr)
 
@@ -235,10 +234,10 @@ class PageTest(PageCase):
         self.assertEqual([sorted(size) for size in sizes], [sorted(PAPER_MM["A4"])])
 
     def test_controls_have_the_tables_kind_colours_fonts_captions_and_tool_tips(self):
-        self.assertEqual(self.browser.driver.title, self.layout["Caption"])
+        self.assertEqual(self.driver.title, self.layout["Caption"])
         # The page shows the version the build was made as, like the other programs.
-        self.assertTrue(self.browser.driver.title.endswith(
-            " Ver " + os.environ["VELMORAND_VERSION"]), self.browser.driver.title)
+        self.assertTrue(self.driver.title.endswith(
+            " Ver " + os.environ["VELMORAND_VERSION"]), self.driver.title)
         style = self.browser.script("""
             const s = {};
             for (const e of document.getElementById('Form1').children) {
@@ -324,7 +323,7 @@ class PageTest(PageCase):
     def test_a_pasted_million_characters_are_answered(self):
         self.element("Text1").click()
         self.browser.script("Text1.select()")
-        self.browser.driver.execute_cdp_cmd("Input.insertText", {"text": "7" * 1_000_000})
+        self.driver.execute_cdp_cmd("Input.insertText", {"text": "7" * 1_000_000})
         wait_until(lambda: self.shown("Label1") == "Разрядов делимого больше 6", timeout=20,
                    what="the message after the paste")
         self.assertEqual(self.browser.script("return Text1.value.length"), 1_000_000)
@@ -333,33 +332,33 @@ class PageTest(PageCase):
         self.assertEqual(self.shown("Text1"), "")
 
     def test_a_link_opens_one_page_per_click_and_per_double_click(self):
-        driver = self.browser.driver
         links = [row for row in self.layout["Controls"] if row.get("Action") == "OpenLink"]
         self.assertTrue(links)
         try:
             for row in links:
                 for double in (False, True):
-                    before = set(driver.window_handles)
+                    before = set(self.driver.window_handles)
                     self.mouse_click(row["Name"], 2 if double else 1)
-                    wait_until(lambda: len(driver.window_handles) > len(before),
+                    wait_until(lambda: len(self.driver.window_handles) > len(before),
                                what=f"a page from {row['Name']}")
                     time.sleep(0.3)  # room for a second, wrong page to appear
-                    new = set(driver.window_handles) - before
+                    new = set(self.driver.window_handles) - before
                     self.assertEqual(len(new), 1, (row["Name"], double))
-            targets = driver.execute_cdp_cmd("Target.getTargets", {})["targetInfos"]
+            targets = self.driver.execute_cdp_cmd("Target.getTargets", {})["targetInfos"]
             pages = [t for t in targets if t["type"] == "page" and t["url"] != self.browser.url]
             self.assertEqual(sorted(t["url"].rstrip("/") for t in pages),
                              sorted(row["Link"].rstrip("/") for row in links for _ in (1, 2)))
             for target in pages:  # noopener: the new page cannot reach the worksheet
                 self.assertFalse(target.get("canAccessOpener", False), target["url"])
         finally:
-            for target in driver.execute_cdp_cmd("Target.getTargets", {})["targetInfos"]:
+            for target in self.driver.execute_cdp_cmd("Target.getTargets", {})["targetInfos"]:
                 if target["type"] == "page" and target["url"] != self.browser.url:
-                    driver.execute_cdp_cmd("Target.closeTarget", {"targetId": target["targetId"]})
+                    self.driver.execute_cdp_cmd("Target.closeTarget",
+                                                {"targetId": target["targetId"]})
 
     def test_exit_leaves_a_notice_where_the_browser_keeps_the_tab(self):
         # A browser lets a script close only a tab it opened or one that has shown nothing else.
-        self.browser.driver.get(self.browser.url + "#again")
+        self.driver.get(self.browser.url + "#again")
         self.assertGreater(self.browser.script("return history.length"), 1)
         self.element("Command3").click()
         wait_until(lambda: self.browser.script(
@@ -370,22 +369,22 @@ class PageTest(PageCase):
         self.assertEqual(self.focused(), "Closed")
 
     def test_exit_closes_a_tab_that_has_shown_nothing_else(self):
-        driver = self.browser.driver
-        main = driver.current_window_handle
+        main = self.driver.current_window_handle
         # As when the file is opened from a folder: a new tab that shows it first.
-        tab = driver.execute_cdp_cmd("Target.createTarget", {"url": self.browser.url})["targetId"]
+        tab = self.driver.execute_cdp_cmd("Target.createTarget",
+                                          {"url": self.browser.url})["targetId"]
         try:
-            driver.switch_to.window(tab)
+            self.driver.switch_to.window(tab)
             wait_until(lambda: self.browser.script(
                 "return performance.getEntriesByName('velmorand-started').length"),
                 what="the page in the new tab")
             self.assertEqual(self.browser.script("return history.length"), 1)
             self.element("Command3").click()
-            wait_until(lambda: tab not in driver.window_handles, what="the tab to close")
+            wait_until(lambda: tab not in self.driver.window_handles, what="the tab to close")
         finally:
-            if tab in driver.window_handles:
-                driver.close()
-            driver.switch_to.window(main)
+            if tab in self.driver.window_handles:
+                self.driver.close()
+            self.driver.switch_to.window(main)
 
     def test_screen_readers_get_the_tables_names_and_roles_and_one_live_region(self):
         tree, nodes = self.browser.accessibility_tree()

@@ -15,6 +15,42 @@ import browser as shared
 from browser import PageCase, ax, wait_until
 
 PROGRESS_KEY = "velmorand-practice-progress"
+# Each control, its label and the column's shapes as drawn and as the module places them for
+# the window's size, in its text sizes: [what, drawn, given] pairs; and whether the window is
+# arranged for the viewport and the level yet.
+PLACES = """
+    const html = document.documentElement;
+    const arranged = askModule('velmorand_practice_arrange', html.clientWidth, html.clientHeight);
+    const view = askModule('velmorand_practice_view');
+    const root = Practice.getBoundingClientRect();
+    const rect = e => {
+        const r = e.getBoundingClientRect();
+        return [r.left - root.left, r.top - root.top, r.width, r.height];
+    };
+    const pairs = [];
+    for (const row of askModule('velmorand_practice_layout').Controls) {
+        const placed = arranged.Controls[row.Name], shown = window[row.Name];
+        pairs.push([row.Name, rect(shown), placed.Place]);
+        if (placed.TextPixels)
+            pairs.push([row.Name, parseFloat(getComputedStyle(shown).fontSize), placed.TextPixels]);
+        const label = document.querySelector(`label[for=${row.Name}]`);
+        if (row.Label)
+            pairs.push([row.Name, [label.textContent, ...rect(label)],
+                        [row.Label, ...placed.Label]]);
+    }
+    const cell = arranged.CellPixels;
+    const shapes = [...Column.querySelector('.paper').children];
+    pairs.push(['shapes', shapes.map(e => e.className), view.Column.Shapes.map(shape => shape[0])]);
+    view.Column.Shapes.forEach((shape, i) => {
+        if (shape[0] === 'Digit' || shape[0] === 'Current')
+            pairs.push([shape, [shapes[i].offsetLeft / cell, shapes[i].offsetTop / cell,
+                                shapes[i].textContent], [shape[1], shape[2], shape[5] ?? '']]);
+    });
+    // The whole column shows without sideways scrolling.
+    pairs.push(['scrolled', html.scrollWidth <= innerWidth, true]);
+    return {pairs, ready: [innerWidth, innerHeight, Level.value,
+                           Practice.offsetWidth - arranged.Width,
+                           Practice.offsetHeight - arranged.Height]};"""
 # The accessible role of each kind of control in the module's table.
 ROLES = {"LevelChoice": "combobox", "VariantField": "textbox", "AnswerField": "textbox",
          "Button": "button", "ColumnGrid": "grid"}
@@ -46,9 +82,6 @@ class PracticeTest(PageCase):
         self.browser.script("localStorage.clear()")
 
     # The page, driven as a pupil does.
-
-    def open(self, address):
-        self.browser.open(address)
 
     def state(self):
         return self.browser.script("""
@@ -86,7 +119,7 @@ class PracticeTest(PageCase):
 
     def solve(self, address):
         """Solves the problem at the address by typing, checking each right answer's effect."""
-        self.open(address)
+        self.browser.open(address)
         a, b = self.problem()
         answers = Answers(a, b)
         steps = []
@@ -126,7 +159,7 @@ class PracticeTest(PageCase):
         for step, wrong, mistake in (("first", lambda right: "абв", "not-a-number"),
                                      ("digit", lambda right: right + 1, "digit-too-big")):
             with self.subTest(step=step, mistake=mistake):
-                self.open("#level=5&variant=42")
+                self.browser.open("#level=5&variant=42")
                 answers = Answers(*self.problem())
                 while self.state()["step"] != step:
                     self.answer_right(answers)
@@ -148,7 +181,7 @@ class PracticeTest(PageCase):
                 wait_until(lambda: self.state()["mistake"] == "", what="the mistake to go")
 
     def test_the_same_answer_said_twice_is_a_new_text_to_the_screen_reader(self):
-        self.open("#level=5&variant=42")
+        self.browser.open("#level=5&variant=42")
         said = [""]
         for _ in range(3):
             self.submit("абв")
@@ -159,7 +192,7 @@ class PracticeTest(PageCase):
     def test_a_hint_shows_is_said_keeps_the_focus_and_a_right_answer_ends_it(self):
         # How the hints deepen is the session's (PracticeSession.HintsGoDeeperUpToTheWorkedStep).
         self.browser.emulate(1920, 1080)
-        self.open("#level=5&variant=42")
+        self.browser.open("#level=5&variant=42")
         answers = Answers(*self.problem())
         for _ in range(3):  # part-way into the problem
             self.answer_right(answers)
@@ -178,7 +211,7 @@ class PracticeTest(PageCase):
     def test_the_address_the_level_list_and_the_variant_field_choose_the_problem(self):
         # The level and variant the page shows for an address and writes back into it; the
         # module's own test (practice_bridge_test.js) reads every other kind of address.
-        self.open("#level=99&variant=0")
+        self.browser.open("#level=99&variant=0")
         self.assertEqual([self.state()[k] for k in ("level", "variant", "hash")],
                          ["8", "1", "#level=8&variant=1"])
         # An address changed in the open page is followed too.
@@ -216,17 +249,17 @@ class PracticeTest(PageCase):
     def test_progress_is_kept_across_a_reload_and_damaged_progress_starts_afresh(self):
         # What the progress line says, and when it suggests the next level, is the session's
         # (PracticeSession.ThreeInARowSuggestTheNextLevel); every kind of damage, the module's.
-        self.open("#level=1&variant=5")
+        self.browser.open("#level=1&variant=5")
         fresh = self.state()["progress"]
         self.assertTrue(fresh)
         self.solve("#level=1&variant=5")
         solved = self.state()["progress"]
         self.assertNotEqual(solved, fresh)
         self.assertTrue(self.browser.script(f"return localStorage.getItem('{PROGRESS_KEY}')"))
-        self.open("#level=1&variant=5")
+        self.browser.open("#level=1&variant=5")
         self.assertEqual(self.state()["progress"], solved)
         self.browser.script(f"localStorage.setItem('{PROGRESS_KEY}', '{{')")
-        self.open("#level=1&variant=5")
+        self.browser.open("#level=1&variant=5")
         self.assertEqual(self.state()["progress"], fresh)
 
     def test_a_browser_that_refuses_the_storage_still_runs_the_page(self):
@@ -245,62 +278,19 @@ class PracticeTest(PageCase):
                                         {"identifier": script["identifier"]})
 
     def test_everything_stands_where_the_arrangement_places_it(self):
-        # A school PC, a classroom panel and a phone, each at a level of six-digit dividends:
-        # each control, its label and the column's shapes where the module places them for
-        # that size, in its text sizes, as [what, drawn, given] pairs (the colours are
-        # compared with the other programs' in tests/pictures). The window
-        # is resized and the level changed in the open page.
-        self.open("#level=5&variant=11")
+        # A school PC, a classroom panel and a phone, each at a level of six-digit dividends
+        # (the colours are compared with the other programs' in tests/pictures). The window is
+        # resized and the level changed in the open page.
+        self.browser.open("#level=5&variant=11")
         for width, height, level in ((1024, 700, 5), (1920, 1080, 8), (360, 640, 5)):
             with self.subTest(f"{width} x {height}"):
                 self.browser.emulate(width, height, mobile=width < 720)
                 self.browser.script(f"location.hash = '#level={level}&variant=11'")
                 # The resize and the new address reach the page later, each in its own event.
-                wait_until(lambda: self.browser.script("""
-                    const html = document.documentElement;
-                    const arranged = askModule('velmorand_practice_arrange', html.clientWidth,
-                                               html.clientHeight);
-                    return [innerWidth, innerHeight, Level.value,
-                            Practice.offsetWidth - arranged.Width,
-                            Practice.offsetHeight - arranged.Height];""") ==
-                    [width, height, str(level), 0, 0], what="the window arranged anew")
-                pairs = self.browser.script("""
-                    const html = document.documentElement;
-                    const arranged = askModule('velmorand_practice_arrange', html.clientWidth,
-                                               html.clientHeight);
-                    const rows = askModule('velmorand_practice_layout').Controls;
-                    const view = askModule('velmorand_practice_view');
-                    const root = Practice.getBoundingClientRect();
-                    const rect = e => {
-                        const r = e.getBoundingClientRect();
-                        return [r.left - root.left, r.top - root.top, r.width, r.height];
-                    };
-                    const pairs = [];
-                    for (const row of rows) {
-                        const placed = arranged.Controls[row.Name], shown = window[row.Name];
-                        pairs.push([row.Name, rect(shown), placed.Place]);
-                        if (placed.TextPixels)
-                            pairs.push([row.Name, parseFloat(getComputedStyle(shown).fontSize),
-                                        placed.TextPixels]);
-                        const label = document.querySelector(`label[for=${row.Name}]`);
-                        if (row.Label)
-                            pairs.push([row.Name, [label.textContent, ...rect(label)],
-                                        [row.Label, ...placed.Label]]);
-                    }
-                    const cell = arranged.CellPixels;
-                    const shapes = [...Column.querySelector('.paper').children];
-                    pairs.push(['shapes', shapes.map(e => e.className),
-                                view.Column.Shapes.map(shape => shape[0])]);
-                    view.Column.Shapes.forEach((shape, i) => {
-                        if (shape[0] === 'Digit' || shape[0] === 'Current')
-                            pairs.push([shape, [shapes[i].offsetLeft / cell, shapes[i].offsetTop / cell,
-                                                shapes[i].textContent],
-                                        [shape[1], shape[2], shape[5] ?? '']]);
-                    });
-                    // The whole column shows without sideways scrolling.
-                    pairs.push(['scrolled', html.scrollWidth <= innerWidth, true]);
-                    return pairs;""")
-                for what, drawn, given in pairs:
+                seen = {}
+                wait_until(lambda: seen.update(self.browser.script(PLACES)) or seen["ready"] ==
+                           [width, height, str(level), 0, 0], what="the window arranged anew")
+                for what, drawn, given in seen["pairs"]:
                     if isinstance(given, list) and all(isinstance(g, (int, float)) for g in given):
                         for got, want in zip(drawn, given):
                             self.assertAlmostEqual(got, want, delta=0.5, msg=what)
@@ -311,7 +301,7 @@ class PracticeTest(PageCase):
         # A problem answered part-way, down to a row low in the column; the pupil has scrolled
         # back to the top of the page before touching the answer field.
         self.browser.emulate(390, 844, mobile=True, ratio=3)
-        self.open("#level=8&variant=9")
+        self.browser.open("#level=8&variant=9")
         answers = Answers(*self.problem())
         for _ in range(7):
             self.answer_right(answers)
@@ -329,7 +319,7 @@ class PracticeTest(PageCase):
         wait_until(lambda: self.browser.in_sight("#Entry"), what="the field after an answer")
 
     def test_screen_readers_get_names_roles_the_question_and_one_live_region(self):
-        self.open("#level=5&variant=42")
+        self.browser.open("#level=5&variant=42")
         a, b = self.problem()
         answers = Answers(a, b)
         for _ in range(4):  # the first quotient digit and its product written
