@@ -217,7 +217,7 @@ def ax(node, key):
 
 
 class PageCase(unittest.TestCase):
-    """The class's tests in one browser with the page open, each test failing on the page's
+    """The class's tests in one browser, each test on the page loaded afresh, failing on its
     uncaught errors and leaving the viewport as it found it."""
 
     @classmethod
@@ -225,7 +225,9 @@ class PageCase(unittest.TestCase):
         cls.browser = Browser(page_path())
         cls.driver = cls.browser.driver
         cls.browser.catch_errors()
-        cls.browser.open()
+
+    def setUp(self):
+        self.browser.open()
 
     @classmethod
     def tearDownClass(cls):

@@ -28,9 +28,6 @@ class PageTest(PageCase):
         super().setUpClass()
         cls.layout = cls.browser.module("velmorand_layout")
 
-    def setUp(self):
-        self.browser.open()
-
     def shown(self, name):
         """The control's text as the pupil sees it: white-space that is not shown is left out."""
         return self.browser.script(

@@ -78,7 +78,7 @@ class Answers:
 
 class PracticeTest(PageCase):
     def setUp(self):
-        self.browser.open()
+        super().setUp()
         self.browser.script("localStorage.clear()")
 
     # The page, driven as a pupil does.
