@@ -97,18 +97,21 @@ class PageTest(PageCase):
                 self.assertAlmostEqual(got, want, delta=0.5, msg=row["Name"])
         return seen
 
-    def test_layout_follows_the_table_at_scale_1_and_scaled(self):
+    def test_layout_follows_the_table_scaled_and_on_phones_with_targets_of_24_pixels(self):
         pixel = self.layout["TwipsPerPixel"]
         width, height = self.layout["Width"] / pixel, self.layout["Height"] / pixel
         # A larger viewport shows the window as large as fits; a smaller one, at its designed
-        # size, scrolled.
+        # size, scrolled. The window is resized in the open page, and a phone opens it afresh;
+        # the upright phone comes last, for the picture left beside the page.
         for viewport, scale, mobile in [((width, height), 1, False),
                                         ((1920, 1080), 1080 / height, False),
                                         ((1280, 900), 900 / height, False),
                                         ((1280, 600), 1, False),
-                                        ((360, 740), 1, True),
-                                        ((740, 360), 1, True)]:
+                                        ((740, 360), 1, True),
+                                        ((360, 740), 1, True)]:
             self.browser.emulate(*viewport, mobile=mobile)
+            if mobile:
+                self.browser.open()
             wait_until(lambda: abs(self.places()["scale"] - scale) < 1e-3,
                        what=f"the scale {scale} in a viewport of {viewport}")
             seen = self.check_places()
@@ -121,25 +124,12 @@ class PageTest(PageCase):
                 self.assertGreaterEqual(seen["scrollWidth"], left + w - 0.5, viewport)
                 self.assertGreaterEqual(seen["scrollHeight"], top + h - 0.5, viewport)
                 self.assertGreaterEqual(left, -0.5, viewport)
-
-    def test_a_phone_shows_the_window_at_its_size_with_targets_of_24_pixels(self):
-        self.open_on_phone()
-        seen = self.check_places()
-        self.assertEqual(seen["scale"], 1)
-        # The line is a drawn rule, nothing to point at.
-        targets = {row["Name"]: seen["targets"][row["Name"]]
-                   for row in self.layout["Controls"] if row["Kind"] != "Line"}
-        for name, target in targets.items():
-            self.assertGreaterEqual(target, 24 - 0.01, name)
-        digits = self.browser.script("""
-            await document.fonts.ready;
-            const context = document.createElement('canvas').getContext('2d');
-            context.font = getComputedStyle(Text1).font;
-            const m = context.measureText('0123456789');
-            return m.actualBoundingBoxAscent + m.actualBoundingBoxDescent;""")
-        self.driver.save_screenshot(beside_page("velmorand-phone.png"))
-        print(f"\non the phone: smallest target {min(targets.values()):.1f} CSS px, "
-              f"digits {digits * seen['scale']:.1f} CSS px high", file=sys.stderr)
+            if mobile:  # a finger's targets, all but the line, a drawn rule
+                targets = [seen["targets"][row["Name"]] for row in self.layout["Controls"]
+                           if row["Kind"] != "Line"]
+                self.assertGreaterEqual(min(targets), 24 - 0.01, viewport)
+                self.driver.save_screenshot(beside_page("velmorand-phone.png"))
+                print(f"\non a phone: smallest target {min(targets):.1f} CSS px", file=sys.stderr)
 
     def test_the_focused_control_stays_in_sight_when_the_viewport_halves(self):
         # As when the on-screen keyboard comes up under a field in the lower half.
