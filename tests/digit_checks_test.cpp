@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 namespace velmorand {
 namespace {
@@ -13,6 +14,18 @@ struct TypingCase {
     const char* message;
     bool runVisible;
 };
+
+// The window opens on the worked example's inputs, ready to Run.
+TEST(Worksheet, StartsWithTheExampleInputs) {
+    const Worksheet sheet;
+    EXPECT_EQ(std::tie(sheet.Dividend, sheet.Divisor, sheet.Quotient, sheet.Message),
+              std::tie("234567", "14", "Результат", "Сообщения:"));
+    for (const WorksheetField field :
+         {ColumnRowField(0), ColumnRowField(ColumnRowCount - 1), WorksheetField::FractionalPart,
+          WorksheetField::Remainder, WorksheetField::RemainderDenominator})
+        EXPECT_EQ(FieldText(sheet, field), "");
+    EXPECT_TRUE(sheet.RunVisible);
+}
 
 TEST(DigitChecks, ReportTheLengthOfTheFieldJustEdited) {
     const TypingCase cases[] = {

@@ -1,5 +1,6 @@
 // The window on the offscreen platform: its controls, typing, the buttons and the links.
 #include "qt/form1.h"
+#include "window/form1_actions.h"
 #include "window/form1_layout.h"
 #include "window/link_addresses.h"
 #include "window/version.h"
@@ -31,11 +32,8 @@ private slots:
     void controlsStandWhereTheDesignPutsThem();
     void coloursAndFonts();
     void tabKeyFollowsTheDesignedOrder();
-    void startsWithTheExampleInputs();
-    void typingRunsTheDigitChecks();
-    void typingIntoAStepRowChecksNothing();
-    void runFillsTheColumn();
-    void clearEmptiesEveryFieldAndFocusesTheDividend();
+    void startsWithItsCaptionIconAndFocus();
+    void eachEditAndClickShowsTheWorksheet();
     void linksOpenTheirAddresses();
     void aDoubleClickOnALinkOpensItOnce();
     void exitLeavesTheEventLoopWithStatusZero();
@@ -156,72 +154,58 @@ void Form1Test::tabKeyFollowsTheDesignedOrder() {
     QCOMPARE(visited, expected);
 }
 
-void Form1Test::startsWithTheExampleInputs() {
+void Form1Test::startsWithItsCaptionIconAndFocus() {
     QVERIFY(window_->windowTitle().startsWith("Деление в столбик для 3-4 классов. "));
     QVERIFY(window_->windowTitle().endsWith(" Ver " VELMORAND_VERSION));
     QVERIFY(!window_->windowIcon().isNull());
-    QCOMPARE(text("Text1"), QStringLiteral("234567"));
-    QCOMPARE(text("Text15"), QStringLiteral("14"));
-    QCOMPARE(text("Text16"), QStringLiteral("Результат"));
-    for (const char* empty : {"Text2", "Text14", "Text17", "Text18", "Text19"})
-        QVERIFY2(text(empty).isEmpty(), empty);
-    QCOMPARE(control<QLabel>("Label1")->text(), QStringLiteral("Сообщения:"));
-    QVERIFY(control("Command1")->isVisible());
-    QCOMPARE(QApplication::focusWidget(), control("Text1"));
+    QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(FirstFocus().Name));
 }
 
-void Form1Test::typingRunsTheDigitChecks() {
-    QLabel* message = control<QLabel>("Label1");
-    QWidget* run = control("Command1");
-    retype("Text1", "1234567");
-    QCOMPARE(message->text(), QStringLiteral("Разрядов делимого больше 6"));
-    QVERIFY(!run->isVisible());
+// After every edit and click the window shows the worksheet the window's actions make: a
+// worksheet of the test's own goes through the same steps, and every field, the message and
+// Run's visibility follow it; where an action moves the focus, it moves.
+void Form1Test::eachEditAndClickShowsTheWorksheet() {
+    Worksheet shadow;
+    const auto shows = [&](const QString& after) {
+        for (const ControlRow& row : Form1Layout()) {
+            if (!row.Shows)
+                continue;
+            const auto* label = qobject_cast<QLabel*>(control(row.Name));
+            const QString shown = label ? label->text() : text(row.Name);
+            QVERIFY2(shown == QString::fromStdString(FieldText(shadow, *row.Shows)),
+                     qPrintable(after + ": " + row.Name + " shows '" + shown + "'"));
+        }
+        QVERIFY2(control("Command1")->isVisible() == shadow.RunVisible, qPrintable(after));
+    };
+    const auto type = [&](const char* name, const QString& typed) {
+        const ControlRow& row = *FindControl(name);
+        Edit(shadow, row, "");
+        for (qsizetype length = 1; length <= typed.size(); ++length)
+            Edit(shadow, row, typed.left(length).toStdString());
+        retype(name, typed);
+        shows(QStringLiteral("typing %1 into %2").arg(typed, name));
+    };
+    const auto press = [&](const char* name) {
+        const ActionResult result = Act(shadow, *FindControl(name), ".");
+        click(name);
+        shows(QStringLiteral("clicking %1").arg(name));
+        if (result.Focus)
+            QCOMPARE(QApplication::focusWidget(), control(ControlShowing(*result.Focus)->Name));
+    };
+    shows(QStringLiteral("the start"));
+    type("Text1", QStringLiteral("1234567"));
     QTest::keyClick(control("Text1"), Qt::Key_Backspace);
-    QCOMPARE(message->text(), QStringLiteral("Разрядов делимого  6"));
-    QVERIFY(run->isVisible());
-    retype("Text15", "1234567");
-    QCOMPARE(message->text(), QStringLiteral("Разрядов делителя больше 6"));
-    QVERIFY(!run->isVisible());
-    retype("Text15", "ёж");
-    QCOMPARE(message->text(), QStringLiteral("Разрядов делителя  2"));
-    QVERIFY(run->isVisible());
-    QCOMPARE(window_->worksheet().Divisor, "ёж");
-}
-
-void Form1Test::typingIntoAStepRowChecksNothing() {
-    retype("Text3", "12345678");
-    QCOMPARE(control<QLabel>("Label1")->text(), QStringLiteral("Сообщения:"));
-    QCOMPARE(window_->worksheet().ColumnRows[1], "12345678");
-    QVERIFY(control("Command1")->isVisible());
-}
-
-void Form1Test::runFillsTheColumn() {
-    click("Command1");
-    const QStringList column{
-        " 14",       "   94",       "   84",       "     105",      "     98", "       76",
-        "       70", "         67", "         56", "           11", "",        "",
-        ""};
-    for (int row = 0; row < column.size(); ++row)
-        QCOMPARE(text(QStringLiteral("Text%1").arg(row + 2).toLatin1().constData()), column[row]);
-    QCOMPARE(text("Text16"), QStringLiteral(" 16754"));
-    QCOMPARE(text("Text18"), QStringLiteral(" 11"));
-    QCOMPARE(text("Text19"), QStringLiteral(" 14"));
-    QCOMPARE(control<QLabel>("Label1")->text(), QStringLiteral("Деление с остатком"));
-}
-
-void Form1Test::clearEmptiesEveryFieldAndFocusesTheDividend() {
-    click("Command1");
+    Edit(shadow, *FindControl("Text1"), "123456");
+    shows(QStringLiteral("a digit rubbed out"));
+    type("Text15", QStringLiteral("1234567"));
+    type("Text15", QStringLiteral("ёж"));
+    type("Text3", QStringLiteral("12345678"));
+    type("Text15", QStringLiteral("14"));
+    press("Command1");
     control("Text17")->setFocus();
-    click("Command2");
-    for (int field = 1; field <= 19; ++field)
-        QVERIFY(text(QStringLiteral("Text%1").arg(field).toLatin1().constData()).isEmpty());
-    QCOMPARE(QApplication::focusWidget(), control("Text1"));
-    QCOMPARE(control<QLabel>("Label1")->text(), QStringLiteral("Разрядов делителя  0"));
-    QVERIFY(control("Command1")->isVisible());
-
-    click("Command1");
-    QCOMPARE(control<QLabel>("Label1")->text(), QStringLiteral("На ноль делить нельзя"));
-    QVERIFY(text("Text16").isEmpty());
+    press("Command2");
+    press("Command1");
+    QCOMPARE(window_->worksheet(), shadow);
 }
 
 void Form1Test::linksOpenTheirAddresses() {
