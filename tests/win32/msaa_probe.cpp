@@ -3,9 +3,11 @@
 // one line per item, fields separated by tabs; problems go to the error output and make the
 // exit status 1.
 //
-//   msaa_probe read TITLE        walks the window's children: per control "name<TAB>role
-//                                <TAB>accessible name<TAB>description<TAB>default action";
-//                                checks them, and each control's place, parent and children
+//   msaa_probe read TITLE        walks the window's children: first "window<TAB>name", then
+//                                per control "name<TAB>role<TAB>accessible name<TAB>
+//                                description<TAB>value<TAB>default action", the value's lines
+//                                parted by " | "; checks them against the table, and each
+//                                control's place, parent and children
 //   msaa_probe act TITLE NAME    does the default action of the control of that table name
 //   msaa_probe listen TITLE      prints "alert<TAB>text" for each alert the window's process
 //                                raises, "other<TAB>role<TAB>text" where the object it
@@ -16,12 +18,9 @@
 //   msaa_probe announcement DIVIDEND DIVISOR SEPARATOR
 //                                what Run says for these numbers
 //   msaa_probe focus-order       the controls Tab goes through, one a line, from the table
-//   msaa_probe practice TITLE    the practice window's controls: per control "name<TAB>role
-//                                <TAB>accessible name<TAB>description<TAB>value", the value's
-//                                lines parted by " | "; checks them against the practice
-//                                table, the answer field described by the question shown,
-//                                and the column's rows as its children; first
-//                                "window<TAB>name<TAB>description"
+//   msaa_probe practice TITLE    the same for the practice window, against its own table: the
+//                                answer field described by the question shown, and the
+//                                column's rows as its children
 //   msaa_probe practice-focus-order  the practice window's controls Tab goes through
 //   msaa_probe column-row TITLE  the column's focused row as a screen reader reads it
 //   msaa_probe practice-places WIDTH HEIGHT LEVEL
@@ -40,7 +39,11 @@
 #include <oleacc.h>
 #include <shellapi.h>
 
+#include <algorithm>
+#include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -150,29 +153,37 @@ LONG ChildCountOf(IAccessible* object) {
     return SUCCEEDED(object->get_accChildCount(&count)) ? count : -1;
 }
 
-const ControlRow* RowOf(HWND control) {
-    const int index = GetDlgCtrlID(control) - IDC_FIRST_CONTROL;
-    const auto layout = velmorand::Form1Layout();
+// The object a window's client answers, as a focus event hands it over.
+Ref<IAccessible> ClientOf(HWND window) {
+    Ref<IAccessible> client;
+    AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                               reinterpret_cast<void**>(client.out()));
+    return client;
+}
+
+// The row of a window's table the control stands for: each control's identifier is its
+// place in the table.
+template <class Row> const Row* RowOf(HWND control, std::span<const Row> layout) {
+    const int index = control != nullptr ? GetDlgCtrlID(control) - IDC_FIRST_CONTROL : -1;
     if (index < 0 || static_cast<std::size_t>(index) >= layout.size())
         return nullptr;
     return &layout[static_cast<std::size_t>(index)];
 }
 
-struct Found {
-    const ControlRow* Row;
+template <class Row> struct Found {
+    const Row* Entry;
     HWND Window;
-    Ref<IAccessible> Object; // the control's client object, as a focus event hands it over
+    Ref<IAccessible> Object; // the control's client object
 };
 
-// The children of the window's client object, each with the object its own window answers.
-std::vector<Found> Walk(HWND window) {
-    std::vector<Found> found;
-    Ref<IAccessible> client;
-    if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
-                                          reinterpret_cast<void**>(client.out()))))
+// The children of the window's client object that are controls of the table, each with the
+// object its own window answers.
+template <class Row> std::vector<Found<Row>> Walk(HWND window, std::span<const Row> layout) {
+    std::vector<Found<Row>> found;
+    const Ref<IAccessible> client = ClientOf(window);
+    if (client.get() == nullptr)
         return found;
-    LONG count = 0;
-    client->get_accChildCount(&count);
+    const LONG count = std::max(ChildCountOf(client.get()), LONG{0});
     std::vector<VARIANT> children(static_cast<std::size_t>(count));
     LONG obtained = 0;
     AccessibleChildren(client.get(), 0, count, children.data(), &obtained);
@@ -186,116 +197,137 @@ std::vector<Found> Walk(HWND window) {
                 WindowFromAccessibleObject(object.get(), &control);
         }
         VariantClear(&child);
-        const ControlRow* row = control != nullptr ? RowOf(control) : nullptr;
-        if (row == nullptr)
-            continue;
-        Found item{row, control, {}};
-        AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
-                                   reinterpret_cast<void**>(item.Object.out()));
-        if (item.Object.get() != nullptr)
-            found.push_back(std::move(item));
+        const Row* row = RowOf(control, layout);
+        Ref<IAccessible> object = row != nullptr ? ClientOf(control) : Ref<IAccessible>();
+        if (object.get() != nullptr)
+            found.push_back({row, control, std::move(object)});
     }
     return found;
 }
 
-// The role a screen reader must get for each kind of control.
-LONG ExpectedRole(const ControlRow& row) {
-    switch (row.Kind) {
-    case velmorand::ControlKind::TextField:
-        return ROLE_SYSTEM_TEXT;
-    case velmorand::ControlKind::Button:
-        return ROLE_SYSTEM_PUSHBUTTON;
-    case velmorand::ControlKind::Label:
-        return row.Action == velmorand::ControlAction::OpenLink ? ROLE_SYSTEM_LINK
-                                                                : ROLE_SYSTEM_STATICTEXT;
-    case velmorand::ControlKind::Picture:
-        return ROLE_SYSTEM_GRAPHIC;
-    case velmorand::ControlKind::Line:
-        return -1; // a bar with nothing to say: whatever Windows makes of it
-    }
-    return -1;
+template <class Row>
+Found<Row> Named(HWND window, std::span<const Row> layout, std::string_view name) {
+    for (Found<Row>& item : Walk(window, layout))
+        if (item.Entry->Name == name)
+            return std::move(item);
+    Fail(std::string(name) + " is not among the window's children");
+    return {};
 }
 
-void Check(const Found& item) {
-    const ControlRow& row = *item.Row;
-    IAccessible* object = item.Object.get();
-    const std::string name = NameOf(object, Self());
-    const std::string description =
-        Property([&](BSTR* out) { return object->get_accDescription(Self(), out); });
-    const std::string action =
-        Property([&](BSTR* out) { return object->get_accDefaultAction(Self(), out); });
-    const LONG role = RoleOf(object, Self());
-    Print(std::string(row.Name) + "\t" + RoleText(role) + "\t" + name + "\t" + description + "\t" +
-          action);
+std::string OneLine(std::string text) {
+    for (std::size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at))
+        text.replace(at, 1, " | ");
+    return text;
+}
 
-    const std::string what = std::string(row.Name) + ": ";
-    // Without a name of its own a label is read by what it shows, never by a neighbour; the
-    // message line by its message as it is said.
-    const std::string shown = ToUtf8(WindowText(item.Window));
-    const std::string spoken = velmorand::SpokenNameOf(row, shown);
-    const std::string wantedName = !spoken.empty()                            ? spoken
-                                   : row.Kind == velmorand::ControlKind::Line ? name
-                                                                              : shown;
-    if (name != wantedName)
-        Fail(what + "name \"" + name + "\", not \"" + wantedName + "\"");
-    if (row.Accessible.Description != nullptr && description != row.Accessible.Description)
-        Fail(what + "description \"" + description + "\", not \"" + row.Accessible.Description +
+// What a screen reader must get from a control, as the description in window/ has it.
+struct Wanted {
+    std::optional<std::string> Name;        // none: any; "": none at all
+    std::optional<std::string> Description; // none: any
+    LONG Role = -1;                         // -1: whatever Windows makes of it
+    bool Focusable = false;
+    bool Childless = false;
+    bool Hidden = false; // hidden and disabled, and nothing more checked
+};
+
+struct Reading {
+    std::string Name, Description, Value, Action;
+    LONG Role = -1;
+};
+
+// Reads a control as a screen reader does, prints "name<TAB>role<TAB>accessible name<TAB>
+// description<TAB>value<TAB>default action" and checks it against what is wanted.
+Reading Check(const char* tableName, HWND control, IAccessible* object, const Wanted& wanted) {
+    const auto property = [&](auto get) {
+        return Property([&](BSTR* out) { return (object->*get)(Self(), out); });
+    };
+    const Reading read{NameOf(object, Self()), property(&IAccessible::get_accDescription),
+                       property(&IAccessible::get_accValue),
+                       property(&IAccessible::get_accDefaultAction), RoleOf(object, Self())};
+    Print(std::string(tableName) + "\t" + RoleText(read.Role) + "\t" + read.Name + "\t" +
+          read.Description + "\t" + OneLine(read.Value) + "\t" + read.Action);
+
+    const std::string what = std::string(tableName) + ": ";
+    const LONG state = StateOf(object);
+    if (wanted.Hidden) {
+        if ((state & STATE_SYSTEM_INVISIBLE) == 0 || IsWindowEnabled(control))
+            Fail(what + "shown or enabled, though this program does not print");
+        return read;
+    }
+    if (wanted.Name && read.Name != *wanted.Name && !(wanted.Name->empty() && read.Name == "-"))
+        Fail(what + "name \"" + read.Name + "\", not \"" + *wanted.Name + "\"");
+    if (wanted.Description && read.Description != *wanted.Description)
+        Fail(what + "description \"" + read.Description + "\", not \"" + *wanted.Description +
              "\"");
-    if (ExpectedRole(row) != -1 && role != ExpectedRole(row))
-        Fail(what + "role \"" + RoleText(role) + "\", not \"" + RoleText(ExpectedRole(row)) + "\"");
-    const bool link = ExpectedRole(row) == ROLE_SYSTEM_LINK;
-    if (link && (action == "-" || action.empty() || (StateOf(object) & STATE_SYSTEM_LINKED) == 0))
-        Fail(what + "a link without a default action or the linked state");
-    if (velmorand::TakesFocus(row) && (StateOf(object) & STATE_SYSTEM_FOCUSABLE) == 0)
+    if (wanted.Role != -1 && read.Role != wanted.Role)
+        Fail(what + "role \"" + RoleText(read.Role) + "\", not \"" + RoleText(wanted.Role) + "\"");
+    if (wanted.Focusable && (state & STATE_SYSTEM_FOCUSABLE) == 0)
         Fail(what + "not focusable");
     // Its place and its parent are Windows' own, so that a screen reader can show and find it.
     RECT client{};
-    GetClientRect(item.Window, &client);
-    MapWindowPoints(item.Window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    GetClientRect(control, &client);
+    MapWindowPoints(control, nullptr, reinterpret_cast<POINT*>(&client), 2);
     const RECT place = PlaceOf(object);
     if (IsRectEmpty(&client) || !EqualRect(&place, &client))
         Fail(what + "placed elsewhere than its window");
-    if (ParentWindowOf(object) != item.Window)
+    if (ParentWindowOf(object) != control)
         Fail(what + "its parent is not its own window");
-    if (ChildCountOf(object) != 0)
+    if (wanted.Childless && ChildCountOf(object) != 0)
         Fail(what + "has children");
+    return read;
 }
 
-// Checks the window's name as a screen reader says it, from its client object; the number of
-// the client's children, its controls, or -1 for none.
-LONG CheckWindowName(HWND window, const char* wanted) {
-    Ref<IAccessible> client;
-    if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
-                                          reinterpret_cast<void**>(client.out())))) {
-        Fail("the window has no accessible object");
-        return -1;
-    }
-    const std::string name = NameOf(client.get(), Self());
+// Checks the window's name as a screen reader says it, from its client object, then each
+// control of its table among the client's children.
+template <class Row, class CheckRow>
+int ReadWindow(HWND window, const char* spokenCaption, std::span<const Row> layout,
+               CheckRow checkRow) {
+    const Ref<IAccessible> client = ClientOf(window);
+    const std::string name = client.get() != nullptr ? NameOf(client.get(), Self()) : "-";
     Print("window\t" + name);
-    if (name != wanted)
-        Fail("the window is named \"" + name + "\", not \"" + wanted + "\"");
-    return ChildCountOf(client.get());
-}
-
-int Read(HWND window) {
-    CheckWindowName(window, velmorand::Form1SpokenCaption);
-    const std::vector<Found> found = Walk(window);
-    for (const Found& item : found)
-        Check(item);
-    const std::size_t controls = velmorand::Form1Layout().size();
-    if (found.size() != controls)
+    if (name != spokenCaption)
+        Fail("the window is named \"" + name + "\", not \"" + spokenCaption + "\"");
+    const std::vector<Found<Row>> found = Walk(window, layout);
+    for (const Found<Row>& item : found)
+        checkRow(*item.Entry, item.Window, item.Object.get());
+    if (found.size() != layout.size())
         Fail(std::to_string(found.size()) + " controls among the window's children, not " +
-             std::to_string(controls));
+             std::to_string(layout.size()));
     return failures == 0 ? 0 : 1;
 }
 
+// The role a screen reader must get for each role of the description, in its order.
+LONG MsaaRole(velmorand::ControlRole role) {
+    constexpr LONG roles[] = {ROLE_SYSTEM_TEXT,       ROLE_SYSTEM_PUSHBUTTON,
+                              ROLE_SYSTEM_STATICTEXT, ROLE_SYSTEM_LINK,
+                              ROLE_SYSTEM_GRAPHIC,    -1}; // a line: a bar with nothing to say
+    return roles[static_cast<int>(role)];
+}
+
+void CheckForm1(const ControlRow& row, HWND control, IAccessible* object) {
+    // Without a name of its own a label is read by what it shows, never by a neighbour; the
+    // message line by its message as it is said.
+    const std::string shown = ToUtf8(WindowText(control));
+    const std::string spoken = velmorand::SpokenNameOf(row, shown);
+    const Wanted wanted{.Name = row.Kind == velmorand::ControlKind::Line ? std::nullopt
+                                : !spoken.empty()                        ? std::optional(spoken)
+                                                                         : std::optional(shown),
+                        .Description = row.Accessible.Description != nullptr
+                                           ? std::optional<std::string>(row.Accessible.Description)
+                                           : std::nullopt,
+                        .Role = MsaaRole(velmorand::RoleOf(row)),
+                        .Focusable = velmorand::TakesFocus(row),
+                        .Childless = true};
+    const Reading read = Check(row.Name, control, object, wanted);
+    if (wanted.Role == ROLE_SYSTEM_LINK &&
+        (read.Action == "-" || read.Action.empty() || (StateOf(object) & STATE_SYSTEM_LINKED) == 0))
+        Fail(std::string(row.Name) + ": a link without a default action or the linked state");
+}
+
 int Act(HWND window, const std::string& name) {
-    for (const Found& item : Walk(window)) {
-        if (item.Row->Name == name)
-            return SUCCEEDED(item.Object->accDoDefaultAction(Self())) ? 0 : 1;
-    }
-    Fail(name + " is not among the window's children");
-    return 1;
+    const Found item = Named(window, velmorand::Form1Layout(), name);
+    return item.Object.get() != nullptr && SUCCEEDED(item.Object->accDoDefaultAction(Self())) ? 0
+                                                                                              : 1;
 }
 
 void CALLBACK OnAlert(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD, DWORD) {
@@ -349,7 +381,7 @@ HWND FocusOf(HWND window, HWND* caret = nullptr) {
 }
 
 std::string ControlName(HWND control) {
-    const ControlRow* row = control != nullptr ? RowOf(control) : nullptr;
+    const ControlRow* row = RowOf(control, velmorand::Form1Layout());
     return row != nullptr ? row->Name : control != nullptr ? "other" : "none";
 }
 
@@ -388,160 +420,80 @@ int Announcement(const std::wstring& dividend, const std::wstring& divisor,
     return 0;
 }
 
+// Whether Tab stops at the control: a control of the practice window that needs printing
+// is out of the keyboard's way here.
+bool Focusable(const ControlRow& row) { return velmorand::TakesFocus(row); }
+bool Focusable(const velmorand::PracticeControl& row) {
+    return row.Kind != velmorand::PracticeControlKind::Text && !velmorand::NeedsPrinting(row);
+}
+
 // The controls that take the keyboard focus, in the table's order: what Tab must follow.
-int FocusOrder() {
-    for (const velmorand::ControlRow& row : velmorand::Form1Layout())
-        if (velmorand::TakesFocus(row))
+template <class Row> int FocusOrder(std::span<const Row> layout) {
+    for (const Row& row : layout)
+        if (Focusable(row))
             Print(row.Name);
     return 0;
 }
 
-// The practice window: its controls have the identifiers of their places in its own table.
-const velmorand::PracticeControl* PracticeRowOf(HWND control) {
-    const int index = GetDlgCtrlID(control) - IDC_FIRST_CONTROL;
-    const auto layout = velmorand::PracticeLayout();
-    if (index < 0 || static_cast<std::size_t>(index) >= layout.size())
-        return nullptr;
-    return &layout[static_cast<std::size_t>(index)];
-}
-
-bool TakesFocus(const velmorand::PracticeControl& row) {
-    return row.Kind != velmorand::PracticeControlKind::Text;
-}
-
-LONG ExpectedRole(const velmorand::PracticeControl& row) {
-    switch (row.Kind) {
-    case velmorand::PracticeControlKind::LevelChoice:
-        return ROLE_SYSTEM_COMBOBOX;
-    case velmorand::PracticeControlKind::VariantField:
-    case velmorand::PracticeControlKind::AnswerField:
-        return ROLE_SYSTEM_TEXT;
-    case velmorand::PracticeControlKind::Text:
-        return ROLE_SYSTEM_STATICTEXT;
-    case velmorand::PracticeControlKind::Button:
-        return ROLE_SYSTEM_PUSHBUTTON;
-    case velmorand::PracticeControlKind::ColumnGrid:
-        return ROLE_SYSTEM_LIST;
-    }
-    return -1;
-}
-
-HWND PracticeControlNamed(HWND window, const char* name) {
-    for (HWND control = GetWindow(window, GW_CHILD); control != nullptr;
-         control = GetWindow(control, GW_HWNDNEXT)) {
-        const velmorand::PracticeControl* row = PracticeRowOf(control);
-        if (row != nullptr && std::string(row->Name) == name)
-            return control;
-    }
-    return nullptr;
-}
-
-std::string OneLine(std::string text) {
-    for (std::size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at))
-        text.replace(at, 1, " | ");
-    return text;
+// The role a screen reader must get for each kind of the practice window's controls, in the
+// order of the kinds.
+LONG MsaaRole(velmorand::PracticeControlKind kind) {
+    constexpr LONG roles[] = {ROLE_SYSTEM_COMBOBOX, ROLE_SYSTEM_TEXT,       ROLE_SYSTEM_STATICTEXT,
+                              ROLE_SYSTEM_TEXT,     ROLE_SYSTEM_PUSHBUTTON, ROLE_SYSTEM_LIST};
+    return roles[static_cast<int>(kind)];
 }
 
 void CheckPractice(HWND window, const velmorand::PracticeControl& row, HWND control,
                    IAccessible* object) {
-    const std::string name = NameOf(object, Self());
-    const std::string description =
-        Property([&](BSTR* out) { return object->get_accDescription(Self(), out); });
-    const std::string value =
-        Property([&](BSTR* out) { return object->get_accValue(Self(), out); });
-    const LONG role = RoleOf(object, Self());
-    Print(std::string(row.Name) + "\t" + RoleText(role) + "\t" + name + "\t" + description + "\t" +
-          OneLine(value));
-
-    const std::string what = std::string(row.Name) + ": ";
-    if (velmorand::NeedsPrinting(row)) { // this program does not print: hidden, out of the way
-        if ((StateOf(object) & STATE_SYSTEM_INVISIBLE) == 0 || IsWindowEnabled(control))
-            Fail(what + "shown or enabled, though this program does not print");
-        return;
-    }
-    const std::string wantedName =
-        row.AccessibleName != nullptr ? row.AccessibleName : ToUtf8(WindowText(control));
-    if (name != wantedName && !(wantedName.empty() && name == "-")) // empty: no name at all
-        Fail(what + "name \"" + name + "\", not \"" + wantedName + "\"");
-    // A control named apart from what it shows has that as its value, so that both are read.
+    using Kind = velmorand::PracticeControlKind;
     const std::string shown = ToUtf8(WindowText(control));
-    if (row.AccessibleName != nullptr && row.Kind != velmorand::PracticeControlKind::ColumnGrid &&
-        row.Kind != velmorand::PracticeControlKind::Button && value != shown &&
-        !(shown.empty() && value == "-"))
-        Fail(what + "value \"" + value + "\", not what it shows, \"" + shown + "\"");
-    if (role != ExpectedRole(row))
-        Fail(what + "role \"" + RoleText(role) + "\", not \"" + RoleText(ExpectedRole(row)) + "\"");
-    if (TakesFocus(row) && (StateOf(object) & STATE_SYSTEM_FOCUSABLE) == 0)
-        Fail(what + "not focusable");
-    RECT client{};
-    GetClientRect(control, &client);
-    MapWindowPoints(control, nullptr, reinterpret_cast<POINT*>(&client), 2);
-    const RECT place = PlaceOf(object);
-    if (IsRectEmpty(&client) || !EqualRect(&place, &client))
-        Fail(what + "placed elsewhere than its window");
-    if (ParentWindowOf(object) != control)
-        Fail(what + "its parent is not its own window");
-    if (row.Kind == velmorand::PracticeControlKind::AnswerField) {
-        const std::string question = ToUtf8(WindowText(PracticeControlNamed(window, "Question")));
-        if (question.empty() || description != question)
-            Fail(what + "described as \"" + description + "\", not by the question \"" + question +
-                 "\"");
+    // The answer field is described by the question it answers.
+    std::optional<std::string> question;
+    if (row.Kind == Kind::AnswerField) {
+        question =
+            ToUtf8(WindowText(Named(window, velmorand::PracticeLayout(), "Question").Window));
+        if (question->empty())
+            Fail(std::string(row.Name) + ": no question to be described by");
     }
-    if (row.Kind == velmorand::PracticeControlKind::ColumnGrid) {
+    const Wanted wanted{.Name = row.AccessibleName != nullptr ? row.AccessibleName : shown,
+                        .Description = question,
+                        .Role = MsaaRole(row.Kind),
+                        .Focusable = Focusable(row),
+                        .Childless = false,
+                        .Hidden = velmorand::NeedsPrinting(row)}; // this program does not print
+    const Reading read = Check(row.Name, control, object, wanted);
+    const std::string what = std::string(row.Name) + ": ";
+    // A control named apart from what it shows has that as its value, so that both are read.
+    if (!wanted.Hidden && row.AccessibleName != nullptr && row.Kind != Kind::ColumnGrid &&
+        row.Kind != Kind::Button && read.Value != shown && !(shown.empty() && read.Value == "-"))
+        Fail(what + "value \"" + read.Value + "\", not what it shows, \"" + shown + "\"");
+    if (row.Kind == Kind::ColumnGrid) {
         // Each row of the column is a child of its own, read in order, and all of them its value.
         std::string rows;
         const LONG count = ChildCountOf(object);
         for (LONG i = 1; i <= count; ++i) {
-            VARIANT child;
-            VariantInit(&child);
-            child.vt = VT_I4;
+            VARIANT child = Self();
             child.lVal = i;
             if (RoleOf(object, child) != ROLE_SYSTEM_LISTITEM)
                 Fail(what + "row " + std::to_string(i) + " is no list item");
             rows += (i > 1 ? "\n" : "") + NameOf(object, child);
         }
-        if (count < 1 || rows != value)
+        if (count < 1 || rows != read.Value)
             Fail(what + std::to_string(count) + " rows read one by one as \"" + OneLine(rows) +
-                 "\", its value \"" + OneLine(value) + "\"");
+                 "\", its value \"" + OneLine(read.Value) + "\"");
     }
-}
-
-int ReadPractice(HWND window) {
-    // The window as a screen reader names it, and its controls as its client's children.
-    const LONG children = CheckWindowName(window, velmorand::PracticeSpokenCaption);
-    if (children < static_cast<LONG>(velmorand::PracticeLayout().size()))
-        Fail("the window has " + std::to_string(children) + " children");
-    std::size_t found = 0;
-    for (HWND control = GetWindow(window, GW_CHILD); control != nullptr;
-         control = GetWindow(control, GW_HWNDNEXT)) {
-        const velmorand::PracticeControl* row = PracticeRowOf(control);
-        Ref<IAccessible> object;
-        if (row == nullptr || FAILED(AccessibleObjectFromWindow(
-                                  control, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
-                                  reinterpret_cast<void**>(object.out()))))
-            continue;
-        ++found;
-        CheckPractice(window, *row, control, object.get());
-    }
-    if (found != velmorand::PracticeLayout().size())
-        Fail(std::to_string(found) + " controls in the practice window, not " +
-             std::to_string(velmorand::PracticeLayout().size()));
-    return failures == 0 ? 0 : 1;
 }
 
 int ColumnRow(HWND window) {
-    Ref<IAccessible> column;
-    if (FAILED(AccessibleObjectFromWindow(PracticeControlNamed(window, "Column"),
-                                          static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
-                                          reinterpret_cast<void**>(column.out()))))
-        return 1;
+    const Found column = Named(window, velmorand::PracticeLayout(), "Column");
     VARIANT focused;
     VariantInit(&focused);
-    if (FAILED(column->get_accFocus(&focused)) || focused.vt != VT_I4 || focused.lVal < 1)
+    if (column.Object.get() == nullptr || FAILED(column.Object->get_accFocus(&focused)) ||
+        focused.vt != VT_I4 || focused.lVal < 1)
         return 1;
-    if ((StateOf(column.get(), focused) & STATE_SYSTEM_FOCUSED) == 0)
+    if ((StateOf(column.Object.get(), focused) & STATE_SYSTEM_FOCUSED) == 0)
         Fail("the focused row is not in the focused state");
-    Print(NameOf(column.get(), focused));
+    Print(NameOf(column.Object.get(), focused));
     return failures == 0 ? 0 : 1;
 }
 
@@ -557,13 +509,6 @@ int PracticePlaces(int width, int height, int level) {
     return 0;
 }
 
-int PracticeFocusOrder() {
-    for (const velmorand::PracticeControl& row : velmorand::PracticeLayout())
-        if (TakesFocus(row) && !velmorand::NeedsPrinting(row))
-            Print(row.Name);
-    return 0;
-}
-
 } // namespace
 
 int main() {
@@ -572,9 +517,9 @@ int main() {
     wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
     const std::wstring command = argc > 1 ? argv[1] : L"";
     if (command == L"focus-order" && argc == 2)
-        return FocusOrder();
+        return FocusOrder(velmorand::Form1Layout());
     if (command == L"practice-focus-order" && argc == 2)
-        return PracticeFocusOrder();
+        return FocusOrder(velmorand::PracticeLayout());
     if (command == L"practice-places" && argc == 5)
         return PracticePlaces(_wtoi(argv[2]), _wtoi(argv[3]), _wtoi(argv[4]));
     if (argc < 3)
@@ -586,7 +531,8 @@ int main() {
     if (window == nullptr)
         return 1;
     if (command == L"read")
-        return Read(window);
+        return ReadWindow(window, velmorand::Form1SpokenCaption, velmorand::Form1Layout(),
+                          CheckForm1);
     if (command == L"act" && argc == 4)
         return Act(window, ToUtf8(argv[3]));
     if (command == L"listen")
@@ -594,7 +540,8 @@ int main() {
     if (command == L"restore")
         return Restore(window);
     if (command == L"practice")
-        return ReadPractice(window);
+        return ReadWindow(window, velmorand::PracticeSpokenCaption, velmorand::PracticeLayout(),
+                          [&](auto&&... control) { CheckPractice(window, control...); });
     if (command == L"column-row")
         return ColumnRow(window);
     return 2;
