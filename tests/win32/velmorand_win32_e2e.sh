@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The real velmorand.exe under Wine in a real X server (Xvfb), driven with xdotool as a pupil
-# would: type, Run, a refused run, Clear, the links, Exit. The window is read back from outside
+# would: type, Run, a pasted dividend, Clear, the links, Exit. The window is read back from outside
 # by probe.exe, through the standard calls any Windows program can make. Every step waits for
 # what it needs, with a deadline. Only digits and Latin letters are typed: Wine's own text
 # shaping crashes on a typed «з» in Liberation Sans, which is Wine's fault, not the program's.
@@ -13,12 +13,6 @@ mode=$2
 here=$(cd "$(dirname "$0")" && pwd)
 # Each mode has a prefix of its own: the 192 dpi run changes its settings.
 source "$here/wine_session.sh" "$1" "$mode"
-fail() {
-    echo "FAIL ($mode): $*" >&2
-    [ -f "$work/dump" ] && cat "$work/dump" >&2
-    exit 1
-}
-
 make_locales en_US ru_RU
 case $mode in
 russian) export LANG=ru_RU.UTF-8 separator="," ;;
@@ -42,42 +36,9 @@ start_program
 
 limit() { line "$1" | cut -f4; }
 shown() { line "$1" | cut -f3; }
-focus() { awk -F'\t' '$1 == "focus" { print $2 }' "$work/dump"; }
-# Until CHECK... holds, for 10 s at most: on the last reading of the window while nothing
-# has been clicked or typed since, then on fresh ones.
-fresh=0
-eventually() {
-    for _ in $(seq 50); do
-        [ "$fresh" = 1 ] || dump
-        fresh=1
-        "$@" && return 0
-        fresh=0
-        sleep 0.2
-    done
-    return 1
-}
-shows() { [ "$(text "$1")" = "$2" ]; }
-expect() { # NAME TEXT [WHAT]
-    eventually shows "$1" "$2" || fail "${3:-$1}: expected '$2', got '$(text "$1")'"
-}
-focused() { [ "$(focus)" = "$1" ]; }
-expect_focus() { # NAME WHAT
-    eventually focused "$1" || fail "$2: the focus is in $(focus), not $1"
-}
 is_shown() { [ "$(shown "$1")" = "$2" ]; }
 expect_shown() { # NAME visible|hidden WHAT
     eventually is_shown "$1" "$2" || fail "$3"
-}
-# The controls stay where they are: their places are read once, from the first dump.
-click() { fresh=0 && xdotool mousemove --window "$xwindow" $(point "$1") click 1; }
-double_click() {
-    fresh=0 && xdotool mousemove --window "$xwindow" $(point "$1") click --repeat 2 --delay 80 1
-}
-key() { fresh=0 && xdotool key "$@"; }
-# Ctrl+A selects nothing in an EDIT control: End, then Shift+Home.
-retype() {
-    click "$1" && key End shift+Home && xdotool type --delay 40 "$2"
-    expect "$1" "$2" "typing into $1"
 }
 was_opened() { grep -qxF "$1" <(opened); }
 wait_opened() { poll was_opened "$1" || true; } # ADDRESS; the list is checked in full after
@@ -89,52 +50,37 @@ eventually tool_tips || fail "$(line tooltips | cut -f2) tool tips, not 4"
     fail "client area $(line window | cut -f2-3) at $dpi dpi"
 [ "$(place Text1)" = "$(scale 56) $(scale 96) $(scale 233) $(scale 25)" ] || fail "Text1 at $(place Text1)"
 [ "$(place Command4)" = "$(scale 600) $(scale 616) $(scale 97) $(scale 25)" ] || fail "Load at $(place Command4)"
-places=$(cat "$work/dump")
-place() { awk -F'\t' -v name="$1" '$1 == name { print $2 }' <<<"$places"; }
+# The worksheet's start texts, and Run shown.
 expect_focus Text1 "at start"
 expect Text1 234567
-expect Text15 14
 expect Text16 Результат
 expect Label1 "Сообщения:"
-expect Label2 Velmorand
 expect_shown Command1 visible "Run is hidden at start"
 for field in Text1 Text15 Text2; do # no field limits what can be typed
     [ "$(limit "$field")" -ge 2147483646 ] || fail "$field takes only $(limit "$field") characters"
 done
 
-# Tab and Shift+Tab follow the table. Without a window manager the keyboard goes where the
-# mouse last clicked: into the dividend, where the focus already is.
+# Tab follows the table (Shift+Tab: velmorand_win32_msaa.sh). Without a window manager the
+# keyboard goes where the mouse last clicked: into the dividend, where the focus already is.
 click Text1
-mapfile -t order < <("$wine" "$build/tests/win32/msaa_probe.exe" focus-order | tr -d '\r')
+mapfile -t order < <("$wine" "$msaa" focus-order | tr -d '\r')
 [ "${#order[@]}" -gt 1 ] && [ "${order[0]}" = Text1 ] || fail "no focus order from the table"
 for expected in "${order[@]:1}" Text1; do
     key Tab
     expect_focus "$expected" "Tab"
 done
-key shift+Tab
-expect_focus Picture1 "Shift+Tab"
 
-# Typing runs the digit checks; seven characters hide Run.
+# Typing runs the digit checks, whose messages and Run's showing are the core's
+# (tests/digit_checks_test.cpp): seven characters hide Run, a divisor typed shows it again.
 retype Text1 1234567
 expect Label1 "Разрядов делимого больше 6"
 expect_shown Command1 hidden "Run shown for a seven-digit dividend"
-retype Text1 861
-retype Text15 7
-expect Label1 "Разрядов делителя  1"
-expect_shown Command1 visible "Run hidden after the divisor was typed"
-
-click Command1
-expect Label1 3
-expect Text2 " 7"
-expect Text3 "   16"
-expect Text7 "       0"
-expect Text16 " 123"
-expect Text17 0
-expect Text18 " 0"
-expect Text19 " 7"
-
 retype Text1 234567
 retype Text15 14
+expect Label1 "Разрядов делителя  2"
+expect_shown Command1 visible "Run hidden after the divisor was typed"
+# Run fills the column as the core divides (tests/division_run_test.cpp); the fractional part
+# with this locale's separator.
 click Command1
 expect Label1 "Деление с остатком"
 expect Text16 " 16754"
@@ -158,18 +104,12 @@ eventually pasted || fail "the pasted dividend has $(text Text1 | wc -c) bytes"
 retype Text15 7
 click Command1
 expect Label1 "Деление с остатком" "message after a pasted dividend"
-expect Text16 " 0"
 expect Text18 " 1"
 
-# Clear empties every field and puts the cursor in the dividend; Run then has no divisor.
+# Clear empties every field and puts the cursor in the dividend.
 click Command2
-expect Label1 "Разрядов делителя  0"
 for n in $(seq 1 19); do expect "Text$n" ""; done
 expect_focus Text1 "after Clear"
-expect_shown Command1 visible "Run hidden after Clear"
-click Command1
-expect Label1 "На ноль делить нельзя"
-expect Text16 ""
 
 # The links go through ShellExecuteA and Wine's browser hand-off; a double click opens once.
 # Load, clicked last, comes after any second page the double click might bring.
@@ -178,7 +118,7 @@ english=$(address EnglishAddress)
 catalogue=$(address CatalogueAddress)
 click Label8
 wait_opened "$paper_games"
-double_click Label9
+click Label9 --repeat 2 --delay 80
 wait_opened "$english"
 click Command4
 wait_opened "$catalogue"
@@ -188,12 +128,8 @@ wait_opened "$catalogue"
 # Exit ends the program with status 0; so does closing the window (asked as its close box
 # asks, the window system drawing no frame here).
 if [ "$mode" = dpi192 ]; then
-    "$wine" "$probe" close "$title"
+    close_program
 else
-    click Command3
+    close_program click Command3
 fi
-status=0
-timeout 10 tail --pid="$program_pid" -f /dev/null || fail "Exit did not end the program"
-wait "$program_pid" || status=$?
-[ "$status" -eq 0 ] || fail "Exit ended the program with status $status"
 echo "End-to-end run under Wine passed ($mode); screenshot in $build/velmorand-win32-$mode.png"

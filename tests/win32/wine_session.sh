@@ -9,8 +9,9 @@ session_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 wine=$session_dir/../../tools/wine.sh
 exe=$build/velmorand.exe
 probe=$build/tests/win32/probe.exe
+msaa=$build/tests/win32/msaa_probe.exe
 title="Деление в столбик для 3-4 классов."
-export VELMORAND_WINEPREFIX=$build/wineprefix-$2
+export VELMORAND_WINEPREFIX=$build/wineprefix-$2 WINEPREFIX=$build/wineprefix-$2
 
 work=$(mktemp -d -p "$build" "$2.XXXXXX") # inside the build tree, which Wine sees
 pids=()
@@ -26,6 +27,22 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
+
+# MESSAGE: ends the test, saying so, whether the program has ended, and what the files of
+# $work named in on_failure hold (the last reading of the window unless the test names others).
+on_failure=(dump)
+fail() {
+    echo "FAIL: $*" >&2
+    if [ -n "${program_pid:-}" ] && ! kill -0 "$program_pid" 2>/dev/null; then
+        local status=0
+        wait "$program_pid" || status=$?
+        echo "the program has ended, with status $status" >&2
+    fi
+    for file in "${on_failure[@]}"; do
+        [ -f "$work/$file" ] && { echo "--- $file" && cat "$work/$file"; } >&2
+    done
+    exit 1
+}
 
 # LOCALE...: Wine takes its locale from the C library's, which may not be generated on this
 # machine; these are made in the build tree once, whichever test comes first.
@@ -72,8 +89,7 @@ poll() {
 
 # [COMMAND...]: starts velmorand.exe under Wine (or the command given, which starts it) and
 # waits until its window is there, for probe.exe (by $title) and for xdotool (by $xtitle, or
-# Form1's words). Sets program_pid and xwindow; the test's own fail() says when the window
-# does not come.
+# Form1's words). Sets program_pid and xwindow.
 start_program() {
     [ $# -gt 0 ] || set -- "$wine" "$exe"
     "$@" &
@@ -82,34 +98,77 @@ start_program() {
     "$wine" "$probe" wait "$title" || fail "the window did not appear"
     xwindow=$(timeout 20 xdotool search --sync --name "${xtitle:-Деление в столбик}" | head -n 1)
     [ -n "$xwindow" ] || fail "the window is not on the X display"
+    stale=1
+}
+# [COMMAND...]: closes the window as its close box asks (or runs the command given, which
+# closes it); the program must then end, with status 0.
+close_program() {
+    [ $# -gt 0 ] || set -- "$wine" "$probe" close "$title"
+    "$@"
+    timeout 10 tail --pid="$program_pid" -f /dev/null || fail "the window did not close"
+    local status=0
+    wait "$program_pid" || status=$?
+    [ "$status" -eq 0 ] || fail "the program ended with status $status"
 }
 
 # The window read from outside by probe.exe into $work/dump: one line per control, with its
-# name, place ("LEFT TOP WIDTH HEIGHT" in the window's pixels), shown, limit and text.
+# name, place ("LEFT TOP WIDTH HEIGHT" in the window's pixels), shown, limit and text; and a
+# line "focus" naming the control with the keyboard focus.
 # A reading can fail while Wine is busy starting or a loaded machine keeps the window from
 # answering: it is tried three times before the test fails.
 dump() {
     local try
     for try in 1 2 3; do
-        "$wine" "$probe" dump "$title" >"$work/dump" 2>"$work/probe.err" && return 0
+        "$wine" "$probe" dump "$title" >"$work/dump" 2>"$work/probe.err" && stale=0 && return 0
         sleep 0.5
     done
     fail "probe could not read the window: $(tail -n 3 "$work/probe.err")"
 }
 line() { awk -F'\t' -v name="$1" '$1 == name' "$work/dump"; }
 text() { line "$1" | cut -f5-; }
-# CHECK...: true once the check holds on a fresh reading of the window, within 10 s.
+place() { line "$1" | cut -f2; }
+focus() { line focus | cut -f2; }
+shows() { [ "$(text "$1")" = "$2" ]; }
+focused() { [ "$(focus)" = "$1" ]; }
+# CHECK...: true once the check holds, within 10 s: on the last reading of the window while
+# nothing was clicked or typed since (see click, key and type_in), then on fresh ones.
 eventually() {
     for _ in $(seq 50); do
-        dump
+        [ "$stale" = 0 ] || dump
         "$@" && return 0
+        stale=1
         sleep 0.2
     done
     return 1
 }
-place() { line "$1" | cut -f2; }
+expect() { # NAME TEXT [WHAT]
+    eventually shows "$1" "$2" || fail "${3:-$1}: $1 shows '$(text "$1")', not '$2'"
+}
+expect_focus() { # NAME WHAT
+    eventually focused "$1" || fail "$2: the focus is in $(focus), not $1"
+}
 point() { # NAME: the centre of a control, in the window's pixels
     local left top width height
     read -r left top width height <<<"$(place "$1")"
     echo "$((left + width / 2)) $((top + height / 2))"
 }
+
+# What the pupil does, through xdotool: after it, the window is read afresh.
+click() { # NAME [OPTIONS OF XDOTOOL'S CLICK...]: the control's centre, as last read
+    stale=1
+    xdotool mousemove --window "$xwindow" $(point "$1") click "${@:2}" 1
+}
+key() { stale=1 && xdotool key "$@"; }
+type_in() { stale=1 && xdotool type --delay 40 "$1"; }
+# NAME TEXT: typed into a field over whatever it holds (Ctrl+A selects nothing in an EDIT
+# control).
+retype() { click "$1" && key End shift+Home && type_in "$2"; }
+
+# The alerts the window raises, heard into $work/alerts by a listener in another process as
+# NVDA or JAWS hear them; alerts counts those that say something.
+listen() {
+    "$wine" "$msaa" listen "$title" >"$work/alerts" &
+    pids+=($!)
+    poll grep -q listening "$work/alerts" || fail "the alert listener did not start"
+}
+alerts() { grep -c '^alert	.' "$work/alerts" || true; }
