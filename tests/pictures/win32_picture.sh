@@ -8,13 +8,8 @@ here=$(cd "$(dirname "$0")" && pwd)
 output=$(realpath -m "$3")
 mapfile -t answers < <("$2" 1024 700 | awk -F'\t' '$1 == "type" { print $2 }')
 source "$here/../win32/wine_session.sh" "$1" picture
-export WINEPREFIX=$VELMORAND_WINEPREFIX
 title="Тренажёр"
 xtitle="Тренажёр"
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
 client_is() { [ "$(line window | cut -f2-3)" = "$1	$2" ]; }
 # A right answer brings the next question, a wrong one new feedback.
 taken() { [ "$(text Question)" != "$1" ] || [ "$(text Feedback)" != "$2" ]; }
@@ -24,16 +19,16 @@ export LANG=ru_RU.UTF-8
 start_xvfb 1600x1000
 start_program "$wine" "$exe" /practice /level 5 /variant 42
 # Without a window manager, the X window is the client area.
-xdotool windowsize "$xwindow" 1024 700
+stale=1 && xdotool windowsize "$xwindow" 1024 700
 eventually client_is 1024 700 || fail "the client area is $(line window | cut -f2-3), not 1024x700"
-xdotool mousemove --window "$xwindow" $(point Entry) click 1
+click Entry
 for answer in "${answers[@]}"; do
     question=$(text Question) feedback=$(text Feedback)
-    xdotool type --delay 30 "$answer"
-    xdotool key Return
+    type_in "$answer"
+    key Return
     eventually taken "$question" "$feedback" || fail "the answer $answer was not taken"
 done
 sleep 0.5 # the last answer's drawing reaches the screen
 mkdir -p "$(dirname "$output")"
 import -window "$xwindow" "$output"
-"$wine" "$probe" close "$title"
+close_program
