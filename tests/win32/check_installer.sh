@@ -7,10 +7,6 @@ version=$2
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/wine_session.sh" "$1" installer
 setup=$build/velmorand-$version-setup.exe
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
 drive_c=$VELMORAND_WINEPREFIX/drive_c
 installed=$drive_c/Program\ Files/Velmorand
 menu="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs"

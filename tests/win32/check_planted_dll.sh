@@ -8,10 +8,6 @@ set -euo pipefail
 planted=$2
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/wine_session.sh" "$1" planted
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
 until_there() { # FILE: waits up to 20 s for it
     for _ in $(seq 200); do [ -e "$1" ] && return 0; sleep 0.1; done
     return 1
@@ -34,15 +30,14 @@ record_browser
 # program's search finds first, as Windows does.
 start_program env -C "$work" WINEDLLOVERRIDES="shell32,comctl32=n,b" "$wine" velmorand.exe
 # The tool tips come once the window is shown, with the common controls.
-tool_tips() { dump && [ "$(line tooltips | cut -f2)" = 4 ]; }
-poll tool_tips || fail "the tool tips did not come: the common controls were not loaded"
+tool_tips() { [ "$(line tooltips | cut -f2)" = 4 ]; }
+eventually tool_tips || fail "the tool tips did not come: the common controls were not loaded"
 # Load opens a page through the shell.
-xdotool mousemove --window "$xwindow" $(point Command4) click 1
+click Command4
 for _ in $(seq 200); do [ -e "$work/opened" ] || [ -e "$work/shell32.dll.loaded" ] && break; sleep 0.1; done
 for dll in shell32.dll comctl32.dll; do
     [ ! -e "$work/$dll.loaded" ] || fail "velmorand.exe loaded the $dll planted beside it"
 done
 [ -e "$work/opened" ] || fail "Load opened no page: the shell was not loaded"
-"$wine" "$probe" close "$title"
-timeout 20 tail --pid="$program_pid" -f /dev/null || fail "the program did not end"
+close_program
 echo "velmorand.exe used the system's shell32 and comctl32, not the DLLs planted beside it"

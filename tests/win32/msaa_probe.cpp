@@ -23,9 +23,10 @@
 //                                column's rows as its children
 //   msaa_probe practice-focus-order  the practice window's controls Tab goes through
 //   msaa_probe column-row TITLE  the column's focused row as a screen reader reads it
+//   msaa_probe places DPI        where the table puts the client area ("window") and each
+//                                control at that density: "name<TAB>left top width height"
 //   msaa_probe practice-places WIDTH HEIGHT LEVEL
-//                                where the arrangement puts each control of the practice
-//                                window at 96 dpi: "name<TAB>left top width height"
+//                                the same for the practice window's arrangement at 96 dpi
 #include "find_window.h"
 #include "win32/resource_ids.h"
 #include "win32/utf16.h"
@@ -70,7 +71,6 @@ void Fail(const std::string& problem) {
 template <class Interface> class Ref {
 public:
     Ref() = default;
-    explicit Ref(Interface* p) : p_(p) {}
     Ref(const Ref&) = delete;
     Ref& operator=(const Ref&) = delete;
     Ref(Ref&& other) noexcept : p_(other.p_) { other.p_ = nullptr; }
@@ -94,18 +94,19 @@ VARIANT Self() {
     return self;
 }
 
-// A BSTR property as UTF-8; "-" when the object has none.
-template <class Getter> std::string Property(Getter get) {
+// A text the object gives of itself or of a child, as UTF-8; "-" when it has none.
+std::string TextOf(IAccessible* object,
+                   HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*),
+                   VARIANT child = Self()) {
     BSTR text = nullptr;
-    if (FAILED(get(&text)) || text == nullptr)
+    if (FAILED((object->*get)(child, &text)) || text == nullptr)
         return "-";
     const std::string value = ToUtf8(text);
     SysFreeString(text);
     return value;
 }
-
 std::string NameOf(IAccessible* object, VARIANT child) {
-    return Property([&](BSTR* out) { return object->get_accName(child, out); });
+    return TextOf(object, &IAccessible::get_accName, child);
 }
 
 LONG RoleOf(IAccessible* object, VARIANT child) {
@@ -238,12 +239,9 @@ struct Reading {
 // Reads a control as a screen reader does, prints "name<TAB>role<TAB>accessible name<TAB>
 // description<TAB>value<TAB>default action" and checks it against what is wanted.
 Reading Check(const char* tableName, HWND control, IAccessible* object, const Wanted& wanted) {
-    const auto property = [&](auto get) {
-        return Property([&](BSTR* out) { return (object->*get)(Self(), out); });
-    };
-    const Reading read{NameOf(object, Self()), property(&IAccessible::get_accDescription),
-                       property(&IAccessible::get_accValue),
-                       property(&IAccessible::get_accDefaultAction), RoleOf(object, Self())};
+    const Reading read{NameOf(object, Self()), TextOf(object, &IAccessible::get_accDescription),
+                       TextOf(object, &IAccessible::get_accValue),
+                       TextOf(object, &IAccessible::get_accDefaultAction), RoleOf(object, Self())};
     Print(std::string(tableName) + "\t" + RoleText(read.Role) + "\t" + read.Name + "\t" +
           read.Description + "\t" + OneLine(read.Value) + "\t" + read.Action);
 
@@ -320,8 +318,8 @@ void CheckForm1(const ControlRow& row, HWND control, IAccessible* object) {
                         .Childless = true};
     const Reading read = Check(row.Name, control, object, wanted);
     if (wanted.Role == ROLE_SYSTEM_LINK &&
-        (read.Action == "-" || read.Action.empty() || (StateOf(object) & STATE_SYSTEM_LINKED) == 0))
-        Fail(std::string(row.Name) + ": a link without a default action or the linked state");
+        (read.Action != velmorand::LinkActionName || (StateOf(object) & STATE_SYSTEM_LINKED) == 0))
+        Fail(std::string(row.Name) + ": a link without its default action or the linked state");
 }
 
 int Act(HWND window, const std::string& name) {
@@ -497,15 +495,23 @@ int ColumnRow(HWND window) {
     return failures == 0 ? 0 : 1;
 }
 
+void PrintPlace(const std::string& name, const velmorand::PixelRect& p) {
+    Print(name + "\t" + std::to_string(p.Left) + " " + std::to_string(p.Top) + " " +
+          std::to_string(p.Width) + " " + std::to_string(p.Height));
+}
+
+int Places(int dpi) {
+    PrintPlace("window", {0, 0, velmorand::TwipsToPixels(velmorand::ClientWidthTwips, dpi),
+                          velmorand::TwipsToPixels(velmorand::ClientHeightTwips, dpi)});
+    for (const ControlRow& row : velmorand::Form1Layout())
+        PrintPlace(row.Name, velmorand::PlaceInPixels(row, dpi));
+    return 0;
+}
+
 int PracticePlaces(int width, int height, int level) {
-    const auto arrangement =
-        velmorand::ArrangePractice(width, height, velmorand::LevelPaper(level));
-    for (const velmorand::PlacedControl& placed : arrangement.Controls) {
-        const velmorand::PixelRect& p = placed.Place;
-        Print(std::string(placed.Control->Name) + "\t" + std::to_string(p.Left) + " " +
-              std::to_string(p.Top) + " " + std::to_string(p.Width) + " " +
-              std::to_string(p.Height));
-    }
+    for (const velmorand::PlacedControl& placed :
+         velmorand::ArrangePractice(width, height, velmorand::LevelPaper(level)).Controls)
+        PrintPlace(placed.Control->Name, placed.Place);
     return 0;
 }
 
@@ -520,6 +526,8 @@ int main() {
         return FocusOrder(velmorand::Form1Layout());
     if (command == L"practice-focus-order" && argc == 2)
         return FocusOrder(velmorand::PracticeLayout());
+    if (command == L"places" && argc == 3)
+        return Places(_wtoi(argv[2]));
     if (command == L"practice-places" && argc == 5)
         return PracticePlaces(_wtoi(argv[2]), _wtoi(argv[3]), _wtoi(argv[4]));
     if (argc < 3)

@@ -98,19 +98,15 @@ protected:
     std::wstring path_;
 };
 
-TEST_F(ProgressFile, IsKeptInItsOwnFolderAndReadBack) {
-    ASSERT_TRUE(SaveProgress(path_, Some())); // the Velmorand folder is made on the way
-    EXPECT_EQ(LoadProgress(path_), Some());
-    EXPECT_EQ(Files(folder_ + L"\\Velmorand"), std::vector<std::wstring>{L"practice-progress.txt"});
-}
-
-TEST_F(ProgressFile, ReplacedWholeWithNothingLeftBeside) {
+TEST_F(ProgressFile, IsKeptInItsOwnFolderAndReplacedWholeWithNothingLeftBeside) {
     Progress more = Some();
     more.Levels[4].Solved = 3;
-    ASSERT_TRUE(SaveProgress(path_, Some()));
-    ASSERT_TRUE(SaveProgress(path_, more));
-    EXPECT_EQ(LoadProgress(path_), more);
-    EXPECT_EQ(Files(folder_ + L"\\Velmorand"), std::vector<std::wstring>{L"practice-progress.txt"});
+    for (const Progress& progress : {Some(), more}) { // the Velmorand folder is made on the way
+        ASSERT_TRUE(SaveProgress(path_, progress));
+        EXPECT_EQ(LoadProgress(path_), progress);
+        EXPECT_EQ(Files(folder_ + L"\\Velmorand"),
+                  std::vector<std::wstring>{L"practice-progress.txt"});
+    }
 }
 
 TEST_F(ProgressFile, MissingDamagedOrForeignReadsAsAFreshStart) {

@@ -46,10 +46,7 @@ wait_opened() { poll was_opened "$1" || true; } # ADDRESS; the list is checked i
 # The window as it opens; the tool tips come once it is shown.
 tool_tips() { [ "$(line tooltips | cut -f2)" = 4 ]; }
 eventually tool_tips || fail "$(line tooltips | cut -f2) tool tips, not 4"
-[ "$(line window | cut -f2-3)" = "$(scale 736)	$(scale 661)" ] ||
-    fail "client area $(line window | cut -f2-3) at $dpi dpi"
-[ "$(place Text1)" = "$(scale 56) $(scale 96) $(scale 233) $(scale 25)" ] || fail "Text1 at $(place Text1)"
-[ "$(place Command4)" = "$(scale 600) $(scale 616) $(scale 97) $(scale 25)" ] || fail "Load at $(place Command4)"
+placed_as_described places "$dpi"
 # The worksheet's start texts, and Run shown.
 expect_focus Text1 "at start"
 expect Text1 234567
@@ -63,12 +60,7 @@ done
 # Tab follows the table (Shift+Tab: velmorand_win32_msaa.sh). Without a window manager the
 # keyboard goes where the mouse last clicked: into the dividend, where the focus already is.
 click Text1
-mapfile -t order < <("$wine" "$msaa" focus-order | tr -d '\r')
-[ "${#order[@]}" -gt 1 ] && [ "${order[0]}" = Text1 ] || fail "no focus order from the table"
-for expected in "${order[@]:1}" Text1; do
-    key Tab
-    expect_focus "$expected" "Tab"
-done
+tab_follows_the_table focus-order Text1
 
 # Typing runs the digit checks, whose messages and Run's showing are the core's
 # (tests/digit_checks_test.cpp): seven characters hide Run, a divisor typed shows it again.

@@ -138,14 +138,7 @@ cat "$work/read"
 
 # Tab follows the table.
 click Entry
-mapfile -t order < <("$wine" "$msaa" practice-focus-order | tr -d '\r')
-start=$(printf '%s\n' "${order[@]}" | grep -nx Entry | cut -d: -f1)
-[ -n "$start" ] || fail "the answer field takes no focus"
-for i in $(seq 1 "${#order[@]}"); do
-    expected=${order[$(((start - 1 + i) % ${#order[@]}))]}
-    key Tab
-    expect_focus "$expected" "Tab"
-done
+tab_follows_the_table practice-focus-order Entry
 
 # Enter in the variant field chooses the variant typed; one that is no variant is refused and
 # the field shows the variant in force again.
@@ -228,15 +221,7 @@ resize() { # WIDTH HEIGHT of the window
     sized() { [ "$(line window | cut -f3)" -gt $(($2 * 9 / 10)) ] && [ "$(line window | cut -f3)" -le "$2" ]; }
     eventually sized "$1" "$2" || fail "the window is $(line window | cut -f2-3) inside after resizing to $1x$2"
 }
-placed_as_arranged() {
-    local name where
-    "$wine" "$msaa" practice-places "$(line window | cut -f2)" "$(line window | cut -f3)" 5 | tr -d '\r' >"$work/places"
-    while IFS=$'\t' read -r name where; do
-        [ "$(line "$name" | cut -f3)" = visible ] || continue
-        [ "$name" = Level ] && where=${where% *} # its window holds its list too
-        [[ "$(place "$name")" == "$where"* ]] || fail "$name at $(place "$name"), arranged at $where"
-    done <"$work/places"
-}
+placed_as_arranged() { placed_as_described practice-places "$(line window | cut -f2)" "$(line window | cut -f3)" 5; }
 resize 700 1000
 placed_as_arranged
 resize 1200 700

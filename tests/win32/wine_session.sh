@@ -164,6 +164,33 @@ type_in() { stale=1 && xdotool type --delay 40 "$1"; }
 # control).
 retype() { click "$1" && key End shift+Home && type_in "$2"; }
 
+# ORDER START: Tab goes from START, where the focus is, through the controls that
+# "msaa_probe ORDER" lists from the table, round to START again.
+tab_follows_the_table() {
+    local order start i
+    mapfile -t order < <("$wine" "$msaa" "$1" | tr -d '\r')
+    start=$(printf '%s\n' "${order[@]}" | grep -nx "$2" | cut -d: -f1)
+    [ -n "$start" ] && [ "${#order[@]}" -gt 1 ] || fail "$2 is not in the focus order: ${order[*]}"
+    for i in $(seq 1 "${#order[@]}"); do
+        key Tab
+        expect_focus "${order[$(((start - 1 + i) % ${#order[@]}))]}" "Tab"
+    done
+}
+
+# COMMAND...: the client area and every control shown stand where "msaa_probe COMMAND..."
+# says the description puts them.
+placed_as_described() {
+    local name where got
+    "$wine" "$msaa" "$@" | tr -d '\r' >"$work/places"
+    while IFS=$'\t' read -r name where; do
+        got=$(place "$name")
+        [ "$name" != window ] || got="0 0 $(line window | cut -f2-3 | tr '\t' ' ')"
+        [ "$name" = window ] || [ "$(line "$name" | cut -f3)" = visible ] || continue
+        [ "$name" != Level ] || got=${got% *} where=${where% *} # its window holds its list too
+        [ "$got" = "$where" ] || fail "$name at $got, described at $where"
+    done <"$work/places"
+}
+
 # The alerts the window raises, heard into $work/alerts by a listener in another process as
 # NVDA or JAWS hear them; alerts counts those that say something.
 listen() {
