@@ -23,11 +23,14 @@
 //                                column's rows as its children
 //   msaa_probe practice-focus-order  the practice window's controls Tab goes through
 //   msaa_probe column-row TITLE  the column's focused row as a screen reader reads it
+//   msaa_probe steps DIVIDEND DIVISOR
+//                                the answers the pupil types, one "kind answer" a line
 //   msaa_probe places DPI        where the table puts the client area ("window") and each
 //                                control at that density: "name<TAB>left top width height"
 //   msaa_probe practice-places WIDTH HEIGHT LEVEL
 //                                the same for the practice window's arrangement at 96 dpi
 #include "find_window.h"
+#include "practice/steps.h"
 #include "win32/resource_ids.h"
 #include "win32/utf16.h"
 #include "window/form1_actions.h"
@@ -50,7 +53,6 @@
 namespace {
 
 using velmorand::ControlRow;
-using velmorand::ToUtf16;
 using velmorand::ToUtf8;
 
 void Write(DWORD stream, const std::string& line) {
@@ -495,6 +497,16 @@ int ColumnRow(HWND window) {
     return failures == 0 ? 0 : 1;
 }
 
+// The core's steps for a : b (proved against the textbooks in practice_steps_test), one
+// "kind answer" a line.
+int Steps(int dividend, int divisor) {
+    for (const velmorand::Step& step : velmorand::SolutionSteps(
+             {static_cast<std::uint32_t>(dividend), static_cast<std::uint32_t>(divisor)}))
+        if (step.Kind != velmorand::StepKind::Done)
+            Print(std::string(velmorand::StepName(step.Kind)) + " " + std::to_string(step.Answer));
+    return 0;
+}
+
 void PrintPlace(const std::string& name, const velmorand::PixelRect& p) {
     Print(name + "\t" + std::to_string(p.Left) + " " + std::to_string(p.Top) + " " +
           std::to_string(p.Width) + " " + std::to_string(p.Height));
@@ -526,6 +538,8 @@ int main() {
         return FocusOrder(velmorand::Form1Layout());
     if (command == L"practice-focus-order" && argc == 2)
         return FocusOrder(velmorand::PracticeLayout());
+    if (command == L"steps" && argc == 4)
+        return Steps(_wtoi(argv[2]), _wtoi(argv[3]));
     if (command == L"places" && argc == 3)
         return Places(_wtoi(argv[2]));
     if (command == L"practice-places" && argc == 5)

