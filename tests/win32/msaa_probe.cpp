@@ -530,6 +530,8 @@ int PracticePlaces(int width, int height, int level) {
 } // namespace
 
 int main() {
+    // Places in the screen's own pixels, as the program gives them at any density.
+    SetProcessDPIAware();
     // The title is Cyrillic: take the arguments as UTF-16, whatever the ANSI code page.
     int argc = 0;
     wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);

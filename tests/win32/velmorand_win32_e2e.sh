@@ -1,9 +1,16 @@
 #!/usr/bin/env bash
 # The real velmorand.exe under Wine in a real X server (Xvfb), driven with xdotool as a pupil
-# would: type, Run, a pasted dividend, Clear, the links, Exit. The window is read back from outside
-# by probe.exe, through the standard calls any Windows program can make. Every step waits for
-# what it needs, with a deadline. Only digits and Latin letters are typed: Wine's own text
-# shaping crashes on a typed «з» in Liberation Sans, which is Wine's fault, not the program's.
+# would: type, Run, a pasted dividend, Clear, the links, Exit. The window is read back from
+# outside by probe.exe, through the standard calls any Windows program can make, and as a
+# Windows screen reader reads it, through Active Accessibility (msaa_probe.exe): every
+# control's name, description and role against the table; the alerts for a new message and
+# for Run, and none for Clear (which text each says is the core's: Announcements in
+# tests/window_description_test.cpp); the links followed through their default action; the
+# focus and caret back in their field after minimising and restoring; the picture's focus
+# mark. Every step waits for what it needs, with a deadline. Only digits and Latin letters are
+# typed: Wine's own text shaping crashes on a typed «з» in Liberation Sans, which is Wine's
+# fault, not the program's. It leaves a screenshot of the window after Run and one of the
+# focused picture in the build folder, to look at.
 # Usage: velmorand_win32_e2e.sh BUILD_DIR MODE, MODE one of
 #   english   an English Wine locale, 96 dpi
 #   russian   a Russian Wine locale (code page 1251, "," as the decimal separator)
@@ -13,6 +20,7 @@ mode=$2
 here=$(cd "$(dirname "$0")" && pwd)
 # Each mode has a prefix of its own: the 192 dpi run changes its settings.
 source "$here/wine_session.sh" "$1" "$mode"
+on_failure=(dump read alerts opened)
 make_locales en_US ru_RU
 case $mode in
 russian) export LANG=ru_RU.UTF-8 separator="," ;;
@@ -42,6 +50,21 @@ expect_shown() { # NAME visible|hidden WHAT
 }
 was_opened() { grep -qxF "$1" <(opened); }
 wait_opened() { poll was_opened "$1" || true; } # ADDRESS; the list is checked in full after
+heard() { grep -qxF "$(printf 'alert\t%s' "$1")" "$work/alerts"; }
+expect_alert() { poll heard "$1" || fail "no alert saying \"$1\""; }
+# Wine may hand over the alerts of quick typing late and out of order: true once no new one
+# has come for a second.
+quiet() {
+    local count
+    count=$(alerts)
+    sleep 1
+    [ "$(alerts)" -eq "$count" ]
+}
+# COUNT WHAT: once no new alert comes, exactly COUNT have come since $before.
+raised() {
+    poll quiet || fail "the alerts of $2 did not stop"
+    [ "$(alerts)" -eq $((before + $1)) ] || fail "$2 raised $(($(alerts) - before)) alerts, not $1"
+}
 
 # The window as it opens; the tool tips come once it is shown.
 tool_tips() { [ "$(line tooltips | cut -f2)" = 4 ]; }
@@ -56,28 +79,42 @@ expect_shown Command1 visible "Run is hidden at start"
 for field in Text1 Text15 Text2; do # no field limits what can be typed
     [ "$(limit "$field")" -ge 2147483646 ] || fail "$field takes only $(limit "$field") characters"
 done
+# Every control as a screen reader reads it, checked against the table by the probe.
+"$wine" "$msaa" read "$title" >"$work/read" || fail "what Active Accessibility reads differs from the table"
+cat "$work/read"
+listen
 
-# Tab follows the table (Shift+Tab: velmorand_win32_msaa.sh). Without a window manager the
-# keyboard goes where the mouse last clicked: into the dividend, where the focus already is.
+# Tab follows the table. Without a window manager the keyboard goes where the mouse last
+# clicked: into the dividend, where the focus already is.
 click Text1
 tab_follows_the_table focus-order Text1
 
 # Typing runs the digit checks, whose messages and Run's showing are the core's
 # (tests/digit_checks_test.cpp): seven characters hide Run, a divisor typed shows it again.
+# The new message is heard, and the focus stays where the pupil types.
 retype Text1 1234567
 expect Label1 "Разрядов делимого больше 6"
+expect_alert "Разрядов делимого больше 6"
+expect_focus Text1 "after the message"
 expect_shown Command1 hidden "Run shown for a seven-digit dividend"
 retype Text1 234567
 retype Text15 14
 expect Label1 "Разрядов делителя  2"
 expect_shown Command1 visible "Run hidden after the divisor was typed"
+poll quiet || fail "the alerts of typing did not stop"
+
 # Run fills the column as the core divides (tests/division_run_test.cpp); the fractional part
-# with this locale's separator.
+# with this locale's separator. It says its summary once, and not the message line's new
+# text as well; the focus stays on it.
+before=$(alerts)
 click Command1
 expect Label1 "Деление с остатком"
 expect Text16 " 16754"
 expect Text11 "           11"
 expect Text17 "0${separator}785714285714286" "fractional part"
+expect_alert "$("$wine" "$msaa" announcement 234567 14 "$separator" | tr -d '\r')"
+raised 1 Run
+expect_focus Command1 "after Run"
 screenshot=$build/velmorand-win32-$mode.png
 import -window "$xwindow" "$screenshot"
 colour() { # the colour of the window's pixel at X Y
@@ -98,13 +135,18 @@ click Command1
 expect Label1 "Деление с остатком" "message after a pasted dividend"
 expect Text18 " 1"
 
-# Clear empties every field and puts the cursor in the dividend.
+# Clear empties every field and moves the focus to the dividend, which is what is heard: it
+# raises no alert.
+poll quiet || fail "the alerts of the pasted dividend did not stop"
+before=$(alerts)
 click Command2
 for n in $(seq 1 19); do expect "Text$n" ""; done
 expect_focus Text1 "after Clear"
+raised 0 Clear
 
 # The links go through ShellExecuteA and Wine's browser hand-off; a double click opens once.
-# Load, clicked last, comes after any second page the double click might bring.
+# Load, clicked last, comes after any second page the double click might bring. Then the
+# links again, followed through their default action: one page each.
 paper_games=$(address PaperGamesAddress)
 english=$(address EnglishAddress)
 catalogue=$(address CatalogueAddress)
@@ -114,8 +156,41 @@ click Label9 --repeat 2 --delay 80
 wait_opened "$english"
 click Command4
 wait_opened "$catalogue"
-[ "$(opened)" = "$paper_games"$'\n'"$english"$'\n'"$catalogue" ] ||
+pages_opened() { [ "$(opened | wc -l)" -ge "$1" ]; }
+pages=3
+for link in Label8 Label9; do
+    "$wine" "$msaa" act "$title" "$link" || fail "$link has no default action"
+    poll pages_opened $((++pages)) || fail "$link's default action opened nothing"
+done
+[ "$(opened)" = "$(printf '%s\n' "$paper_games" "$english" "$catalogue" "$paper_games" "$english")" ] ||
     fail "the browser was asked for: $(opened | tr '\n' ' ')"
+
+# Minimised and restored, the focus and the caret are back in the divisor, and the next digit
+# typed lands there.
+retype Text15 7
+"$wine" "$msaa" restore "$title" >"$work/restore" || fail "after restoring: $(cat "$work/restore")"
+cat "$work/restore"
+type_in 5
+expect Text15 75 "a digit typed after restoring"
+
+# The picture shows the focus with a frame, and looks as before once the focus has left it.
+picture() { # a screenshot of the picture alone
+    local left top width height
+    read -r left top width height <<<"$(place Picture1)"
+    import -window "$xwindow" -crop "${width}x${height}+${left}+${top}" "$work/$1.png"
+}
+click Text1
+picture unfocused
+key shift+Tab
+expect_focus Picture1 "Shift+Tab from the dividend"
+picture focused
+cp "$work/focused.png" "$build/velmorand-win32-$mode-picture-focus.png" # to look at
+differing() { compare -metric AE "$work/$1.png" "$work/$2.png" null: 2>&1 || true; }
+[ "$(differing unfocused focused)" -gt 100 ] || fail "the focused picture looks as before"
+key Tab
+expect_focus Text1 "Tab from the picture"
+picture left
+[ "$(differing unfocused left)" -eq 0 ] || fail "the picture kept a mark after the focus left"
 
 # Exit ends the program with status 0; so does closing the window (asked as its close box
 # asks, the window system drawing no frame here).
@@ -124,4 +199,6 @@ if [ "$mode" = dpi192 ]; then
 else
     close_program click Command3
 fi
-echo "End-to-end run under Wine passed ($mode); screenshot in $build/velmorand-win32-$mode.png"
+echo "--- alerts"
+cat "$work/alerts"
+echo "End-to-end run under Wine passed ($mode); screenshots in $build/velmorand-win32-$mode*.png"
