@@ -7,6 +7,9 @@
 
 #include <windows.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -40,50 +43,26 @@ TEST(CommandArguments, SplitAsWindowsProgramsSplitThem) {
             << std::string(c.Line, c.Line + wcslen(c.Line));
 }
 
+namespace fs = std::filesystem;
+
 // A folder of its own under the temporary folder, removed with what it holds.
 class ProgressFile : public testing::Test {
 protected:
     void SetUp() override {
-        wchar_t temporary[MAX_PATH];
-        GetTempPathW(MAX_PATH, temporary);
-        folder_ = std::wstring(temporary) + L"velmorand-progress-" +
-                  std::to_wstring(GetCurrentProcessId());
-        RemoveAll();
-        ASSERT_TRUE(CreateDirectoryW(folder_.c_str(), nullptr));
-        path_ = folder_ + L"\\Velmorand\\practice-progress.txt";
+        fs::remove_all(folder_);
+        ASSERT_TRUE(fs::create_directory(folder_));
     }
-    void TearDown() override { RemoveAll(); }
+    void TearDown() override { fs::remove_all(folder_); }
 
-    std::vector<std::wstring> Files(const std::wstring& folder) const {
+    std::vector<std::wstring> Kept() const { // what the Velmorand folder holds
         std::vector<std::wstring> names;
-        WIN32_FIND_DATAW found;
-        const HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
-        if (search == INVALID_HANDLE_VALUE)
-            return names;
-        do {
-            if (found.cFileName != std::wstring(L".") && found.cFileName != std::wstring(L".."))
-                names.push_back(found.cFileName);
-        } while (FindNextFileW(search, &found));
-        FindClose(search);
+        for (const fs::directory_entry& entry : fs::directory_iterator(folder_ / "Velmorand"))
+            names.push_back(entry.path().filename().wstring());
         return names;
     }
-    void Write(const std::wstring& path, const std::string& bytes) const {
-        const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                        FILE_ATTRIBUTE_NORMAL, nullptr);
-        ASSERT_NE(file, INVALID_HANDLE_VALUE);
-        DWORD written = 0;
-        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-        CloseHandle(file);
-        ASSERT_EQ(written, bytes.size());
-    }
-    void RemoveAll() const {
-        const std::wstring inner = folder_ + L"\\Velmorand";
-        for (const std::wstring& name : Files(inner))
-            DeleteFileW((inner + L"\\" + name).c_str());
-        RemoveDirectoryW(inner.c_str());
-        for (const std::wstring& name : Files(folder_))
-            DeleteFileW((folder_ + L"\\" + name).c_str());
-        RemoveDirectoryW(folder_.c_str());
+    static void Write(const fs::path& path, const std::string& bytes) {
+        std::ofstream(path, std::ios::binary) << bytes;
+        ASSERT_EQ(fs::file_size(path), bytes.size());
     }
 
     static Progress Some() {
@@ -94,8 +73,9 @@ protected:
         return progress;
     }
 
-    std::wstring folder_;
-    std::wstring path_;
+    const fs::path folder_ =
+        fs::temp_directory_path() / ("velmorand-progress-" + std::to_string(GetCurrentProcessId()));
+    const std::wstring path_ = (folder_ / "Velmorand" / "practice-progress.txt").wstring();
 };
 
 TEST_F(ProgressFile, IsKeptInItsOwnFolderAndReplacedWholeWithNothingLeftBeside) {
@@ -104,8 +84,7 @@ TEST_F(ProgressFile, IsKeptInItsOwnFolderAndReplacedWholeWithNothingLeftBeside) 
     for (const Progress& progress : {Some(), more}) { // the Velmorand folder is made on the way
         ASSERT_TRUE(SaveProgress(path_, progress));
         EXPECT_EQ(LoadProgress(path_), progress);
-        EXPECT_EQ(Files(folder_ + L"\\Velmorand"),
-                  std::vector<std::wstring>{L"practice-progress.txt"});
+        EXPECT_EQ(Kept(), std::vector<std::wstring>{L"practice-progress.txt"});
     }
 }
 
@@ -113,16 +92,9 @@ TEST_F(ProgressFile, MissingDamagedOrForeignReadsAsAFreshStart) {
     EXPECT_EQ(LoadProgress(path_), Progress{}) << "no file";
     EXPECT_EQ(LoadProgress(L""), Progress{}) << "no application data folder";
     ASSERT_TRUE(SaveProgress(path_, Some()));
-    const std::string valid = [&] {
-        const HANDLE file = CreateFileW(path_.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                        OPEN_EXISTING, 0, nullptr);
-        std::string text(4096, '\0');
-        DWORD read = 0;
-        ReadFile(file, text.data(), static_cast<DWORD>(text.size()), &read, nullptr);
-        CloseHandle(file);
-        text.resize(read);
-        return text;
-    }();
+    std::ifstream saved(fs::path(path_), std::ios::binary);
+    const std::string valid{std::istreambuf_iterator<char>(saved), {}};
+    saved.close();
     ASSERT_FALSE(valid.empty());
     const std::string damaged[] = {
         std::string("\0\xff\xfe garbage \x01", 14),
@@ -132,19 +104,16 @@ TEST_F(ProgressFile, MissingDamagedOrForeignReadsAsAFreshStart) {
         Write(path_, bytes);
         EXPECT_EQ(LoadProgress(path_), Progress{}) << bytes.size() << " bytes";
     }
-    ASSERT_TRUE(DeleteFileW(path_.c_str()));
-    ASSERT_TRUE(CreateDirectoryW(path_.c_str(), nullptr)); // a folder where the file should be
+    ASSERT_TRUE(fs::remove(path_));
+    ASSERT_TRUE(fs::create_directory(path_)); // a folder where the file should be
     EXPECT_EQ(LoadProgress(path_), Progress{});
     EXPECT_FALSE(SaveProgress(path_, Some())) << "stored over a folder";
-    RemoveDirectoryW(path_.c_str());
 }
 
 TEST_F(ProgressFile, NotStoredWhereNoFolderCanBeMade) {
-    const std::wstring blocker = folder_ + L"\\Velmorand";
-    Write(blocker, "a file, not a folder");
+    Write(folder_ / "Velmorand", "a file, not a folder");
     EXPECT_FALSE(SaveProgress(path_, Some()));
     EXPECT_FALSE(SaveProgress(L"", Some()));
-    DeleteFileW(blocker.c_str());
 }
 
 TEST(ProgressFilePath, IsInTheUsersApplicationData) {
