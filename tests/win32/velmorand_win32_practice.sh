@@ -30,12 +30,6 @@ progress=$kept/practice-progress.txt
 rm -rf "$kept"
 
 changed() { [ "$(text "$1")" != "$2" ] && [ -n "$(text "$1")" ]; }
-# The column as a screen reader reads it: the value of its accessible object, its rows
-# parted by " | ". The probe checks every control against the table on the way.
-column() {
-    "$wine" "$msaa" practice "$title" >"$work/read" || fail "Active Accessibility reads the window wrong"
-    awk -F'\t' '$1 == "Column" { print $5 }' "$work/read"
-}
 enter() { retype "$1" "$2" && key Return; } # NAME TEXT: typed into a field, then Enter
 
 # Solves the problem shown, with one wrong digit at the first digit step and a hint at the
@@ -161,7 +155,10 @@ poll test -s "$progress" || fail "no progress file in AppData after a solved pro
 cp "$progress" "$work/after-one"
 
 # The column is read row by row: Home, Down and End move through its rows.
-rows=$(column)
+# The column as a screen reader reads it: the value of its accessible object, its rows
+# parted by " | ". The probe checks every control against the table on the way.
+"$wine" "$msaa" practice "$title" >"$work/read" || fail "Active Accessibility reads the window wrong"
+rows=$(awk -F'\t' '$1 == "Column" { print $5 }' "$work/read")
 IFS=$'\n' read -r -d '' -a row <<<"${rows// | /$'\n'}" || true
 click Column
 row_is() { [ "$("$wine" "$msaa" column-row "$title" | tr -d '\r')" = "$1" ]; }
