@@ -13,7 +13,6 @@ menu="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs"
 shortcut="$menu/Деление в столбик.lnk"
 practice="$menu/Тренажёр — деление в столбик.lnk"
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Velmorand'
-wait_for_wine() { WINEPREFIX=$VELMORAND_WINEPREFIX wineserver -w; }
 registered() { # the uninstaller's registry values, as text
     rm -f "$drive_c/uninstall.reg"
     "$wine" reg export "$key" 'C:\uninstall.reg' /y >/dev/null 2>&1 || return 0
@@ -24,7 +23,7 @@ registered() { # the uninstaller's registry values, as text
 wrestool --extract --type=version --raw "$setup" | iconv -c -f UTF-16LE -t UTF-8 | tr -s '\0' '\n' |
     grep -A1 'FileVersion$' | tail -n 1 | grep -qx "$version" || fail "the installer's FileVersion"
 "$wine" "$setup" /S || fail "the installer failed"
-wait_for_wine
+wineserver -w
 [ -f "$installed/velmorand.exe" ] || fail "no velmorand.exe in Program Files\\Velmorand"
 cmp -s "$installed/velmorand.exe" "$build/velmorand.exe" || fail "installed a different .exe"
 [ -f "$installed/LICENSE.txt" ] || fail "the licence was not installed"
@@ -53,7 +52,7 @@ files=$(cat "$installed"/* | wc -c)
     fail "EstimatedSize is 0x$size KiB for $files bytes of files"
 
 "$wine" 'C:\Program Files\Velmorand\uninstall.exe' /S || fail "the uninstaller failed"
-wait_for_wine # it copies itself to %TEMP% and returns at once
+wineserver -w # it copies itself to %TEMP% and returns at once
 [ ! -e "$installed" ] || fail "the uninstaller left $(ls "$installed")"
 [ ! -e "$shortcut" ] || fail "the uninstaller left the shortcut"
 [ ! -e "$practice" ] || fail "the uninstaller left the practice shortcut"

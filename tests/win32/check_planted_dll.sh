@@ -30,7 +30,6 @@ record_browser
 # program's search finds first, as Windows does.
 start_program env -C "$work" WINEDLLOVERRIDES="shell32,comctl32=n,b" "$wine" velmorand.exe
 # The tool tips come once the window is shown, with the common controls.
-tool_tips() { [ "$(line tooltips | cut -f2)" = 4 ]; }
 eventually tool_tips || fail "the tool tips did not come: the common controls were not loaded"
 # Load opens a page through the shell.
 click Command4

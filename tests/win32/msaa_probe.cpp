@@ -8,6 +8,9 @@
 //                                description<TAB>value<TAB>default action", the value's lines
 //                                parted by " | "; checks them against the table, and each
 //                                control's place, parent and children
+//   msaa_probe practice TITLE    the same for the practice window, against its own table: the
+//                                answer field described by the question shown, and the
+//                                column's rows as its children
 //   msaa_probe act TITLE NAME    does the default action of the control of that table name
 //   msaa_probe listen TITLE      prints "alert<TAB>text" for each alert the window's process
 //                                raises, "other<TAB>role<TAB>text" where the object it
@@ -15,20 +18,14 @@
 //                                another parent, until the window closes or 4 min pass
 //   msaa_probe restore TITLE     minimises and restores the window as its title bar's buttons
 //                                do; prints "focus<TAB>before<TAB>after<TAB>caret<TAB>where"
-//   msaa_probe announcement DIVIDEND DIVISOR SEPARATOR
-//                                what Run says for these numbers
-//   msaa_probe focus-order       the controls Tab goes through, one a line, from the table
-//   msaa_probe practice TITLE    the same for the practice window, against its own table: the
-//                                answer field described by the question shown, and the
-//                                column's rows as its children
-//   msaa_probe practice-focus-order  the practice window's controls Tab goes through
 //   msaa_probe column-row TITLE  the column's focused row as a screen reader reads it
-//   msaa_probe steps DIVIDEND DIVISOR
-//                                the answers the pupil types, one "kind answer" a line
-//   msaa_probe places DPI        where the table puts the client area ("window") and each
-//                                control at that density: "name<TAB>left top width height"
-//   msaa_probe practice-places WIDTH HEIGHT LEVEL
-//                                the same for the practice window's arrangement at 96 dpi
+// From the description alone, with no window:
+//   msaa_probe focus-order | practice-focus-order   the controls Tab goes through, one a line
+//   msaa_probe places DPI | practice-places WIDTH HEIGHT LEVEL
+//                                "name<TAB>left top width height" for each control (and
+//                                Form1's client area as "window"); the practice window at 96 dpi
+//   msaa_probe announcement DIVIDEND DIVISOR SEPARATOR   what Run says for these numbers
+//   msaa_probe steps DIVIDEND DIVISOR   the answers the pupil types, one "kind answer" a line
 #include "find_window.h"
 #include "practice/steps.h"
 #include "win32/resource_ids.h"

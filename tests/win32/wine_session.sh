@@ -129,6 +129,7 @@ text() { line "$1" | cut -f5-; }
 place() { line "$1" | cut -f2; }
 focus() { line focus | cut -f2; }
 shows() { [ "$(text "$1")" = "$2" ]; }
+tool_tips() { [ "$(line tooltips | cut -f2)" = 4 ]; } # one for each control with a tip
 focused() { [ "$(focus)" = "$1" ]; }
 # CHECK...: true once the check holds, within 10 s: on the last reading of the window while
 # nothing was clicked or typed since (see click, key and type_in), then on fresh ones.
