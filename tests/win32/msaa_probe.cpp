@@ -39,6 +39,7 @@
 
 #include <oleacc.h>
 #include <shellapi.h>
+#include <wrl/client.h>
 
 #include <algorithm>
 #include <optional>
@@ -66,24 +67,7 @@ void Fail(const std::string& problem) {
     ++failures;
 }
 
-// Owns one COM reference.
-template <class Interface> class Ref {
-public:
-    Ref() = default;
-    Ref(const Ref&) = delete;
-    Ref& operator=(const Ref&) = delete;
-    Ref(Ref&& other) noexcept : p_(other.p_) { other.p_ = nullptr; }
-    ~Ref() {
-        if (p_ != nullptr)
-            p_->Release();
-    }
-    Interface* operator->() const { return p_; }
-    Interface* get() const { return p_; }
-    Interface** out() { return &p_; }
-
-private:
-    Interface* p_ = nullptr;
-};
+template <class Interface> using Ref = Microsoft::WRL::ComPtr<Interface>;
 
 VARIANT Self() {
     VARIANT self;
@@ -141,10 +125,10 @@ HWND ParentWindowOf(IAccessible* object) {
     Ref<IDispatch> parent;
     Ref<IAccessible> accessible;
     HWND window = nullptr;
-    if (object->get_accParent(parent.out()) == S_OK && parent.get() != nullptr &&
-        SUCCEEDED(
-            parent->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(accessible.out()))))
-        WindowFromAccessibleObject(accessible.get(), &window);
+    if (object->get_accParent(parent.GetAddressOf()) == S_OK && parent.Get() != nullptr &&
+        SUCCEEDED(parent->QueryInterface(IID_IAccessible,
+                                         reinterpret_cast<void**>(accessible.GetAddressOf()))))
+        WindowFromAccessibleObject(accessible.Get(), &window);
     return window;
 }
 
@@ -157,7 +141,7 @@ LONG ChildCountOf(IAccessible* object) {
 Ref<IAccessible> ClientOf(HWND window) {
     Ref<IAccessible> client;
     AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
-                               reinterpret_cast<void**>(client.out()));
+                               reinterpret_cast<void**>(client.GetAddressOf()));
     return client;
 }
 
@@ -181,25 +165,26 @@ template <class Row> struct Found {
 template <class Row> std::vector<Found<Row>> Walk(HWND window, std::span<const Row> layout) {
     std::vector<Found<Row>> found;
     const Ref<IAccessible> client = ClientOf(window);
-    if (client.get() == nullptr)
+    if (client.Get() == nullptr)
         return found;
-    const LONG count = std::max(ChildCountOf(client.get()), LONG{0});
+    const LONG count = std::max(ChildCountOf(client.Get()), LONG{0});
     std::vector<VARIANT> children(static_cast<std::size_t>(count));
     LONG obtained = 0;
-    AccessibleChildren(client.get(), 0, count, children.data(), &obtained);
+    AccessibleChildren(client.Get(), 0, count, children.data(), &obtained);
     for (LONG i = 0; i < obtained; ++i) {
         VARIANT& child = children[static_cast<std::size_t>(i)];
         HWND control = nullptr;
         if (child.vt == VT_DISPATCH && child.pdispVal != nullptr) {
             Ref<IAccessible> object;
-            child.pdispVal->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(object.out()));
-            if (object.get() != nullptr)
-                WindowFromAccessibleObject(object.get(), &control);
+            child.pdispVal->QueryInterface(IID_IAccessible,
+                                           reinterpret_cast<void**>(object.GetAddressOf()));
+            if (object.Get() != nullptr)
+                WindowFromAccessibleObject(object.Get(), &control);
         }
         VariantClear(&child);
         const Row* row = RowOf(control, layout);
         Ref<IAccessible> object = row != nullptr ? ClientOf(control) : Ref<IAccessible>();
-        if (object.get() != nullptr)
+        if (object.Get() != nullptr)
             found.push_back({row, control, std::move(object)});
     }
     return found;
@@ -280,13 +265,13 @@ template <class Row, class CheckRow>
 int ReadWindow(HWND window, const char* spokenCaption, std::span<const Row> layout,
                CheckRow checkRow) {
     const Ref<IAccessible> client = ClientOf(window);
-    const std::string name = client.get() != nullptr ? NameOf(client.get(), Self()) : "-";
+    const std::string name = client.Get() != nullptr ? NameOf(client.Get(), Self()) : "-";
     Print("window\t" + name);
     if (name != spokenCaption)
         Fail("the window is named \"" + name + "\", not \"" + spokenCaption + "\"");
     const std::vector<Found<Row>> found = Walk(window, layout);
     for (const Found<Row>& item : found)
-        checkRow(*item.Entry, item.Window, item.Object.get());
+        checkRow(*item.Entry, item.Window, item.Object.Get());
     if (found.size() != layout.size())
         Fail(std::to_string(found.size()) + " controls among the window's children, not " +
              std::to_string(layout.size()));
@@ -323,7 +308,7 @@ void CheckForm1(const ControlRow& row, HWND control, IAccessible* object) {
 
 int Act(HWND window, const std::string& name) {
     const Found item = Named(window, velmorand::Form1Layout(), name);
-    return item.Object.get() != nullptr && SUCCEEDED(item.Object->accDoDefaultAction(Self())) ? 0
+    return item.Object.Get() != nullptr && SUCCEEDED(item.Object->accDoDefaultAction(Self())) ? 0
                                                                                               : 1;
 }
 
@@ -332,16 +317,17 @@ void CALLBACK OnAlert(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child
     VARIANT which;
     VariantInit(&which);
     if (FAILED(AccessibleObjectFromEvent(window, static_cast<DWORD>(object),
-                                         static_cast<DWORD>(child), alert.out(), &which))) {
+                                         static_cast<DWORD>(child), alert.GetAddressOf(),
+                                         &which))) {
         Print("other\t-\tunreadable");
         return;
     }
-    const LONG role = RoleOf(alert.get(), which);
-    const std::string text = NameOf(alert.get(), which);
+    const LONG role = RoleOf(alert.Get(), which);
+    const std::string text = NameOf(alert.Get(), which);
     // An alert stands apart: no place on the screen and no children, the window as its parent.
-    const RECT place = PlaceOf(alert.get());
-    const bool apart = IsRectEmpty(&place) && ChildCountOf(alert.get()) == 0 &&
-                       ParentWindowOf(alert.get()) == window;
+    const RECT place = PlaceOf(alert.Get());
+    const bool apart = IsRectEmpty(&place) && ChildCountOf(alert.Get()) == 0 &&
+                       ParentWindowOf(alert.Get()) == window;
     Print(role != ROLE_SYSTEM_ALERT ? "other\t" + RoleText(role) + "\t" + text
           : apart                   ? "alert\t" + text
                                     : "other\talert out of place\t" + text);
@@ -485,12 +471,12 @@ int ColumnRow(HWND window) {
     const Found column = Named(window, velmorand::PracticeLayout(), "Column");
     VARIANT focused;
     VariantInit(&focused);
-    if (column.Object.get() == nullptr || FAILED(column.Object->get_accFocus(&focused)) ||
+    if (column.Object.Get() == nullptr || FAILED(column.Object->get_accFocus(&focused)) ||
         focused.vt != VT_I4 || focused.lVal < 1)
         return 1;
-    if ((StateOf(column.Object.get(), focused) & STATE_SYSTEM_FOCUSED) == 0)
+    if ((StateOf(column.Object.Get(), focused) & STATE_SYSTEM_FOCUSED) == 0)
         Fail("the focused row is not in the focused state");
-    Print(NameOf(column.Object.get(), focused));
+    Print(NameOf(column.Object.Get(), focused));
     return failures == 0 ? 0 : 1;
 }
 
