@@ -148,11 +148,7 @@ expect() { # NAME TEXT [WHAT]
 expect_focus() { # NAME WHAT
     eventually focused "$1" || fail "$2: the focus is in $(focus), not $1"
 }
-point() { # NAME: the centre of a control, in the window's pixels
-    local left top width height
-    read -r left top width height <<<"$(place "$1")"
-    echo "$((left + width / 2)) $((top + height / 2))"
-}
+point() { place "$1" | awk '{ print int($1 + $3 / 2), int($2 + $4 / 2) }'; } # NAME: its centre
 
 # What the pupil does, through xdotool: after it, the window is read afresh.
 click() { # NAME [OPTIONS OF XDOTOOL'S CLICK...]: the control's centre, as last read
