@@ -1,7 +1,8 @@
 # Sourced by the tests that run Windows programs under Wine: a prefix of the test's own, a
 # scratch folder in the build tree, and for those that show velmorand.exe's window, an X
-# server, a browser that only writes down what it was asked to open, starting the program
-# and reading its window back; all of it is cleaned up when the test ends. Never another
+# server, a browser that only writes down what it was asked to open, starting and closing the
+# program, reading its window back, typing and clicking as a pupil would, and hearing its
+# alerts; all of it is cleaned up when the test ends. Never another
 # prefix's Wine, nor ~/.wine's.
 # Usage: source wine_session.sh BUILD_DIR PREFIX_NAME
 build=$(cd "$1" && pwd)
