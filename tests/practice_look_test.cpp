@@ -192,12 +192,6 @@ TEST(PracticeLook, PrintedInkDarkerThanTheKeyDarkerThanTheSquares) {
     EXPECT_LT(light(p.Squares), light(p.SheetPaper));
 }
 
-} // namespace
-} // namespace velmorand
-
-namespace velmorand {
-namespace {
-
 // The first partial dividend of 7240 : 8 lights a's four digits: one place, framed as one.
 TEST(ColumnShapes, ARowsCurrentCellsAreOneShape) {
     const std::vector<Step> steps = SolutionSteps({7240, 8});
