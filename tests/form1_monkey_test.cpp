@@ -2,13 +2,10 @@
 // program must never crash, the widgets must always show the worksheet, and every Run on
 // plain digits must divide exactly.
 #include "qt/form1.h"
+#include "qt_test_support.h"
 #include "window/form1_layout.h"
 
-#include <QApplication>
 #include <QClipboard>
-#include <QLabel>
-#include <QLineEdit>
-#include <QtTest>
 
 #include <random>
 #include <vector>
@@ -24,8 +21,6 @@ private slots:
 private:
     QString randomText(int length);
     QString randomDigits();
-    void typeInto(QLineEdit* field, const QString& text);
-    void checkWindowShowsWorksheet(const Form1& window);
     bool checkDivision(const Form1& window);
 
     std::mt19937 random_{20261207};
@@ -47,23 +42,6 @@ QString Form1MonkeyTest::randomDigits() {
     for (int i = 0; i < length; ++i)
         digits += QChar('0' + std::uniform_int_distribution<int>(0, 9)(random_));
     return digits;
-}
-
-void Form1MonkeyTest::typeInto(QLineEdit* field, const QString& text) {
-    for (const QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(field, &press);
-    }
-}
-
-void Form1MonkeyTest::checkWindowShowsWorksheet(const Form1& window) {
-    const Worksheet& sheet = window.worksheet();
-    for (std::size_t i = 0; i < NumberFieldCount; ++i) {
-        const auto* field = window.findChild<QLineEdit*>(QStringLiteral("Text%1").arg(i + 1));
-        QCOMPARE(field->text(), QString::fromStdString(FieldText(sheet, NumberFields()[i])));
-    }
-    QCOMPARE(window.findChild<QLabel*>("Label1")->text(), QString::fromStdString(sheet.Message));
-    QCOMPARE(window.findChild<QWidget*>("Command1")->isVisible(), sheet.RunVisible);
 }
 
 bool IsPlainDigits(const std::string& text) {
@@ -88,14 +66,12 @@ bool Form1MonkeyTest::checkDivision(const Form1& window) {
 void Form1MonkeyTest::randomTypingAndClicksKeepTheWorksheetSane() {
     QStringList opened;
     Form1 window([&opened](const QString& address) { opened << address; });
-    window.show();
-    window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(ShowActive(&window));
 
     std::vector<QLineEdit*> fields;
     std::vector<QWidget*> clickable;
     for (const ControlRow& row : Form1Layout()) {
-        QWidget* control = window.findChild<QWidget*>(QLatin1String(row.Name));
+        QWidget* control = Control(&window, row.Name);
         if (row.Action == ControlAction::Exit)
             continue; // ending the program is tested on its own
         clickable.push_back(control);
@@ -105,9 +81,9 @@ void Form1MonkeyTest::randomTypingAndClicksKeepTheWorksheetSane() {
                 fields.insert(fields.end(), 4, field); // the inputs get most of the typing
         }
     }
-    QWidget* run = window.findChild<QWidget*>("Command1");
-    auto* dividend = window.findChild<QLineEdit*>("Text1");
-    auto* divisor = window.findChild<QLineEdit*>("Text15");
+    QWidget* run = Control(&window, "Command1");
+    auto* dividend = Control<QLineEdit>(&window, ControlShowing(WorksheetField::Dividend)->Name);
+    auto* divisor = Control<QLineEdit>(&window, ControlShowing(WorksheetField::Divisor)->Name);
     const auto pick = [this](const auto& items) {
         return items[std::uniform_int_distribution<std::size_t>(0, items.size() - 1)(random_)];
     };
@@ -121,7 +97,7 @@ void Form1MonkeyTest::randomTypingAndClicksKeepTheWorksheetSane() {
         case 1:
         case 2:
             field->setFocus();
-            typeInto(field, randomText(std::uniform_int_distribution<int>(1, 4)(random_)));
+            TypeText(field, randomText(std::uniform_int_distribution<int>(1, 4)(random_)));
             break;
         case 3:
             QTest::keyClick(field, Qt::Key_Backspace);
@@ -144,7 +120,7 @@ void Form1MonkeyTest::randomTypingAndClicksKeepTheWorksheetSane() {
         case 8: // a division a pupil would set: digits alone in both inputs, then Run
             for (QLineEdit* input : {dividend, divisor}) {
                 QTest::keySequence(input, QKeySequence::SelectAll);
-                typeInto(input, randomDigits());
+                TypeText(input, randomDigits());
             }
             [[fallthrough]];
         case 9:
@@ -155,9 +131,9 @@ void Form1MonkeyTest::randomTypingAndClicksKeepTheWorksheetSane() {
             }
             break;
         }
-        checkWindowShowsWorksheet(window);
-        if (QTest::currentTestFailed())
-            QFAIL(qPrintable(QStringLiteral("after step %1").arg(step)));
+        const QString unshown = Unshown(&window, window.worksheet());
+        if (!unshown.isEmpty() || QTest::currentTestFailed())
+            QFAIL(qPrintable(QStringLiteral("after step %1: %2").arg(step).arg(unshown)));
     }
     QVERIFY(runs > 500);
     qInfo("%d runs, %d of them on plain digits and checked", runs, divisionsChecked);
