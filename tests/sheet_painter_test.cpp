@@ -15,10 +15,8 @@
 #include <QTest>
 #include <QWidget>
 
+#include <tuple>
 #include <vector>
-
-Q_DECLARE_METATYPE(velmorand::PrintedLine)
-Q_DECLARE_METATYPE(velmorand::PrintedRect)
 
 using namespace velmorand;
 
@@ -79,162 +77,133 @@ PrintedPage Blank(double width = 60, double height = 40) {
 class SheetPainterTest : public QObject {
     Q_OBJECT
 private slots:
-    void gridAtItsPitch_data();
     void gridAtItsPitch();
-    void linesEndWhereThePageSays_data();
     void linesEndWhereThePageSays();
-    void digitsInTheMiddleOfTheirCells_data();
     void digitsInTheMiddleOfTheirCells();
-    void textsKeptToTheirRoom_data();
     void textsKeptToTheirRoom();
     void unwritableFileRefused();
     void dialogHasTheTablesControls();
 };
 
-void SheetPainterTest::gridAtItsPitch_data() {
-    QTest::addColumn<double>("x");
-    QTest::addColumn<double>("y");
-    QTest::addColumn<int>("columns");
-    QTest::addColumn<int>("rows");
-    QTest::addColumn<double>("pitch");
-    QTest::newRow("5 mm") << 5.0 << 5.0 << 8 << 5 << 5.0;
-    QTest::newRow("10 mm") << 10.0 << 5.0 << 4 << 3 << 10.0;
-    QTest::newRow("off the dots") << 7.5 << 3.3 << 6 << 4 << 5.0;
-}
-
 // Every line of the squared paper, across and down, where its cells' edges are: Columns + 1
-// lines Pitch apart from the origin, and none beyond.
+// lines Pitch apart from the origin, and none beyond; at 5 mm, at 10 mm and off the dots.
 void SheetPainterTest::gridAtItsPitch() {
-    QFETCH(double, x);
-    QFETCH(double, y);
-    QFETCH(int, columns);
-    QFETCH(int, rows);
-    QFETCH(double, pitch);
-    PrintedPage page = Blank();
-    page.Squares = {{x, y}, columns, rows, pitch};
-    const QImage image = Painted(page);
-    const struct {
-        bool Row;
-        double Start;
-        int Count;
-        double Across; // where the row or column is measured: the first cell's middle
-    } ways[] = {{true, x, columns, y + pitch / 2}, {false, y, rows, x + pitch / 2}};
-    for (const auto& way : ways) {
-        const std::vector<double> lines =
-            Runs(image, way.Row, qRound(way.Across * DotsPerMm), IsGrid);
-        QCOMPARE(int(lines.size()), way.Count + 1);
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            const double expected = (way.Start + double(i) * pitch) * DotsPerMm;
-            QVERIFY2(
-                qAbs(lines[i] - expected) <= 1,
-                qPrintable(
-                    QStringLiteral("line %1 at %2, not %3").arg(i).arg(lines[i]).arg(expected)));
+    for (const PrintedSquares& squares :
+         {PrintedSquares{{5, 5}, 8, 5, 5}, PrintedSquares{{10, 5}, 4, 3, 10},
+          PrintedSquares{{7.5, 3.3}, 6, 4, 5}}) {
+        PrintedPage page = Blank();
+        page.Squares = squares;
+        const QImage image = Painted(page);
+        const auto [x, y] = squares.Origin;
+        const double pitch = squares.Pitch;
+        const struct {
+            bool Row;
+            double Start;
+            int Count;
+            double Across; // where the row or column is measured: the first cell's middle
+        } ways[] = {{true, x, squares.Columns, y + pitch / 2},
+                    {false, y, squares.Rows, x + pitch / 2}};
+        for (const auto& way : ways) {
+            const std::vector<double> lines =
+                Runs(image, way.Row, qRound(way.Across * DotsPerMm), IsGrid);
+            QCOMPARE(int(lines.size()), way.Count + 1);
+            for (std::size_t i = 0; i < lines.size(); ++i) {
+                const double expected = (way.Start + double(i) * pitch) * DotsPerMm;
+                QVERIFY2(qAbs(lines[i] - expected) <= 1,
+                         qPrintable(QStringLiteral("line %1 at %2, not %3")
+                                        .arg(i)
+                                        .arg(lines[i])
+                                        .arg(expected)));
+            }
         }
     }
 }
 
-void SheetPainterTest::linesEndWhereThePageSays_data() {
-    QTest::addColumn<PrintedLine>("line");
-    QTest::addColumn<QRect>("expected"); // in dots
-    QTest::newRow("across") << PrintedLine{{10, 20}, {40, 20}, 1, false}
-                            << QRect(100, 195, 300, 10);
-    QTest::newRow("down") << PrintedLine{{30, 5}, {30, 35}, 0.6, false} << QRect(297, 50, 6, 300);
-    QTest::newRow("grey") << PrintedLine{{5, 10}, {25, 10}, 2, true} << QRect(50, 90, 200, 20);
-}
-
-// Square ends that do not overrun: the ink covers From to To, Width thick, and no more; grey
-// lines in grey, others in black.
+// Square ends that do not overrun: the ink covers From to To, Width thick, and no more, each
+// edge within a dot of the rectangle in dots; grey lines in grey, others in black.
 void SheetPainterTest::linesEndWhereThePageSays() {
-    QFETCH(PrintedLine, line);
-    QFETCH(QRect, expected);
-    PrintedPage page = Blank();
-    page.Lines.push_back(line);
-    const QImage image = Painted(page);
-    const QRect ink = Extent(image, [](QRgb dot) { return dot != qRgb(255, 255, 255); });
-    QVERIFY2(qAbs(ink.left() - expected.left()) <= 1 && qAbs(ink.right() - expected.right()) <= 1 &&
-                 qAbs(ink.top() - expected.top()) <= 1 &&
-                 qAbs(ink.bottom() - expected.bottom()) <= 1,
-             qPrintable(QStringLiteral("ink %1,%2 %3x%4")
-                            .arg(ink.x())
-                            .arg(ink.y())
-                            .arg(ink.width())
-                            .arg(ink.height())));
-    const QRgb middle = image.pixel(ink.center());
-    QCOMPARE(QColor(middle),
-             Palette(line.Grey ? PracticeColours.SheetGrey : PracticeColours.SheetInk));
-}
-
-void SheetPainterTest::digitsInTheMiddleOfTheirCells_data() {
-    QTest::addColumn<QString>("digit");
-    QTest::addColumn<PrintedRect>("cell");
-    QTest::addColumn<double>("size");
-    QTest::addColumn<bool>("grey");
-    QTest::newRow("1 in 5 mm") << "1" << PrintedRect{10, 10, 5, 5} << 4.0 << false;
-    QTest::newRow("7 in 10 mm") << "7" << PrintedRect{20, 15, 10, 10} << 8.0 << false;
-    QTest::newRow("0 grey") << "0" << PrintedRect{33.3, 21.7, 5, 5} << 4.0 << true;
+    for (const auto& [line, expected] :
+         {std::pair{PrintedLine{{10, 20}, {40, 20}, 1, false}, QRect(100, 195, 300, 10)},
+          {PrintedLine{{30, 5}, {30, 35}, 0.6, false}, QRect(297, 50, 6, 300)},
+          {PrintedLine{{5, 10}, {25, 10}, 2, true}, QRect(50, 90, 200, 20)}}) {
+        PrintedPage page = Blank();
+        page.Lines.push_back(line);
+        const QImage image = Painted(page);
+        const QRect ink = Extent(image, [](QRgb dot) { return dot != qRgb(255, 255, 255); });
+        const QMargins dot(1, 1, 1, 1);
+        QVERIFY2(ink.marginsAdded(dot).contains(expected) &&
+                     expected.marginsAdded(dot).contains(ink),
+                 qPrintable(QStringLiteral("ink %1,%2 %3x%4")
+                                .arg(ink.x())
+                                .arg(ink.y())
+                                .arg(ink.width())
+                                .arg(ink.height())));
+        QCOMPARE(QColor(image.pixel(ink.center())),
+                 Palette(line.Grey ? PracticeColours.SheetGrey : PracticeColours.SheetInk));
+    }
 }
 
 // The digit's ink centred in its cell both ways, within half a millimetre, and inside it.
 void SheetPainterTest::digitsInTheMiddleOfTheirCells() {
-    QFETCH(QString, digit);
-    QFETCH(PrintedRect, cell);
-    QFETCH(double, size);
-    QFETCH(bool, grey);
-    PrintedPage page = Blank();
-    page.Texts.push_back(
-        {.Text = digit.toStdString(), .InCell = true, .Cell = cell, .Size = size, .Grey = grey});
-    const QImage image = Painted(page);
-    const QRect ink = Extent(image, [](QRgb dot) { return qGray(dot) < 200; });
-    QVERIFY(!ink.isEmpty());
-    const QRectF box(cell.X * DotsPerMm, cell.Y * DotsPerMm, cell.Width * DotsPerMm,
-                     cell.Height * DotsPerMm);
-    const QPointF off = QRectF(ink).center() - box.center();
-    QVERIFY2(qAbs(off.x()) <= DotsPerMm / 2 && qAbs(off.y()) <= DotsPerMm / 2,
-             qPrintable(QStringLiteral("%1 dots off across, %2 down").arg(off.x()).arg(off.y())));
-    QVERIFY(box.contains(QRectF(ink)));
-    QVERIFY(ink.height() > size * DotsPerMm / 2); // drawn at its size, not a speck
-    // The darkest dot: black for the pupil's digits, the key's grey for its worked columns.
-    int darkest = 255;
-    for (int y = ink.top(); y <= ink.bottom(); ++y)
-        for (int x = ink.left(); x <= ink.right(); ++x)
-            darkest = qMin(darkest, qGray(image.pixel(x, y)));
-    QVERIFY2(grey ? qAbs(darkest - qGray(QRgb(PracticeColours.SheetGrey))) <= 8 : darkest < 40,
-             qPrintable(QString::number(darkest)));
-}
-
-void SheetPainterTest::textsKeptToTheirRoom_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<double>("width");
-    QTest::addColumn<bool>("shrunk");
-    QTest::newRow("ample room") << "Вариант 42" << 40.0 << false;
-    QTest::newRow("narrow") << "7945 : 40 = 198 (ост. 25)" << 20.0 << true;
-    QTest::newRow("very narrow") << "Фамилия, имя" << 6.0 << true;
+    const struct {
+        const char* Digit;
+        PrintedRect Cell;
+        double Size;
+        bool Grey;
+    } digits[] = {{"1", {10, 10, 5, 5}, 4, false},
+                  {"7", {20, 15, 10, 10}, 8, false},
+                  {"0", {33.3, 21.7, 5, 5}, 4, true}};
+    for (const auto& [digit, cell, size, grey] : digits) {
+        PrintedPage page = Blank();
+        page.Texts.push_back(
+            {.Text = digit, .InCell = true, .Cell = cell, .Size = size, .Grey = grey});
+        const QImage image = Painted(page);
+        const QRect ink = Extent(image, [](QRgb dot) { return qGray(dot) < 200; });
+        QVERIFY(!ink.isEmpty());
+        const QRectF box(cell.X * DotsPerMm, cell.Y * DotsPerMm, cell.Width * DotsPerMm,
+                         cell.Height * DotsPerMm);
+        const QPointF off = QRectF(ink).center() - box.center();
+        QVERIFY2(
+            qAbs(off.x()) <= DotsPerMm / 2 && qAbs(off.y()) <= DotsPerMm / 2,
+            qPrintable(QStringLiteral("%1 dots off across, %2 down").arg(off.x()).arg(off.y())));
+        QVERIFY(box.contains(QRectF(ink)));
+        QVERIFY(ink.height() > size * DotsPerMm / 2); // drawn at its size, not a speck
+        // The darkest dot: black for the pupil's digits, the key's grey for its worked columns.
+        int darkest = 255;
+        for (int y = ink.top(); y <= ink.bottom(); ++y)
+            for (int x = ink.left(); x <= ink.right(); ++x)
+                darkest = qMin(darkest, qGray(image.pixel(x, y)));
+        QVERIFY2(grey ? qAbs(darkest - qGray(QRgb(PracticeColours.SheetGrey))) <= 8 : darkest < 40,
+                 qPrintable(QString::number(darkest)));
+    }
 }
 
 // A text starts at its X on its baseline and never runs past its Width: one that would is
-// drawn smaller, one that fits at its size.
+// drawn smaller, one that fits at its size: in ample room, narrow and very narrow.
 void SheetPainterTest::textsKeptToTheirRoom() {
-    QFETCH(QString, text);
-    QFETCH(double, width);
-    QFETCH(bool, shrunk);
     constexpr double X = 5, Baseline = 20, Size = 5;
-    PrintedPage page = Blank();
-    page.Texts.push_back(
-        {.Text = text.toStdString(), .X = X, .Baseline = Baseline, .Width = width, .Size = Size});
-    const QImage image = Painted(page);
-    const QRect ink = Extent(image, IsInk);
-    QVERIFY(!ink.isEmpty());
-    QVERIFY2(ink.left() >= X * DotsPerMm - 1 && ink.left() <= (X + 1) * DotsPerMm,
-             qPrintable(QString::number(ink.left())));
-    QVERIFY2(ink.right() <= (X + width) * DotsPerMm + 1, qPrintable(QString::number(ink.right())));
-    // Letters stand on the baseline: only a comma or a bracket reaches a little below.
-    QVERIFY2(qAbs(ink.bottom() - Baseline * DotsPerMm) <= Size * DotsPerMm / 4,
-             qPrintable(QString::number(ink.bottom())));
-    // A capital or a digit at full size is about seven tenths of the em high.
-    const double full = 0.7 * Size * DotsPerMm;
-    const double high = Baseline * DotsPerMm - ink.top();
-    QVERIFY2(shrunk ? high < full * 0.9 : qAbs(high - full) < full * 0.15,
-             qPrintable(QStringLiteral("%1 dots high").arg(high)));
+    for (const auto& [text, width, shrunk] : {std::tuple{"Вариант 42", 40.0, false},
+                                              {"7945 : 40 = 198 (ост. 25)", 20.0, true},
+                                              {"Фамилия, имя", 6.0, true}}) {
+        PrintedPage page = Blank();
+        page.Texts.push_back(
+            {.Text = text, .X = X, .Baseline = Baseline, .Width = width, .Size = Size});
+        const QImage image = Painted(page);
+        const QRect ink = Extent(image, IsInk);
+        QVERIFY(!ink.isEmpty());
+        QVERIFY2(ink.left() >= X * DotsPerMm - 1 && ink.left() <= (X + 1) * DotsPerMm,
+                 qPrintable(QString::number(ink.left())));
+        QVERIFY2(ink.right() <= (X + width) * DotsPerMm + 1,
+                 qPrintable(QString::number(ink.right())));
+        // Letters stand on the baseline: only a comma or a bracket reaches a little below.
+        QVERIFY2(qAbs(ink.bottom() - Baseline * DotsPerMm) <= Size * DotsPerMm / 4,
+                 qPrintable(QString::number(ink.bottom())));
+        // A capital or a digit at full size is about seven tenths of the em high.
+        const double full = 0.7 * Size * DotsPerMm;
+        const double high = Baseline * DotsPerMm - ink.top();
+        QVERIFY2(shrunk ? high < full * 0.9 : qAbs(high - full) < full * 0.15,
+                 qPrintable(QStringLiteral("%1 dots high").arg(high)));
+    }
 }
 
 // A file in a folder that is not there: refused with the reason, nothing written.
