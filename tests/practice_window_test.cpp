@@ -58,20 +58,15 @@ private slots:
     void cleanup();
 
     void controlsAreMadeFromTheLayout();
-    void aWholeProblemIsSolvedByTyping_data();
     void aWholeProblemIsSolvedByTyping();
     void aWrongAnswerIsNamedAndWritesNothing();
     void hintsGoDeeperUpToTheThird();
     void nextGivesTheVariantsNextProblem();
     void levelIsChosenFromTheList();
-    void variantIsTyped_data();
     void variantIsTyped();
-    void progressIsKeptInTheSettings_data();
     void progressIsKeptInTheSettings();
-    void startOptionsChooseTheWindow_data();
     void startOptionsChooseTheWindow();
     void screenReadersReadTheColumnRowByRow();
-    void controlsStandWhereTheArrangementPutsThem_data();
     void controlsStandWhereTheArrangementPutsThem();
     void sheetsForTheClassAtThePupilsLevel();
 
@@ -181,43 +176,36 @@ void PracticeWindowTest::controlsAreMadeFromTheLayout() {
     QCOMPARE(frame->text(QAccessible::Name), QString::fromUtf8(PracticeSpokenCaption));
 }
 
-void PracticeWindowTest::aWholeProblemIsSolvedByTyping_data() {
-    QTest::addColumn<int>("level");
-    QTest::addColumn<int>("variant");
-    for (const auto& [level, variant] :
-         {std::pair{1, 1}, {5, 42}, {8, 5}}) // each level is solved in the core's tests
-        QTest::addRow("level %d variant %d", level, variant) << level << variant;
-}
-
+// The first problem of three levels, each of which the core's tests solve.
 void PracticeWindowTest::aWholeProblemIsSolvedByTyping() {
-    QFETCH(int, level);
-    QFETCH(int, variant);
-    open(level, variant);
-    const Problem problem = GenerateProblem(level, variant, 0);
-    QCOMPARE(labelText("Problem"), QString::fromStdString(ProblemText(problem)));
-    auto* entry = control<QLineEdit>("Entry");
-    const QString divisor = QString::number(problem.Divisor);
-    const QString dividend = QString::number(problem.Dividend);
-    // The dividend and divisor stand in the first row from the start.
-    QCOMPARE(RowDigits(paper()->grid(), 0, 0), dividend + divisor);
-    for (int answers = 0; view().Step != "done"; ++answers) {
-        QVERIFY2(answers < 200, "the problem never ends");
-        // A screen reader says the question whenever the answer field gets the focus.
-        QCOMPARE(QAccessible::queryAccessibleInterface(entry)->text(QAccessible::Description),
-                 labelText("Question"));
-        const QString asked = answerRight();
-        QVERIFY2(view().Mistake.empty(), qPrintable(asked + ": " + labelText("Feedback")));
-        QVERIFY2(entry->text().isEmpty(), "a right answer stays in the field");
+    for (const auto& [level, variant] : {std::pair{1, 1}, {5, 42}, {8, 5}}) {
+        open(level, variant);
+        const Problem problem = GenerateProblem(level, variant, 0);
+        QCOMPARE(labelText("Problem"), QString::fromStdString(ProblemText(problem)));
+        auto* entry = control<QLineEdit>("Entry");
+        const QString divisor = QString::number(problem.Divisor);
+        const QString dividend = QString::number(problem.Dividend);
+        // The dividend and divisor stand in the first row from the start.
+        QCOMPARE(RowDigits(paper()->grid(), 0, 0), dividend + divisor);
+        for (int answers = 0; view().Step != "done"; ++answers) {
+            QVERIFY2(answers < 200, "the problem never ends");
+            // A screen reader says the question whenever the answer field gets the focus.
+            QCOMPARE(QAccessible::queryAccessibleInterface(entry)->text(QAccessible::Description),
+                     labelText("Question"));
+            const QString asked = answerRight();
+            QVERIFY2(view().Mistake.empty(), qPrintable(asked + ": " + labelText("Feedback")));
+            QVERIFY2(entry->text().isEmpty(), "a right answer stays in the field");
+        }
+        // The quotient stands under the divisor's corner, every digit found.
+        const QString quotient = QString::number(problem.Dividend / problem.Divisor);
+        QCOMPARE(RowDigits(paper()->grid(), 1, static_cast<int>(dividend.size())), quotient);
+        QCOMPARE(window_->findChild<QLabel*>("Answer")->text(),
+                 QString::fromStdString(AnswerLine(problem)));
+        QVERIFY(paper()->grid().Current.empty());
+        // Solved, and kept.
+        const Progress stored = ProgressFromText(storedProgress().toStdString());
+        QCOMPARE(stored.Levels[static_cast<std::size_t>(level - 1)].Solved, 1);
     }
-    // The quotient stands under the divisor's corner, every digit found.
-    const QString quotient = QString::number(problem.Dividend / problem.Divisor);
-    QCOMPARE(RowDigits(paper()->grid(), 1, static_cast<int>(dividend.size())), quotient);
-    QCOMPARE(window_->findChild<QLabel*>("Answer")->text(),
-             QString::fromStdString(AnswerLine(problem)));
-    QVERIFY(paper()->grid().Current.empty());
-    // Solved, and kept.
-    const Progress stored = ProgressFromText(storedProgress().toStdString());
-    QCOMPARE(stored.Levels[static_cast<std::size_t>(level - 1)].Solved, 1);
 }
 
 // A wrong digit, then letters: each named, shown in the mistake's colour and said, the column
@@ -295,89 +283,65 @@ void PracticeWindowTest::levelIsChosenFromTheList() {
 }
 
 // Which texts make a variant is the session's; the window takes what is typed on Enter or
-// when the focus leaves, and only once it was edited.
-void PracticeWindowTest::variantIsTyped_data() {
-    QTest::addColumn<QString>("typed"); // null: the field left as it was shown
-    QTest::addColumn<Qt::Key>("leave"); // Enter, or Tab to the next control
-    QTest::addColumn<int>("variant");   // the variant in effect after it
-    QTest::addColumn<bool>("said");
-    QTest::newRow("another") << "7" << Qt::Key_Return << 7 << true;
-    QTest::newRow("another, the focus leaving") << "7" << Qt::Key_Tab << 7 << true;
-    QTest::newRow("letters, the focus leaving") << "abc" << Qt::Key_Tab << 42 << true;
-    QTest::newRow("nothing") << "" << Qt::Key_Return << 42 << true;
-    QTest::newRow("untouched") << QString() << Qt::Key_Return << 42 << false;
-    QTest::newRow("untouched, the focus leaving") << QString() << Qt::Key_Tab << 42 << false;
-}
-
+// when the focus leaves (Tab), and only once it was edited: another variant, letters, and the
+// field left untouched (null) from the shown 42.
 void PracticeWindowTest::variantIsTyped() {
-    QFETCH(QString, typed);
-    QFETCH(Qt::Key, leave);
-    QFETCH(int, variant);
-    QFETCH(bool, said);
-    auto* field = control<QLineEdit>("Variant");
-    field->setFocus();
-    if (!typed.isNull())
-        Retype(field, typed);
-    QTest::keyClick(field, leave);
-    QCOMPARE(window_->session().Variant, variant);
-    QCOMPARE(field->text(), QString::number(variant));
-    QCOMPARE(labelText("Problem"),
-             QString::fromStdString(ProblemText(GenerateProblem(5, variant, 0))));
-    QCOMPARE(!announced().isEmpty(), said);
-    if (said && variant == 42) // refused, and said so
-        QVERIFY(!labelText("Feedback").isEmpty());
-}
-
-void PracticeWindowTest::progressIsKeptInTheSettings_data() {
-    QTest::addColumn<QString>("stored"); // before the window opens
-    QTest::newRow("nothing") << QString();
-    QTest::newRow("words") << "это не прогресс";
-    QTest::newRow("control characters") << QString::fromLatin1("\x01\x02\x7f\n\t");
-}
-
-// What is stored, damaged or not, starts the window; solving writes a sound record over it,
-// and a new window, as on the next day, goes on from there.
-void PracticeWindowTest::progressIsKeptInTheSettings() {
-    QFETCH(QString, stored);
-    if (!stored.isNull())
-        OpenProgramSettings()->setValue(QLatin1String(ProgressKey), stored);
-    open(1, 3);
-    QCOMPARE(window_->session().Kept, Progress{});
-    while (view().Step != "done")
-        answerRight();
-    const QString solved = storedProgress();
-    QCOMPARE(solved, QString::fromStdString(ProgressText(window_->session().Kept)));
-    QCOMPARE(ProgressFromText(solved.toStdString()).Levels[0].Solved, 1);
-    open(1, 3);
-    QCOMPARE(window_->session().Kept, ProgressFromText(solved.toStdString()));
-}
-
-void PracticeWindowTest::startOptionsChooseTheWindow_data() {
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<bool>("practice");
-    QTest::addColumn<int>("level");
-    QTest::addColumn<int>("variant");
-    QTest::newRow("none") << QStringList{} << false << 0 << 0;
-    QTest::newRow("level and variant")
-        << QStringList{"--practice", "--level", "5", "--variant", "42"} << true << 5 << 42;
-}
-
-void PracticeWindowTest::startOptionsChooseTheWindow() {
-    QFETCH(QStringList, arguments);
-    QFETCH(bool, practice);
-    QFETCH(int, level);
-    QFETCH(int, variant);
-    std::vector<QByteArray> bytes;
-    for (const QString& argument : arguments)
-        bytes.push_back(argument.toLocal8Bit());
-    const std::vector<std::string_view> views(bytes.begin(), bytes.end());
-    std::unique_ptr<QWidget> started = MakeStartWindow(views);
-    auto* practiceWindow = dynamic_cast<PracticeWindow*>(started.get());
-    QCOMPARE(practiceWindow != nullptr, practice);
-    if (!practice) {
-        QVERIFY(dynamic_cast<Form1*>(started.get()) != nullptr);
-        return;
+    const struct {
+        QString Typed;
+        Qt::Key Leave;
+        int Variant; // in effect after it
+        bool Said;
+    } cases[] = {{"7", Qt::Key_Return, 7, true},
+                 {"7", Qt::Key_Tab, 7, true},
+                 {"abc", Qt::Key_Tab, 42, true},
+                 {{}, Qt::Key_Return, 42, false},
+                 {{}, Qt::Key_Tab, 42, false}};
+    for (const auto& [typed, leave, variant, said] : cases) {
+        open(5, 42);
+        auto* field = control<QLineEdit>("Variant");
+        field->setFocus();
+        if (!typed.isNull())
+            Retype(field, typed);
+        QTest::keyClick(field, leave);
+        QCOMPARE(window_->session().Variant, variant);
+        QCOMPARE(field->text(), QString::number(variant));
+        QCOMPARE(labelText("Problem"),
+                 QString::fromStdString(ProblemText(GenerateProblem(5, variant, 0))));
+        QCOMPARE(!announced().isEmpty(), said);
+        if (said && variant == 42) // refused, and said so
+            QVERIFY(!labelText("Feedback").isEmpty());
     }
+}
+
+// What is stored, nothing, words or control characters, starts the window; solving writes a
+// sound record over it, and a new window, as on the next day, goes on from there.
+void PracticeWindowTest::progressIsKeptInTheSettings() {
+    for (const QString& stored :
+         {QString(), QStringLiteral("это не прогресс"), QStringLiteral("\x01\x02\x7f\n\t")}) {
+        OpenProgramSettings()->clear();
+        if (!stored.isNull())
+            OpenProgramSettings()->setValue(QLatin1String(ProgressKey), stored);
+        open(1, 3);
+        QCOMPARE(window_->session().Kept, Progress{});
+        while (view().Step != "done")
+            answerRight();
+        const QString solved = storedProgress();
+        QCOMPARE(solved, QString::fromStdString(ProgressText(window_->session().Kept)));
+        QCOMPARE(ProgressFromText(solved.toStdString()).Levels[0].Solved, 1);
+        open(1, 3);
+        QCOMPARE(window_->session().Kept, ProgressFromText(solved.toStdString()));
+    }
+}
+
+// No options start Form1; the practice window starts at the level and variant asked for. How
+// every option is read, the core's tests say.
+void PracticeWindowTest::startOptionsChooseTheWindow() {
+    QVERIFY(dynamic_cast<Form1*>(MakeStartWindow({}).get()) != nullptr);
+    const std::vector<std::string_view> options{"--practice", "--level", "5", "--variant", "42"};
+    const int level = 5, variant = 42;
+    const std::unique_ptr<QWidget> started = MakeStartWindow(options);
+    auto* practiceWindow = dynamic_cast<PracticeWindow*>(started.get());
+    QVERIFY(practiceWindow != nullptr);
     QVERIFY(practiceWindow->windowState() & Qt::WindowMaximized); // read across a classroom
     QCOMPARE(Control<QComboBox>(practiceWindow, "Level")->currentText(), QString::number(level));
     QCOMPARE(Control<QLineEdit>(practiceWindow, "Variant")->text(), QString::number(variant));
@@ -416,44 +380,38 @@ void PracticeWindowTest::screenReadersReadTheColumnRowByRow() {
     }
 }
 
-void PracticeWindowTest::controlsStandWhereTheArrangementPutsThem_data() {
-    QTest::addColumn<QSize>("size");
-    QTest::addColumn<int>("level");
-    QTest::addColumn<bool>("scrolls"); // up and down, the page taller than the window
-    QTest::newRow("the design size") << QSize(1024, 700) << 5 << false;
-    QTest::newRow("a classroom's screen") << QSize(1900, 1000) << 8 << false;
-    QTest::newRow("a phone") << QSize(360, 640) << 5 << true;
-}
-
 // Every control, its label and its text size as the arrangement has them for the space the
-// page has, which never scrolls sideways.
+// page has, which never scrolls sideways: at the design size, on a classroom's screen and on
+// a phone, where the page is taller than the window and scrolls up and down.
 void PracticeWindowTest::controlsStandWhereTheArrangementPutsThem() {
-    QFETCH(QSize, size);
-    QFETCH(int, level);
-    QFETCH(bool, scrolls);
-    control<QComboBox>("Level")->setCurrentIndex(level - 1);
-    window_->resize(size);
-    QTRY_COMPARE(window_->size(), size);
-    auto* scroll = window_->findChild<QScrollArea*>();
-    QCOMPARE(scroll->verticalScrollBar()->isVisible(), scrolls);
-    QVERIFY(!scroll->horizontalScrollBar()->isVisible());
-    const QSize space = scroll->viewport()->size();
-    const PracticeArrangement arrangement =
-        ArrangePractice(space.width(), space.height(), LevelPaper(level));
-    QCOMPARE(scroll->widget()->size(), QSize(arrangement.Width, arrangement.Height));
-    QCOMPARE(space.width(), arrangement.Width);
-    for (const PlacedControl& placed : arrangement.Controls) {
-        QWidget* widget = control(placed.Control->Name);
-        QCOMPARE(widget->geometry(), RectOf(placed.Place));
-        if (placed.TextPixels > 0)
-            QCOMPARE(std::pair(widget->font().pixelSize(), widget->font().bold()),
-                     std::pair(placed.TextPixels, placed.Bold));
-        if (const QLabel* label = labelOf(widget)) {
-            QCOMPARE(label->geometry(), RectOf(placed.LabelPlace));
-            QCOMPARE(label->font().pixelSize(), arrangement.LabelPixels);
+    for (const auto& [size, level, scrolls] :
+         {std::tuple{QSize(DesignWidthPixels, DesignHeightPixels), 5, false},
+          {QSize(1900, 1000), 8, false},
+          {QSize(360, 640), 5, true}}) {
+        control<QComboBox>("Level")->setCurrentIndex(level - 1);
+        window_->resize(size);
+        QTRY_COMPARE(window_->size(), size);
+        auto* scroll = window_->findChild<QScrollArea*>();
+        QCOMPARE(scroll->verticalScrollBar()->isVisible(), scrolls);
+        QVERIFY(!scroll->horizontalScrollBar()->isVisible());
+        const QSize space = scroll->viewport()->size();
+        const PracticeArrangement arrangement =
+            ArrangePractice(space.width(), space.height(), LevelPaper(level));
+        QCOMPARE(scroll->widget()->size(), QSize(arrangement.Width, arrangement.Height));
+        QCOMPARE(space.width(), arrangement.Width);
+        for (const PlacedControl& placed : arrangement.Controls) {
+            QWidget* widget = control(placed.Control->Name);
+            QCOMPARE(widget->geometry(), RectOf(placed.Place));
+            if (placed.TextPixels > 0)
+                QCOMPARE(std::pair(widget->font().pixelSize(), widget->font().bold()),
+                         std::pair(placed.TextPixels, placed.Bold));
+            if (const QLabel* label = labelOf(widget)) {
+                QCOMPARE(label->geometry(), RectOf(placed.LabelPlace));
+                QCOMPARE(label->font().pixelSize(), arrangement.LabelPixels);
+            }
         }
+        QCOMPARE(paper()->cellSize(), arrangement.CellPixels);
     }
-    QCOMPARE(paper()->cellSize(), arrangement.CellPixels);
 }
 
 // «Листы для печати» opens at the level and variant the pupil is on, after the pupil's own
