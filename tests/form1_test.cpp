@@ -138,7 +138,8 @@ void Form1Test::eachEditAndClickShowsTheWorksheet() {
         shows(QStringLiteral("typing %1 into %2").arg(typed, name));
     };
     const auto press = [&](const char* name) {
-        const ActionResult result = Act(shadow, *FindControl(name), ".");
+        const ActionResult result =
+            Act(shadow, *FindControl(name), QLocale::system().decimalPoint().toStdString());
         click(name);
         shows(QStringLiteral("clicking %1").arg(name));
         if (result.Focus)
