@@ -19,114 +19,69 @@ import pyatspi
 DEADLINE_SECONDS = 20
 
 
-def application(name):
-    for app in pyatspi.Registry.getDesktop(0):
-        if app is not None and app.name == name:
-            return app
-    return None
-
-
-def named_controls(root):
-    """Every control under root that has a name, depth first."""
-    stack = [root]
+def named_controls(app_name):
+    """Every control of the application that has a name, depth first."""
+    stack = [app for app in pyatspi.Registry.getDesktop(0) if app is not None and app.name == app_name]
     while stack:
-        node = stack.pop()
-        for child in node:
-            if child is None:
-                continue
-            if child.name:
-                yield child
-            stack.append(child)
+        for child in stack.pop():
+            if child is not None:
+                if child.name:
+                    yield child
+                stack.append(child)
 
 
 def kind(control):
     if control.getState().contains(pyatspi.STATE_EDITABLE):
         return "field"
-    if control.getRole() == pyatspi.ROLE_PUSH_BUTTON:
-        return "button"
-    return "other"
+    return "button" if control.getRole() == pyatspi.ROLE_PUSH_BUTTON else "other"
 
 
-def find_field(app_name, name):
-    """A label may carry a field's name as its caption: only editable text counts here."""
-    app = application(app_name)
-    if app is None:
-        return None
-    return next((c for c in named_controls(app) if c.name == name and kind(c) == "field"), None)
+def extents(control):
+    return control.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
 
 
-def centre(control):
-    x, y, width, height = control.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    return x + width // 2, y + height // 2
-
-
-def text_of(control):
-    return control.queryText().getText(0, -1)
-
-
-def until(deadline, attempt):
-    """Calls attempt until it returns something other than None, or the deadline passes."""
+def until(attempt):
+    """Calls attempt until it returns a true value, or the deadline passes."""
+    deadline = time.monotonic() + DEADLINE_SECONDS
     while True:
         try:
             result = attempt()
         except Exception:  # the tree changes under us while the window is being made
             result = None
-        if result is not None or time.monotonic() > deadline:
+        if result or time.monotonic() > deadline:
             return result
         time.sleep(0.05)
 
 
 def places(app_name):
-    deadline = time.monotonic() + DEADLINE_SECONDS
-
     def shown():
-        app = application(app_name)
-        controls = list(named_controls(app)) if app is not None else []
+        controls = list(named_controls(app_name))
         # The window is laid out once its controls, all of them, have a size on the screen.
-        placed = [c for c in controls if c.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)[2] > 0]
+        placed = [c for c in controls if extents(c)[2] > 0]
         return placed if len(placed) >= 20 and len(placed) == len(controls) else None
 
-    controls = until(deadline, shown)
-    if controls is None:
+    controls = until(shown)
+    if not controls:
         print(f"{app_name} did not appear in the accessibility tree", file=sys.stderr)
         return 1
     for control in controls:
-        x, y = centre(control)
-        print(f"{kind(control)}\t{control.name}\t{x}\t{y}")
+        x, y, width, height = extents(control)
+        print(f"{kind(control)}\t{control.name}\t{x + width // 2}\t{y + height // 2}")
     return 0
 
 
-def expect(app_name, control_name, expected):
-    deadline = time.monotonic() + DEADLINE_SECONDS
-    actual = None
-
-    def matches():
-        nonlocal actual
-        control = find_field(app_name, control_name)
-        if control is None:
-            return None
-        actual = text_of(control)
-        return True if actual == expected else None
-
-    if until(deadline, matches) is None:
-        print(f"'{control_name}' shows '{actual}', not '{expected}'", file=sys.stderr)
-        return 1
-    return 0
-
-
-def describes(app_name, control_name, expected):
-    deadline = time.monotonic() + DEADLINE_SECONDS
+def awaits(app_name, control_name, expected, read, what):
+    """Waits until a control so named reads (read(control) gives, None to pass it by) what is
+    expected."""
     seen = []
 
     def matches():
-        app = application(app_name)
-        if app is None:
-            return None
-        seen[:] = [c.description for c in named_controls(app) if c.name == control_name]
-        return True if expected in seen else None
+        seen[:] = [read(c) for c in named_controls(app_name) if c.name == control_name]
+        return expected in seen
 
-    if until(deadline, matches) is None:
-        print(f"'{control_name}' is described as {seen}, not '{expected}'", file=sys.stderr)
+    if not until(matches):
+        print(f"'{control_name}' {what} {[s for s in seen if s is not None]}, not '{expected}'",
+              file=sys.stderr)
         return 1
     return 0
 
@@ -134,10 +89,12 @@ def describes(app_name, control_name, expected):
 def main(arguments):
     if len(arguments) == 2 and arguments[0] == "places":
         return places(arguments[1])
+    # A label may carry a field's name as its caption: only editable text counts as the field.
     if len(arguments) == 4 and arguments[0] == "expect":
-        return expect(*arguments[1:])
+        return awaits(*arguments[1:], lambda c: c.queryText().getText(0, -1)
+                      if kind(c) == "field" else None, "shows")
     if len(arguments) == 4 and arguments[0] == "describes":
-        return describes(*arguments[1:])
+        return awaits(*arguments[1:], lambda c: c.description, "is described as")
     print(__doc__, file=sys.stderr)
     return 2
 

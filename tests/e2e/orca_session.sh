@@ -1,25 +1,115 @@
 # shellcheck shell=bash
-# Sourced by the runs under the real Orca screen reader. Orca's speech goes through
-# speech-dispatcher to an output module that writes each text to WORK/spoken.txt instead of a
-# sound card: that file is what the pupil would hear.
+# Sourced by the runs of a real program on a desktop of their own: an X server (Xvfb) and a
+# private session bus with the accessibility bus on it; and, for the runs under the real Orca
+# screen reader, a window manager and Orca. Orca's speech goes through speech-dispatcher to an
+# output module that writes each text to WORK/spoken.txt instead of a sound card: that file is
+# what the pupil would hear.
 #
-#   orca_session SCRIPT WORK WIDTHxHEIGHT [ARGUMENTS...]: run first by SCRIPT; see below.
-# Outside the private session bus:
-#   orca_prepare WORK WIDTHxHEIGHT: makes WORK afresh with Orca's and speech-dispatcher's
-#   settings and a Russian locale, starts an X server of its own and exports the environment.
-# Inside it:
-#   orca_start_desktop WORK: the accessibility bus, a window manager and speech-dispatcher.
-#   orca_start WORK WINDOW: gives the program's window the focus and starts Orca on it.
-#   hear PATTERN, step TEXT, keys KEY..., fail TEXT: see below.
+#   desktop_session SCRIPT WORK WIDTHxHEIGHT [ARGUMENTS...]: run first by SCRIPT, sets work.
+#   Outside the session, makes WORK afresh, starts the X server and runs SCRIPT with ARGUMENTS
+#   again inside a session, then ends with its status; inside, starts the accessibility bus.
+#   orca_session SCRIPT WORK WIDTHxHEIGHT [ARGUMENTS...]: the same for a run under Orca, with
+#   Orca's and speech-dispatcher's settings and a Russian locale, a window manager and
+#   speech-dispatcher.
+# Inside:
+#   start_program PROGRAM [ARGUMENTS...], wait_window CLASS, wait_opened COUNT, opened_are
+#   ADDRESS..., link_address NAME, atspi: below.
+#   orca_start CLASS: gives the window of that class the focus and starts Orca on it.
+#   hear PATTERN, hear_field, hear_button, step TEXT, keys KEY..., orca_end, fail TEXT.
 
 fail() {
     echo "FAIL: $*" >&2
     exit 1
 }
 
-orca_prepare() {
-    local work=$1 size=$2
-    rm -rf "$work"
+desktop_session() {
+    local script=$1 size=$3
+    work=$2
+    shift 3
+    if [ -z "${VELMORAND_E2E_WORK:-}" ]; then
+        rm -rf "$work"
+        mkdir -p "$work"
+        [ -z "${desktop_settings:-}" ] || "$desktop_settings" "$work"
+        VELMORAND_XVFB_PID=
+        trap '[ -z "$VELMORAND_XVFB_PID" ] || kill "$VELMORAND_XVFB_PID" 2>/dev/null || true' EXIT
+        source "$(dirname "${BASH_SOURCE[0]}")/../../tools/xvfb.sh"
+        velmorand_start_xvfb "$size" "$work"
+        VELMORAND_E2E_WORK=$work dbus-run-session -- "$script" "$@"
+        exit
+    fi
+    trap desktop_cleanup EXIT
+    /usr/libexec/at-spi-bus-launcher --launch-immediately &
+    pids+=($!)
+}
+
+# The processes started inside, ended in the opposite order when the script exits, and waited
+# for: one Orca runs per user, and the next run's would refuse to start beside this one.
+pids=()
+desktop_cleanup() {
+    local i pid deadline=$((SECONDS + 10))
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
+    for pid in "${pids[@]}"; do
+        while kill -0 "$pid" 2>/dev/null && ((SECONDS < deadline)); do sleep 0.1; done
+        kill -9 "$pid" 2>/dev/null || true
+    done
+}
+
+# start_program PROGRAM [ARGUMENTS...]: the Qt program with its accessibility on, what it says
+# in WORK/program.log, its process in program_pid. Its browser only writes down in WORK/opened
+# what it was asked to open; the desktop's own handlers, hidden, leave xdg-open to $BROWSER.
+# Its settings, the practice's progress among them, go under WORK, never the user's.
+start_program() {
+    mkdir -p "$work/xdg"
+    printf '#!/bin/sh\necho "$1" >>"%s/opened"\n' "$work" >"$work/browser"
+    chmod +x "$work/browser"
+    touch "$work/opened"
+    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 BROWSER="$work/browser" XDG_DATA_HOME="$work/xdg" \
+        XDG_DATA_DIRS="$work/xdg" XDG_CONFIG_HOME="$work/xdg" XDG_CONFIG_DIRS="$work/xdg" \
+        XDG_CURRENT_DESKTOP= "$@" 2>"$work/program.log" &
+    program_pid=$!
+    pids+=($!)
+}
+
+# wait_opened COUNT: waits until the browser was asked for COUNT pages.
+wait_opened() {
+    local deadline=$((SECONDS + 15))
+    while ((SECONDS < deadline)); do
+        [ "$(wc -l <"$work/opened")" -ge "$1" ] && return 0
+        sleep 0.1
+    done
+    fail "the browser was not asked for page $1: $(cat "$work/opened")"
+}
+
+# The program's controls read from the accessibility tree: see atspi.py.
+atspi() { /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/atspi.py" "$@"; }
+
+# opened_are ADDRESS...: the browser was asked for these pages, in this order, and no other.
+opened_are() {
+    [ "$(cat "$work/opened")" = "$(printf '%s\n' "$@")" ] ||
+        fail "the browser was asked for: $(tr '\n' ' ' <"$work/opened")"
+}
+# link_address NAME: a link's address, as a distributor sets it in window/link_addresses.h.
+link_address() {
+    sed -n "s/.*$1\\[\\] = \"\\([^\"]*\\)\".*/\\1/p" \
+        "$(dirname "${BASH_SOURCE[0]}")/../../window/link_addresses.h"
+}
+
+# wait_window CLASS: prints the first visible window of that class (by class: where the locale
+# is not installed, the title's old-style property is garbled). A browser makes and drops
+# windows as it starts, which can fail a search midway: it is tried again until the window shows.
+wait_window() {
+    local window
+    for _ in $(seq 40); do
+        window=$(xdotool search --onlyvisible --class "$1" 2>/dev/null | head -n 1 || true)
+        [ -z "$window" ] || break
+        sleep 0.5
+    done
+    [ -n "$window" ] || fail "the window did not appear"
+    echo "$window"
+}
+
+orca_settings() {
+    local work=$1
     mkdir -p "$work"/{home,config/orca,config/speech-dispatcher/modules,run,data,cache,locale}
     chmod 700 "$work/run"
     # The Russian locale in the build tree, so that no system-wide locale is needed.
@@ -58,52 +148,13 @@ CONF
  "startingProfile": ["Default", "default"]},
  "profiles": {"default": {"profile": ["Default", "default"]}}, "keybindings": {}, "pronunciations": {}}
 CONF
-    VELMORAND_XVFB_PID=
-    trap '[ -z "$VELMORAND_XVFB_PID" ] || kill "$VELMORAND_XVFB_PID" 2>/dev/null || true' EXIT
-    source "$(dirname "${BASH_SOURCE[0]}")/../../tools/xvfb.sh"
-    velmorand_start_xvfb "$size" "$work"
     export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run"
     export XDG_DATA_HOME="$work/data" XDG_CACHE_HOME="$work/cache" LOCPATH="$work/locale"
     export LANG=ru_RU.UTF-8 LANGUAGE=ru LC_ALL=
 }
 
-# Outside the private session bus, prepares WORK and runs SCRIPT with ARGUMENTS again inside
-# one, then ends with its status; inside, starts the desktop and returns.
 orca_session() {
-    local script=$1 work=$2 size=$3
-    shift 3
-    if [ -z "${VELMORAND_ORCA_INSIDE:-}" ]; then
-        orca_prepare "$work" "$size"
-        VELMORAND_ORCA_INSIDE=1 dbus-run-session -- "$script" "$@"
-        exit
-    fi
-    orca_start_desktop "$work"
-}
-
-# The processes started inside, ended in the opposite order when the script exits, and waited
-# for: one Orca runs per user, and the next run's would refuse to start beside this one.
-pids=()
-orca_cleanup() {
-    local i pid deadline=$((SECONDS + 10))
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
-    for pid in "${pids[@]}"; do
-        while kill -0 "$pid" 2>/dev/null && ((SECONDS < deadline)); do sleep 0.1; done
-        kill -9 "$pid" 2>/dev/null || true
-    done
-}
-
-# Waits until no Orca of this user runs any more, as one still ending would stop this one.
-orca_wait_alone() {
-    local deadline=$((SECONDS + 20))
-    while pgrep -u "$(id -u)" -x orca >/dev/null && ((SECONDS < deadline)); do sleep 0.2; done
-    ! pgrep -u "$(id -u)" -x orca >/dev/null || fail "another Orca of this user is still running"
-}
-
-orca_start_desktop() {
-    local work=$1
-    trap orca_cleanup EXIT
-    /usr/libexec/at-spi-bus-launcher --launch-immediately &
-    pids+=($!)
+    desktop_settings=orca_settings desktop_session "$@"
     # A window manager, as on a pupil's desktop: it places the window and names the active
     # one, which newer Orca asks for when it turns a place in a window into one on the screen
     # for its review click. Openbox says it is ready by running the command given to --startup.
@@ -118,22 +169,16 @@ orca_start_desktop() {
 
 # Sets spoken (the record) and heard (its lines already matched).
 orca_start() {
-    local work=$1 window
-    # A browser makes and drops windows as it starts, which can fail a search midway: it is
-    # tried again until the window shows.
-    for _ in $(seq 40); do
-        window=$(xdotool search --onlyvisible --class "${orca_class:-velmorand}" 2>/dev/null |
-            head -n 1 || true)
-        [ -z "$window" ] || break
-        sleep 0.5
-    done
-    [ -n "$window" ] || fail "the window did not appear"
+    local window deadline=$((SECONDS + 20))
+    window=$(wait_window "$1")
     # The window manager gives a new window the focus; Orca, started then, says where it is.
     xdotool windowfocus --sync "$window"
     spoken="$work/spoken.txt"
     echo "### Orca starts with the window in the focus" >"$spoken"
     heard=1
-    orca_wait_alone
+    # No other Orca of this user may still run: one still ending would stop this one.
+    while pgrep -u "$(id -u)" -x orca >/dev/null && ((SECONDS < deadline)); do sleep 0.2; done
+    ! pgrep -u "$(id -u)" -x orca >/dev/null || fail "another Orca of this user is still running"
     orca --disable braille --disable main-window --disable splash-window \
         --user-prefs "$XDG_CONFIG_HOME/orca" --debug-file="$work/orca-debug.txt" \
         >"$work/orca.log" 2>&1 &
@@ -160,6 +205,21 @@ hear() {
     cat "$spoken" >&2
     fail "Orca did not say '$1'"
 }
+# hear_field NAME VALUE: Orca has said the field's name and then its whole value.
+hear_field() {
+    hear "^$1 текст"
+    hear "^$2( выделен)?\.?\$"
+}
+# hear_button NAME: Orca has said the button's name and role (Orca 43 calls it a "pressable"
+# button, later versions just a button).
+hear_button() { hear "^$1 (нажимаемая )?кнопка"; }
 # The mark between steps in the record.
 step() { echo "### $*" >>"$spoken"; heard=$(wc -l <"$spoken"); }
 keys() { xdotool key --delay 150 "$@"; }
+# Orca names these signs aloud; the program's own texts have none of them.
+orca_end() {
+    if grep -n -E "двоеточие|дефис|круглая|скобка" "$spoken"; then
+        fail "punctuation read aloud"
+    fi
+    echo "Orca's speech is in $spoken"
+}

@@ -5,12 +5,8 @@
 # Usage: velmorand_orca_page.sh PAGE WORK_DIR
 set -euo pipefail
 page=$(realpath "$1")
-work=$2
-here=$(cd "$(dirname "$0")" && pwd)
-
-source "$here/../e2e/orca_session.sh"
-
-orca_session "$0" "$work" 1024x768 "$@"
+source "$(dirname "$0")/../e2e/orca_session.sh"
+orca_session "$0" "$2" 1024x768 "$@"
 mkdir -p "$work/page" "$work/profile"
 cp "$page" "$work/page/"
 ACCESSIBILITY_ENABLED=1 chromium --test-type --no-sandbox --disable-gpu --no-first-run --disable-sync --disable-extensions \
@@ -18,7 +14,7 @@ ACCESSIBILITY_ENABLED=1 chromium --test-type --no-sandbox --disable-gpu --no-fir
     --user-data-dir="$work/profile" --window-size=1024,768 --host-resolver-rules="MAP * ~NOTFOUND" \
     --app="file://$work/page/$(basename "$page")" >"$work/browser.log" 2>&1 &
 pids+=($!)
-orca_class=chromium orca_start "$work"
+orca_start chromium
 
 hear "Чтение с экрана включено"
 
