@@ -14,10 +14,7 @@ program=$(realpath "$1")
 out=$2
 sheet_problems=$(realpath "$3")
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+fail() { echo "FAIL: $*" >&2 && exit 1; }
 # The program as started from a terminal on a machine with no display at all.
 sheets() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" --sheets "$@"; }
 
@@ -28,17 +25,12 @@ sheets --level 5 --variant 42 --variants 4 --problems 8 --answers -o "$pdf" >"$o
     fail "velmorand --sheets exited with $?"
 [ -s "$pdf" ] || fail "no $pdf"
 
-# The pages and problems as the core makes them: eight problems a variant, over more than one
-# page where one does not hold them, each variant's key after it.
+# The pages and problems as the core makes them, four variants of eight with their keys; how
+# they spread over the pages is proved by Sheet.EveryVariantHoldsEveryProblemAskedFor.
 expected=$("$sheet_problems" 5 42 4 8 1 0)
 pages=$(head -n 1 <<<"$expected" | cut -d' ' -f2)
 expected=$(tail -n +2 <<<"$expected")
-for variant in 42 43 44 45; do
-    for kind in problems answers; do
-        count=$(awk -F'\t' -v v=$variant -v k=$kind '$3 == v && $2 == k' <<<"$expected" | wc -l)
-        [ "$count" = 8 ] || fail "the core gives variant $variant $count problems on its $kind pages"
-    done
-done
+[ "$(wc -l <<<"$expected")" = 64 ] || fail "the core gives $(wc -l <<<"$expected") problems, not 64"
 
 info=$(pdfinfo "$pdf")
 grep -qx "Pages: *$pages" <<<"$info" || fail "not the core's $pages pages: $info"

@@ -18,28 +18,27 @@ TOLERANCE = 48  # per channel: a glyph's darkest pixel, a toolkit's rounding
 
 
 def checks(probe, width, height):
+    """(what, where, colour) for each point and box practice_picture gives, where being
+    ("point", x, y) or ("box", x, y, w, h)."""
     lines = subprocess.run([probe, str(width), str(height)], check=True, capture_output=True,
                            text=True).stdout.splitlines()
-    for line in lines:
-        kind, *fields = line.split("\t")
-        if kind == "point":
-            what, x, y, colour = fields
-            yield what, ("point", int(x), int(y)), colour
-        elif kind == "box":
-            what, x, y, w, h, colour = fields
-            yield what, ("box", int(x), int(y), int(w), int(h)), colour
+    for kind, what, *numbers, colour in (line.split("\t") for line in lines
+                                         if line.startswith(("point\t", "box\t"))):
+        yield what, (kind, *map(int, numbers)), colour
 
 
 def rgb(text):
-    return tuple(int(text[i:i + 2], 16) for i in (0, 2, 4))
+    return [int(text[i:i + 2], 16) for i in (0, 2, 4)]
 
 
 def seen(image, where):
+    """The point's colour, or the box's darkest, as RRGGBB."""
     if where[0] == "point":
-        return image.getpixel(where[1:3])[:3]
-    _, x, y, w, h = where
-    crop = image.crop((x, y, x + w, y + h))
-    return min(crop.getdata(), key=lambda p: p[0] + p[1] + p[2])[:3]
+        pixel = image.getpixel(where[1:3])
+    else:
+        _, x, y, w, h = where
+        pixel = min(image.crop((x, y, x + w, y + h)).getdata(), key=sum)
+    return "%02x%02x%02x" % pixel[:3]
 
 
 def main(probe, pictures):
@@ -49,11 +48,10 @@ def main(probe, pictures):
         image = Image.open(path).convert("RGB")
         for what, where, colour in checks(probe, *image.size):
             got = seen(image, where)
-            ok = max(abs(a - b) for a, b in zip(got, rgb(colour))) <= TOLERANCE
-            table.setdefault(what, {})[name] = ("%02x%02x%02x" % got) + ("" if ok else " (!)")
+            ok = max(abs(a - b) for a, b in zip(rgb(got), rgb(colour))) <= TOLERANCE
+            table.setdefault(what, {})[name] = got + ("" if ok else " (!)")
             if not ok:
-                failures.append(f"{name}: {what} at {where[1:]} is #{'%02x%02x%02x' % got}, "
-                                f"not #{colour.lower()}")
+                failures.append(f"{name}: {what} at {where[1:]} is #{got}, not #{colour.lower()}")
     names = [name for name, _ in pictures]
     print("what".ljust(16) + "".join(n.ljust(16) for n in names))
     for what, row in table.items():

@@ -90,14 +90,12 @@ int main(int argc, char** argv) {
     if (argc != 3)
         return 2;
     PracticeSession session = StartPractice(Level, Variant, {});
-    for (int right = 0; right < 3; ++right) {
-        const std::string answer = std::to_string(session.Steps[session.StepIndex].Answer);
+    for (int typed = 0; typed < 4; ++typed) { // three right answers, then one more than right
+        const int wrong = typed == 3 ? 1 : 0;
+        const std::string answer = std::to_string(session.Steps[session.StepIndex].Answer + wrong);
         std::printf("type\t%s\n", answer.c_str());
         SubmitAnswer(session, answer);
     }
-    const std::string wrong = std::to_string(session.Steps[session.StepIndex].Answer + 1);
-    std::printf("type\t%s\n", wrong.c_str());
-    SubmitAnswer(session, wrong);
     PrintChecks(ArrangePractice(std::atoi(argv[1]), std::atoi(argv[2]), LevelPaper(Level)),
                 ViewOf(session));
     return 0;

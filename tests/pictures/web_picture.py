@@ -21,12 +21,12 @@ def main(page, width, height, output, answers):
         browser.emulate(width, height)
         browser.open("#level=5&variant=42")
         entry = driver.find_element(By.ID, "Entry")
+        feedback = driver.find_element(By.ID, "Feedback")
         for answer in answers:
-            before = browser.script("return document.getElementById('Feedback').textContent")
+            before = feedback.get_attribute("textContent")
             entry.send_keys(answer, Keys.ENTER)
-            wait_until(lambda: browser.script(
-                "return document.getElementById('Feedback').textContent") != before or
-                not entry.get_attribute("value"), what=f"the answer {answer} to be taken")
+            wait_until(lambda: feedback.get_attribute("textContent") != before or
+                       not entry.get_attribute("value"), what=f"the answer {answer} to be taken")
         # What is drawn after the last answer reaches the screen before the picture is taken.
         browser.script("return new Promise(done => requestAnimationFrame(() => "
                        "requestAnimationFrame(done)))")

@@ -164,16 +164,13 @@ class Browser:
     def accessibility_tree(self):
         """Each element's accessible node by the element's id, as Chromium reports it, and all
         the nodes that are not ignored."""
-        ids = {}
-
-        def walk(node):
-            attributes = node.get("attributes", [])
-            if "id" in attributes[::2]:
-                ids[node["backendNodeId"]] = attributes[attributes[::2].index("id") * 2 + 1]
-            for child in node.get("children", []):
-                walk(child)
-
-        walk(self.driver.execute_cdp_cmd("DOM.getDocument", {"depth": -1})["root"])
+        ids, stack = {}, [self.driver.execute_cdp_cmd("DOM.getDocument", {"depth": -1})["root"]]
+        while stack:
+            node = stack.pop()
+            attributes = dict(zip(*[iter(node.get("attributes", []))] * 2))
+            if "id" in attributes:
+                ids[node["backendNodeId"]] = attributes["id"]
+            stack += node.get("children", [])
         nodes = [n for n in self.driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
                  if not n.get("ignored")]
         return {ids[n["backendDOMNodeId"]]: n for n in nodes
@@ -183,8 +180,7 @@ class Browser:
         """The ids of the accessible nodes whose changes a screen reader says, None for one
         without an id."""
         tree, nodes = self.accessibility_tree()
-        ids = {node["backendDOMNodeId"]: name for name, node in tree.items()}
-        return [ids.get(n.get("backendDOMNodeId")) for n in nodes
+        return [next((name for name, node in tree.items() if node is n), None) for n in nodes
                 if any(p["name"] == "live" and p["value"]["value"] != "off"
                        for p in n.get("properties", []))]
 
@@ -207,8 +203,8 @@ class Browser:
             self._remove_folders()
 
     def _remove_folders(self):
-        shutil.rmtree(self.folder, ignore_errors=True)
-        shutil.rmtree(self.profile, ignore_errors=True)
+        for folder in (self.folder, self.profile):
+            shutil.rmtree(folder, ignore_errors=True)
 
 
 def ax(node, key):
