@@ -17,10 +17,7 @@
 #   orca_start CLASS: gives the window of that class the focus and starts Orca on it.
 #   hear PATTERN, hear_field, hear_button, step TEXT, keys KEY..., orca_end, fail TEXT.
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+fail() { echo "FAIL: $*" >&2; exit 1; }
 
 desktop_session() {
     local script=$1 size=$3
@@ -29,6 +26,7 @@ desktop_session() {
     if [ -z "${VELMORAND_E2E_WORK:-}" ]; then
         rm -rf "$work"
         mkdir -p "$work"
+        # orca_session's settings, written before the X server and the bus start.
         [ -z "${desktop_settings:-}" ] || "$desktop_settings" "$work"
         VELMORAND_XVFB_PID=
         trap '[ -z "$VELMORAND_XVFB_PID" ] || kill "$VELMORAND_XVFB_PID" 2>/dev/null || true' EXIT

@@ -79,8 +79,6 @@ opened_are "$paper_games" "$english" "$(link_address CatalogueAddress)"
 
 press Command3
 timeout 10 tail --pid="$program_pid" -f /dev/null || fail "Exit did not end the program"
-status=0
-wait "$program_pid" || status=$?
-[ "$status" -eq 0 ] || fail "Exit ended the program with status $status"
+wait "$program_pid" || fail "Exit ended the program with status $?"
 
 echo "End-to-end run passed; screenshot in $screenshots/velmorand-after-run.png"
