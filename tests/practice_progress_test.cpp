@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace velmorand {
 namespace {
@@ -60,7 +61,7 @@ std::string Replaced(std::string text, const std::string& from, const std::strin
 
 TEST(PracticeProgress, AnythingDamagedIsAFreshStart) {
     const std::string lines = Good().substr(Good().find('\n') + 1);
-    const std::string Damaged[] = {
+    std::vector<std::string> damaged = {
         "",
         "\n",
         "velmorand-progress 1",
@@ -72,26 +73,19 @@ TEST(PracticeProgress, AnythingDamagedIsAFreshStart) {
         "\xEF\xBB\xBFvelmorand-progress 1\n" + lines,            // a byte order mark
         Good().substr(0, Good().rfind('\n', Good().size() - 2)), // a level missing
         Good() + "1 1\n",                                        // one too many
-        Replaced(Good(), "7 1\n", "-7 1\n"),
-        Replaced(Good(), "7 1\n", "7 -1\n"),
-        Replaced(Good(), "7 1\n", "7\n"),
-        Replaced(Good(), "7 1\n", "7  1\n"),
-        Replaced(Good(), "7 1\n", "7 1 1\n"),
-        Replaced(Good(), "7 1\n", "7 8\n"), // more in a row than solved
-        Replaced(Good(), "7 1\n", "7 1x\n"),
-        Replaced(Good(), "7 1\n", "7\t1\n"),
-        Replaced(Good(), "7 1\n", "1e3 1\n"),
-        Replaced(Good(), "7 1\n", "7000000000 1\n"),
-        Replaced(Good(), "7 1\n", "99999999999999999999999 1\n"),
-        Replaced(Good(), "7 1\n", "\xD0\xBF 1\n"),
-        Replaced(Good(), "7 1\n", "\xFF\xFE 1\n"),
-        Replaced(Good(), "7 1\n", std::string("7\0 1\n", 5)),
         std::string(1'000'000, '7'),
         "velmorand-progress 1\n" + std::string(1'000'000, '1'),
         "velmorand-progress 1\n" + std::string(1'000'000, '\n'),
         Good() + std::string(1'000'000, 'x'),
     };
-    for (const std::string& text : Damaged)
+    // A level's line "7 1" spoiled in each way a hand or a disk might; "7 8" is more in a row
+    // than solved.
+    for (const std::string line :
+         {"-7 1", "7 -1", "7", "7  1", "7 1 1", "7 8", "7 1x", "7\t1", "1e3 1", "7000000000 1",
+          "99999999999999999999999 1", "\xD0\xBF 1", "\xFF\xFE 1"})
+        damaged.push_back(Replaced(Good(), "7 1\n", line + "\n"));
+    damaged.push_back(Replaced(Good(), "7 1\n", std::string("7\0 1\n", 5)));
+    for (const std::string& text : damaged)
         EXPECT_EQ(ProgressFromText(text), Progress{}) << text.substr(0, 80);
 }
 

@@ -193,19 +193,14 @@ TEST(Sheet, VariantsFollowEachOtherEachWithItsKeyAndItsName) {
         PrintedSheetsOptions Options;
         std::vector<std::pair<PrintedPageKind, int>> Pages;
     } Table[] = {
+        // clang-format off
         {{.Variant = 42, .Answers = false}, {{K::Problems, 42}}},
         {{.Variant = 42}, {{K::Problems, 42}, {K::Answers, 42}}},
         {{.Variant = 7, .Variants = 3, .Answers = false},
          {{K::Problems, 7}, {K::Problems, 8}, {K::Problems, 9}}},
         {{.Level = 4, .Variant = 5, .Variants = 4, .Answers = true},
-         {{K::Problems, 5},
-          {K::Answers, 5},
-          {K::Problems, 6},
-          {K::Answers, 6},
-          {K::Problems, 7},
-          {K::Answers, 7},
-          {K::Problems, 8},
-          {K::Answers, 8}}},
+         {{K::Problems, 5}, {K::Answers, 5}, {K::Problems, 6}, {K::Answers, 6},
+          {K::Problems, 7}, {K::Answers, 7}, {K::Problems, 8}, {K::Answers, 8}}},
         // After the last variant comes the first; out of range, the nearest in range.
         {{.Variant = 999998, .Variants = 3, .Answers = false},
          {{K::Problems, 999998}, {K::Problems, 999999}, {K::Problems, 1}}},
@@ -213,6 +208,7 @@ TEST(Sheet, VariantsFollowEachOtherEachWithItsKeyAndItsName) {
          {{K::Problems, 1}, {K::Problems, 2}, {K::Problems, 3}, {K::Problems, 4}}},
         {{.Level = 12, .Variant = 5000000, .Variants = -1, .Answers = false},
          {{K::Problems, 999999}}},
+        // clang-format on
     };
     for (const auto& c : Table) {
         const std::vector<PrintedPage> pages = MakePrintedSheets(c.Options);
