@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <ostream>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -48,17 +47,6 @@ Worksheet Expected(const RunCase& c) {
     return sheet;
 }
 
-void PrintTo(const RunCase& c, std::ostream* out) { *out << c.dividend << " / " << c.divisor; }
-
-class RunDivisionCases : public testing::TestWithParam<RunCase> {};
-
-TEST_P(RunDivisionCases, WritesTheColumnAndTheResults) {
-    const RunCase& c = GetParam();
-    EXPECT_EQ(Divide(c.dividend, c.divisor), Expected(c));
-}
-
-std::string CaseName(const testing::TestParamInfo<RunCase>& info) { return info.param.name; }
-
 // clang-format off
 const RunCase RunCases[] = {
     {"StartInputs", "234567", "14", "Деление с остатком",
@@ -96,7 +84,10 @@ const RunCase RunCases[] = {
 };
 // clang-format on
 
-INSTANTIATE_TEST_SUITE_P(RunDivision, RunDivisionCases, testing::ValuesIn(RunCases), CaseName);
+TEST(RunDivision, WritesTheColumnAndTheResults) {
+    for (const RunCase& c : RunCases)
+        EXPECT_EQ(Divide(c.dividend, c.divisor), Expected(c)) << c.name;
+}
 
 TEST(RunDivision, FirstWritesTheDividendLengthInTheMessage) {
     EXPECT_EQ(Divide("0861", "7").Message, "4");
