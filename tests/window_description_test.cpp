@@ -3,6 +3,7 @@
 #include "window/form1_actions.h"
 #include "window/form1_layout.h"
 #include "window/link_addresses.h"
+#include "window/version.h"
 
 #include <gtest/gtest.h>
 
@@ -66,6 +67,22 @@ TEST(Form1Layout, HasEveryControlOnceWhereTheDesignPutsIt) {
         "Text8",  "Text9",    "Text10", "Command2", "Text11", "Text12", "Text13",   "Text14",
         "Text15", "Text16",   "Text17", "Command3", "Text18", "Text19", "Command4", "Picture1"};
     EXPECT_EQ(Names(TakesFocus), focusOrder);
+}
+
+// The one literal copy of the design's look, which the front ends' tests read from the table:
+// the caption with its version, the colours, the fonts that differ and the picture's size.
+TEST(Form1Layout, LooksAsDesigned) {
+    EXPECT_EQ(std::string(Form1Caption), "Деление в столбик для 3-4 классов. Разработка: команда "
+                                         "Velmorand. Ver " VELMORAND_VERSION);
+    EXPECT_EQ(WindowBackground, 0xFBEC6Du);
+    EXPECT_EQ(FindControl("Label1")->Background, 0xFAF2AFu);
+    EXPECT_EQ(FindControl("Label8")->TextColor, 0xFF0000u);
+    EXPECT_EQ(FindControl("Label9")->TextColor, 0x0000FFu);
+    EXPECT_TRUE(FindControl("Label9")->Font.Bold);
+    EXPECT_EQ(FindControl("Label2")->Font.Points, 24);
+    EXPECT_EQ(FindControl("Command2")->Font.Points, 9.75);
+    EXPECT_EQ(std::tuple(PictureWidthPixels, PictureHeightPixels, PictureBorderPixels),
+              std::tuple(172, 206, 2));
 }
 
 TEST(Form1Layout, ShowsEveryWorksheetTextInOneControl) {
