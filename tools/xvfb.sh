@@ -5,13 +5,14 @@
 # waits until it accepts connections (it writes its number into FOLDER/display then), and
 # exports DISPLAY. VELMORAND_XVFB_PID is the server's process, for the caller to end. Fails
 # at once when the server exits, or after 20 s when it has not come up; what the server said
-# is left in FOLDER/xvfb.log. No client is connected here to try the display: the server
-# would reset when that first client left, under the program the caller starts next.
+# is left in FOLDER/xvfb.log. The server never resets: by default it would when its last
+# client left (a first helper such as the accessibility bus's launcher, or a check of the
+# display), and a program connecting meanwhile would find no display.
 velmorand_start_xvfb() {
     local size=$1 folder=$2
     local deadline=$((SECONDS + 20))
     rm -f "$folder/display"
-    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$folder/display" \
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset 3>"$folder/display" \
         2>"$folder/xvfb.log" &
     VELMORAND_XVFB_PID=$!
     until grep -qx '[0-9][0-9]*' "$folder/display" 2>/dev/null; do
