@@ -151,7 +151,8 @@ void Write(std::vector<GridCell>& cells, const GridCell& cell) {
 
 } // namespace
 
-Grid ColumnGrid(const Problem& problem, std::span<const Step> steps, std::size_t answered) {
+Grid ColumnGrid(const Problem& problem, std::span<const Step> steps, std::size_t answered,
+                std::span<const ColumnPart> /*lit*/) {
     const Layout layout = LayoutWalker(problem, steps).Walk();
     const int divisorDigits = practice_detail::DigitCount(problem.Divisor);
     Grid grid;

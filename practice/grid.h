@@ -37,6 +37,18 @@ struct GridLine {
     bool operator==(const GridLine&) const = default;
 };
 
+// The parts of the column a hint speaks of, lit while it shows.
+enum class ColumnPart {
+    Dividend,
+    Divisor,
+    Partial,    // the current step's partial dividend, where it stands
+    Product,    // the product under it, once written
+    Difference, // the difference a bring adds a digit to
+    NextDigit,  // the digit of a that the bring takes down
+    Quotient,   // the quotient's row
+    Remainder,  // the last number of the column
+};
+
 struct Grid {
     int Rows = 0;
     int Columns = 0;
@@ -47,6 +59,7 @@ struct Grid {
     // to the row above, between the partial dividend and the product under it. The first
     // product's stands left of column 0: the paper needs a margin there.
     std::vector<GridCell> Minuses;
+    std::vector<GridCell> Lit; // the cells of the parts asked for, as they stand
 };
 
 // The column after the first `answered` steps were answered right; the current answer's
@@ -54,7 +67,8 @@ struct Grid {
 // first partial dividend lights all of a's digits (the answer is among them), the count
 // only the quotient's first cell. Rows and Columns are those of the finished column, so the
 // paper keeps its size as the pupil writes.
-Grid ColumnGrid(const Problem& problem, std::span<const Step> steps, std::size_t answered);
+Grid ColumnGrid(const Problem& problem, std::span<const Step> steps, std::size_t answered,
+                std::span<const ColumnPart> lit = {});
 
 // The column read row by row, as a screen reader says it: "Строка 1. 7 2 4 0, делитель 8".
 std::vector<std::string> SpokenRows(const Grid& grid);

@@ -73,6 +73,10 @@ Mistake WrongAnswer(const Problem& problem, const Step& step, const TypedNumber&
         return CheckQuotient(step, typed);
     case StepKind::Remainder:
         return Mistake::Remainder;
+    case StepKind::Round:
+    case StepKind::Trial:
+    case StepKind::CheckProduct:
+    case StepKind::CheckSum:
     case StepKind::Done:
         break;
     }

@@ -123,6 +123,23 @@ Problem GenerateProblem(int level, int variant, int index) {
     return row.Fallback;
 }
 
+std::string_view LevelName(int level) {
+    static constexpr std::string_view Names[] = {
+        "двузначное делимое",   "трёхзначное делимое",  "неполное делимое из двух цифр",
+        "деление с остатком",   "многозначное делимое", "нуль в частном",
+        "круглые десятки",      "двузначный делитель",  "поправка пробной цифры",
+        "трёхзначный делитель",
+    };
+    return Names[static_cast<std::size_t>(ClampLevel(level) - 1) % std::size(Names)];
+}
+
+std::string LevelChoiceText(int level) {
+    return practice_detail::Digits(static_cast<std::uint64_t>(ClampLevel(level))) + ": " +
+           std::string(LevelName(level));
+}
+
+std::string LevelTitle(int level) { return "Уровень " + LevelChoiceText(level); }
+
 LevelDigits MostDigitsOf(int level) {
     const LevelRow& row = Levels[ClampLevel(level) - 1];
     return {row.MostDigits, practice_detail::DigitCount(row.MostDivisor * row.Step)};

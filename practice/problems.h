@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace velmorand {
 
@@ -42,6 +43,13 @@ struct LevelDigits {
     int Divisor = 0;
 };
 LevelDigits MostDigitsOf(int level);
+
+// A level's short name, the same in the window and on the sheets: "нуль в частном".
+std::string_view LevelName(int level);
+// "6: нуль в частном", as the level's choice lists it beside the label «Уровень».
+std::string LevelChoiceText(int level);
+// "Уровень 6: нуль в частном".
+std::string LevelTitle(int level);
 
 // "7240 : 8".
 std::string ProblemText(const Problem& problem);

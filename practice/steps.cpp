@@ -8,8 +8,8 @@ namespace velmorand {
 
 std::string_view StepName(StepKind kind) {
     static constexpr std::string_view Names[] = {
-        "first", "count",    "digit",     "product", "difference",
-        "bring", "quotient", "remainder", "done",
+        "first", "count",    "round",     "trial",         "digit",     "product", "difference",
+        "bring", "quotient", "remainder", "check-product", "check-sum", "done",
     };
     const auto index = static_cast<std::size_t>(kind);
     return index < std::size(Names) ? Names[index] : std::string_view{};

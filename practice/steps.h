@@ -11,18 +11,23 @@
 namespace velmorand {
 
 enum class StepKind {
-    First,      // the first partial dividend: the shortest beginning of a that is at least b
-    Count,      // how many digits the quotient has
-    Digit,      // how many times b goes into the partial dividend
-    Product,    // the digit times b, written under the partial dividend
-    Difference, // the partial dividend less the product
-    Bring,      // the next digit of a brought down: the new partial dividend
-    Quotient,   // the answer line: the quotient
-    Remainder,  // and the remainder, when it is not 0
+    First,        // the first partial dividend: the shortest beginning of a that is at least b
+    Count,        // how many digits the quotient has
+    Round,        // the divisor rounded to tens or hundreds, once, for a trial digit
+    Trial,        // the trial digit: how many times the rounded divisor goes into the partial
+    Digit,        // how many times b goes into the partial dividend
+    Product,      // the digit times b, written under the partial dividend
+    Difference,   // the partial dividend less the product
+    Bring,        // the next digit of a brought down: the new partial dividend
+    Quotient,     // the answer line: the quotient
+    Remainder,    // and the remainder, when it is not 0
+    CheckProduct, // the check: the quotient times the divisor
+    CheckSum,     // and that product plus the remainder, when it is not 0
     Done,
 };
 
-// "first", "count", "digit", "product", "difference", "bring", "quotient", "remainder", "done".
+// "first", "count", "round", "trial", "digit", "product", "difference", "bring", "quotient",
+// "remainder", "check-product", "check-sum", "done".
 std::string_view StepName(StepKind kind);
 
 struct Step {

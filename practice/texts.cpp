@@ -61,6 +61,10 @@ std::string Question(const StepNumbers& n, StepKind kind) {
         return "Запиши ответ. Чему равно частное?";
     case StepKind::Remainder:
         return "Чему равен остаток?";
+    case StepKind::Round:
+    case StepKind::Trial:
+    case StepKind::CheckProduct:
+    case StepKind::CheckSum:
     case StepKind::Done:
         break;
     }
@@ -145,6 +149,10 @@ std::string WhereToLook(const StepNumbers& n, StepKind kind) {
         return "Посмотри на строку частного под делителем.";
     case StepKind::Remainder:
         return "Посмотри на последнее число внизу столбика.";
+    case StepKind::Round:
+    case StepKind::Trial:
+    case StepKind::CheckProduct:
+    case StepKind::CheckSum:
     case StepKind::Done:
         break;
     }
@@ -156,6 +164,9 @@ constexpr std::string_view Rules[] = {
     "Первое неполное делимое не меньше делителя. Бери цифр как можно меньше.",
     "Первое неполное делимое даёт одну цифру частного. Каждая следующая цифра делимого даёт "
     "ещё одну.",
+    "Округляют до ближайшего круглого числа: если следующая цифра 5 или больше, первая цифра "
+    "увеличивается на 1.",
+    "Пробная цифра показывает, сколько раз круглое число содержится в неполном делимом.",
     "Остаток всегда меньше делителя. Возьми самую большую цифру, при которой произведение не "
     "больше неполного делимого.",
     "Умножь новую цифру частного на делитель.",
@@ -163,6 +174,8 @@ constexpr std::string_view Rules[] = {
     "Припиши к остатку следующую цифру делимого. Получится новое неполное делимое.",
     "Частное составляют все цифры под делителем по порядку, нули тоже.",
     "Остаток стоит в самом низу столбика. Он всегда меньше делителя.",
+    "Чтобы проверить деление, умножь частное на делитель.",
+    "К произведению частного и делителя прибавь остаток. Должно получиться делимое.",
 };
 
 std::string Rule(StepKind kind) {
@@ -264,6 +277,10 @@ std::string Worked(const StepNumbers& n, const Step& step) {
     case StepKind::Remainder:
         return "Последняя разность " + N(step.Answer) + ", она меньше " + N(n.B) +
                ". Это и есть остаток.";
+    case StepKind::Round:
+    case StepKind::Trial:
+    case StepKind::CheckProduct:
+    case StepKind::CheckSum:
     case StepKind::Done:
         break;
     }
@@ -314,6 +331,18 @@ std::string HintText(const Problem& problem, const Step& step, int level) {
     default:
         return Worked(n, step);
     }
+}
+
+std::string CheckLine(const Problem& problem) {
+    const std::uint64_t b = problem.Divisor;
+    if (b == 0)
+        return {};
+    const std::uint64_t q = problem.Dividend / b;
+    const std::uint64_t r = problem.Dividend % b;
+    std::string line = "Проверка: " + Formula(q, Times, b, q * b);
+    if (r != 0)
+        line += ", " + Formula(q * b, " + ", r, q * b + r);
+    return line;
 }
 
 std::string AnswerLine(const Problem& problem) {

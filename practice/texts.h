@@ -25,6 +25,10 @@ std::string MistakeText(const Problem& problem, const Step& step, Mistake mistak
 // after which the pupil still types the answer).
 std::string HintText(const Problem& problem, const Step& step, int level);
 
+// The check by multiplication, worked: "Проверка: 905 · 8 = 7240", or with a remainder
+// "Проверка: 198 · 40 = 7920, 7920 + 25 = 7945".
+std::string CheckLine(const Problem& problem);
+
 // The answer line: "Ответ: 905", "Ответ: 198 (ост. 25)".
 std::string AnswerLine(const Problem& problem);
 

@@ -76,8 +76,9 @@ INSTANTIATE_TEST_SUITE_P(Practice, PracticeSteps, testing::ValuesIn(Examples),
                          [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(PracticeStepNames, AreTheShortEnglishWords) {
-    const char* const Names[] = {"first", "count",    "digit",     "product", "difference",
-                                 "bring", "quotient", "remainder", "done"};
+    const char* const Names[] = {"first",         "count",      "round", "trial",    "digit",
+                                 "product",       "difference", "bring", "quotient", "remainder",
+                                 "check-product", "check-sum",  "done"};
     for (std::size_t i = 0; i < std::size(Names); ++i)
         EXPECT_EQ(StepName(static_cast<StepKind>(i)), Names[i]);
 }
