@@ -17,11 +17,22 @@ struct StepPlace {
     std::vector<GridCell> Written; // what stands there once it is answered
     std::vector<GridLine> Lines;   // the line under a product
     std::vector<GridCell> Minuses; // the minus before a product
+    std::vector<GridCell> Erased;  // what it wipes out: a leading 0 the next digit makes void
+    // The parts of the column that stand while the step is asked, as a hint lights them.
+    std::vector<GridCell> Partial;
+    std::vector<GridCell> Product;
+    std::vector<GridCell> Difference;
+    std::vector<GridCell> NextDigit;
 };
 
 StepPlace MakePlace(std::vector<GridCell> target, std::vector<GridCell> written = {},
                     std::vector<GridLine> lines = {}, std::vector<GridCell> minuses = {}) {
-    return {std::move(target), std::move(written), std::move(lines), std::move(minuses)};
+    StepPlace place;
+    place.Target = std::move(target);
+    place.Written = std::move(written);
+    place.Lines = std::move(lines);
+    place.Minuses = std::move(minuses);
+    return place;
 }
 
 // The number's digits in `row`, its last digit in column `last`.
@@ -62,21 +73,49 @@ private:
         const Step& step = steps_[i];
         switch (step.Kind) {
         case StepKind::First:
+            // What follows lights the first partial dividend: a's first digits.
+            firstPartial_ =
+                NumberCells(step.Answer, 0, practice_detail::DigitCount(step.Answer) - 1);
             return MakePlace(NumberCells(problem_.Dividend, 0, layout_.N - 1));
-        case StepKind::Count:
-            return CountPlace(step);
+        case StepKind::Count: {
+            StepPlace place = CountPlace(step);
+            place.Partial = firstPartial_;
+            return place;
+        }
+        case StepKind::Round:
+            return MakePlace(
+                NumberCells(problem_.Divisor, 0,
+                            layout_.N + practice_detail::DigitCount(problem_.Divisor) - 1));
+        case StepKind::Trial:
+            return WithPartial(MakePlace({QuotientCell(step)}), step);
         case StepKind::Digit:
-            return DigitPlace(step);
+            return WithPartial(DigitPlace(step), step);
         case StepKind::Product:
-            return ProductPlace(step);
-        case StepKind::Difference:
-            return DifferencePlace(step,
-                                   i + 1 < steps_.size() && steps_[i + 1].Kind == StepKind::Bring);
+            return WithPartial(ProductPlace(step), step);
+        case StepKind::Difference: {
+            StepPlace place =
+                WithPartial(DifferencePlace(step, i + 1 < steps_.size() &&
+                                                      steps_[i + 1].Kind == StepKind::Bring),
+                            step);
+            place.Product = product_;
+            return place;
+        }
         case StepKind::Bring:
             return BringPlace(step);
         default:
             return {};
         }
+    }
+
+    // Where the step's partial dividend stands: a's first digits for the first quotient
+    // digit, later the row the last bring made.
+    StepPlace WithPartial(StepPlace place, const Step& step) const {
+        place.Partial = NumberCells(step.Partial, partialRow_, step.LastColumn);
+        return place;
+    }
+
+    GridCell QuotientCell(const Step& step) const {
+        return {1, layout_.N + step.QuotientDigit, '.'};
     }
 
     // The quotient's cells appear as '.', to be filled digit by digit; only the first is
@@ -89,9 +128,9 @@ private:
     }
 
     StepPlace DigitPlace(const Step& step) {
-        const int column = layout_.N + step.QuotientDigit;
-        const char digit = static_cast<char>('0' + step.Answer % 10);
-        return MakePlace({{1, column, '.'}}, {{1, column, digit}});
+        GridCell digit = QuotientCell(step);
+        digit.Digit = static_cast<char>('0' + step.Answer % 10);
+        return MakePlace({QuotientCell(step)}, {digit});
     }
 
     StepPlace ProductPlace(const Step& step) {
@@ -101,6 +140,7 @@ private:
         std::vector<GridCell> cells = NumberCells(step.Answer, row, step.LastColumn);
         const GridLine line{false, row, cells.front().Column, static_cast<int>(cells.size())};
         const GridCell minus{row, cells.front().Column, '-'};
+        product_ = cells;
         return MakePlace(cells, cells, {line}, {minus});
     }
 
@@ -111,15 +151,30 @@ private:
         nextRow_ = differenceRow_ + 1;
         Grow(differenceRow_);
         std::vector<GridCell> cells = NumberCells(step.Answer, differenceRow_, step.LastColumn);
-        if (step.Answer == 0 && broughtAfter)
+        if (step.Answer == 0 && broughtAfter) {
+            row_.clear();
             return MakePlace(cells);
+        }
+        row_ = cells;
         return MakePlace(cells, cells);
     }
 
+    // The row then holds the partial dividend the bring makes, as a number is written: with
+    // no leading 0, so that after a difference of 0 the digits 0 and 1 brought down read 1,
+    // its last digit under the digit brought down. Only that digit is highlighted.
     StepPlace BringPlace(const Step& step) {
-        const char digit = static_cast<char>('0' + step.Answer % 10);
-        const GridCell cell{differenceRow_, step.LastColumn, digit};
-        return MakePlace({cell}, {cell});
+        std::vector<GridCell> cells = NumberCells(step.Answer, differenceRow_, step.LastColumn);
+        StepPlace place = MakePlace({cells.back()}, cells);
+        for (const GridCell& old : row_)
+            if (old.Column < cells.front().Column)
+                place.Erased.push_back(old);
+        place.Difference = row_;
+        const std::string a = Digits(problem_.Dividend);
+        if (step.LastColumn >= 0 && step.LastColumn < static_cast<int>(a.size()))
+            place.NextDigit = {{0, step.LastColumn, a[static_cast<std::size_t>(step.LastColumn)]}};
+        row_ = std::move(cells);
+        partialRow_ = differenceRow_;
+        return place;
     }
 
     void Grow(int row) { layout_.Rows = std::max(layout_.Rows, row + 1); }
@@ -127,8 +182,12 @@ private:
     const Problem& problem_;
     std::span<const Step> steps_;
     Layout layout_;
-    int nextRow_ = 1;       // where the next product goes
-    int differenceRow_ = 1; // the row brought-down digits join
+    int nextRow_ = 1;                    // where the next product goes
+    int differenceRow_ = 1;              // the row brought-down digits join
+    int partialRow_ = 0;                 // the row of the current partial dividend
+    std::vector<GridCell> row_;          // what stands in the difference row so far
+    std::vector<GridCell> product_;      // the last product
+    std::vector<GridCell> firstPartial_; // a's first digits, the first partial dividend
 };
 
 void AddCornerLines(Grid& grid, int n, int divisorDigits, int quotientDigits, bool counted) {
@@ -138,21 +197,80 @@ void AddCornerLines(Grid& grid, int n, int divisorDigits, int quotientDigits, bo
         {false, 0, n, counted ? std::max(divisorDigits, quotientDigits) : divisorDigits});
 }
 
+bool SamePlace(const GridCell& x, const GridCell& y) {
+    return x.Row == y.Row && x.Column == y.Column;
+}
+
 // A later cell in the same place replaces an earlier one: a quotient digit its '.'.
 void Write(std::vector<GridCell>& cells, const GridCell& cell) {
-    const auto same = std::find_if(cells.begin(), cells.end(), [&](const GridCell& c) {
-        return c.Row == cell.Row && c.Column == cell.Column;
-    });
+    const auto same = std::find_if(cells.begin(), cells.end(),
+                                   [&](const GridCell& c) { return SamePlace(c, cell); });
     if (same != cells.end())
         same->Digit = cell.Digit;
     else
         cells.push_back(cell);
 }
 
+void Erase(std::vector<GridCell>& cells, const GridCell& cell) {
+    std::erase_if(cells, [&](const GridCell& c) { return SamePlace(c, cell); });
+}
+
+bool IsColumnStep(StepKind kind) {
+    return kind == StepKind::Trial || kind == StepKind::Digit || kind == StepKind::Product ||
+           kind == StepKind::Difference || kind == StepKind::Bring;
+}
+
+// The written cells of `row` left of the corner (a's side) or right of it (b's and the
+// quotient's).
+std::vector<GridCell> RowCells(const Grid& grid, int row, int corner, bool right) {
+    std::vector<GridCell> cells;
+    for (const GridCell& cell : grid.Cells)
+        if (cell.Row == row && (cell.Column >= corner) == right)
+            cells.push_back(cell);
+    std::sort(cells.begin(), cells.end(),
+              [](const GridCell& x, const GridCell& y) { return x.Column < y.Column; });
+    return cells;
+}
+
+// The last number of the column, once every step of the column is answered.
+std::vector<GridCell> RemainderCells(const Grid& grid, std::span<const Step> steps,
+                                     std::size_t answered, int corner) {
+    const bool finished =
+        std::none_of(steps.begin() + static_cast<std::ptrdiff_t>(answered), steps.end(),
+                     [](const Step& step) { return IsColumnStep(step.Kind); });
+    for (int row = grid.Rows - 1; finished && row > 0; --row)
+        if (std::vector<GridCell> cells = RowCells(grid, row, corner, false); !cells.empty())
+            return cells;
+    return {};
+}
+
+std::vector<GridCell> PartCells(const Grid& grid, const StepPlace& place, ColumnPart part,
+                                std::span<const Step> steps, std::size_t answered, int corner) {
+    switch (part) {
+    case ColumnPart::Dividend:
+        return RowCells(grid, 0, corner, false);
+    case ColumnPart::Divisor:
+        return RowCells(grid, 0, corner, true);
+    case ColumnPart::Partial:
+        return place.Partial;
+    case ColumnPart::Product:
+        return place.Product;
+    case ColumnPart::Difference:
+        return place.Difference;
+    case ColumnPart::NextDigit:
+        return place.NextDigit;
+    case ColumnPart::Quotient:
+        return RowCells(grid, 1, corner, true);
+    case ColumnPart::Remainder:
+        return RemainderCells(grid, steps, answered, corner);
+    }
+    return {};
+}
+
 } // namespace
 
 Grid ColumnGrid(const Problem& problem, std::span<const Step> steps, std::size_t answered,
-                std::span<const ColumnPart> /*lit*/) {
+                std::span<const ColumnPart> lit) {
     const Layout layout = LayoutWalker(problem, steps).Walk();
     const int divisorDigits = practice_detail::DigitCount(problem.Divisor);
     Grid grid;
@@ -165,6 +283,8 @@ Grid ColumnGrid(const Problem& problem, std::span<const Step> steps, std::size_t
     bool counted = false;
     for (std::size_t i = 0; i < answered; ++i) {
         counted = counted || steps[i].Kind == StepKind::Count;
+        for (const GridCell& cell : layout.Places[i].Erased)
+            Erase(grid.Cells, cell);
         for (const GridCell& cell : layout.Places[i].Written)
             Write(grid.Cells, cell);
         grid.Lines.insert(grid.Lines.end(), layout.Places[i].Lines.begin(),
@@ -173,8 +293,15 @@ Grid ColumnGrid(const Problem& problem, std::span<const Step> steps, std::size_t
                             layout.Places[i].Minuses.end());
     }
     AddCornerLines(grid, layout.N, divisorDigits, layout.QuotientDigits, counted);
-    if (answered < steps.size())
-        grid.Current = layout.Places[answered].Target;
+    if (answered == steps.size())
+        return grid;
+    const StepPlace& place = layout.Places[answered];
+    grid.Current = place.Target;
+    for (const ColumnPart part : lit)
+        for (const GridCell& cell : PartCells(grid, place, part, steps, answered, layout.N))
+            if (std::none_of(grid.Lit.begin(), grid.Lit.end(),
+                             [&](const GridCell& c) { return SamePlace(c, cell); }))
+                grid.Lit.push_back(cell);
     return grid;
 }
 

@@ -2,9 +2,11 @@
 // Row 0 holds a's digits in columns 0 ... n - 1 and b's from column n on; the quotient's
 // digits stand in row 1 from column n on. Below a, each product has its own row, and each
 // difference with its brought-down digits the next one; every number's last digit stands in
-// the column of the last digit of a that it reaches. A difference of 0 followed by a
-// brought-down digit is not written, only the digits brought down; the final remainder is,
-// 0 included.
+// the column of the last digit of a that it reaches. A number is written as its value is,
+// with no leading 0: a difference of 0 followed by a brought-down digit is not written, and
+// the row then shows the partial dividend the digits brought down make (after 6 − 6, bringing
+// down 0 shows «0», then 1 shows «1», then 8 «18»); the final remainder is written, 0
+// included.
 #pragma once
 
 #include "problems.h"
@@ -65,8 +67,15 @@ struct Grid {
 // The column after the first `answered` steps were answered right; the current answer's
 // cells are those of step `answered`. Two steps light cells that tell nothing away: the
 // first partial dividend lights all of a's digits (the answer is among them), the count
-// only the quotient's first cell. Rows and Columns are those of the finished column, so the
-// paper keeps its size as the pupil writes.
+// only the quotient's first cell. Rounding the divisor lights b, a trial digit the quotient
+// digit's cell; the checks light nothing, as they write nothing in the column. Rows and
+// Columns are those of the finished column, so the paper keeps its size as the pupil writes.
+//
+// Lit holds the cells of each part in `lit` as it stands while step `answered` is asked; a
+// part the step has none of lights nothing. The partial dividend is the one the step works
+// on (for the count, the first one), none while a bring is still to make it; the product
+// is lit for the difference, the difference and the next digit for a bring; the remainder
+// once the column is done.
 Grid ColumnGrid(const Problem& problem, std::span<const Step> steps, std::size_t answered,
                 std::span<const ColumnPart> lit = {});
 
