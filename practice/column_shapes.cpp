@@ -62,6 +62,20 @@ ColumnShape CellShape(const GridCell& cell) {
     return {ShapeKind::Digit, cell.Column + 1.0, cell.Row + 1.0, 1, 1, cell.Digit};
 }
 
+// Neighbouring cells of a row are one shape: the answer's place framed as one, a lit number
+// filled as one.
+void AddRuns(std::vector<ColumnShape>& shapes, ShapeKind kind, std::vector<GridCell> cells) {
+    std::sort(cells.begin(), cells.end(), [](const GridCell& x, const GridCell& y) {
+        return std::pair(x.Row, x.Column) < std::pair(y.Row, y.Column);
+    });
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        if (i > 0 && cells[i].Row == cells[i - 1].Row && cells[i].Column == cells[i - 1].Column + 1)
+            shapes.back().Width += 1;
+        else
+            shapes.push_back({kind, cells[i].Column + 1.0, cells[i].Row + 1.0, 1, 1});
+    }
+}
+
 } // namespace
 
 PaperSize LevelPaper(int level) {
@@ -75,20 +89,8 @@ PaperSize PaperFor(const Grid& grid) { return {grid.Columns + 2, grid.Rows + 2};
 
 std::vector<ColumnShape> ColumnShapes(const Grid& grid) {
     std::vector<ColumnShape> shapes;
-    // Neighbouring current cells of a row are one shape: the answer's place, framed as one.
-    std::vector<GridCell> current = grid.Current;
-    std::sort(current.begin(), current.end(), [](const GridCell& x, const GridCell& y) {
-        return std::pair(x.Row, x.Column) < std::pair(y.Row, y.Column);
-    });
-    for (std::size_t i = 0; i < current.size(); ++i) {
-        const ColumnShape next{ShapeKind::Current, current[i].Column + 1.0, current[i].Row + 1.0, 1,
-                               1};
-        if (i > 0 && current[i].Row == current[i - 1].Row &&
-            current[i].Column == current[i - 1].Column + 1)
-            shapes.back().Width += 1;
-        else
-            shapes.push_back(next);
-    }
+    AddRuns(shapes, ShapeKind::Lit, grid.Lit);
+    AddRuns(shapes, ShapeKind::Current, grid.Current);
     for (const GridCell& cell : grid.Cells)
         shapes.push_back(CellShape(cell));
     for (const GridLine& line : grid.Lines)

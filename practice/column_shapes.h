@@ -11,6 +11,7 @@
 namespace velmorand {
 
 enum class ShapeKind {
+    Lit,         // a part of the column a hint speaks of: filled only, a row's cells as one
     Current,     // where the current answer goes: filled and edged, a row's cells as one
     Digit,       // a written digit, centred in its cell
     Placeholder, // a quotient digit still to find: a round dot in the cell's middle
@@ -47,7 +48,8 @@ PaperSize LevelPaper(int level);
 // The paper the grid itself needs, margin included.
 PaperSize PaperFor(const Grid& grid);
 
-// The grid's shapes: the current cells first, so that what is written stands on them.
+// The grid's shapes: the lit cells first, then the current ones over them, so that what is
+// written stands on both.
 // A minus stands in the cell left of the first digit of the longer of the two numbers it
 // separates, halfway between their rows, as in an exercise book.
 std::vector<ColumnShape> ColumnShapes(const Grid& grid);

@@ -237,6 +237,7 @@ void AddColumn(PrintedPage& page, const Grid& grid, PrintedPoint origin, const P
         case ShapeKind::Minus:
             page.Lines.push_back(LineOf(box, grey));
             break;
+        case ShapeKind::Lit:
         case ShapeKind::Current:
         case ShapeKind::Placeholder:
             break;

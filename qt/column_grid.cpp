@@ -206,6 +206,9 @@ void ColumnPaper::paintEvent(QPaintEvent*) {
     const std::vector<ColumnShape> shapes = ColumnShapes(grid_);
     for (const ColumnShape& shape : shapes) {
         switch (shape.Kind) {
+        case ShapeKind::Lit:
+            painter.fillRect(PixelsOf(shape, cell_), ColourOf(PracticeColours.LitFill));
+            break;
         case ShapeKind::Current:
             painter.fillRect(PixelsOf(shape, cell_), ColourOf(PracticeColours.CurrentFill));
             paintCurrentEdges(painter, shapes, shape);

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -200,6 +201,58 @@ TEST(ColumnShapes, ARowsCurrentCellsAreOneShape) {
         if (shape.Kind == ShapeKind::Current)
             current.push_back(shape);
     EXPECT_EQ(current, (std::vector<ColumnShape>{{ShapeKind::Current, 1, 1, 4, 1}}));
+}
+
+// The parts a hint lights are filled first, a row's neighbouring cells as one, so that the
+// current cells and every digit stand on them: at the first digit of 4567 : 23, a's first
+// two digits and b, with the quotient's first cell current.
+TEST(ColumnShapes, LitCellsLieUnderTheCurrentOnesAndTheDigits) {
+    const Problem problem{4567, 23};
+    const ColumnPart parts[] = {ColumnPart::Partial, ColumnPart::Divisor};
+    const std::vector<Step> steps = SolutionSteps(problem);
+    const auto digit = std::find_if(steps.begin(), steps.end(),
+                                    [](const Step& step) { return step.Kind == StepKind::Digit; });
+    const Grid grid = ColumnGrid(problem, steps, std::size_t(digit - steps.begin()), parts);
+    ASSERT_EQ(grid.Lit.size(), 4u);
+    std::vector<ColumnShape> lit;
+    std::vector<ShapeKind> order;
+    for (const ColumnShape& shape : ColumnShapes(grid)) {
+        if (shape.Kind == ShapeKind::Lit)
+            lit.push_back(shape);
+        if (order.empty() || order.back() != shape.Kind)
+            order.push_back(shape.Kind);
+    }
+    EXPECT_EQ(lit, (std::vector<ColumnShape>{{ShapeKind::Lit, 1, 1, 2, 1},
+                                             {ShapeKind::Lit, 5, 1, 2, 1}}));
+    ASSERT_GE(order.size(), 3u);
+    EXPECT_EQ(std::vector(order.begin(), order.begin() + 3),
+              (std::vector{ShapeKind::Lit, ShapeKind::Current, ShapeKind::Digit}));
+    EXPECT_EQ(std::count(order.begin(), order.end(), ShapeKind::Lit), 1);
+}
+
+// WCAG's contrast ratio of two colours, from their relative luminance.
+double Contrast(Rgb x, Rgb y) {
+    const auto luminance = [](Rgb c) {
+        const auto linear = [](unsigned channel) {
+            const double v = channel / 255.0;
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c >> 16 & 0xFF) + 0.7152 * linear(c >> 8 & 0xFF) +
+               0.0722 * linear(c & 0xFF);
+    };
+    const double lx = luminance(x), ly = luminance(y);
+    return (std::max(lx, ly) + 0.05) / (std::min(lx, ly) + 0.05);
+}
+
+// The digits read at the enhanced level (7:1) on the paper and on both fills, and the lit
+// cells show apart from the paper and from the current ones.
+TEST(PracticeLook, DigitsReadOnThePaperAndOnEveryFill) {
+    const PracticePalette& p = PracticeColours;
+    for (const Rgb fill : {p.Paper, p.CurrentFill, p.LitFill})
+        EXPECT_GE(Contrast(p.Ink, fill), 7.0) << std::hex << fill;
+    EXPECT_GT(Contrast(p.LitFill, p.Paper), 1.15);
+    EXPECT_NE(p.LitFill, p.CurrentFill);
+    EXPECT_NE(p.LitFill, p.Squares);
 }
 
 } // namespace

@@ -49,6 +49,7 @@ private slots:
     void progressIsKeptInTheSettings();
     void startOptionsChooseTheWindow();
     void screenReadersReadTheColumnRowByRow();
+    void litCellsAreFilledInTheirColour();
     void controlsStandWhereTheArrangementPutsThem();
     void sheetsForTheClassAtThePupilsLevel();
 
@@ -115,6 +116,23 @@ QString PracticeWindowTest::answerRight() {
 
 QString PracticeWindowTest::storedProgress() const {
     return OpenProgramSettings()->value(QLatin1String(ProgressKey)).toString();
+}
+
+// The cells a hint lights show in the palette's fill, the digits on them in ink; the others
+// keep the paper.
+void PracticeWindowTest::litCellsAreFilledInTheirColour() {
+    Grid grid = paper()->grid();
+    grid.Current.clear();
+    grid.Lit = {grid.Cells.front()};
+    paper()->show(grid, SpokenRows(grid));
+    const QImage drawn = paper()->grab().toImage();
+    const int cell = paper()->cellSize();
+    const auto colourAt = [&](const GridCell& at) {
+        const QRect place = paper()->cellRect(at.Row, at.Column);
+        return drawn.pixelColor(place.topLeft() + QPoint(cell / 8 + 1, cell / 8 + 1));
+    };
+    QCOMPARE(colourAt(grid.Lit.front()), ColourOf(PracticeColours.LitFill));
+    QCOMPARE(colourAt(grid.Cells.back()), ColourOf(PracticeColours.Paper));
 }
 
 // Every control of the table, with the role its kind has to a screen reader, its name, and

@@ -142,6 +142,7 @@ constexpr PaletteEntry PaletteEntries[] = {
     {"Minus", &PracticePalette::Minus},
     {"CurrentFill", &PracticePalette::CurrentFill},
     {"CurrentEdge", &PracticePalette::CurrentEdge},
+    {"LitFill", &PracticePalette::LitFill},
     {"Placeholder", &PracticePalette::Placeholder},
     {"Right", &PracticePalette::Right},
     {"Mistake", &PracticePalette::Mistake},
@@ -224,6 +225,8 @@ std::string ArrangementJson(int width, int height) {
 
 const char* ShapeName(ShapeKind kind) {
     switch (kind) {
+    case ShapeKind::Lit:
+        return "Lit";
     case ShapeKind::Current:
         return "Current";
     case ShapeKind::Digit:

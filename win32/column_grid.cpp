@@ -72,6 +72,9 @@ void DrawShape(HDC dc, const ColumnShape& shape, int cell, HFONT digits) {
     const RECT place = Pixels(shape, cell);
     const int stroke = StrokePixels(cell);
     switch (shape.Kind) {
+    case ShapeKind::Lit:
+        Fill(dc, place, PracticeColours.LitFill);
+        break;
     case ShapeKind::Current: {
         Fill(dc, place, PracticeColours.CurrentFill);
         const int edge = stroke;

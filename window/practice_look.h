@@ -18,6 +18,7 @@ struct PracticePalette {
     Rgb Minus = 0x1A237E;       // the minus signs
     Rgb CurrentFill = 0xFFEF9A; // the current answer's cells
     Rgb CurrentEdge = 0xE67E00;
+    Rgb LitFill = 0xD6E6FA;     // the parts of the column a hint speaks of: Ink on it is 10:1
     Rgb Placeholder = 0x7986CB; // a quotient digit still to find
     Rgb Right = 0x1B5E20;       // the feedback after a right answer
     Rgb Mistake = 0xB71C1C;     // after a mistake
