@@ -2,9 +2,11 @@
 
 #include "column_shapes.h"
 #include "grid.h"
+#include "method.h"
 #include "numbers.h"
 #include "sheet_words.h"
 #include "steps.h"
+#include "texts.h"
 
 #include <algorithm>
 #include <array>
@@ -83,23 +85,45 @@ struct CellPlace {
     int Column = 0;
 };
 
+// The key's check by multiplication, for the problems whose level ends with it; none where
+// the level does not check. Given two rows, the remainder is added on the second, as a
+// pupil writes it («Проверка: 198 · 40 = 7920,» then «7920 + 25 = 7945»), and the narrow
+// area's text is larger.
+std::vector<std::string> CheckRows(const Problem& problem, int rows) {
+    if (!ChecksByMultiplying(problem.Divisor))
+        return {};
+    const std::string line = CheckLine(problem);
+    const std::size_t sum = line.find(", ");
+    if (sum == std::string::npos || rows < 2)
+        return {line};
+    return {line.substr(0, sum + 1), line.substr(sum + 2)};
+}
+
 // A problem's room: its number, then its column; the dividend's row and below it two rows
-// per quotient digit and two more, or more when the worked column and the key's answer line
-// above it need them.
+// per quotient digit and two more, or more when the worked column, the key's answer line
+// above it and its check line below it need them.
 Block BlockOf(const Problem& problem, const Paper& paper) {
     const Grid worked = ColumnGrid(problem, SolutionSteps(problem), 0);
     const int quotientDigits = practice_detail::DigitCount(problem.Dividend / problem.Divisor);
     return {paper.LabelColumns + worked.Columns,
-            std::max(1 + 2 * quotientDigits + 2, worked.Rows + 1)};
+            std::max(1 + 2 * quotientDigits + 2,
+                     worked.Rows + 1 + static_cast<int>(CheckRows(problem, 1).size()))};
 }
 
-// The blocks in reading order: rows of as many as fit across, each as wide as the widest
-// block, a row the gap below the tallest block of the row above; a row that does not fit
-// under the others begins the next page.
-std::vector<CellPlace> Arrange(const std::vector<Block>& blocks, const Paper& paper) {
+// Every problem of a variant stands in a slot as wide as its widest block: the room its texts
+// have across.
+int SlotColumns(const std::vector<Block>& blocks) {
     int slot = 0;
     for (const Block& block : blocks)
         slot = std::max(slot, block.Columns);
+    return slot;
+}
+
+// The blocks in reading order: rows of as many slots as fit across, a row the gap below the
+// tallest block of the row above; a row that does not fit under the others begins the next
+// page.
+std::vector<CellPlace> Arrange(const std::vector<Block>& blocks, const Paper& paper) {
+    const int slot = SlotColumns(blocks);
     const auto across =
         static_cast<std::size_t>(std::max(1, (paper.Columns() + paper.Gap) / (slot + paper.Gap)));
     const int bottom = paper.Rows() - paper.FooterRows;
@@ -193,17 +217,20 @@ void AddKeyHeader(PrintedPage& page) {
         Written(title, Margin, HeaderBaseline, RoomFor(title, HeaderSize), HeaderSize));
 }
 
-// What makes the same sheet again and where the page belongs: «Уровень 5, вариант 42,
-// ответы, лист 2 из 3 · Velmorand».
+// What makes the same sheet again and where the page belongs: «Уровень 6: нуль в частном,
+// вариант 42, ответы, лист 2 из 3 · Velmorand». A level with a long name makes it smaller
+// rather than let it run past the margin.
 void AddFooter(PrintedPage& page, const Paper& paper) {
-    std::string text = "Уровень " + Number(page.Level) + ", вариант " + Number(page.Variant);
+    std::string text = LevelTitle(page.Level) + ", вариант " + Number(page.Variant);
     if (page.Kind == PrintedPageKind::Answers)
         text += ", ответы";
     if (page.Sheets > 1)
         text += ", лист " + Number(page.Sheet) + " из " + Number(page.Sheets);
     text += " \xC2\xB7 Velmorand"; // U+00B7, the middle dot
     const double gridBottom = page.Squares.Origin.Y + paper.Rows() * paper.Cell;
-    page.Texts.push_back(Written(text, Margin, gridBottom - 3, PageWidth - 2 * Margin, FooterSize));
+    const double width = PageWidth - 2 * Margin;
+    const double size = std::min(FooterSize, width / (CharacterCount(text) * EmPerCharacter));
+    page.Texts.push_back(Written(std::move(text), Margin, gridBottom - 3, width, size));
 }
 
 // ---- the column ----
@@ -260,13 +287,24 @@ void AddProblem(PrintedPage& page, const PrintedProblem& placed, const Paper& pa
     AddColumn(page, ColumnGrid(problem, SolutionSteps(problem), 0), placed.Column, paper, false);
 }
 
-// «1. 7240 : 8 = 905» in the area's first row, and the worked column in grey below it.
+// «1. 7240 : 8 = 905» in the area's first row, the worked column in grey below it, and
+// where the level checks by multiplication, «Проверка: 905 · 8 = 7240» in the rows under the
+// column.
 void AddAnswer(PrintedPage& page, const PrintedProblem& placed, const Paper& paper) {
     AddRowText(page, NumberLabel(placed.Number) + " " + PrintedAnswer(placed.Problem), placed.Area,
                placed.Area.Width, paper);
     const std::vector<Step> steps = SolutionSteps(placed.Problem);
     const PrintedPoint below{placed.Column.X, placed.Column.Y + paper.Cell};
-    AddColumn(page, ColumnGrid(placed.Problem, steps, steps.size()), below, paper, true);
+    const Grid worked = ColumnGrid(placed.Problem, steps, steps.size());
+    AddColumn(page, worked, below, paper, true);
+    PrintedRect row{placed.Area.X, below.Y + worked.Rows * paper.Cell, placed.Area.Width,
+                    paper.Cell};
+    const double room = placed.Area.Y + placed.Area.Height - row.Y;
+    for (std::string& check :
+         CheckRows(placed.Problem, static_cast<int>(room / paper.Cell + 1e-6))) {
+        AddRowText(page, std::move(check), row, row.Width, paper);
+        row.Y += paper.Cell;
+    }
 }
 
 // The variant's problems, page by page.
@@ -275,6 +313,7 @@ std::vector<std::vector<PrintedProblem>> PlaceProblems(const PrintedSheetsOption
     const Paper& paper = PaperFor(options.Large);
     const VariantProblems first = FirstProblems(options, variant, count);
     const std::vector<CellPlace> places = Arrange(first.Blocks, paper);
+    const double width = SlotColumns(first.Blocks) * paper.Cell;
     std::vector<std::vector<PrintedProblem>> pages;
     for (std::size_t i = 0; i < places.size(); ++i) {
         const double x = Margin + places[i].Column * paper.Cell;
@@ -284,7 +323,7 @@ std::vector<std::vector<PrintedProblem>> PlaceProblems(const PrintedSheetsOption
             pages.emplace_back();
         pages.back().push_back({static_cast<int>(i) + 1,
                                 first.Problems[i],
-                                {x, y, block.Columns * paper.Cell, block.Rows * paper.Cell},
+                                {x, y, width, block.Rows * paper.Cell},
                                 {x + paper.LabelColumns * paper.Cell, y}});
     }
     return pages;

@@ -154,10 +154,12 @@ struct PrintedLine {
 };
 
 // A problem's place on its page. Area holds its number, its column and the empty room below
-// for the pupil's work (with the key, the answer line and the worked column), and nothing
-// else: areas are at least four normal cells (20 mm) apart. Column is the top-left corner of
-// the dividend's first digit's cell; the column's cells run right and down from it. On the
-// key, the answer line takes the area's first row and the worked column stands a row lower.
+// for the pupil's work (with the key, the answer line, the worked column and, where the level
+// checks by multiplication, the check under it), and nothing else: every area of a variant
+// is as wide as its widest problem needs, and areas are at least four normal cells (20 mm)
+// apart. Column is the top-left corner of the dividend's first digit's cell; the column's
+// cells run right and down from it. On the key, the answer line takes the area's first row
+// and the worked column stands a row lower.
 // Problems stand in reading order: left to right in a row, the rows top to bottom.
 struct PrintedProblem {
     int Number = 0; // 1, 2 ... as printed: "1."

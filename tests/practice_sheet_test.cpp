@@ -2,8 +2,10 @@
 // asked for, what is written, the keys, and the choices.
 #include "practice/column_shapes.h"
 #include "practice/grid.h"
+#include "practice/method.h"
 #include "practice/sheet.h"
 #include "practice/steps.h"
+#include "practice/texts.h"
 
 #include <gtest/gtest.h>
 
@@ -217,8 +219,8 @@ TEST(Sheet, VariantsFollowEachOtherEachWithItsKeyAndItsName) {
             const PrintedPage& page = pages[i];
             EXPECT_EQ(std::make_pair(page.Kind, page.Variant), c.Pages[i]) << i;
             EXPECT_EQ(page.Problems, pages[i - i % (c.Options.Answers ? 2 : 1)].Problems);
-            const std::string footer = "Уровень " + std::to_string(ClampLevel(c.Options.Level)) +
-                                       ", вариант " + std::to_string(page.Variant);
+            const std::string footer =
+                LevelTitle(c.Options.Level) + ", вариант " + std::to_string(page.Variant);
             const auto says = [&](const std::string& part) {
                 return std::any_of(page.Texts.begin(), page.Texts.end(), [&](const PrintedText& t) {
                     return t.Text.find(part) != std::string::npos;
@@ -228,6 +230,79 @@ TEST(Sheet, VariantsFollowEachOtherEachWithItsKeyAndItsName) {
             EXPECT_EQ(says("Фамилия, имя"), page.Kind == K::Problems);
         }
     }
+}
+
+int Letters(const std::string& text) {
+    return static_cast<int>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+const PrintedText* Footer(const PrintedPage& page) {
+    for (const PrintedText& text : page.Texts)
+        if (text.Text.ends_with("Velmorand"))
+            return &text;
+    return nullptr;
+}
+
+// The footer names the level; with the longest names, the last variant and a key of several
+// pages, it still has the room of its letters (at 0.6 em each, as the sheets reckon) across
+// the printable width, at a size that reads.
+TEST(Sheet, FooterNamesTheLevelAndFitsTheWidth) {
+    const std::vector<PrintedPage> named = MakePrintedSheets({6, 42, 1, 40, true, false});
+    const auto key = std::find_if(named.begin(), named.end(), [](const PrintedPage& page) {
+        return page.Kind == PrintedPageKind::Answers && page.Sheet == 2;
+    });
+    ASSERT_NE(key, named.end());
+    ASSERT_NE(Footer(*key), nullptr);
+    EXPECT_EQ(Footer(*key)->Text, "Уровень 6: нуль в частном, вариант 42, ответы, лист 2 из " +
+                                      std::to_string(key->Sheets) + " · Velmorand");
+    for (int level = 1; level <= LevelCount; ++level)
+        for (const bool large : {false, true})
+            for (const PrintedPage& page :
+                 MakePrintedSheets({level, MostVariant, 1, 40, true, large})) {
+                SCOPED_TRACE(Where(page));
+                const PrintedText* footer = Footer(page);
+                ASSERT_NE(footer, nullptr);
+                EXPECT_TRUE(footer->Text.starts_with(LevelTitle(level) + ", вариант 999999"));
+                EXPECT_LE(footer->X + footer->Width, page.Width - page.Margin + Slack);
+                EXPECT_LE(Letters(footer->Text) * 0.6 * footer->Size, footer->Width + Slack);
+                EXPECT_GE(footer->Size, 3.0);
+            }
+}
+
+// Where the level checks by multiplication (a divisor of one digit or round tens), the key
+// has the check under each worked column, in its problem's area: on one row, or with the
+// remainder added on a second; for any other divisor, nothing is written under the column.
+TEST(Sheet, TheKeyChecksByMultiplyingWhereTheLevelDoes) {
+    int checked = 0, unchecked = 0, twoRows = 0;
+    for (const PrintedPage& page : Sheets()) {
+        if (page.Kind != PrintedPageKind::Answers)
+            continue;
+        SCOPED_TRACE(Where(page));
+        for (const PrintedProblem& placed : page.Problems) {
+            const std::vector<Step> steps = SolutionSteps(placed.Problem);
+            const Grid worked = ColumnGrid(placed.Problem, steps, steps.size());
+            const double columnBottom = placed.Column.Y + (1 + worked.Rows) * page.Cell;
+            std::vector<std::string> below;
+            for (const PrintedText& t : page.Texts)
+                if (Inside(Room(t), placed.Area) && Room(t).Y + Slack >= columnBottom) {
+                    EXPECT_FALSE(t.InCell || t.Grey) << t.Text;
+                    below.push_back(t.Text);
+                }
+            const bool checks = ChecksByMultiplying(placed.Problem.Divisor);
+            std::string read;
+            for (const std::string& row : below)
+                read += (read.empty() ? "" : " ") + row;
+            EXPECT_EQ(read, checks ? CheckLine(placed.Problem) : "");
+            (checks ? checked : unchecked) += 1;
+            twoRows += below.size() == 2;
+        }
+    }
+    EXPECT_GT(checked, 0);
+    EXPECT_GT(unchecked, 0);
+    EXPECT_GT(twoRows, 0);
+    EXPECT_TRUE(ChecksByMultiplying(8) && ChecksByMultiplying(40) && !ChecksByMultiplying(37));
 }
 
 TEST(Sheet, SameOptionsGiveTheSameSheet) {
@@ -347,6 +422,34 @@ TEST(Sheet, TheKeysColumnsHaveTheirMinusSigns) {
         }
     }
     EXPECT_GT(keys, 0);
+}
+
+// The key's worked columns are written as the exercise book writes them: below the dividend,
+// no number begins with 0 but a lone 0.
+TEST(Sheet, TheKeysNumbersHaveNoLeadingZero) {
+    int rows = 0;
+    for (const PrintedPage& page : Sheets()) {
+        if (page.Kind != PrintedPageKind::Answers)
+            continue;
+        SCOPED_TRACE(Where(page));
+        for (const PrintedProblem& placed : page.Problems) {
+            const double corner =
+                placed.Column.X + DigitCount(placed.Problem.Dividend) * page.Cell - Slack;
+            std::map<double, std::map<double, std::string>> numbers; // by row, then column
+            for (const PrintedText& t : page.Texts)
+                if (t.InCell && Inside(t.Cell, placed.Area) && t.Cell.X < corner &&
+                    t.Cell.Y > placed.Column.Y + page.Cell + Slack)
+                    numbers[t.Cell.Y][t.Cell.X] = t.Text;
+            for (const auto& [y, digits] : numbers) {
+                std::string number;
+                for (const auto& [x, digit] : digits)
+                    number += digit;
+                EXPECT_TRUE(number == "0" || number[0] != '0') << number;
+                ++rows;
+            }
+        }
+    }
+    EXPECT_GT(rows, 100);
 }
 
 // The choices every front end shows: one name each, a value in range to begin with, the key

@@ -81,6 +81,7 @@ private slots:
     void linesEndWhereThePageSays();
     void digitsInTheMiddleOfTheirCells();
     void textsKeptToTheirRoom();
+    void longestFooterFitsAtItsSize();
     void unwritableFileRefused();
     void dialogHasTheTablesControls();
 };
@@ -204,6 +205,30 @@ void SheetPainterTest::textsKeptToTheirRoom() {
         QVERIFY2(shrunk ? high < full * 0.9 : qAbs(high - full) < full * 0.15,
                  qPrintable(QStringLiteral("%1 dots high").arg(high)));
     }
+}
+
+// The longest footer the sheets print (a level's longest name, the last variant, a key of
+// several pages) is drawn in the printed font at its own size, inside the margins.
+void SheetPainterTest::longestFooterFitsAtItsSize() {
+    PrintedText footer;
+    for (int level = 1; level <= LevelCount; ++level)
+        for (const PrintedPage& page : MakePrintedSheets({level, MostVariant, 1, 40, true, false}))
+            for (const PrintedText& text : page.Texts)
+                if (text.Text.ends_with("Velmorand") &&
+                    QString::fromStdString(text.Text).size() >
+                        QString::fromStdString(footer.Text).size())
+                    footer = text;
+    QVERIFY(footer.Text.find("ответы, лист") != std::string::npos);
+    PrintedPage page = Blank(210, 30);
+    footer.Baseline = 20;
+    page.Texts.push_back(footer);
+    const QRect ink = Extent(Painted(page), IsInk);
+    QVERIFY(!ink.isEmpty());
+    QVERIFY2(ink.right() <= (footer.X + footer.Width) * DotsPerMm + 1,
+             qPrintable(QString::number(ink.right())));
+    const double full = 0.7 * footer.Size * DotsPerMm;
+    const double high = footer.Baseline * DotsPerMm - ink.top();
+    QVERIFY2(qAbs(high - full) < full * 0.15, qPrintable(QStringLiteral("%1 dots high").arg(high)));
 }
 
 // A file in a folder that is not there: refused with the reason, nothing written.
