@@ -102,7 +102,8 @@ class SheetsTest(PageCase):
                 for number, page in enumerate(pages, start=1):
                     text = poppler("pdftotext", "-layout", "-enc", "UTF-8", "-f", str(number),
                                    "-l", str(number), path, "-").decode("utf-8")
-                    self.assertIn(f"Уровень 5, вариант {page['variant']}", text)
+                    self.assertIn(f"Уровень 5: многозначное делимое, вариант {page['variant']}",
+                                  text)
                     self.assertNotIn(caption, text)  # the practice window is not printed
                     numbered = list(enumerate(page["problems"], start=1))
                     if page["kind"] == "Answers":
