@@ -13,9 +13,16 @@ using practice_detail::Spoken;
 
 namespace {
 
-constexpr std::string_view Right = "Верно!";
 constexpr std::string_view BadVariant = "Вариант должен быть числом от 1 до 999999.";
 constexpr std::string_view AlreadySolved = "Пример уже решён. Нажми «Следующий пример».";
+constexpr std::string_view WorkedAfterTrying =
+    "Третья подсказка будет после твоего ответа. Попробуй ответить сам.";
+constexpr std::string_view HintCaption = "Подсказка";
+constexpr std::string_view NoMoreHints = "Подсказок больше нет";
+
+// A problem counts in the row when it was solved with no hint above the first and at most
+// one wrong answer.
+constexpr int MostWrongInARow = 1;
 
 // A session a front end put together by hand may have no steps, or an index past them: it
 // reads as solved rather than reading out of bounds.
@@ -58,7 +65,9 @@ void SetUpProblem(PracticeSession& session) {
     session.Feedback.clear();
     session.HintLevel = 0;
     session.DeepestHint = 0;
+    session.TriedHere = 0;
     session.HintTaken = false;
+    session.WrongAnswers = 0;
 }
 
 // What a new problem is announced with: the problem in words and its first question.
@@ -70,15 +79,17 @@ PracticeResult Introduce(const PracticeSession& session, std::string_view before
 }
 
 // The problem is solved: it counts on its level, and in the row unless a hint above the
-// first level was taken.
+// first level was taken or more than one answer was wrong.
 void CountSolved(PracticeSession& session) {
     // The counts stop where the stored text's do, whatever the kept progress held.
     constexpr int Most = practice_detail::MostKeptCount;
     LevelProgress& kept = LevelKept(session);
     kept.Solved = std::clamp(kept.Solved, 0, Most - 1) + 1;
-    kept.InARow =
-        session.HintTaken ? 0 : std::min(std::clamp(kept.InARow, 0, Most - 1) + 1, kept.Solved);
+    const bool unaided = !session.HintTaken && session.WrongAnswers <= MostWrongInARow;
+    kept.InARow = unaided ? std::min(std::clamp(kept.InARow, 0, Most - 1) + 1, kept.Solved) : 0;
 }
+
+bool IsCheck(StepKind kind) { return kind == StepKind::CheckProduct || kind == StepKind::CheckSum; }
 
 // "Ответ 198, остаток 25." as it is said.
 std::string SpokenAnswer(const Problem& problem) {
@@ -90,15 +101,41 @@ std::string SpokenAnswer(const Problem& problem) {
     return text + ".";
 }
 
-PracticeResult Solve(PracticeSession& session) {
+// A checked problem is said to be done by its check; the others by their answer.
+PracticeResult Solve(PracticeSession& session, bool checked) {
     CountSolved(session);
-    std::string announcement = "Верно. " + SpokenAnswer(session.Current) + " " +
-                               QuestionText(session.Current, CurrentStep(session));
+    if (checked)
+        session.Feedback = CheckedText(session.Current);
+    std::string announcement =
+        "Верно. " + (checked ? Spoken(session.Feedback) : SpokenAnswer(session.Current)) + " " +
+        QuestionText(session.Current, CurrentStep(session));
     if (SuggestsNextLevel(session)) {
         session.Feedback += " " + NextLevelText(session);
         announcement += " " + NextLevelText(session);
     }
     return {.ProgressChanged = true, .ClearEntry = true, .Announcement = announcement};
+}
+
+// The answer line once the quotient and the remainder are written, and the check as far as it
+// is answered: "Ответ: 198 (ост. 25). Проверка: 198 · 40 = 7920, 7920 + 25 = 7945".
+std::string AnswerSoFar(const PracticeSession& session) {
+    const StepKind kind = CurrentStep(session).Kind;
+    if (kind != StepKind::Done && !IsCheck(kind))
+        return {};
+    std::string line = AnswerLine(session.Current);
+    const auto checked = [&](StepKind check) {
+        return std::any_of(session.Steps.begin(),
+                           session.Steps.begin() + static_cast<std::ptrdiff_t>(std::min(
+                                                       session.StepIndex, session.Steps.size())),
+                           [&](const Step& s) { return s.Kind == check; });
+    };
+    if (!checked(StepKind::CheckProduct))
+        return line;
+    const std::string check = CheckLine(session.Current);
+    // The check line's sum follows its product after a comma.
+    const std::size_t comma = check.find(", ");
+    line += ". " + (checked(StepKind::CheckSum) ? check : check.substr(0, comma));
+    return line;
 }
 
 PracticeResult Said(PracticeSession& session, std::string_view feedback) {
@@ -123,34 +160,53 @@ PracticeResult SubmitAnswer(PracticeSession& session, std::string_view typed) {
     const Step& step = CurrentStep(session);
     const Mistake mistake = CheckAnswer(session.Current, step, typed);
     session.LastMistake = mistake;
+    if (mistake != Mistake::NotANumber)
+        ++session.TriedHere;
     if (mistake != Mistake::None) {
+        if (mistake != Mistake::NotANumber)
+            ++session.WrongAnswers;
         session.HintLevel = 0;
         PracticeResult result = Said(session, MistakeText(session.Current, step, mistake, typed));
         result.SelectEntry = true;
         return result;
     }
+    const StepKind answered = step.Kind;
+    session.Feedback = RightText(session.Current, step);
     ++session.StepIndex;
-    session.Feedback = std::string(Right);
     session.HintLevel = 0;
     session.DeepestHint = 0;
+    session.TriedHere = 0;
     if (IsSolved(session))
-        return Solve(session);
+        return Solve(session, IsCheck(answered));
+    std::string said = Spoken(session.Feedback.substr(std::string_view("Верно!").size()));
+    // The answer line is written before the check: it is said as it appears.
+    if (IsCheck(CurrentStep(session).Kind) && !IsCheck(answered))
+        said += " " + SpokenAnswer(session.Current);
     return {.ClearEntry = true,
-            .Announcement =
-                "Верно. " + Spoken(QuestionText(session.Current, CurrentStep(session)))};
+            .Announcement = "Верно." + said + " " +
+                            Spoken(QuestionText(session.Current, CurrentStep(session)))};
 }
 
 PracticeResult AskHint(PracticeSession& session) {
     if (IsSolved(session))
         return Said(session, AlreadySolved);
-    session.HintLevel = session.DeepestHint = std::min(session.DeepestHint + 1, 3);
-    // The first level only says where to look; the rule or the worked step is real help.
+    session.LastMistake = Mistake::None;
+    // The worked step comes only after the pupil has tried it: two clicks are no answer.
+    if (session.DeepestHint == MostHints - 1 && session.TriedHere == 0) {
+        session.HintLevel = session.DeepestHint;
+        PracticeResult result = Said(session, WorkedAfterTrying);
+        result.FocusEntry = true;
+        return result;
+    }
+    session.HintLevel = session.DeepestHint = std::min(session.DeepestHint + 1, MostHints);
+    // The first level only points to a way of thinking; the rule or the worked step is help.
     if (session.HintLevel >= 2)
         session.HintTaken = true;
-    session.LastMistake = Mistake::None;
+    const std::string which = "Подсказка " + Digits(static_cast<std::uint64_t>(session.HintLevel)) +
+                              " из " + Digits(MostHints) + ". ";
     const std::string hint = HintText(session.Current, CurrentStep(session), session.HintLevel);
-    session.Feedback = hint;
-    return {.FocusEntry = true, .Announcement = "Подсказка. " + Spoken(hint)};
+    session.Feedback = which + hint;
+    return {.FocusEntry = true, .Announcement = Spoken(session.Feedback)};
 }
 
 PracticeResult NextProblem(PracticeSession& session) {
@@ -194,9 +250,10 @@ PracticeView ViewOf(const PracticeSession& session) {
     view.Feedback = session.Feedback;
     view.Mistake = MistakeName(session.LastMistake);
     view.HintLevel = session.HintLevel;
-    view.Column = ColumnGrid(session.Current, session.Steps, session.StepIndex);
-    if (step.Kind == StepKind::Done)
-        view.AnswerLine = AnswerLine(session.Current);
+    view.HintButton = std::string(session.DeepestHint >= MostHints ? NoMoreHints : HintCaption);
+    view.Column = ColumnGrid(session.Current, session.Steps, session.StepIndex,
+                             HintLights(step, session.HintLevel));
+    view.AnswerLine = AnswerSoFar(session);
     const LevelProgress& kept = LevelKept(session);
     view.ProgressLine =
         "Решено на этом уровне: " + Digits(static_cast<std::uint64_t>(kept.Solved)) +

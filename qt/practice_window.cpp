@@ -258,6 +258,12 @@ void PracticeWindow::showView() {
     const PracticeView view = ViewOf(session_);
     for (const Shown& shown : shown_) {
         const PracticeControl& control = *shown.Control;
+        if (control.Kind == PracticeControlKind::Button && control.Shows != PracticeText::None) {
+            auto* button = static_cast<QPushButton*>(shown.Widget);
+            const QString caption = QString::fromStdString(ShownText(view, control));
+            if (button->text() != caption)
+                button->setText(caption);
+        }
         if (control.Kind != PracticeControlKind::Text)
             continue;
         auto* label = static_cast<QLabel*>(shown.Widget);

@@ -95,7 +95,7 @@ TEST(PracticeLayout, HasEveryControlOnceInFocusOrder) {
         {"Question", K::Text, nullptr, nullptr, false, C::None, T::Question},
         {"Entry", K::AnswerField, nullptr, "Ответ", false, C::None},
         {"Feedback", K::Text, nullptr, nullptr, true, C::None, T::Feedback},
-        {"Hint", K::Button, "Подсказка", "Подсказка", false, C::Hint},
+        {"Hint", K::Button, "Подсказка", nullptr, false, C::Hint, T::HintButton},
         {"Next", K::Button, "Следующий пример", "Следующий пример", false, C::Next},
         {"OpenSheets", K::Button, "Листы для печати", "Листы для печати", false, C::Sheets},
         {"Column", K::ColumnGrid, nullptr, "Столбик", false, C::None},

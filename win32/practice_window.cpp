@@ -481,7 +481,9 @@ void PracticeWindow::ShowView() {
     view_ = ViewOf(session_);
     showing_ = true;
     for (const Control& control : controls_) {
-        if (control.Row->Kind == PracticeControlKind::Text)
+        // Texts, and the buttons whose caption the view gives.
+        if (control.Row->Kind == PracticeControlKind::Text ||
+            control.Row->Shows != PracticeText::None)
             SetText(control.Row->Name, ShownText(view_, *control.Row));
     }
     const HWND entry = WindowNamed("Entry");

@@ -35,7 +35,7 @@ constexpr PracticeControl Layout[] = {
      "Ответ", 3, Y::Entry, 1, 1, true},
     {"Feedback", K::Text, nullptr, nullptr, true, C::None, T::Feedback,
      nullptr, 4, Y::Feedback, 4, 1, false},
-    {"Hint", K::Button, "Подсказка", "Подсказка", false, C::Hint, T::None,
+    {"Hint", K::Button, "Подсказка", nullptr, false, C::Hint, T::HintButton,
      nullptr, 5, Y::Button, 1, 2, false},
     {"Next", K::Button, "Следующий пример", "Следующий пример", false, C::Next, T::None,
      nullptr, 5, Y::Button, 1, 3, false},
@@ -80,6 +80,8 @@ const std::string& ShownText(const PracticeView& view, const PracticeControl& co
         return view.AnswerLine;
     case PracticeText::ProgressLine:
         return view.ProgressLine;
+    case PracticeText::HintButton:
+        return view.HintButton;
     }
     return None;
 }

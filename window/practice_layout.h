@@ -28,7 +28,8 @@ enum class PracticeControlKind {
 enum class PracticeCommand { None, Hint, Next, Sheets };
 
 // Which text of the view a text control shows.
-enum class PracticeText { None, Problem, Question, Feedback, AnswerLine, ProgressLine };
+// A button that shows one has its caption from the view, and is named by it.
+enum class PracticeText { None, Problem, Question, Feedback, AnswerLine, ProgressLine, HintButton };
 
 struct PracticeControl {
     const char* Name = nullptr;
