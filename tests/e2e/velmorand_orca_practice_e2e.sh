@@ -40,7 +40,7 @@ hear "^Тренажёр, деление в столбик.* рамка"
 hear "^Ответ текст"
 hear_text "$(expected question 1)"
 # The problem is named, and tells the problem itself to a screen reader's review.
-atspi describes velmorand "Пример" "$dividend : $divisor" ||
+atspi describes velmorand "Пример" "$(expected shown 1)" ||
     fail "the problem is not in the accessibility tree"
 
 step "A right answer: the first partial dividend, $first"
@@ -62,7 +62,7 @@ step "Tab to the hint, and a hint"
 keys Tab
 hear_button Подсказка
 keys space
-hear "Подсказка\. [^ ]"
+hear "Подсказка 1 из 3\. [^ ]"
 
 step "From the answer field, Tab past the buttons on to the column, and down its rows"
 keys Tab Tab Tab Tab
