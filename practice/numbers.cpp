@@ -118,6 +118,8 @@ std::string Spoken(std::string_view shown) {
         {" = ", " равно "},
         {" : ", " разделить на "},
         {" \xE2\x80\x94 ", ", "}, // a dash between parts of a sentence is a pause
+        {"\xC2\xAB", ""},         // « and », which a screen reader names aloud
+        {"\xC2\xBB", ""},
     };
     std::string spoken;
     spoken.reserve(shown.size() + 16);

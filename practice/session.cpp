@@ -108,7 +108,7 @@ PracticeResult Solve(PracticeSession& session, bool checked) {
         session.Feedback = CheckedText(session.Current);
     std::string announcement =
         "Верно. " + (checked ? Spoken(session.Feedback) : SpokenAnswer(session.Current)) + " " +
-        QuestionText(session.Current, CurrentStep(session));
+        Spoken(QuestionText(session.Current, CurrentStep(session)));
     if (SuggestsNextLevel(session)) {
         session.Feedback += " " + NextLevelText(session);
         announcement += " " + NextLevelText(session);
@@ -225,8 +225,7 @@ PracticeResult ChooseLevel(PracticeSession& session, int level) {
     session.Level = ClampLevel(level);
     session.ProblemIndex = 0;
     SetUpProblem(session);
-    return Introduce(session,
-                     "Уровень " + Digits(static_cast<std::uint64_t>(session.Level)) + ". ");
+    return Introduce(session, Spoken(LevelTitle(session.Level)) + ". ");
 }
 
 PracticeResult ChooseVariant(PracticeSession& session, std::string_view typed) {

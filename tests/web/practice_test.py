@@ -56,24 +56,37 @@ ROLES = {"LevelChoice": "combobox", "VariantField": "textbox", "AnswerField": "t
          "Button": "button", "ColumnGrid": "grid"}
 
 
+def numbers(text):
+    """The numbers a text names; "606 459", split into classes, is one."""
+    return [int(n) for n in re.findall(r"\d+", re.sub(r"(?<=\d)\u00a0(?=\d)", "", text))]
+
+
 class Answers:
     """The right answers for a : b. A quotient digit, a product and a difference come from the
-    two numbers the question names; a partial dividend is a's beginning so far, less 10 b as
-    often as it goes in (what the quotient's digits before it took away)."""
+    last two numbers the question names (a partial dividend of 0 gives the digit 0), the trial
+    digit from the first two; a partial dividend is a's beginning so far, less 10 b as often as
+    it goes in (what the quotient's digits before it took away)."""
 
     def __init__(self, a, b):
         self.a, self.b = a, b
         self.taken = next(n for n in range(1, len(str(a)) + 1) if int(str(a)[:n]) >= b)
 
     def __call__(self, step, question):
+        named = numbers(question)
         if step in ("digit", "product", "difference"):
-            x, y = map(int, re.findall(r"\d+", question))
+            if len(named) < 2:
+                return 0
+            x, y = named[-2:]
             return {"digit": y // x, "product": x * y, "difference": x - y}[step]
+        if step == "trial":
+            return min(named[0] // named[1], 9)
+        unit = 10 if self.b < 100 else 100
         self.taken += step == "bring"
         beginning = int(str(self.a)[:self.taken])
-        return {"first": beginning, "count": len(str(self.a // self.b)),
-                "bring": beginning % (10 * self.b), "quotient": self.a // self.b,
-                "remainder": self.a % self.b}[step]
+        q, r = divmod(self.a, self.b)
+        return {"first": beginning, "count": len(str(q)), "round": (self.b + unit // 2) // unit * unit,
+                "bring": beginning % (10 * self.b), "quotient": q, "remainder": r,
+                "check-product": q * self.b, "check-sum": self.a}[step]
 
 
 class PracticeTest(PageCase):
@@ -96,8 +109,8 @@ class PracticeTest(PageCase):
                     hash: location.hash};""")
 
     def problem(self):
-        a, b = re.fullmatch(r"(\d+) : (\d+)", self.state()["problem"]).groups()
-        return int(a), int(b)
+        a, b = numbers(self.state()["problem"])
+        return a, b
 
     def written(self):
         """How many digits the column shows."""
