@@ -170,7 +170,7 @@ class PracticeTest(PageCase):
         # A wrong answer of two kinds, the mistake the page shows for it, and the right answer
         # typed over it; the session's own tests hold every mistake and its words.
         for step, wrong, mistake in (("first", lambda right: "абв", "not-a-number"),
-                                     ("digit", lambda right: right + 1, "digit-too-big")):
+                                     ("digit", lambda right: right + 10, "one-digit")):
             with self.subTest(step=step, mistake=mistake):
                 self.browser.open("#level=5&variant=42")
                 answers = Answers(*self.problem())
@@ -203,7 +203,8 @@ class PracticeTest(PageCase):
         self.assertEqual(len({text.rstrip("\u00a0") for text in said[1:]}), 1, said)
 
     def test_a_hint_shows_is_said_keeps_the_focus_and_a_right_answer_ends_it(self):
-        # How the hints deepen is the session's (PracticeSession.HintsGoDeeperUpToTheWorkedStep).
+        # How the hints deepen is the session's
+        # (PracticeSession.HintsGoDeeperUpToTheWorkedStepOnlyAfterAnAnswer).
         self.browser.emulate(1920, 1080)
         self.browser.open("#level=5&variant=42")
         answers = Answers(*self.problem())
