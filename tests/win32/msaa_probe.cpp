@@ -26,6 +26,7 @@
 //                                Form1's client area as "window"); the practice window at 96 dpi
 //   msaa_probe announcement DIVIDEND DIVISOR SEPARATOR   what Run says for these numbers
 //   msaa_probe steps DIVIDEND DIVISOR   the answers the pupil types, one "kind answer" a line
+//   msaa_probe level N           the level's choice as the list shows it
 #include "find_window.h"
 #include "practice/steps.h"
 #include "win32/resource_ids.h"
@@ -525,6 +526,10 @@ int main() {
         return FocusOrder(velmorand::PracticeLayout());
     if (command == L"steps" && argc == 4)
         return Steps(_wtoi(argv[2]), _wtoi(argv[3]));
+    if (command == L"level" && argc == 3) {
+        Print(velmorand::LevelChoiceText(_wtoi(argv[2])));
+        return 0;
+    }
     if (command == L"places" && argc == 3)
         return Places(_wtoi(argv[2]));
     if (command == L"practice-places" && argc == 5)
