@@ -18,7 +18,8 @@ constexpr std::string_view AlreadySolved = "Пример уже решён. На
 constexpr std::string_view WorkedAfterTrying =
     "Третья подсказка будет после твоего ответа. Попробуй ответить сам.";
 constexpr std::string_view HintCaption = "Подсказка";
-constexpr std::string_view NoMoreHints = "Подсказок больше нет";
+// As short as "Подсказка", so that it fits the button on a phone.
+constexpr std::string_view NoMoreHints = "Подсказок нет";
 
 // A problem counts in the row when it was solved with no hint above the first and at most
 // one wrong answer.

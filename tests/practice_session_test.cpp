@@ -89,7 +89,7 @@ TEST(PracticeSession, HintsGoDeeperUpToTheWorkedStepOnlyAfterAnAnswer) {
         AskHint(s);
         EXPECT_EQ(ViewOf(s).HintLevel, 3);
         EXPECT_EQ(s.Feedback, NumberedHint(s, 3));
-        EXPECT_EQ(ViewOf(s).HintButton, "Подсказок больше нет");
+        EXPECT_EQ(ViewOf(s).HintButton, "Подсказок нет");
     }
     // A right answer starts the next step's hints from the first.
     SubmitAnswer(s, Typed(Asked(s).Answer));
