@@ -106,6 +106,7 @@ class PracticeTest(PageCase):
                     feedback: said(true), spoken: said(false), entry: Entry.value,
                     problem: Problem.textContent, progress: Progress.textContent,
                     answer: Answer.textContent, level: Level.value, variant: Variant.value,
+                    hintButton: Hint.textContent, lit: Column.querySelectorAll('.Lit').length,
                     hash: location.hash};""")
 
     def problem(self):
@@ -219,8 +220,17 @@ class PracticeTest(PageCase):
             self.assertTrue(state["feedback"])
             self.assertEqual(state["mistake"], "")
             wait_until(lambda: self.state()["spoken"], what="the hint said")
+            self.assertGreater(state["lit"], 0, "the hint lights nothing")
+        # The third comes after an answer, and then the button says there is no more.
+        caption = self.state()["hintButton"]
+        self.submit(answers(self.state()["step"], self.state()["question"]) + 1)
+        wait_until(lambda: self.state()["mistake"], what="the wrong answer")
+        self.element("Hint").click()
+        wait_until(lambda: self.state()["hint"] == "3", what="hint 3")
+        self.assertNotEqual(self.state()["hintButton"], caption)
         self.answer_right(answers)
         self.assertEqual(self.state()["hint"], "")
+        self.assertEqual(self.state()["lit"], 0)
 
     def test_the_address_the_level_list_and_the_variant_field_choose_the_problem(self):
         # The level and variant the page shows for an address and writes back into it; the
