@@ -39,7 +39,8 @@ int ClampVariant(int variant);
 //    9     3-5 digits  11-99, no multiple of 10  a trial digit to change
 //   10     4-6 digits  101-999
 // The divisor is drawn first, each of the level's equally likely, then a dividend, each that
-// fits the divisor equally likely: a level's problems do not lean to the small divisors.
+// fits the divisor equally likely: a level's problems do not lean to the small divisors. The
+// longest dividends, being the most, are the most often drawn: 9 in 10 at levels 4-7, 9, 10.
 Problem GenerateProblem(int level, int variant, int index);
 
 // The most digits a level's dividends and divisors have: what its largest column needs.
