@@ -200,6 +200,11 @@ std::string LevelChoiceText(int level) {
            std::string(LevelName(level));
 }
 
+std::string LevelSpokenChoiceText(int level) {
+    return practice_detail::Digits(static_cast<std::uint64_t>(ClampLevel(level))) + ", " +
+           std::string(LevelName(level));
+}
+
 std::string LevelTitle(int level) { return "Уровень " + LevelChoiceText(level); }
 
 LevelDigits MostDigitsOf(int level) {

@@ -62,6 +62,9 @@ Problem FallbackOf(int level);
 std::string_view LevelName(int level);
 // "6: нуль в частном", as the level's choice lists it beside the label «Уровень».
 std::string LevelChoiceText(int level);
+// "6, нуль в частном": the choice as a screen reader says it, after «Уровень», without the
+// colon it would name aloud.
+std::string LevelSpokenChoiceText(int level);
 // "Уровень 6: нуль в частном".
 std::string LevelTitle(int level);
 

@@ -365,6 +365,19 @@ TEST(PracticeProblems, OutOfRangeIsTakenAsTheNearestInRange) {
     EXPECT_EQ(GenerateProblem(LevelCount + 2, 5000000, -4), GenerateProblem(LevelCount, 999999, 0));
 }
 
+// The level choice shows "6: нуль в частном"; a screen reader, which would name the colon,
+// hears the same number and name without it.
+TEST(PracticeProblems, EachLevelIsChosenByItsNumberAndName) {
+    for (int level = 1; level <= LevelCount; ++level) {
+        const std::string number = std::to_string(level);
+        const std::string name(LevelName(level));
+        EXPECT_EQ(LevelChoiceText(level), number + ": " + name);
+        EXPECT_EQ(LevelSpokenChoiceText(level), number + ", " + name);
+        EXPECT_FALSE(testing_support::HasSignReadAloud(LevelSpokenChoiceText(level), true))
+            << LevelSpokenChoiceText(level);
+    }
+}
+
 TEST(PracticeProblems, TextIsDividendColonDivisor) {
     EXPECT_EQ(ProblemText({7240, 8}), "7240 : 8");
     EXPECT_EQ(ProblemText({198, 25}), "198 : 25");
