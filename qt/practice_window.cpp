@@ -121,8 +121,8 @@ QWidget* PracticeWindow::makeControl(const PracticeControl& control) {
     switch (control.Kind) {
     case PracticeControlKind::LevelChoice: {
         level_ = new ChoiceBox(page_);
-        for (int level = 1; level <= LevelCount; ++level)
-            level_->addItem(QString::number(level), level);
+        for (int level = 1; level <= LevelCount; ++level) // "6: нуль в частном", and its number
+            level_->addItem(QString::fromStdString(LevelChoiceText(level)), level);
         // Only a change is a choice: the same level picked again leaves the problem alone.
         connect(level_, &QComboBox::currentIndexChanged, this, [this](int index) {
             if (!showing_)

@@ -259,11 +259,13 @@ void PracticeWindowTest::nextGivesTheVariantsNextProblem() {
 
 void PracticeWindowTest::levelIsChosenFromTheList() {
     auto* level = control<QComboBox>("Level");
-    QCOMPARE(level->currentText(), QStringLiteral("5"));
     QCOMPARE(level->count(), LevelCount);
+    for (int index = 0; index < LevelCount; ++index) // each level's text, in order
+        QCOMPARE(level->itemText(index), QString::fromStdString(LevelChoiceText(index + 1)));
+    QCOMPARE(level->currentText(), QString::fromStdString(LevelChoiceText(5)));
     level->setFocus();
     QTest::keyClick(level, Qt::Key_Down);
-    QCOMPARE(level->currentText(), QStringLiteral("6"));
+    QCOMPARE(level->currentText(), QString::fromStdString(LevelChoiceText(6)));
     QCOMPARE(window_->session().Level, 6);
     QCOMPARE(labelText("Problem"), QString::fromStdString(ProblemText(GenerateProblem(6, 42, 0))));
     QTest::keyClick(level, Qt::Key_Home);
@@ -332,7 +334,8 @@ void PracticeWindowTest::startOptionsChooseTheWindow() {
     auto* practiceWindow = dynamic_cast<PracticeWindow*>(started.get());
     QVERIFY(practiceWindow != nullptr);
     QVERIFY(practiceWindow->windowState() & Qt::WindowMaximized); // read across a classroom
-    QCOMPARE(Control<QComboBox>(practiceWindow, "Level")->currentText(), QString::number(level));
+    QCOMPARE(Control<QComboBox>(practiceWindow, "Level")->currentText(),
+             QString::fromStdString(LevelChoiceText(level)));
     QCOMPARE(Control<QLineEdit>(practiceWindow, "Variant")->text(), QString::number(variant));
     QCOMPARE(Control<QLabel>(practiceWindow, "Problem")->text(),
              QString::fromStdString(ProblemText(GenerateProblem(level, variant, 0))));

@@ -158,7 +158,12 @@ std::string LayoutJson() {
         JsonObject window(out);
         window.Text("Caption", PracticeCaption);
         window.Text("SpokenCaption", PracticeSpokenCaption);
-        window.Whole("Levels", LevelCount);
+        {
+            // The level choice's texts, the first level's first: "1: двузначное делимое".
+            JsonArray levels(window.Key("Levels"));
+            for (int level = 1; level <= LevelCount; ++level)
+                AppendQuoted(levels.Next(), LevelChoiceText(level));
+        }
         AppendSheetsPanel(window.Key("Sheets"));
         {
             JsonObject palette(window.Key("Palette"));

@@ -129,8 +129,9 @@ class PracticeWindow {
         switch (row.Kind) {
         case 'LevelChoice': {
             const list = element('select');
-            for (let level = 1; level <= this.layout.Levels; ++level)
-                list.append(element('option', {value: String(level), textContent: String(level)}));
+            // The texts of the levels in order; each option's value is its level's number.
+            this.layout.Levels.forEach((text, index) =>
+                list.append(element('option', {value: String(index + 1), textContent: text})));
             list.addEventListener('change', () =>
                 this.deliver(askModule('velmorand_practice_level', list.value)));
             return list;

@@ -158,9 +158,10 @@ HWND PracticeWindow::CreateControl(const PracticeControl& row, int id) {
         window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
     switch (row.Kind) {
     case PracticeControlKind::LevelChoice:
+        // In the order of the levels: the list's index is the level less one.
         for (int level = 1; level <= LevelCount; ++level)
             SendMessageW(control, CB_ADDSTRING, 0,
-                         reinterpret_cast<LPARAM>(std::to_wstring(level).c_str()));
+                         reinterpret_cast<LPARAM>(ToUtf16(LevelChoiceText(level)).c_str()));
         break;
     case PracticeControlKind::ColumnGrid:
         RedrawOnFocusChange(control);
