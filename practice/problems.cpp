@@ -172,9 +172,16 @@ Problem GenerateProblem(int level, int variant, int index) {
     // many dividends fit.
     const std::uint32_t b =
         row.Divisors[draw.Between(0, static_cast<std::uint32_t>(row.Divisors.size() - 1))];
-    const std::uint32_t least = std::max(PowerOf10(row.FewestDigits - 1), b);
-    const std::uint32_t most = PowerOf10(row.MostDigits) - 1;
     for (int attempt = 0; attempt < MostDraws; ++attempt) {
+        // The dividend's length first, so that short and long dividends both come: drawn
+        // over all lengths at once, nine in ten would have the most digits.
+        const auto digits =
+            static_cast<int>(draw.Between(static_cast<std::uint32_t>(row.FewestDigits),
+                                          static_cast<std::uint32_t>(row.MostDigits)));
+        const std::uint32_t least = std::max(PowerOf10(digits - 1), b);
+        const std::uint32_t most = PowerOf10(digits) - 1;
+        if (least > most || (exact && (least + b - 1) / b > most / b))
+            continue;
         // An exact dividend is drawn as its quotient, each quotient as likely as each dividend.
         const std::uint32_t a =
             exact ? draw.Between((least + b - 1) / b, most / b) * b : draw.Between(least, most);
@@ -187,21 +194,16 @@ Problem GenerateProblem(int level, int variant, int index) {
 
 std::string_view LevelName(int level) {
     static constexpr std::string_view Names[] = {
-        "двузначное делимое",   "трёхзначное делимое",  "неполное делимое из двух цифр",
-        "деление с остатком",   "многозначное делимое", "нуль в частном",
-        "круглые десятки",      "двузначный делитель",  "поправка пробной цифры",
-        "трёхзначный делитель",
+        // Short enough for the level's list on a phone.
+        "двузначное делимое", "трёхзначное делимое",  "берём две цифры", "деление с остатком",
+        "длинное делимое",    "нуль в частном",       "круглые десятки", "двузначный делитель",
+        "исправляем цифру",   "трёхзначный делитель",
     };
     return Names[static_cast<std::size_t>(ClampLevel(level) - 1) % std::size(Names)];
 }
 
 std::string LevelChoiceText(int level) {
     return practice_detail::Digits(static_cast<std::uint64_t>(ClampLevel(level))) + ": " +
-           std::string(LevelName(level));
-}
-
-std::string LevelSpokenChoiceText(int level) {
-    return practice_detail::Digits(static_cast<std::uint64_t>(ClampLevel(level))) + ", " +
            std::string(LevelName(level));
 }
 

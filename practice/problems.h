@@ -38,9 +38,9 @@ int ClampVariant(int variant);
 //    8     3-4 digits  11-99, no multiple of 10  every trial digit right
 //    9     3-5 digits  11-99, no multiple of 10  a trial digit to change
 //   10     4-6 digits  101-999
-// The divisor is drawn first, each of the level's equally likely, then a dividend, each that
-// fits the divisor equally likely: a level's problems do not lean to the small divisors. The
-// longest dividends, being the most, are the most often drawn: 9 in 10 at levels 4-7, 9, 10.
+// The divisor is drawn first, each of the level's equally likely, then the dividend's length,
+// then a dividend of that length, each that fits equally likely: a level's problems lean
+// neither to the small divisors nor to the longest dividends, of which there are the most.
 Problem GenerateProblem(int level, int variant, int index);
 
 // The most digits a level's dividends and divisors have: what its largest column needs.
@@ -62,9 +62,6 @@ Problem FallbackOf(int level);
 std::string_view LevelName(int level);
 // "6: нуль в частном", as the level's choice lists it beside the label «Уровень».
 std::string LevelChoiceText(int level);
-// "6, нуль в частном": the choice as a screen reader says it, after «Уровень», without the
-// colon it would name aloud.
-std::string LevelSpokenChoiceText(int level);
 // "Уровень 6: нуль в частном".
 std::string LevelTitle(int level);
 

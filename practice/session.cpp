@@ -105,8 +105,9 @@ std::string SpokenAnswer(const Problem& problem) {
 // A checked problem is said to be done by its check; the others by their answer.
 PracticeResult Solve(PracticeSession& session, bool checked) {
     CountSolved(session);
+    // The check, worked, stays in sight with what it showed.
     if (checked)
-        session.Feedback = CheckedText(session.Current);
+        session.Feedback = CheckLine(session.Current) + ". " + CheckedText(session.Current);
     std::string announcement =
         "Верно. " + (checked ? Spoken(session.Feedback) : SpokenAnswer(session.Current)) + " " +
         Spoken(QuestionText(session.Current, CurrentStep(session)));
@@ -117,26 +118,10 @@ PracticeResult Solve(PracticeSession& session, bool checked) {
     return {.ProgressChanged = true, .ClearEntry = true, .Announcement = announcement};
 }
 
-// The answer line once the quotient and the remainder are written, and the check as far as it
-// is answered: "Ответ: 198 (ост. 25). Проверка: 198 · 40 = 7920, 7920 + 25 = 7945".
+// The answer line once the quotient and the remainder are written, through the check.
 std::string AnswerSoFar(const PracticeSession& session) {
     const StepKind kind = CurrentStep(session).Kind;
-    if (kind != StepKind::Done && !IsCheck(kind))
-        return {};
-    std::string line = AnswerLine(session.Current);
-    const auto checked = [&](StepKind check) {
-        return std::any_of(session.Steps.begin(),
-                           session.Steps.begin() + static_cast<std::ptrdiff_t>(std::min(
-                                                       session.StepIndex, session.Steps.size())),
-                           [&](const Step& s) { return s.Kind == check; });
-    };
-    if (!checked(StepKind::CheckProduct))
-        return line;
-    const std::string check = CheckLine(session.Current);
-    // The check line's sum follows its product after a comma.
-    const std::size_t comma = check.find(", ");
-    line += ". " + (checked(StepKind::CheckSum) ? check : check.substr(0, comma));
-    return line;
+    return kind == StepKind::Done || IsCheck(kind) ? AnswerLine(session.Current) : std::string();
 }
 
 PracticeResult Said(PracticeSession& session, std::string_view feedback) {
@@ -246,6 +231,7 @@ PracticeView ViewOf(const PracticeSession& session) {
     const Step& step = CurrentStep(session);
     view.Problem = ProblemText(session.Current);
     view.Question = QuestionText(session.Current, step);
+    view.SpokenQuestion = Spoken(view.Question);
     view.Step = StepName(step.Kind);
     view.Feedback = session.Feedback;
     view.Mistake = MistakeName(session.LastMistake);

@@ -66,16 +66,16 @@ PracticeResult ChooseLevel(PracticeSession& session, int level);
 PracticeResult ChooseVariant(PracticeSession& session, std::string_view typed);
 
 struct PracticeView {
-    std::string Problem;      // "7240 : 8"
-    std::string Question;     // the current question in words
-    std::string_view Step;    // its name: "first" ... "done"
-    std::string Feedback;     // what the last answer or hint said, or ""
-    std::string_view Mistake; // the last answer's mistake name, "" after a right one
-    int HintLevel = 0;        // 1 ... 3 while a hint shows, else 0
-    std::string HintButton;   // "Подсказка", or after the third that there is no more
-    Grid Column;              // with the cells the hint speaks of lit
-    // Once the quotient (and the remainder) are written, else "": "Ответ: 905", and the
-    // check as far as it is done, "Ответ: 905. Проверка: 905 · 8 = 7240".
+    std::string Problem;        // "7240 : 8"
+    std::string Question;       // the current question in words
+    std::string SpokenQuestion; // and worded for speech, what describes the answer field
+    std::string_view Step;      // its name: "first" ... "done"
+    std::string Feedback;       // what the last answer or hint said, or ""
+    std::string_view Mistake;   // the last answer's mistake name, "" after a right one
+    int HintLevel = 0;          // 1 ... 3 while a hint shows, else 0
+    std::string HintButton;     // "Подсказка", or after the third that there is no more
+    Grid Column;                // with the cells the hint speaks of lit
+    // Once the quotient (and the remainder) are written, else "": "Ответ: 905".
     std::string AnswerLine;
     // "Решено на этом уровне: 4. Подряд без подсказки: 2."
     std::string ProgressLine;

@@ -131,8 +131,9 @@ void PracticeWindowTest::controlsAreMadeFromTheLayout() {
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
         QCOMPARE(accessible->role(), roles.at(row.Kind));
         const QString spoken = QString::fromUtf8(row.AccessibleName ? row.AccessibleName : "");
-        if (row.Kind == K::LevelChoice) { // named with its choice
-            const QString choice = qobject_cast<QComboBox*>(widget)->currentText();
+        if (row.Kind == K::LevelChoice) { // named with its choice, as it is said
+            const QString choice = QString::fromStdString(
+                SpokenLevelChoice(qobject_cast<QComboBox*>(widget)->currentData().toInt()));
             QCOMPARE(accessible->text(QAccessible::Value), choice);
             QCOMPARE(accessible->text(QAccessible::Name), spoken + " " + choice);
             QVERIFY(accessible->relations(QAccessible::Label).isEmpty());
@@ -174,7 +175,7 @@ void PracticeWindowTest::aWholeProblemIsSolvedByTyping() {
             QVERIFY2(answers < 200, "the problem never ends");
             // A screen reader says the question whenever the answer field gets the focus.
             QCOMPARE(QAccessible::queryAccessibleInterface(entry)->text(QAccessible::Description),
-                     labelText("Question"));
+                     QString::fromStdString(view().SpokenQuestion));
             const QString asked = answerRight();
             QVERIFY2(view().Mistake.empty(), qPrintable(asked + ": " + labelText("Feedback")));
             QVERIFY2(entry->text().isEmpty(), "a right answer stays in the field");

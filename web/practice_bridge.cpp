@@ -164,6 +164,11 @@ std::string LayoutJson() {
             for (int level = 1; level <= LevelCount; ++level)
                 AppendQuoted(levels.Next(), LevelChoiceText(level));
         }
+        {
+            JsonArray levels(window.Key("SpokenLevels")); // as a screen reader says them
+            for (int level = 1; level <= LevelCount; ++level)
+                AppendQuoted(levels.Next(), SpokenLevelChoice(level));
+        }
         AppendSheetsPanel(window.Key("Sheets"));
         {
             JsonObject palette(window.Key("Palette"));
@@ -279,6 +284,7 @@ std::string ViewJson() {
         json.Whole("Variant", session.Variant);
         // Where the session stands, which the page keeps on its elements for whoever drives it.
         json.Text("Step", view.Step);
+        json.Text("SpokenQuestion", view.SpokenQuestion);
         json.Text("Mistake", view.Mistake);
         json.Whole("HintLevel", view.HintLevel);
         {

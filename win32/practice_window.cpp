@@ -195,13 +195,16 @@ void PracticeWindow::Expose(const Control& control) {
     exposure.Role = MsaaRole(row.Kind);
     exposure.States = TakesFocus(row) ? STATE_SYSTEM_FOCUSABLE : 0;
     if (row.Kind == PracticeControlKind::AnswerField)
-        exposure.Description = [this] { return view_.Question; };
+        exposure.Description = [this] { return view_.SpokenQuestion; };
     // A text or the level with a name of its own: what it shows is its value, so that both
     // are read, «Пример» and the problem.
     const bool named = row.AccessibleName != nullptr && *row.AccessibleName != '\0';
     if (named &&
         (row.Kind == PracticeControlKind::Text || row.Kind == PracticeControlKind::LevelChoice))
         exposure.Value = [window = control.Window] { return WindowText(window); };
+    // The level's choice as it is said, without the colon it shows.
+    if (row.Kind == PracticeControlKind::LevelChoice)
+        exposure.Value = [this] { return SpokenLevelChoice(session_.Level); };
     if (row.Kind == PracticeControlKind::ColumnGrid) {
         exposure.States |= STATE_SYSTEM_READONLY;
         exposure.Items = [this] { return SpokenRows(view_.Column); };

@@ -237,7 +237,7 @@ class PracticeTest(PageCase):
         # module's own test (practice_bridge_test.js) reads every other kind of address.
         self.browser.open("#level=99&variant=0")
         self.assertEqual([self.state()[k] for k in ("level", "variant", "hash")],
-                         ["8", "1", "#level=8&variant=1"])
+                         ["10", "1", "#level=10&variant=1"])
         # An address changed in the open page is followed too.
         self.browser.script("location.hash = '#level=5&variant=42'")
         wait_until(lambda: self.state()["level"] == "5", what="level 5")
@@ -349,7 +349,6 @@ class PracticeTest(PageCase):
         for _ in range(4):  # the first quotient digit and its product written
             self.answer_right(answers)
         tree, nodes = self.browser.accessibility_tree()
-        question = self.state()["question"]
         # Each control's name and role as the module's table gives them; the announced text is
         # the one live region, so that nothing is said twice.
         for row in self.browser.module("velmorand_practice_layout")["Controls"]:
@@ -359,7 +358,10 @@ class PracticeTest(PageCase):
                     self.assertEqual(ax(node, "name"), row["AccessibleName"])
                 if row["Kind"] in ROLES or row["Announced"]:
                     self.assertEqual(ax(node, "role"), ROLES.get(row["Kind"], "status"))
-        self.assertEqual(ax(tree["Entry"], "description"), question)
+        self.assertEqual(ax(tree["Entry"], "description"),
+                         self.browser.module("velmorand_practice_view")["SpokenQuestion"])
+        self.assertIn(ax(tree["Level"], "value"), self.browser.module(
+            "velmorand_practice_layout")["SpokenLevels"])
         self.assertEqual(self.browser.live_regions(), ["Feedback"])
         # The column read row by row, as the session words its rows: Up, Down, Home and End
         # move from one to the next, and the first row holds a's digits and b.
