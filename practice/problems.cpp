@@ -221,8 +221,8 @@ std::span<const std::uint32_t> DivisorsOf(int level) {
 Problem FallbackOf(int level) { return Levels[ClampLevel(level) - 1].Fallback; }
 
 std::string ProblemText(const Problem& problem) {
-    return practice_detail::Digits(problem.Dividend) + " : " +
-           practice_detail::Digits(problem.Divisor);
+    return practice_detail::Grouped(problem.Dividend) + " : " +
+           practice_detail::Grouped(problem.Divisor);
 }
 
 } // namespace velmorand

@@ -65,7 +65,7 @@ std::string LevelChoiceText(int level);
 // "Уровень 6: нуль в частном".
 std::string LevelTitle(int level);
 
-// "7240 : 8".
+// "7240 : 8", "606 459 : 3" with a no-break space between the classes.
 std::string ProblemText(const Problem& problem);
 
 } // namespace velmorand

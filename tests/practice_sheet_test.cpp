@@ -2,6 +2,7 @@
 // asked for, what is written, the keys, and the choices.
 #include "practice/column_shapes.h"
 #include "practice/grid.h"
+#include "practice/numbers.h"
 #include "practice/sheet.h"
 #include "practice/steps.h"
 
@@ -15,6 +16,8 @@
 
 namespace velmorand {
 namespace {
+
+using practice_detail::Grouped;
 
 constexpr double Slack = 1e-9; // for sums of millimetres
 
@@ -159,9 +162,8 @@ TEST(Sheet, ShowsEachProblemAndOnTheKeyItsAnswer) {
             const std::uint32_t a = placed.Problem.Dividend, b = placed.Problem.Divisor;
             std::string expected = std::to_string(placed.Number) + ".";
             if (key)
-                expected += " " + std::to_string(a) + " : " + std::to_string(b) + " = " +
-                            std::to_string(a / b) +
-                            (a % b == 0 ? "" : " (ост. " + std::to_string(a % b) + ")");
+                expected += " " + Grouped(a) + " : " + Grouped(b) + " = " + Grouped(a / b) +
+                            (a % b == 0 ? "" : " (ост. " + Grouped(a % b) + ")");
             std::map<double, std::string> firstRow;
             int found = 0, digits = 0;
             for (const PrintedText& t : page.Texts) {
