@@ -1,8 +1,10 @@
-// A whole practice problem per level: drawn by StartPractice and every step answered right
+// Drawing a problem per level, alone: the levels whose rule few dividends meet draw the most;
+// a whole practice problem per level: drawn by StartPractice and every step answered right
 // through SubmitAnswer, as a pupil who makes no mistake would; and what a front end asks after
 // each answer: the view with the column's shapes, and the arrangement for a window's new size.
 // Report the median of the runs.
 #include "practice/column_shapes.h"
+#include "practice/problems.h"
 #include "practice/session.h"
 #include "window/practice_arrangement.h"
 
@@ -11,6 +13,22 @@
 #include <string>
 
 namespace {
+
+void GenerateProblems(benchmark::State& state) {
+    const int level = static_cast<int>(state.range(0));
+    int index = 0;
+    for (auto _ : state) {
+        // Over many problems of many variants, as a class working through its own would.
+        benchmark::DoNotOptimize(velmorand::GenerateProblem(level, index / 8 + 1, index % 8));
+        index = (index + 1) % 80000;
+    }
+}
+
+BENCHMARK(GenerateProblems)
+    ->DenseRange(1, velmorand::LevelCount)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
 
 void SolveWholeProblem(benchmark::State& state) {
     const int level = static_cast<int>(state.range(0));

@@ -34,4 +34,31 @@ bool ChecksByMultiplying(std::uint32_t divisor) {
     return (divisor >= 1 && divisor <= 9) || (divisor <= 90 && divisor % 10 == 0 && divisor != 0);
 }
 
+PartialDividends PartialDividendsOf(std::uint32_t dividend, std::uint32_t divisor) {
+    PartialDividends partials;
+    if (divisor == 0)
+        return partials;
+    // The dividend's digits, the last one first.
+    std::array<std::uint32_t, 10> digits{};
+    int left = 0;
+    do {
+        digits[static_cast<std::size_t>(left++)] = dividend % 10;
+        dividend /= 10;
+    } while (dividend != 0);
+    // Every partial dividend is at most the beginning of the dividend it stands under: no sum
+    // here can overflow.
+    std::uint32_t partial = 0;
+    while (left > 0) {
+        partial = partial * 10 + digits[static_cast<std::size_t>(--left)];
+        if (partial >= divisor)
+            break;
+    }
+    partials.Values[static_cast<std::size_t>(partials.Count++)] = partial;
+    while (left > 0) {
+        partial = partial % divisor * 10 + digits[static_cast<std::size_t>(--left)];
+        partials.Values[static_cast<std::size_t>(partials.Count++)] = partial;
+    }
+    return partials;
+}
+
 } // namespace velmorand

@@ -15,19 +15,28 @@ enum class Mistake {
     FirstTooLong,  // a beginning of a longer than needed
     First,
     Count,
+    CountDividend, // the dividend's digits counted instead of the quotient's
+    Round,         // the divisor rounded wrong
+    Trial,         // the trial digit estimated wrong
+    OneDigit,      // two or more digits where one quotient digit goes
     DigitTooBig,   // the product would be larger than the partial dividend
     DigitTooSmall, // the remainder would not be smaller than b
     Product,
     Difference,
     Bring,
-    ZeroMissing, // the quotient with its 0 digits left out
+    BringForgot, // the difference, with nothing brought down
+    BringWrong,  // a wrong digit brought down
+    ZeroSkipped, // two digits brought down at once, where the first leaves a 0 in the quotient
+    ZeroMissing, // the quotient with one or more of its 0 digits left out
     Quotient,
+    RemainderTooBig, // at or above the divisor
     Remainder,
+    CheckProduct,
+    CheckSum,
 };
 
-// "" for None, else "not-a-number", "first-too-small", "first-too-long", "first", "count",
-// "digit-too-big", "digit-too-small", "product", "difference", "bring", "zero-missing",
-// "quotient", "remainder".
+// "" for None, else the mistake's short name: "not-a-number", "first-too-small", ... in the
+// order above, "zero-skipped", "remainder-too-big", "check-product", "check-sum".
 std::string_view MistakeName(Mistake mistake);
 
 // What the typed text is as an answer to the step. Spaces around the digits are allowed;

@@ -39,22 +39,43 @@ std::string_view TrimBack(std::string_view text) {
 } // namespace
 
 std::optional<TypedNumber> ReadTypedNumber(std::string_view typed) {
-    const std::string_view digits = TrimBack(TrimFront(typed));
-    if (digits.empty() || digits.size() > MostTypedDigits)
-        return std::nullopt;
+    const std::string_view number = TrimBack(TrimFront(typed));
     std::uint64_t value = 0;
-    for (const char c : digits) {
-        if (c < '0' || c > '9')
+    std::size_t digits = 0;
+    for (std::string_view rest = number; !rest.empty();) {
+        // Spaces stand only between digits here: the trimmed text begins and ends with one.
+        if (IsAsciiSpace(rest.front()) || rest.starts_with(NoBreakSpace)) {
+            rest.remove_prefix(rest.starts_with(NoBreakSpace) ? NoBreakSpace.size() : 1);
+            continue;
+        }
+        const char c = rest.front();
+        if (c < '0' || c > '9' || ++digits > MostTypedDigits)
             return std::nullopt;
         value = value * 10 + static_cast<std::uint64_t>(c - '0');
+        rest.remove_prefix(1);
     }
-    return TypedNumber{digits, value};
+    if (digits == 0)
+        return std::nullopt;
+    return TypedNumber{number, value};
 }
 
 std::string Digits(std::uint64_t value) {
     std::array<char, 24> buffer{};
     const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value).ptr;
     return std::string(buffer.data(), end);
+}
+
+std::string Grouped(std::uint64_t value) {
+    const std::string digits = Digits(value);
+    if (digits.size() < 5)
+        return digits;
+    std::string text;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i != 0 && (digits.size() - i) % 3 == 0)
+            text += NoBreakSpace;
+        text += digits[i];
+    }
+    return text;
 }
 
 int DigitCount(std::uint64_t value) {
@@ -91,12 +112,30 @@ std::string DigitsPhrase(std::uint64_t count) {
 std::string Spoken(std::string_view shown) {
     // The signs as they stand between numbers, with the spaces around them.
     static constexpr std::pair<std::string_view, std::string_view> Words[] = {
-        {" · ", " умножить на "}, {" \xE2\x88\x92 ", " минус "}, {" + ", " плюс "},
-        {" = ", " равно "},       {" : ", " разделить на "},
+        {" · ", " умножить на "},
+        {" \xE2\x88\x92 ", " минус "},
+        {" + ", " плюс "},
+        {" = ", " равно "},
+        {" : ", " разделить на "},
+        {" \xE2\x80\x94 ", ", "}, // a dash between parts of a sentence is a pause
+        {"\xC2\xAB", ""},         // « and », which a screen reader names aloud
+        {"\xC2\xBB", ""},
     };
     std::string spoken;
     spoken.reserve(shown.size() + 16);
+    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
     while (!shown.empty()) {
+        // "606 459" is one number; "Проверка: " a pause after a word.
+        if (shown.starts_with(NoBreakSpace) && !spoken.empty() && isDigit(spoken.back()) &&
+            shown.size() > NoBreakSpace.size() && isDigit(shown[NoBreakSpace.size()])) {
+            shown.remove_prefix(NoBreakSpace.size());
+            continue;
+        }
+        if (shown.starts_with(": ") && !spoken.empty() && spoken.back() != ' ') {
+            spoken += ", ";
+            shown.remove_prefix(2);
+            continue;
+        }
         bool replaced = false;
         for (const auto& [sign, word] : Words) {
             if (shown.starts_with(sign)) {

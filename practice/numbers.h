@@ -18,16 +18,20 @@ inline constexpr int MostKeptCount = 999999999;
 inline constexpr std::size_t MostTypedDigits = 12;
 
 struct TypedNumber {
-    std::string_view Digits; // as typed, leading zeros included
+    std::string_view Typed; // as typed, without the spaces around it: what feedback echoes
     std::uint64_t Value = 0;
 };
 
-// The typed text as a number: digits only, with spaces (and no-break spaces) around them
-// allowed. Reads the text once and copies none of it.
+// The typed text as a number: digits, with spaces (and no-break spaces) around them and
+// between them allowed, as in "606 459". Reads the text once and copies none of it.
 std::optional<TypedNumber> ReadTypedNumber(std::string_view typed);
 
 std::string Digits(std::uint64_t value); // "7240"
 int DigitCount(std::uint64_t value);
+
+// A number as school writes it in a text: from five digits on, split into classes of three by
+// a no-break space, "606 459"; "7240" stays whole.
+std::string Grouped(std::uint64_t value);
 
 // The first partial dividend: the shortest beginning of a's digits that is at least b, or
 // all of a when none is.
@@ -37,7 +41,9 @@ std::uint32_t FirstPartial(std::uint32_t a, std::uint32_t b);
 std::string DigitsPhrase(std::uint64_t count);
 
 // The shown text worded for speech: "9 · 8" is read "9 умножить на 8", "72 − 72" as
-// "72 минус 72", "=" as "равно" and "7240 : 8" as "7240 разделить на 8".
+// "72 минус 72", "=" as "равно" and "7240 : 8" as "7240 разделить на 8"; a colon after a
+// word and a dash between words are pauses, "Проверка, ", and a number split into classes is said
+// as one, "606459".
 std::string Spoken(std::string_view shown);
 
 } // namespace velmorand::practice_detail

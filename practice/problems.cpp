@@ -1,8 +1,10 @@
 #include "problems.h"
 
+#include "method.h"
 #include "numbers.h"
 
 #include <algorithm>
+#include <array>
 
 namespace velmorand {
 
@@ -40,51 +42,101 @@ private:
     std::uint64_t state_;
 };
 
-bool QuotientHasZero(std::uint32_t a, std::uint32_t b) {
-    return practice_detail::Digits(a / b).find('0') != std::string::npos;
-}
-
-bool NoZeroInQuotient(std::uint32_t a, std::uint32_t b) { return !QuotientHasZero(a, b); }
-bool Exact(std::uint32_t a, std::uint32_t b) { return a % b == 0; }
-bool OneDigitFirst(std::uint32_t a, std::uint32_t b) {
-    return practice_detail::FirstPartial(a, b) < 10;
-}
-
-// What a level asks of a drawn pair beyond the digits of a and the range of b.
-// A 0 in the quotient is level 5's lesson: the levels before it keep clear of one.
-bool FitsLevel1(std::uint32_t a, std::uint32_t b) {
-    return Exact(a, b) && OneDigitFirst(a, b) && NoZeroInQuotient(a, b);
-}
-bool FitsLevel3(std::uint32_t a, std::uint32_t b) {
-    return Exact(a, b) && !OneDigitFirst(a, b) && NoZeroInQuotient(a, b);
-}
-bool FitsLevel4(std::uint32_t a, std::uint32_t b) { return !Exact(a, b) && NoZeroInQuotient(a, b); }
-bool FitsLevel5(std::uint32_t a, std::uint32_t b) { return Exact(a, b) && QuotientHasZero(a, b); }
-bool AnyPair(std::uint32_t, std::uint32_t) { return true; }
-bool NoMultipleOf10(std::uint32_t, std::uint32_t b) { return b % 10 != 0; }
+// What a level asks of the remainder. Half: exact or not is drawn first, each as likely.
+enum class Rest { Any, Exact, NotExact, Half };
+// What it asks of the quotient's digits.
+enum class Zero { Any, None, Some };
+// What it asks of the trial digits, for the quotient digits whose partial dividend is at least
+// the divisor: each the rounded divisor's count, at most 9, and right when it is the divisor's.
+enum class Trial { Any, AllRight, SomeChanged };
 
 struct LevelRow {
-    int FewestDigits; // of a
+    int FewestDigits; // of the dividend
     int MostDigits;
-    std::uint32_t LeastDivisor; // b is drawn from LeastDivisor ... MostDivisor, times Step
-    std::uint32_t MostDivisor;
-    std::uint32_t Step;
-    bool (*Fits)(std::uint32_t a, std::uint32_t b);
-    Problem Fallback; // a problem of the level, for a draw that keeps missing
+    std::span<const std::uint32_t> Divisors; // each equally likely
+    Rest Remainder;
+    int FirstPartialDigits; // 0: any
+    Zero Zeros;
+    Trial Trials;
+    Problem Fallback; // fits the row: for a draw that keeps missing
 };
 
+template <std::uint32_t Least, std::uint32_t Most, std::uint32_t Step = 1>
+constexpr std::array<std::uint32_t, (Most - Least) / Step + 1> DivisorsFromTo() {
+    std::array<std::uint32_t, (Most - Least) / Step + 1> divisors{};
+    for (std::size_t i = 0; i < divisors.size(); ++i)
+        divisors[i] = Least + static_cast<std::uint32_t>(i) * Step;
+    return divisors;
+}
+
+constexpr auto OneDigit = DivisorsFromTo<2, 9>();
+constexpr auto RoundTens = DivisorsFromTo<20, 90, 10>();
+constexpr auto ThreeDigits = DivisorsFromTo<101, 999>();
+
 // clang-format off
+// The two-digit divisors but the round tens that have a 3-4 digit dividend whose every trial
+// digit is right. 15 has none: rounded to 20, its trial digit is right only for a partial
+// dividend of 20-29 or 40-44, and the next partial dividend after those is at least 50. A test
+// finds the list again by going through every dividend.
+constexpr std::uint32_t TrialAlwaysRight[] = {
+    11, 12, 13, 14,     16, 17, 18, 19,
+    21, 22, 23, 24, 25, 26, 27, 28, 29,
+    31, 32, 33, 34, 35, 36, 37, 38, 39,
+    41, 42, 43, 44, 45, 46, 47, 48, 49,
+    51, 52, 53, 54, 55, 56, 57, 58, 59,
+    61, 62, 63, 64, 65, 66, 67, 68, 69,
+    71, 72, 73, 74, 75, 76, 77, 78, 79,
+    81, 82, 83, 84, 85, 86, 87, 88, 89,
+    91, 92, 93, 94, 95, 96, 97, 98, 99,
+};
+// Those that have a 3-5 digit dividend with a trial digit to change: every one. Ending in 1-4
+// they round down and trial too many, ending in 5-9 up and too few, so the level has both.
+constexpr std::uint32_t TrialSometimesWrong[] = {
+    11, 12, 13, 14, 15, 16, 17, 18, 19,
+    21, 22, 23, 24, 25, 26, 27, 28, 29,
+    31, 32, 33, 34, 35, 36, 37, 38, 39,
+    41, 42, 43, 44, 45, 46, 47, 48, 49,
+    51, 52, 53, 54, 55, 56, 57, 58, 59,
+    61, 62, 63, 64, 65, 66, 67, 68, 69,
+    71, 72, 73, 74, 75, 76, 77, 78, 79,
+    81, 82, 83, 84, 85, 86, 87, 88, 89,
+    91, 92, 93, 94, 95, 96, 97, 98, 99,
+};
+
+// Every divisor of levels 1 to 7 and 10 has dividends that fit (level 2's 9 has one: 999).
 constexpr LevelRow Levels[LevelCount] = {
-    {2, 2, 2, 9, 1, FitsLevel1, {84, 4}},
-    {3, 3, 2, 9, 1, FitsLevel1, {684, 2}},
-    {3, 3, 2, 9, 1, FitsLevel3, {168, 7}},
-    {2, 3, 2, 9, 1, FitsLevel4, {198, 5}},
-    {4, 6, 2, 9, 1, FitsLevel5, {7240, 8}},
-    {3, 5, 1, 9, 10, AnyPair, {7345, 30}},
-    {3, 4, 11, 99, 1, NoMultipleOf10, {4567, 23}},
-    {4, 6, 101, 999, 1, AnyPair, {98765, 432}},
+    {2, 2, OneDigit, Rest::Exact, 1, Zero::Any, Trial::Any, {84, 4}},
+    {3, 3, OneDigit, Rest::Exact, 1, Zero::None, Trial::Any, {684, 2}},
+    {3, 3, OneDigit, Rest::Exact, 2, Zero::Any, Trial::Any, {168, 7}},
+    {2, 3, OneDigit, Rest::NotExact, 0, Zero::None, Trial::Any, {198, 5}},
+    {4, 5, OneDigit, Rest::Any, 0, Zero::None, Trial::Any, {7345, 6}},
+    {4, 6, OneDigit, Rest::Half, 0, Zero::Some, Trial::Any, {7240, 8}},
+    {3, 5, RoundTens, Rest::Any, 0, Zero::Any, Trial::Any, {7345, 30}},
+    {3, 4, TrialAlwaysRight, Rest::Any, 0, Zero::Any, Trial::AllRight, {1748, 42}},
+    {3, 5, TrialSometimesWrong, Rest::Any, 0, Zero::Any, Trial::SomeChanged, {4567, 23}},
+    {4, 6, ThreeDigits, Rest::Any, 0, Zero::Any, Trial::Any, {98765, 432}},
 };
 // clang-format on
+
+// What the row asks of the quotient's digits and of the trial digits.
+bool FitsDigits(const LevelRow& row, std::uint32_t a, std::uint32_t b) {
+    const PartialDividends partials = PartialDividendsOf(a, b);
+    if (row.FirstPartialDigits != 0 &&
+        practice_detail::DigitCount(partials.Values[0]) != row.FirstPartialDigits)
+        return false;
+    bool zero = false;
+    bool changed = false;
+    for (const std::uint32_t partial : partials) {
+        if (partial < b)
+            zero = true;
+        else if (TrialDigit(partial, b) != partial / b)
+            changed = true;
+    }
+    const bool zerosFit = row.Zeros == Zero::Any || zero == (row.Zeros == Zero::Some);
+    const bool trialsFit =
+        row.Trials == Trial::Any || changed == (row.Trials == Trial::SomeChanged);
+    return zerosFit && trialsFit;
+}
 
 constexpr std::uint32_t PowerOf10(int exponent) {
     std::uint32_t power = 1;
@@ -93,8 +145,9 @@ constexpr std::uint32_t PowerOf10(int exponent) {
     return power;
 }
 
-// Every row is met by a good share of the draws; the limit only guards against a loop
-// that could never end.
+// The fewest dividends a listed divisor has is 1 in 100 of its draws (level 2's 999 : 9 among
+// the multiples of 9) or 12 in 9900 (level 8's 16): this many draws all miss with a chance
+// below e^-100. The limit only guards against a loop that could never end.
 constexpr int MostDraws = 100000;
 
 } // namespace
@@ -111,24 +164,40 @@ Problem GenerateProblem(int level, int variant, int index) {
                                std::uint64_t(static_cast<std::uint32_t>(std::max(index, 0)));
     SplitMix64 draw(seed);
     const LevelRow& row = Levels[level - 1];
+    const bool exact =
+        row.Remainder == Rest::Exact || (row.Remainder == Rest::Half && draw.Between(0, 1) == 0);
+    const bool notExact =
+        row.Remainder == Rest::NotExact || (row.Remainder == Rest::Half && !exact);
+    // The divisor first, once: drawing it again after a miss would favour the divisors that
+    // many dividends fit.
+    const std::uint32_t b =
+        row.Divisors[draw.Between(0, static_cast<std::uint32_t>(row.Divisors.size() - 1))];
     for (int attempt = 0; attempt < MostDraws; ++attempt) {
-        const int digits =
+        // The dividend's length first, so that short and long dividends both come: drawn
+        // over all lengths at once, nine in ten would have the most digits.
+        const auto digits =
             static_cast<int>(draw.Between(static_cast<std::uint32_t>(row.FewestDigits),
                                           static_cast<std::uint32_t>(row.MostDigits)));
-        const std::uint32_t a = draw.Between(PowerOf10(digits - 1), PowerOf10(digits) - 1);
-        const std::uint32_t b = draw.Between(row.LeastDivisor, row.MostDivisor) * row.Step;
-        if (a >= b && row.Fits(a, b))
-            return {a, b};
+        const std::uint32_t least = std::max(PowerOf10(digits - 1), b);
+        const std::uint32_t most = PowerOf10(digits) - 1;
+        if (least > most || (exact && (least + b - 1) / b > most / b))
+            continue;
+        // An exact dividend is drawn as its quotient, each quotient as likely as each dividend.
+        const std::uint32_t a =
+            exact ? draw.Between((least + b - 1) / b, most / b) * b : draw.Between(least, most);
+        if ((notExact && a % b == 0) || !FitsDigits(row, a, b))
+            continue;
+        return {a, b};
     }
     return row.Fallback;
 }
 
 std::string_view LevelName(int level) {
     static constexpr std::string_view Names[] = {
-        "двузначное делимое",   "трёхзначное делимое",  "неполное делимое из двух цифр",
-        "деление с остатком",   "многозначное делимое", "нуль в частном",
-        "круглые десятки",      "двузначный делитель",  "поправка пробной цифры",
-        "трёхзначный делитель",
+        // Short enough for the level's list on a phone.
+        "двузначное делимое", "трёхзначное делимое",  "берём две цифры", "деление с остатком",
+        "длинное делимое",    "нуль в частном",       "круглые десятки", "двузначный делитель",
+        "исправляем цифру",   "трёхзначный делитель",
     };
     return Names[static_cast<std::size_t>(ClampLevel(level) - 1) % std::size(Names)];
 }
@@ -142,12 +211,18 @@ std::string LevelTitle(int level) { return "Уровень " + LevelChoiceText(l
 
 LevelDigits MostDigitsOf(int level) {
     const LevelRow& row = Levels[ClampLevel(level) - 1];
-    return {row.MostDigits, practice_detail::DigitCount(row.MostDivisor * row.Step)};
+    return {row.MostDigits, practice_detail::DigitCount(row.Divisors.back())};
 }
 
+std::span<const std::uint32_t> DivisorsOf(int level) {
+    return Levels[ClampLevel(level) - 1].Divisors;
+}
+
+Problem FallbackOf(int level) { return Levels[ClampLevel(level) - 1].Fallback; }
+
 std::string ProblemText(const Problem& problem) {
-    return practice_detail::Digits(problem.Dividend) + " : " +
-           practice_detail::Digits(problem.Divisor);
+    return practice_detail::Grouped(problem.Dividend) + " : " +
+           practice_detail::Grouped(problem.Divisor);
 }
 
 } // namespace velmorand

@@ -9,7 +9,9 @@ namespace velmorand {
 
 namespace {
 
-constexpr std::string_view Header = "velmorand-progress 1";
+// The version counts the levels as they are: the 8 levels kept under "velmorand-progress 1"
+// were other levels, and their counts start afresh rather than stand for new ones.
+constexpr std::string_view Header = "velmorand-progress 2";
 
 // More problems than a pupil could solve in a lifetime: a larger count is a damaged text.
 constexpr int MostSolved = practice_detail::MostKeptCount;

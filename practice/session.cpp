@@ -13,9 +13,17 @@ using practice_detail::Spoken;
 
 namespace {
 
-constexpr std::string_view Right = "Верно!";
 constexpr std::string_view BadVariant = "Вариант должен быть числом от 1 до 999999.";
 constexpr std::string_view AlreadySolved = "Пример уже решён. Нажми «Следующий пример».";
+constexpr std::string_view WorkedAfterTrying =
+    "Третья подсказка будет после твоего ответа. Попробуй ответить сам.";
+constexpr std::string_view HintCaption = "Подсказка";
+// As short as "Подсказка", so that it fits the button on a phone.
+constexpr std::string_view NoMoreHints = "Подсказок нет";
+
+// A problem counts in the row when it was solved with no hint above the first and at most
+// one wrong answer.
+constexpr int MostWrongInARow = 1;
 
 // A session a front end put together by hand may have no steps, or an index past them: it
 // reads as solved rather than reading out of bounds.
@@ -58,7 +66,9 @@ void SetUpProblem(PracticeSession& session) {
     session.Feedback.clear();
     session.HintLevel = 0;
     session.DeepestHint = 0;
+    session.TriedHere = 0;
     session.HintTaken = false;
+    session.WrongAnswers = 0;
 }
 
 // What a new problem is announced with: the problem in words and its first question.
@@ -70,15 +80,17 @@ PracticeResult Introduce(const PracticeSession& session, std::string_view before
 }
 
 // The problem is solved: it counts on its level, and in the row unless a hint above the
-// first level was taken.
+// first level was taken or more than one answer was wrong.
 void CountSolved(PracticeSession& session) {
     // The counts stop where the stored text's do, whatever the kept progress held.
     constexpr int Most = practice_detail::MostKeptCount;
     LevelProgress& kept = LevelKept(session);
     kept.Solved = std::clamp(kept.Solved, 0, Most - 1) + 1;
-    kept.InARow =
-        session.HintTaken ? 0 : std::min(std::clamp(kept.InARow, 0, Most - 1) + 1, kept.Solved);
+    const bool unaided = !session.HintTaken && session.WrongAnswers <= MostWrongInARow;
+    kept.InARow = unaided ? std::min(std::clamp(kept.InARow, 0, Most - 1) + 1, kept.Solved) : 0;
 }
+
+bool IsCheck(StepKind kind) { return kind == StepKind::CheckProduct || kind == StepKind::CheckSum; }
 
 // "Ответ 198, остаток 25." as it is said.
 std::string SpokenAnswer(const Problem& problem) {
@@ -90,15 +102,26 @@ std::string SpokenAnswer(const Problem& problem) {
     return text + ".";
 }
 
-PracticeResult Solve(PracticeSession& session) {
+// A checked problem is said to be done by its check; the others by their answer.
+PracticeResult Solve(PracticeSession& session, bool checked) {
     CountSolved(session);
-    std::string announcement = "Верно. " + SpokenAnswer(session.Current) + " " +
-                               QuestionText(session.Current, CurrentStep(session));
+    // The check, worked, stays in sight with what it showed.
+    if (checked)
+        session.Feedback = CheckLine(session.Current) + ". " + CheckedText(session.Current);
+    std::string announcement =
+        "Верно. " + (checked ? Spoken(session.Feedback) : SpokenAnswer(session.Current)) + " " +
+        Spoken(QuestionText(session.Current, CurrentStep(session)));
     if (SuggestsNextLevel(session)) {
         session.Feedback += " " + NextLevelText(session);
         announcement += " " + NextLevelText(session);
     }
     return {.ProgressChanged = true, .ClearEntry = true, .Announcement = announcement};
+}
+
+// The answer line once the quotient and the remainder are written, through the check.
+std::string AnswerSoFar(const PracticeSession& session) {
+    const StepKind kind = CurrentStep(session).Kind;
+    return kind == StepKind::Done || IsCheck(kind) ? AnswerLine(session.Current) : std::string();
 }
 
 PracticeResult Said(PracticeSession& session, std::string_view feedback) {
@@ -123,34 +146,53 @@ PracticeResult SubmitAnswer(PracticeSession& session, std::string_view typed) {
     const Step& step = CurrentStep(session);
     const Mistake mistake = CheckAnswer(session.Current, step, typed);
     session.LastMistake = mistake;
+    if (mistake != Mistake::NotANumber)
+        ++session.TriedHere;
     if (mistake != Mistake::None) {
+        if (mistake != Mistake::NotANumber)
+            ++session.WrongAnswers;
         session.HintLevel = 0;
         PracticeResult result = Said(session, MistakeText(session.Current, step, mistake, typed));
         result.SelectEntry = true;
         return result;
     }
+    const StepKind answered = step.Kind;
+    session.Feedback = RightText(session.Current, step);
     ++session.StepIndex;
-    session.Feedback = std::string(Right);
     session.HintLevel = 0;
     session.DeepestHint = 0;
+    session.TriedHere = 0;
     if (IsSolved(session))
-        return Solve(session);
+        return Solve(session, IsCheck(answered));
+    std::string said = Spoken(session.Feedback.substr(std::string_view("Верно!").size()));
+    // The answer line is written before the check: it is said as it appears.
+    if (IsCheck(CurrentStep(session).Kind) && !IsCheck(answered))
+        said += " " + SpokenAnswer(session.Current);
     return {.ClearEntry = true,
-            .Announcement =
-                "Верно. " + Spoken(QuestionText(session.Current, CurrentStep(session)))};
+            .Announcement = "Верно." + said + " " +
+                            Spoken(QuestionText(session.Current, CurrentStep(session)))};
 }
 
 PracticeResult AskHint(PracticeSession& session) {
     if (IsSolved(session))
         return Said(session, AlreadySolved);
-    session.HintLevel = session.DeepestHint = std::min(session.DeepestHint + 1, 3);
-    // The first level only says where to look; the rule or the worked step is real help.
+    session.LastMistake = Mistake::None;
+    // The worked step comes only after the pupil has tried it: two clicks are no answer.
+    if (session.DeepestHint == MostHints - 1 && session.TriedHere == 0) {
+        session.HintLevel = session.DeepestHint;
+        PracticeResult result = Said(session, WorkedAfterTrying);
+        result.FocusEntry = true;
+        return result;
+    }
+    session.HintLevel = session.DeepestHint = std::min(session.DeepestHint + 1, MostHints);
+    // The first level only points to a way of thinking; the rule or the worked step is help.
     if (session.HintLevel >= 2)
         session.HintTaken = true;
-    session.LastMistake = Mistake::None;
+    const std::string which = "Подсказка " + Digits(static_cast<std::uint64_t>(session.HintLevel)) +
+                              " из " + Digits(MostHints) + ". ";
     const std::string hint = HintText(session.Current, CurrentStep(session), session.HintLevel);
-    session.Feedback = hint;
-    return {.FocusEntry = true, .Announcement = "Подсказка. " + Spoken(hint)};
+    session.Feedback = which + hint;
+    return {.FocusEntry = true, .Announcement = Spoken(session.Feedback)};
 }
 
 PracticeResult NextProblem(PracticeSession& session) {
@@ -169,8 +211,7 @@ PracticeResult ChooseLevel(PracticeSession& session, int level) {
     session.Level = ClampLevel(level);
     session.ProblemIndex = 0;
     SetUpProblem(session);
-    return Introduce(session,
-                     "Уровень " + Digits(static_cast<std::uint64_t>(session.Level)) + ". ");
+    return Introduce(session, Spoken(LevelTitle(session.Level)) + ". ");
 }
 
 PracticeResult ChooseVariant(PracticeSession& session, std::string_view typed) {
@@ -190,13 +231,15 @@ PracticeView ViewOf(const PracticeSession& session) {
     const Step& step = CurrentStep(session);
     view.Problem = ProblemText(session.Current);
     view.Question = QuestionText(session.Current, step);
+    view.SpokenQuestion = Spoken(view.Question);
     view.Step = StepName(step.Kind);
     view.Feedback = session.Feedback;
     view.Mistake = MistakeName(session.LastMistake);
     view.HintLevel = session.HintLevel;
-    view.Column = ColumnGrid(session.Current, session.Steps, session.StepIndex);
-    if (step.Kind == StepKind::Done)
-        view.AnswerLine = AnswerLine(session.Current);
+    view.HintButton = std::string(session.DeepestHint >= MostHints ? NoMoreHints : HintCaption);
+    view.Column = ColumnGrid(session.Current, session.Steps, session.StepIndex,
+                             HintLights(step, session.HintLevel));
+    view.AnswerLine = AnswerSoFar(session);
     const LevelProgress& kept = LevelKept(session);
     view.ProgressLine =
         "Решено на этом уровне: " + Digits(static_cast<std::uint64_t>(kept.Solved)) +

@@ -26,7 +26,9 @@ struct PracticeSession {
     std::string Feedback;   // after an answer or a hint
     int HintLevel = 0;      // 0 while no hint shows, else 1 ... 3
     int DeepestHint = 0;    // the highest hint given for this step, shown or not
+    int TriedHere = 0;      // numbers answered at this step: the worked hint waits for one
     bool HintTaken = false; // above the first level, for this problem
+    int WrongAnswers = 0;   // in this problem
     Progress Kept{};
 };
 
@@ -52,7 +54,8 @@ struct PracticeResult {
 // the next step is asked; a wrong one changes nothing but the feedback. The last right answer
 // counts the problem as solved (ProgressChanged); after that, answers only say so.
 PracticeResult SubmitAnswer(PracticeSession& session, std::string_view typed);
-// "Подсказка": the next level of hint for the current step, up to 3.
+// "Подсказка": the next level of hint for the current step, up to 3, the third only after
+// the pupil has answered the step at least once.
 PracticeResult AskHint(PracticeSession& session);
 // "Следующий пример": the next problem of the variant.
 PracticeResult NextProblem(PracticeSession& session);
@@ -63,18 +66,21 @@ PracticeResult ChooseLevel(PracticeSession& session, int level);
 PracticeResult ChooseVariant(PracticeSession& session, std::string_view typed);
 
 struct PracticeView {
-    std::string Problem;      // "7240 : 8"
-    std::string Question;     // the current question in words
-    std::string_view Step;    // its name: "first" ... "done"
-    std::string Feedback;     // what the last answer or hint said, or ""
-    std::string_view Mistake; // the last answer's mistake name, "" after a right one
-    int HintLevel = 0;        // 1 ... 3 while a hint shows, else 0
-    Grid Column;
-    // Once the quotient (and the remainder) are written, else "".
+    std::string Problem;        // "7240 : 8"
+    std::string Question;       // the current question in words
+    std::string SpokenQuestion; // and worded for speech, what describes the answer field
+    std::string_view Step;      // its name: "first" ... "done"
+    std::string Feedback;       // what the last answer or hint said, or ""
+    std::string_view Mistake;   // the last answer's mistake name, "" after a right one
+    int HintLevel = 0;          // 1 ... 3 while a hint shows, else 0
+    std::string HintButton;     // "Подсказка", or after the third that there is no more
+    Grid Column;                // with the cells the hint speaks of lit
+    // Once the quotient (and the remainder) are written, else "": "Ответ: 905".
     std::string AnswerLine;
     // "Решено на этом уровне: 4. Подряд без подсказки: 2."
     std::string ProgressLine;
-    // Three in a row without a hint, below the last level.
+    // Three in a row solved with no hint above the first and at most one wrong answer, below
+    // the last level.
     bool SuggestNextLevel = false;
 };
 

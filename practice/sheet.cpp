@@ -14,6 +14,7 @@
 namespace velmorand {
 
 using practice_detail::Digits;
+using practice_detail::Grouped;
 
 namespace {
 
@@ -444,9 +445,9 @@ void SetChoice(PrintedSheetsOptions& options, PrintedChoice choice, int value) {
 std::string PrintedAnswer(const Problem& problem) {
     if (problem.Divisor == 0)
         return ProblemText(problem);
-    std::string line = ProblemText(problem) + " = " + Digits(problem.Dividend / problem.Divisor);
+    std::string line = ProblemText(problem) + " = " + Grouped(problem.Dividend / problem.Divisor);
     if (const std::uint32_t remainder = problem.Dividend % problem.Divisor; remainder != 0)
-        line += " (ост. " + Digits(remainder) + ")";
+        line += " (ост. " + Grouped(remainder) + ")";
     return line;
 }
 

@@ -1,5 +1,6 @@
 #include "steps.h"
 
+#include "method.h"
 #include "numbers.h"
 
 #include <string>
@@ -17,10 +18,13 @@ std::string_view StepName(StepKind kind) {
 
 namespace {
 
-// The steps of one quotient digit, from its partial dividend; the remainder it leaves.
+// The steps of one quotient digit, from its partial dividend; the remainder it leaves. A
+// divisor that needs a trial digit has it estimated first, wherever the digit is not 0.
 std::uint32_t AddDigitSteps(std::vector<Step>& steps, std::uint32_t partial, std::uint32_t b,
                             int digit, int column) {
     const std::uint32_t d = partial / b;
+    if (NeedsTrialDigit(b) && partial >= b)
+        steps.push_back({StepKind::Trial, TrialDigit(partial, b), partial, digit, column});
     steps.push_back({StepKind::Digit, d, partial, digit, column});
     if (d == 0)
         return partial;
@@ -61,6 +65,8 @@ std::vector<Step> SolutionSteps(const Problem& problem) {
     std::vector<Step> steps;
     steps.push_back({.Kind = StepKind::First, .Answer = partial});
     steps.push_back({.Kind = StepKind::Count, .Answer = static_cast<std::uint32_t>(count)});
+    if (NeedsTrialDigit(b))
+        steps.push_back({.Kind = StepKind::Round, .Answer = RoundedDivisor(b)});
     std::uint32_t left = 0;
     for (int digit = 0; digit < count; ++digit) {
         left = AddDigitSteps(steps, partial, b, digit, column);
@@ -75,6 +81,12 @@ std::vector<Step> SolutionSteps(const Problem& problem) {
     steps.push_back({.Kind = StepKind::Quotient, .Answer = problem.Dividend / b});
     if (left != 0)
         steps.push_back({.Kind = StepKind::Remainder, .Answer = left});
+    if (ChecksByMultiplying(b)) {
+        const std::uint32_t product = problem.Dividend / b * b;
+        steps.push_back({.Kind = StepKind::CheckProduct, .Answer = product});
+        if (left != 0)
+            steps.push_back({.Kind = StepKind::CheckSum, .Answer = problem.Dividend});
+    }
     steps.push_back({});
     return steps;
 }

@@ -44,7 +44,9 @@ struct Step {
 };
 
 // Every step of the problem, ending with Done. A partial dividend smaller than b gives the
-// digit 0 with no product or difference, as in the textbooks.
+// digit 0 with no product or difference, as in the textbooks. A divisor that needs a trial
+// digit (method.h) is rounded once after the count, and each digit that is not 0 is estimated
+// before it is found; a divisor that is checked by multiplication ends with the check.
 std::vector<Step> SolutionSteps(const Problem& problem);
 
 } // namespace velmorand

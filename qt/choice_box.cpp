@@ -12,8 +12,10 @@ class AccessibleChoice : public QAccessibleWidget {
 public:
     explicit AccessibleChoice(ChoiceBox* box) : QAccessibleWidget(box, QAccessible::ComboBox) {}
 
+    // The choice as its item's accessible text words it, where it has one.
     QString text(QAccessible::Text t) const override {
-        const QString choice = box()->currentText();
+        const QVariant spoken = box()->currentData(Qt::AccessibleTextRole);
+        const QString choice = spoken.isValid() ? spoken.toString() : box()->currentText();
         if (t == QAccessible::Value)
             return choice;
         if (t == QAccessible::Name && !box()->accessibleName().isEmpty())

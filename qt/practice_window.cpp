@@ -121,8 +121,12 @@ QWidget* PracticeWindow::makeControl(const PracticeControl& control) {
     switch (control.Kind) {
     case PracticeControlKind::LevelChoice: {
         level_ = new ChoiceBox(page_);
-        for (int level = 1; level <= LevelCount; ++level)
-            level_->addItem(QString::number(level), level);
+        for (int level = 1; level <= LevelCount; ++level) // "6: нуль в частном", and its number
+        {
+            level_->addItem(QString::fromStdString(LevelChoiceText(level)), level);
+            level_->setItemData(level - 1, QString::fromStdString(SpokenLevelChoice(level)),
+                                Qt::AccessibleTextRole);
+        }
         // Only a change is a choice: the same level picked again leaves the problem alone.
         connect(level_, &QComboBox::currentIndexChanged, this, [this](int index) {
             if (!showing_)
@@ -258,6 +262,12 @@ void PracticeWindow::showView() {
     const PracticeView view = ViewOf(session_);
     for (const Shown& shown : shown_) {
         const PracticeControl& control = *shown.Control;
+        if (control.Kind == PracticeControlKind::Button && control.Shows != PracticeText::None) {
+            auto* button = static_cast<QPushButton*>(shown.Widget);
+            const QString caption = QString::fromStdString(ShownText(view, control));
+            if (button->text() != caption)
+                button->setText(caption);
+        }
         if (control.Kind != PracticeControlKind::Text)
             continue;
         auto* label = static_cast<QLabel*>(shown.Widget);
@@ -275,7 +285,7 @@ void PracticeWindow::showView() {
     if (variant_ != nullptr && !(variant_->hasFocus() && variant_->isModified()))
         variant_->setText(QString::number(session_.Variant));
     if (entry_ != nullptr) {
-        const QString question = QString::fromStdString(view.Question);
+        const QString question = QString::fromStdString(view.SpokenQuestion);
         if (entry_->accessibleDescription() != question)
             entry_->setAccessibleDescription(question);
     }

@@ -27,7 +27,7 @@ TEST(PracticeProgress, IsPlainLinesOfNumbers) {
     progress.Levels[0] = {4, 2};
     progress.Levels[4] = {12, 0};
     EXPECT_EQ(ProgressText(progress),
-              "velmorand-progress 1\n4 2\n0 0\n0 0\n0 0\n12 0\n0 0\n0 0\n0 0\n");
+              "velmorand-progress 2\n4 2\n0 0\n0 0\n0 0\n12 0\n0 0\n0 0\n0 0\n0 0\n0 0\n");
 }
 
 TEST(PracticeProgress, AcceptsWindowsLineEndsAndAMissingLastLineEnd) {
@@ -64,18 +64,18 @@ TEST(PracticeProgress, AnythingDamagedIsAFreshStart) {
     std::vector<std::string> damaged = {
         "",
         "\n",
-        "velmorand-progress 1",
-        "velmorand-progress 1\n",
-        "velmorand-progress 2\n" + lines,
-        "Velmorand-progress 1\n" + lines,
-        " velmorand-progress 1\n" + lines,
-        "velmorand-progress 1 \n" + lines,
-        "\xEF\xBB\xBFvelmorand-progress 1\n" + lines,            // a byte order mark
+        "velmorand-progress 2",
+        "velmorand-progress 2\n",
+        "velmorand-progress 3\n" + lines,
+        "Velmorand-progress 2\n" + lines,
+        " velmorand-progress 2\n" + lines,
+        "velmorand-progress 2 \n" + lines,
+        "\xEF\xBB\xBFvelmorand-progress 2\n" + lines,            // a byte order mark
         Good().substr(0, Good().rfind('\n', Good().size() - 2)), // a level missing
         Good() + "1 1\n",                                        // one too many
         std::string(1'000'000, '7'),
-        "velmorand-progress 1\n" + std::string(1'000'000, '1'),
-        "velmorand-progress 1\n" + std::string(1'000'000, '\n'),
+        "velmorand-progress 2\n" + std::string(1'000'000, '1'),
+        "velmorand-progress 2\n" + std::string(1'000'000, '\n'),
         Good() + std::string(1'000'000, 'x'),
     };
     // A level's line "7 1" spoiled in each way a hand or a disk might; "7 8" is more in a row
@@ -87,6 +87,18 @@ TEST(PracticeProgress, AnythingDamagedIsAFreshStart) {
     damaged.push_back(Replaced(Good(), "7 1\n", std::string("7\0 1\n", 5)));
     for (const std::string& text : damaged)
         EXPECT_EQ(ProgressFromText(text), Progress{}) << text.substr(0, 80);
+}
+
+// What was kept under the 8 levels before the levels were remade counts for none of the new
+// ones: its text, however sound, reads as a fresh start, and so does one written with the new
+// count of levels under the old header.
+TEST(PracticeProgress, ProgressOfTheEarlierLevelsStartsAfresh) {
+    std::string earlier = "velmorand-progress 1\n";
+    for (int level = 1; level <= 8; ++level)
+        earlier += std::to_string(level * 3) + " 1\n";
+    EXPECT_EQ(ProgressFromText(earlier), Progress{});
+    const std::string lines = Good().substr(Good().find('\n') + 1);
+    EXPECT_EQ(ProgressFromText("velmorand-progress 1\n" + lines), Progress{});
 }
 
 } // namespace

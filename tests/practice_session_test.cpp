@@ -20,13 +20,13 @@ bool Speakable(const std::string& text) { return !testing_support::HasSignReadAl
 
 TEST(PracticeSession, StartsAtTheClampedLevelAndVariantWithWhatWasKept) {
     Progress kept;
-    kept.Levels[7] = {5, 2};
-    PracticeSession s = StartPractice(12, 0, kept);
-    EXPECT_EQ(s.Current, GenerateProblem(8, 1, 0));
+    kept.Levels[LevelCount - 1] = {5, 2};
+    PracticeSession s = StartPractice(LevelCount + 4, 0, kept);
+    EXPECT_EQ(s.Current, GenerateProblem(LevelCount, 1, 0));
     EXPECT_EQ(s.Steps, SolutionSteps(s.Current));
     EXPECT_EQ(s.Kept, kept);
     ChooseLevel(s, 99); // the same clamping when the level is chosen
-    EXPECT_EQ(s.Level, 8);
+    EXPECT_EQ(s.Level, LevelCount);
     const PracticeView view = ViewOf(s);
     EXPECT_EQ(view.Step, "first");
     EXPECT_EQ(view.Question, "Какое первое неполное делимое?");
@@ -62,20 +62,35 @@ TEST(PracticeSession, AWrongAnswerChangesNothingButTheFeedback) {
     EXPECT_NE(result.Announcement.find("умножить на"), std::string::npos);
 }
 
-TEST(PracticeSession, HintsGoDeeperUpToTheWorkedStep) {
+std::string NumberedHint(const PracticeSession& s, int level) {
+    return "Подсказка " + Typed(level) + " из 3. " + HintText(s.Current, Asked(s), level);
+}
+
+TEST(PracticeSession, HintsGoDeeperUpToTheWorkedStepOnlyAfterAnAnswer) {
     PracticeSession s = StartPractice(3, 9, {});
     AnswerUpTo(s, StepKind::Digit);
-    for (const int level : {1, 2, 3, 3}) {
+    for (const int level : {1, 2}) {
         AskHint(s);
-        EXPECT_EQ(s.HintLevel, level);
         EXPECT_EQ(ViewOf(s).HintLevel, level);
-        EXPECT_EQ(s.Feedback, HintText(s.Current, Asked(s), level));
+        EXPECT_EQ(s.Feedback, NumberedHint(s, level));
+        EXPECT_EQ(ViewOf(s).HintButton, "Подсказка");
     }
-    // A wrong answer after a hint shows what is wrong; the next hint goes on from there.
+    // Before any answer at the step the worked step is refused; a text that is no number
+    // is no answer either.
     SubmitAnswer(s, "x");
+    const PracticeResult refused = AskHint(s);
+    EXPECT_EQ(s.HintLevel, 2);
+    EXPECT_EQ(s.Feedback, "Третья подсказка будет после твоего ответа. Попробуй ответить сам.");
+    EXPECT_TRUE(refused.FocusEntry);
+    // After a wrong answer it comes, and after it the button says there is no more.
+    SubmitAnswer(s, Typed(Asked(s).Answer + 1));
     EXPECT_EQ(s.HintLevel, 0);
-    AskHint(s);
-    EXPECT_EQ(s.HintLevel, 3);
+    for (int i = 0; i < 2; ++i) {
+        AskHint(s);
+        EXPECT_EQ(ViewOf(s).HintLevel, 3);
+        EXPECT_EQ(s.Feedback, NumberedHint(s, 3));
+        EXPECT_EQ(ViewOf(s).HintButton, "Подсказок нет");
+    }
     // A right answer starts the next step's hints from the first.
     SubmitAnswer(s, Typed(Asked(s).Answer));
     EXPECT_EQ(s.HintLevel, 0);
@@ -83,23 +98,29 @@ TEST(PracticeSession, HintsGoDeeperUpToTheWorkedStep) {
     EXPECT_EQ(s.HintLevel, 1);
 }
 
-struct HintCase {
+struct HelpCase {
     const char* Name;
-    int HintsAsked; // on the problem's first step
+    int HintsAsked;   // on the problem's first step
+    int WrongAnswers; // there, before the hints
     int InARowAfter;
 };
 
-// Two problems solved without a hint, then a third with the hints asked: only a hint above
-// the first level breaks the row; the problem counts as solved either way.
-TEST(PracticeSession, OnlyAHintAboveTheFirstLevelBreaksTheRow) {
-    const HintCase Table[] = {
-        {"no hint", 0, 3}, {"where to look", 1, 3}, {"the rule", 2, 0}, {"worked", 3, 0}};
-    for (const HintCase& c : Table) {
+// Two problems solved on their own, then a third with help: a hint above the first level or
+// a second wrong answer breaks the row; the problem counts as solved either way.
+TEST(PracticeSession, OnlyAProblemSolvedAlmostAloneCountsInTheRow) {
+    const HelpCase Table[] = {{"alone", 0, 0, 3},       {"a way to think", 1, 0, 3},
+                              {"the rule", 2, 0, 0},    {"worked", 3, 1, 0},
+                              {"one slip", 0, 1, 3},    {"two wrong answers", 0, 2, 0},
+                              {"not a number", 0, 0, 3}};
+    for (const HelpCase& c : Table) {
         PracticeSession s = StartPractice(2, 5, {});
         for (int i = 0; i < 2; ++i) {
             AnswerAll(s);
             NextProblem(s);
         }
+        for (int i = 0; i < c.WrongAnswers; ++i)
+            SubmitAnswer(s, Typed(Asked(s).Answer + 1));
+        SubmitAnswer(s, "x");
         for (int i = 0; i < c.HintsAsked; ++i)
             AskHint(s);
         const auto results = AnswerAll(s);
@@ -112,13 +133,20 @@ TEST(PracticeSession, OnlyAHintAboveTheFirstLevelBreaksTheRow) {
     }
 }
 
-TEST(PracticeSession, SolvingSaysTheAnswerAndShowsTheAnswerLine) {
-    PracticeSession s = StartPractice(4, 3, {});
-    const auto results = AnswerAll(s);
+// The answer line is said as it is written, then the check, which ends the problem.
+TEST(PracticeSession, SolvingSaysTheAnswerThenTheCheck) {
+    PracticeSession s = StartPractice(4, 3, {}); // a remainder, and a one-digit divisor
+    ASSERT_TRUE(AnswerUpTo(s, StepKind::Remainder));
+    const std::string answered = SubmitAnswer(s, Typed(Asked(s).Answer)).Announcement;
+    EXPECT_NE(answered.find(". Ответ "), std::string::npos) << answered;
+    EXPECT_NE(answered.find(", остаток "), std::string::npos) << answered;
+    EXPECT_EQ(ViewOf(s).AnswerLine, AnswerLine(s.Current));
+    SubmitAnswer(s, Typed(Asked(s).Answer));
+    const PracticeResult done = SubmitAnswer(s, Typed(Asked(s).Answer));
     ASSERT_EQ(Asked(s).Kind, StepKind::Done);
-    const std::string spoken = results.back().Announcement;
-    EXPECT_TRUE(spoken.starts_with("Верно. Ответ ")) << spoken;
-    EXPECT_NE(spoken.find(", остаток "), std::string::npos) << spoken; // level 4 has one
+    EXPECT_EQ(s.Feedback, CheckLine(s.Current) + ". " + CheckedText(s.Current));
+    EXPECT_TRUE(done.Announcement.starts_with("Верно. Проверка, ")) << done.Announcement;
+    EXPECT_NE(done.Announcement.find("Получилось делимое"), std::string::npos);
     EXPECT_EQ(ViewOf(s).AnswerLine, AnswerLine(s.Current));
     EXPECT_EQ(ViewOf(s).Step, "done");
     EXPECT_EQ(ViewOf(s).ProgressLine, "Решено на этом уровне: 1. Подряд без подсказки: 1.");
@@ -142,8 +170,8 @@ TEST(PracticeSession, ThreeInARowSuggestTheNextLevel) {
     EXPECT_TRUE(view.SuggestNextLevel);
     EXPECT_NE(view.ProgressLine.find("Можно перейти на уровень 6."), std::string::npos);
     // Not beyond the last level.
-    PracticeSession last = StartPractice(8, 1, {});
-    last.Kept.Levels[7] = {10, 10};
+    PracticeSession last = StartPractice(LevelCount, 1, {});
+    last.Kept.Levels[LevelCount - 1] = {10, 10};
     EXPECT_FALSE(ViewOf(last).SuggestNextLevel);
 }
 
@@ -171,7 +199,7 @@ TEST(PracticeSession, AVariantIsANumberFrom1To999999) {
     // clang-format off
     const VariantCase Table[] = {
         {"42", 42}, {" 42 ", 42}, {"999999", 999999}, {"1", 1}, {"0", 0}, {"1000000", 0},
-        {"-5", 0}, {"", 0}, {"4 2", 0}, {"abc", 0}, {"99999999999999999999", 0},
+        {"-5", 0}, {"", 0}, {"4 2", 42}, {"abc", 0}, {"99999999999999999999", 0},
     };
     // clang-format on
     for (const VariantCase& c : Table) {

@@ -3,6 +3,7 @@
 #include "practice/column_shapes.h"
 #include "practice/grid.h"
 #include "practice/method.h"
+#include "practice/numbers.h"
 #include "practice/sheet.h"
 #include "practice/steps.h"
 #include "practice/texts.h"
@@ -17,6 +18,8 @@
 
 namespace velmorand {
 namespace {
+
+using practice_detail::Grouped;
 
 constexpr double Slack = 1e-9; // for sums of millimetres
 
@@ -161,9 +164,8 @@ TEST(Sheet, ShowsEachProblemAndOnTheKeyItsAnswer) {
             const std::uint32_t a = placed.Problem.Dividend, b = placed.Problem.Divisor;
             std::string expected = std::to_string(placed.Number) + ".";
             if (key)
-                expected += " " + std::to_string(a) + " : " + std::to_string(b) + " = " +
-                            std::to_string(a / b) +
-                            (a % b == 0 ? "" : " (ост. " + std::to_string(a % b) + ")");
+                expected += " " + Grouped(a) + " : " + Grouped(b) + " = " + Grouped(a / b) +
+                            (a % b == 0 ? "" : " (ост. " + Grouped(a % b) + ")");
             std::map<double, std::string> firstRow;
             int found = 0, digits = 0;
             for (const PrintedText& t : page.Texts) {

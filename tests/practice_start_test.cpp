@@ -36,7 +36,7 @@ TEST(PracticeCommandLine, ReadsTheWaysEachPlatformWritesIt) {
         {{"--level", "4"}, {true, 4, 1}}, // a level alone asks for the practice window too
         // Out of range: the nearest in range.
         {{"--practice", "--level", "0"}, {true, 1, 1}},
-        {{"--practice", "--level", "9"}, {true, 8, 1}},
+        {{"--practice", "--level", "11"}, {true, 10, 1}},
         {{"--practice", "--level", "-3"}, {true, 1, 1}},
         {{"--practice", "--variant", "99999999999999999999999"}, {true, 1, 999999}},
         {{"--practice", "--variant=-7"}, {true, 1, 1}},
@@ -95,7 +95,7 @@ TEST(PracticeLayout, HasEveryControlOnceInFocusOrder) {
         {"Question", K::Text, nullptr, nullptr, false, C::None, T::Question},
         {"Entry", K::AnswerField, nullptr, "Ответ", false, C::None},
         {"Feedback", K::Text, nullptr, nullptr, true, C::None, T::Feedback},
-        {"Hint", K::Button, "Подсказка", "Подсказка", false, C::Hint},
+        {"Hint", K::Button, "Подсказка", nullptr, false, C::Hint, T::HintButton},
         {"Next", K::Button, "Следующий пример", "Следующий пример", false, C::Next},
         {"OpenSheets", K::Button, "Листы для печати", "Листы для печати", false, C::Sheets},
         {"Column", K::ColumnGrid, nullptr, "Столбик", false, C::None},

@@ -22,13 +22,14 @@ inline Step StepOf(const Problem& problem, StepKind kind, int nth = 0) {
 }
 
 // Colons, brackets, the hyphen and dashes are named aloud; in speech the formulas' "·" and
-// "−" are too, so spoken text has them as words.
+// "−" and the quotes «» are too, so spoken text has them as words or leaves them out.
 inline bool HasSignReadAloud(std::string_view text, bool spoken) {
     for (const std::string_view sign : {":", "(", ")", "-", "\xE2\x80\x94", "\xE2\x80\x93"})
         if (text.find(sign) != std::string_view::npos)
             return true;
     return spoken && (text.find("·") != std::string_view::npos ||
-                      text.find("\xE2\x88\x92") != std::string_view::npos);
+                      text.find("\xE2\x88\x92") != std::string_view::npos ||
+                      text.find("«") != std::string_view::npos);
 }
 
 inline std::string Typed(std::uint32_t number) { return std::to_string(number); }

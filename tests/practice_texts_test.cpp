@@ -1,4 +1,6 @@
 // What the practice window says: questions, what is wrong, hints and the answer line.
+#include "practice/method.h"
+#include "practice/numbers.h"
 #include "practice/texts.h"
 #include "practice_test_support.h"
 
@@ -16,13 +18,20 @@ using K = StepKind;
 
 using testing_support::StepOf;
 
-// The numbers a text names, in order.
+// The numbers a text names, in order; "606 459" split into classes is one.
 std::vector<std::string> NumbersIn(std::string_view text) {
     std::vector<std::string> numbers;
     std::string current;
-    for (const char c : text) {
-        if (c >= '0' && c <= '9') {
-            current += c;
+    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (isDigit(text[i])) {
+            current += text[i];
+            continue;
+        }
+        const bool grouping = text.substr(i, 2) == "\xC2\xA0" && !current.empty() &&
+                              i + 2 < text.size() && isDigit(text[i + 2]);
+        if (grouping) {
+            ++i;
         } else if (!current.empty()) {
             numbers.push_back(current);
             current.clear();
@@ -33,8 +42,10 @@ std::vector<std::string> NumbersIn(std::string_view text) {
     return numbers;
 }
 
+// What a screen reader is told is the shown text worded for speech: no sign in it may be
+// named aloud.
 bool HasUnspeakableSign(std::string_view text) {
-    return testing_support::HasSignReadAloud(text, false);
+    return testing_support::HasSignReadAloud(practice_detail::Spoken(text), true);
 }
 
 struct Said {
@@ -47,46 +58,85 @@ TEST(PracticeTexts, SayWhatTheyShouldInAChildsWords) {
     const Problem p{7240, 8};
     const Problem seventy{702, 9}; // the first partial dividend 70, the digit 7
     const Step digit70 = StepOf(seventy, K::Digit);
+    const Problem trial{1659, 83}; // 83 rounds down to 80: the trial digit 2 of 165 is too big
+    const Step digit165 = StepOf(trial, K::Digit);
+    const Problem up{1786, 37};    // 37 rounds up to 40: the trial digit 4 of 178 is right
+    const Problem small{3496, 37}; // 349 : 40 gives 8, but 9 · 37 = 333 fits
+    const Problem rest{7945, 40};
     const Said Table[] = {
         {"first question", QuestionText(p, StepOf(p, K::First)), "Какое первое неполное делимое?"},
-        {"count question", QuestionText(p, StepOf(p, K::Count)), "Сколько цифр будет в частном?"},
         {"digit question", QuestionText(p, StepOf(p, K::Digit)), "Сколько раз 8 содержится в 72?"},
         {"zero digit question", QuestionText(p, StepOf(p, K::Digit, 1)),
          "Сколько раз 8 содержится в 4?"},
+        {"partial dividend 0", QuestionText({3600, 9}, StepOf({3600, 9}, K::Digit, 1)),
+         "Неполное делимое 0. Какую цифру запишем в частное?"},
         {"product question", QuestionText(p, StepOf(p, K::Product)), "Сколько будет 9 · 8?"},
         {"difference question", QuestionText(p, StepOf(p, K::Difference)),
          "Сколько будет 72 − 72?"},
-        {"bring question", QuestionText(p, StepOf(p, K::Bring)),
-         "Снеси следующую цифру. Какое теперь неполное делимое?"},
-        {"quotient question", QuestionText(p, StepOf(p, K::Quotient)),
-         "Запиши ответ. Чему равно частное?"},
-        {"remainder question", QuestionText({4567, 23}, StepOf({4567, 23}, K::Remainder)),
-         "Чему равен остаток?"},
         {"done", QuestionText(p, StepOf(p, K::Done)), "Пример решён. Нажми «Следующий пример»."},
+        {"round question", QuestionText(up, StepOf(up, K::Round)),
+         "Округли делитель 37 до десятков."},
+        {"round to hundreds", QuestionText({98765, 432}, StepOf({98765, 432}, K::Round)),
+         "Округли делитель 432 до сотен."},
+        {"trial question", QuestionText(trial, StepOf(trial, K::Trial)),
+         "Пробная цифра: 165 : 80, сколько раз 8 десятков содержится в 16 десятках?"},
+        {"digit after a trial", QuestionText(trial, digit165),
+         "Проверь пробную цифру 2. Сколько раз 83 содержится в 165?"},
+        {"round tens in short", QuestionText({158, 30}, StepOf({158, 30}, K::Digit)),
+         "158 : 30 — это как 15 : 3. Сколько раз 30 содержится в 158?"},
+        {"check question", QuestionText(rest, StepOf(rest, K::CheckProduct)),
+         "Проверка: 198 · 40 = ?"},
+        {"check sum question", QuestionText(rest, StepOf(rest, K::CheckSum)),
+         "Проверка: 7920 + 25 = ?"},
+        {"checked", CheckedText(rest), "Получилось делимое 7945: деление выполнено верно."},
+        {"count told by its place", RightText(p, StepOf(p, K::Count)),
+         "Верно! 72 — это 72 сотни, значит, частное начинается с сотен: в нём 3 цифры."},
         {"digit too big", MistakeText(seventy, digit70, Mistake::DigitTooBig, "8"),
          "8 · 9 = 72, а 72 больше 70. Возьми цифру поменьше."},
         {"digit too small", MistakeText(seventy, digit70, Mistake::DigitTooSmall, " 6 "),
          "6 · 9 = 54, 70 − 54 = 16, а 16 не меньше 9. Возьми цифру побольше."},
+        {"trial digit too big", MistakeText(trial, digit165, Mistake::DigitTooBig, "2"),
+         "Пробная цифра 2 велика: 2 · 83 = 166, а 166 больше 165. Уменьши её."},
+        {"trial digit too small",
+         MistakeText(small, StepOf(small, K::Digit), Mistake::DigitTooSmall, "8"),
+         "Пробная цифра 8 мала: 8 · 37 = 296, 349 − 296 = 53, остаток 53 не меньше 37. "
+         "Увеличь её."},
+        {"zero skipped", MistakeText(p, StepOf(p, K::Bring), Mistake::ZeroSkipped, "40"),
+         "Сначала снеси одну цифру: 4 меньше 8, значит, в частном 0."},
+        {"remainder too big",
+         MistakeText(rest, StepOf(rest, K::Remainder), Mistake::RemainderTooBig, "65"),
+         "Остаток всегда меньше делителя: 65 больше 40."},
+        {"echoed as typed", MistakeText(p, StepOf(p, K::First), Mistake::FirstTooSmall, "07"),
+         "07 меньше 8, а неполное делимое не меньше делителя. Возьми ещё цифру."},
+        {"one extra digit", MistakeText(p, StepOf(p, K::First), Mistake::FirstTooLong, "724"),
+         "В 724 лишняя цифра. Возьми как можно меньше первых цифр делимого, но чтобы число "
+         "было не меньше 8."},
         {"right", MistakeText(p, StepOf(p, K::First), Mistake::None, "72"), "Верно!"},
         {"not a number, however long",
          MistakeText(p, StepOf(p, K::First), Mistake::NotANumber, std::string(1'000'000, 'x')),
          "Напиши ответ цифрами, без букв и знаков."},
-        {"worked first", HintText(p, StepOf(p, K::First), 3),
-         "7 меньше 8, а 72 не меньше 8. Значит, первое неполное делимое 72."},
         {"worked count", HintText(p, StepOf(p, K::Count), 3),
-         "Первое неполное делимое 72 даёт одну цифру. После него в делимом ещё 2 цифры. "
-         "Значит, в частном 3 цифры."},
-        {"where to look", HintText(p, StepOf(p, K::First), 1),
-         "Посмотри на первые цифры делимого 7240."},
+         "Первое неполное делимое 72 — это 72 сотни, значит, частное начинается с сотен: в нём "
+         "3 цифры."},
+        {"product thought about", HintText({7240, 8}, StepOf({7240, 8}, K::Product), 1),
+         "9 · 8 — это 10 · 8 без одной восьмёрки."},
+        {"trial thought about", HintText(trial, StepOf(trial, K::Trial), 1),
+         "Закрой последнюю цифру делимого и делителя: 165 : 80 — это как 16 : 8."},
         {"worked digit", HintText(seventy, digit70, 3),
          "7 · 9 = 63, 8 · 9 = 72. 72 больше 70, значит, в частном 7."},
         {"product of a two-digit divisor in parts",
          HintText({4567, 23}, StepOf({4567, 23}, K::Product, 1), 3),
          "Умножь по частям. 9 · 20 = 180, 9 · 3 = 27, 180 + 27 = 207."},
-        {"product of tens", HintText({7345, 30}, StepOf({7345, 30}, K::Product), 3),
-         "2 · 3 = 6, значит, 2 · 30 = 60."},
+        {"worked check", HintText({7240, 8}, StepOf({7240, 8}, K::CheckProduct), 3),
+         "900 · 8 = 7200, 5 · 8 = 40, 7200 + 40 = 7240."},
         {"answer", AnswerLine(p), "Ответ: 905"},
         {"answer with remainder", AnswerLine({4567, 23}), "Ответ: 198 (ост. 13)"},
+        {"check line", CheckLine(rest), "Проверка: 198 · 40 = 7920, 7920 + 25 = 7945"},
+        {"numbers split into classes",
+         QuestionText({606459, 3}, StepOf({606459, 3}, K::Quotient, 0)) + " " +
+             AnswerLine({606459, 3}),
+         "Запиши ответ. Чему равно частное? Ответ: 202\xC2\xA0"
+         "153"},
     };
     for (const Said& said : Table)
         EXPECT_EQ(said.Text, said.Expected) << said.What;
@@ -134,6 +184,25 @@ std::set<std::string> Allowed(const Problem& p, const Step& step, const std::str
     case K::Bring: // the partial dividend a bring makes is its answer: only the remainder
         allowed.insert(std::to_string(step.Answer / 10));
         break;
+    case K::Trial: { // the estimate in tens or hundreds, and what the typed digit makes of it
+        const std::uint64_t unit = p.Divisor >= 100 ? 100 : 10;
+        const std::uint64_t b = RoundedDivisor(p.Divisor) / unit;
+        const std::uint64_t partial = step.Partial / unit;
+        allowed.insert({std::to_string(partial), std::to_string(b), std::to_string(t * b)});
+        if (t * b <= partial)
+            allowed.insert(std::to_string(partial - t * b));
+        break;
+    }
+    case K::Count:
+        allowed.insert(std::to_string(practice_detail::FirstPartial(p.Dividend, p.Divisor)));
+        break;
+    case K::CheckSum:
+        allowed.insert({std::to_string(p.Dividend / p.Divisor * p.Divisor),
+                        std::to_string(p.Dividend % p.Divisor)});
+        break;
+    case K::CheckProduct:
+        allowed.insert(std::to_string(p.Dividend / p.Divisor));
+        break;
     default:
         break;
     }
@@ -157,6 +226,18 @@ TEST(PracticeTexts, NeverGiveTheAnswerAwayAndReadAloudCleanly) {
                 }
                 if (step.Kind == K::Done)
                     continue;
+                // The first two hints point the way and give no answer: they may name the
+                // step's own numbers, the trial digit to check and the tables' 9 and 10.
+                const std::string answer = std::to_string(step.Answer);
+                std::set<std::string> pointing = Allowed(p, step, "0");
+                pointing.insert({"9", "10", std::to_string(TrialDigit(step.Partial, p.Divisor))});
+                for (int hint = 1; hint < 3; ++hint) {
+                    const auto named = NumbersIn(HintText(p, step, hint));
+                    if (!pointing.contains(answer)) {
+                        EXPECT_EQ(std::find(named.begin(), named.end(), answer), named.end())
+                            << HintText(p, step, hint);
+                    }
+                }
                 // The worked step leads to the answer, which the pupil then types.
                 const auto worked = NumbersIn(HintText(p, step, 3));
                 EXPECT_NE(std::find(worked.begin(), worked.end(), std::to_string(step.Answer)),
@@ -165,9 +246,11 @@ TEST(PracticeTexts, NeverGiveTheAnswerAwayAndReadAloudCleanly) {
                 for (const std::string& typed : WrongAnswers(step)) {
                     const Mistake mistake = CheckAnswer(p, step, typed);
                     ASSERT_NE(mistake, Mistake::None) << typed;
+                    // Skipping a 0 is told by the one digit that should have been brought.
+                    if (mistake == Mistake::ZeroSkipped)
+                        continue;
                     const std::string text = MistakeText(p, step, mistake, typed);
                     EXPECT_FALSE(HasUnspeakableSign(text)) << text;
-                    const std::string answer = std::to_string(step.Answer);
                     if (Allowed(p, step, typed).contains(answer))
                         continue; // the answer is also a number the text has to name
                     const auto named = NumbersIn(text);

@@ -159,7 +159,17 @@ std::string LayoutJson() {
         JsonObject window(out);
         window.Text("Caption", PracticeCaption);
         window.Text("SpokenCaption", PracticeSpokenCaption);
-        window.Whole("Levels", LevelCount);
+        {
+            // The level choice's texts, the first level's first: "1: двузначное делимое".
+            JsonArray levels(window.Key("Levels"));
+            for (int level = 1; level <= LevelCount; ++level)
+                AppendQuoted(levels.Next(), LevelChoiceText(level));
+        }
+        {
+            JsonArray levels(window.Key("SpokenLevels")); // as a screen reader says them
+            for (int level = 1; level <= LevelCount; ++level)
+                AppendQuoted(levels.Next(), SpokenLevelChoice(level));
+        }
         AppendSheetsPanel(window.Key("Sheets"));
         {
             JsonObject palette(window.Key("Palette"));
@@ -277,6 +287,7 @@ std::string ViewJson() {
         json.Whole("Variant", session.Variant);
         // Where the session stands, which the page keeps on its elements for whoever drives it.
         json.Text("Step", view.Step);
+        json.Text("SpokenQuestion", view.SpokenQuestion);
         json.Text("Mistake", view.Mistake);
         json.Whole("HintLevel", view.HintLevel);
         {

@@ -129,8 +129,13 @@ class PracticeWindow {
         switch (row.Kind) {
         case 'LevelChoice': {
             const list = element('select');
-            for (let level = 1; level <= this.layout.Levels; ++level)
-                list.append(element('option', {value: String(level), textContent: String(level)}));
+            // The texts of the levels in order; each option's value is its level's number.
+            // A screen reader hears each as the module words it for speech, without the colon.
+            this.layout.Levels.forEach((text, index) => {
+                const option = element('option', {value: String(index + 1), textContent: text});
+                option.setAttribute('aria-label', this.layout.SpokenLevels[index]);
+                list.append(option);
+            });
             list.addEventListener('change', () =>
                 this.deliver(askModule('velmorand_practice_level', list.value)));
             return list;
@@ -156,7 +161,7 @@ class PracticeWindow {
         }
         case 'AnswerField': {
             const field = element('input', {type: 'text', autocomplete: 'off', spellcheck: 'false',
-                                            enterkeyhint: 'enter', 'aria-describedby': 'Question'});
+                                            enterkeyhint: 'enter'});
             // The pupil types here from the start: the browser focuses it as it first draws
             // the page, without the page waiting for the style to be worked out.
             field.autofocus = true;
@@ -313,6 +318,8 @@ class PracticeWindow {
         }
         // Where the session stands, for whoever drives the page.
         this.control('Question').dataset.step = view.Step;
+        // The answer field is described by the question, as it is said.
+        this.control('Entry').setAttribute('aria-description', view.SpokenQuestion);
         const feedback = this.control(this.announcedName);
         feedback.dataset.mistake = view.Mistake;
         feedback.dataset.hint = view.HintLevel > 0 ? String(view.HintLevel) : '';

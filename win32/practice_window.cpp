@@ -158,9 +158,10 @@ HWND PracticeWindow::CreateControl(const PracticeControl& row, int id) {
         window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
     switch (row.Kind) {
     case PracticeControlKind::LevelChoice:
+        // In the order of the levels: the list's index is the level less one.
         for (int level = 1; level <= LevelCount; ++level)
             SendMessageW(control, CB_ADDSTRING, 0,
-                         reinterpret_cast<LPARAM>(std::to_wstring(level).c_str()));
+                         reinterpret_cast<LPARAM>(ToUtf16(LevelChoiceText(level)).c_str()));
         break;
     case PracticeControlKind::ColumnGrid:
         RedrawOnFocusChange(control);
@@ -194,13 +195,16 @@ void PracticeWindow::Expose(const Control& control) {
     exposure.Role = MsaaRole(row.Kind);
     exposure.States = TakesFocus(row) ? STATE_SYSTEM_FOCUSABLE : 0;
     if (row.Kind == PracticeControlKind::AnswerField)
-        exposure.Description = [this] { return view_.Question; };
+        exposure.Description = [this] { return view_.SpokenQuestion; };
     // A text or the level with a name of its own: what it shows is its value, so that both
     // are read, «Пример» and the problem.
     const bool named = row.AccessibleName != nullptr && *row.AccessibleName != '\0';
     if (named &&
         (row.Kind == PracticeControlKind::Text || row.Kind == PracticeControlKind::LevelChoice))
         exposure.Value = [window = control.Window] { return WindowText(window); };
+    // The level's choice as it is said, without the colon it shows.
+    if (row.Kind == PracticeControlKind::LevelChoice)
+        exposure.Value = [this] { return SpokenLevelChoice(session_.Level); };
     if (row.Kind == PracticeControlKind::ColumnGrid) {
         exposure.States |= STATE_SYSTEM_READONLY;
         exposure.Items = [this] { return SpokenRows(view_.Column); };
@@ -481,7 +485,9 @@ void PracticeWindow::ShowView() {
     view_ = ViewOf(session_);
     showing_ = true;
     for (const Control& control : controls_) {
-        if (control.Row->Kind == PracticeControlKind::Text)
+        // Texts, and the buttons whose caption the view gives.
+        if (control.Row->Kind == PracticeControlKind::Text ||
+            control.Row->Shows != PracticeText::None)
             SetText(control.Row->Name, ShownText(view_, *control.Row));
     }
     const HWND entry = WindowNamed("Entry");

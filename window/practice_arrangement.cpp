@@ -16,7 +16,7 @@ struct TypeRow {
 };
 constexpr TypeRow Types[] = {
     {PracticeType::Label,    {18, false}},
-    {PracticeType::Choice,   {20, false}},
+    {PracticeType::Choice,   {18, false}}, // a level's name fits its list on a phone
     {PracticeType::Problem,  {30, true}},
     {PracticeType::Question, {20, false}},
     {PracticeType::Entry,    {28, true}},

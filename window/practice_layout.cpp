@@ -1,5 +1,6 @@
 #include "practice_layout.h"
 
+#include "practice/numbers.h"
 #include "practice/session.h"
 #include "practice/sheet_words.h"
 
@@ -26,27 +27,27 @@ constexpr PracticeControl Layout[] = {
     {"Level", K::LevelChoice, nullptr, "Уровень", false, C::None, T::None,
      "Уровень", 0, Y::Choice, 1, 1, true},
     {"Variant", K::VariantField, nullptr, "Вариант", false, C::None, T::None,
-     "Вариант", 0, Y::Choice, 1, 1, true},
+     "Вариант", 1, Y::Choice, 1, 1, true},
     {"Problem", K::Text, nullptr, "Пример", false, C::None, T::Problem,
-     "Пример", 1, Y::Problem, 1, 1, false},
+     "Пример", 2, Y::Problem, 1, 1, false},
     {"Question", K::Text, nullptr, nullptr, false, C::None, T::Question,
-     nullptr, 2, Y::Question, 3, 1, false},
+     nullptr, 3, Y::Question, 3, 1, false},
     {"Entry", K::AnswerField, nullptr, "Ответ", false, C::None, T::None,
-     "Ответ", 3, Y::Entry, 1, 1, true},
+     "Ответ", 4, Y::Entry, 1, 1, true},
     {"Feedback", K::Text, nullptr, nullptr, true, C::None, T::Feedback,
-     nullptr, 4, Y::Feedback, 4, 1, false},
-    {"Hint", K::Button, "Подсказка", "Подсказка", false, C::Hint, T::None,
-     nullptr, 5, Y::Button, 1, 2, false},
+     nullptr, 5, Y::Feedback, 4, 1, false},
+    {"Hint", K::Button, "Подсказка", nullptr, false, C::Hint, T::HintButton,
+     nullptr, 6, Y::Button, 1, 2, false},
     {"Next", K::Button, "Следующий пример", "Следующий пример", false, C::Next, T::None,
-     nullptr, 5, Y::Button, 1, 3, false},
+     nullptr, 6, Y::Button, 1, 3, false},
     {"OpenSheets", K::Button, PrintedWords.Title, PrintedWords.Title, false, C::Sheets,
-     T::None, nullptr, 6, Y::Button, 1, 1, false},
+     T::None, nullptr, 7, Y::Button, 1, 1, false},
     {"Column", K::ColumnGrid, nullptr, "Столбик", false, C::None, T::None,
      nullptr, PaperLine, Y::Question, 1, 1, false},
     {"Answer", K::Text, nullptr, nullptr, false, C::None, T::AnswerLine,
-     nullptr, 7, Y::Answer, 2, 1, false},
+     nullptr, 8, Y::Answer, 2, 1, false},
     {"Progress", K::Text, nullptr, nullptr, false, C::None, T::ProgressLine,
-     nullptr, 8, Y::Progress, 3, 1, false},
+     nullptr, 9, Y::Progress, 2, 1, false},
 };
 // clang-format on
 
@@ -60,6 +61,8 @@ const PracticeControl* FindPracticeControl(std::string_view name) {
                      [&](const PracticeControl& control) { return name == control.Name; });
     return found == std::end(Layout) ? nullptr : &*found;
 }
+
+std::string SpokenLevelChoice(int level) { return practice_detail::Spoken(LevelChoiceText(level)); }
 
 bool NeedsPrinting(const PracticeControl& control) {
     return control.Command == PracticeCommand::Sheets;
@@ -80,6 +83,8 @@ const std::string& ShownText(const PracticeView& view, const PracticeControl& co
         return view.AnswerLine;
     case PracticeText::ProgressLine:
         return view.ProgressLine;
+    case PracticeText::HintButton:
+        return view.HintButton;
     }
     return None;
 }

@@ -28,7 +28,8 @@ enum class PracticeControlKind {
 enum class PracticeCommand { None, Hint, Next, Sheets };
 
 // Which text of the view a text control shows.
-enum class PracticeText { None, Problem, Question, Feedback, AnswerLine, ProgressLine };
+// A button that shows one has its caption from the view, and is named by it.
+enum class PracticeText { None, Problem, Question, Feedback, AnswerLine, ProgressLine, HintButton };
 
 struct PracticeControl {
     const char* Name = nullptr;
@@ -51,7 +52,7 @@ struct PracticeControl {
 // The paper stands on no line of the panel: beside it, or between its lines PaperAfterLine
 // and the next when the window is narrow.
 inline constexpr int PaperLine = -1;
-inline constexpr int PaperAfterLine = 6;
+inline constexpr int PaperAfterLine = 7;
 
 // "Тренажёр: деление в столбик", and the same words as a screen reader says them.
 extern const char* const PracticeCaption;
@@ -66,6 +67,10 @@ const PracticeControl* FindPracticeControl(std::string_view name);
 // Whether the control needs a front end that prints: one that cannot print keeps it hidden
 // and out of the keyboard's way.
 bool NeedsPrinting(const PracticeControl& control);
+
+// The level's choice as a screen reader is to say it: "6, нуль в частном" for the shown
+// "6: нуль в частном", whose colon it would name aloud.
+std::string SpokenLevelChoice(int level);
 
 struct PracticeView;
 

@@ -2,13 +2,47 @@
 // the dividend and divisor of the first problem of a level and variant, then for each answer
 // given on the command line, typed one after another, "said" with what a screen reader is
 // told and "question" with the question asked after it, and last "row" with each row of the
-// column as a screen reader reads it then. Fields are separated by a tab.
+// column as a screen reader reads it then, and "shown" with the problem as the window shows it.
+// Fields are separated by a tab.
+// With --walk, it answers the problem itself: every answer right, except that where a trial
+// digit is to be changed it first types the trial digit; "typed" with each answer and "said"
+// with what follows it, up to that first changed trial digit (--walk trial) or to the end
+// (--walk done).
 // Usage: practice_said LEVEL VARIANT [ANSWER...]
+//        practice_said LEVEL VARIANT --walk trial|done
 #include "practice/session.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <string_view>
+
+namespace {
+
+void Answer(velmorand::PracticeSession& session, std::uint32_t typed) {
+    std::printf("typed\t%u\n", typed);
+    const velmorand::PracticeResult result =
+        velmorand::SubmitAnswer(session, std::to_string(typed));
+    std::printf("said\t%s\n", result.Announcement.c_str());
+}
+
+int Walk(velmorand::PracticeSession& session, std::string_view stop) {
+    using velmorand::StepKind;
+    std::uint32_t trial = 0;
+    while (session.Steps[session.StepIndex].Kind != StepKind::Done) {
+        const velmorand::Step step = session.Steps[session.StepIndex];
+        if (step.Kind == StepKind::Digit && trial != step.Answer && trial != 0) {
+            Answer(session, trial);
+            if (stop == "trial")
+                return 0;
+        }
+        trial = step.Kind == StepKind::Trial ? step.Answer : 0;
+        Answer(session, step.Answer);
+    }
+    return stop == "done" ? 0 : 1;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     if (argc < 3)
@@ -16,8 +50,12 @@ int main(int argc, char** argv) {
     velmorand::PracticeSession session =
         velmorand::StartPractice(std::atoi(argv[1]), std::atoi(argv[2]), {});
     std::printf("problem\t%u\t%u\n", session.Current.Dividend, session.Current.Divisor);
+    std::printf("shown\t%s\n", velmorand::ViewOf(session).Problem.c_str());
     std::printf("question\t%s\n", velmorand::ViewOf(session).Question.c_str());
-    for (int i = 3; i < argc; ++i) {
+    const bool walking = argc == 5 && std::string_view(argv[3]) == "--walk";
+    if (walking && Walk(session, argv[4]) != 0)
+        return 1;
+    for (int i = walking ? argc : 3; i < argc; ++i) {
         const velmorand::PracticeResult result = velmorand::SubmitAnswer(session, argv[i]);
         std::printf("said\t%s\n", result.Announcement.c_str());
         std::printf("question\t%s\n", velmorand::ViewOf(session).Question.c_str());

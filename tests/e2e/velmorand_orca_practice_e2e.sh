@@ -2,10 +2,11 @@
 # The practice window under the real Orca screen reader, driven from the keyboard as a blind
 # pupil would: velmorand --practice --level 5 --variant 42, the problem in the accessibility
 # tree, a right answer, a wrong one, a right one again and a hint that gives the focus back to
-# the answer field, the column read row by row, the level and the variant; orca_session.sh
-# catches what Orca says.
-# The texts listened for come from the practice core through PRACTICE_SAID; the answers typed
-# are worked out here.
+# the answer field, the rest of the problem to its check, the column read row by row, the level
+# and the variant, and at level 9 the trial digits up to the first one to change;
+# orca_session.sh catches what Orca says.
+# The texts listened for come from the practice core through PRACTICE_SAID; the first answers
+# typed are worked out here, the rest are the core's.
 # Usage: velmorand_orca_practice_e2e.sh PROGRAM WORK_DIR PRACTICE_SAID
 set -euo pipefail
 program=$(realpath "$1")
@@ -25,8 +26,12 @@ done
 quotient=$((dividend / divisor))
 wrong_count=$((${#quotient} + 2))
 "$said_tool" 5 42 "$first" "$wrong_count" "${#quotient}" >"$work/expected"
-# expected KIND N: the Nth text of that kind the core gives, from 1.
-expected() { awk -F'\t' -v kind="$1" -v n="$2" '$1 == kind && ++seen == n { print $2 }' "$work/expected"; }
+"$said_tool" 5 42 --walk done >"$work/solved"
+"$said_tool" 9 1 --walk trial >"$work/trial"
+# expected KIND N [FILE]: the Nth text of that kind the core gives, from 1.
+expected() {
+    awk -F'\t' -v kind="$1" -v n="$2" '$1 == kind && ++seen == n { print $2 }' "${3:-$work/expected}"
+}
 
 start_program "$program" --practice --level 5 --variant 42
 orca_start velmorand
@@ -40,7 +45,7 @@ hear "^Тренажёр, деление в столбик.* рамка"
 hear "^Ответ текст"
 hear_text "$(expected question 1)"
 # The problem is named, and tells the problem itself to a screen reader's review.
-atspi describes velmorand "Пример" "$dividend : $divisor" ||
+atspi describes velmorand "Пример" "$(expected shown 1)" ||
     fail "the problem is not in the accessibility tree"
 
 step "A right answer: the first partial dividend, $first"
@@ -62,14 +67,30 @@ step "Tab to the hint, and a hint"
 keys Tab
 hear_button Подсказка
 keys space
-hear "Подсказка\. [^ ]"
+hear "Подсказка 1 из 3\. [^ ]"
+
+# walk FILE FROM: types the core's answers from the FROMth on, hearing what is said after each.
+walk() {
+    local kind text n=0
+    while IFS=$'\t' read -r kind text; do
+        if [ "$kind" = typed ] && ((++n >= $2)); then
+            type_keys "$text"
+            keys Return
+        elif [ "$kind" = said ] && ((n >= $2)); then
+            hear_text "$text"
+        fi
+    done < <(grep -E '^(typed|said)' "$1")
+}
+
+step "The rest of the problem, to the check by multiplication"
+walk "$work/solved" 3
 
 step "From the answer field, Tab past the buttons on to the column, and down its rows"
 keys Tab Tab Tab Tab
 hear "Столбик"
-hear_text "$(expected row 1)"
+hear_text "$(expected row 1 "$work/solved")"
 keys Down
-hear_text "$(expected row 2)"
+hear_text "$(expected row 2 "$work/solved")"
 
 step "Tab round to the level, with its choice, a level down, and on to the variant"
 keys Tab
@@ -79,5 +100,16 @@ hear "Уровень 6"
 keys Tab
 hear "^Вариант текст"
 hear "^42"
+
+step "Level 9, variant 1: the trial digits, up to the first one to change"
+keys Shift+Tab Down Down Down
+hear "Уровень 9"
+keys Tab ctrl+a
+type_keys 1
+keys Return
+hear "Вариант 1\."
+keys Tab
+hear "^Ответ текст"
+walk "$work/trial" 1
 
 orca_end

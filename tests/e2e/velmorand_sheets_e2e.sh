@@ -57,6 +57,8 @@ while IFS=$'\t' read -r page kind variant number dividend divisor answer; do
             fail "page $page lacks problem $number, $dividend : $divisor"
     else
         grep -q "Ответы.*Вариант $variant\b" <<<"$text" || fail "page $page is not variant $variant's key"
+        # pdftotext gives the no-break space between a number's classes as a space.
+        answer=$(sed 's/\xc2\xa0/ /g' <<<"$answer")
         grep -qF "$number. $answer" <<<"$text" || fail "page $page lacks «$number. $answer»"
     fi
 done <<<"$expected"

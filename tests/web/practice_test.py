@@ -56,24 +56,37 @@ ROLES = {"LevelChoice": "combobox", "VariantField": "textbox", "AnswerField": "t
          "Button": "button", "ColumnGrid": "grid"}
 
 
+def numbers(text):
+    """The numbers a text names; "606 459", split into classes, is one."""
+    return [int(n) for n in re.findall(r"\d+", re.sub(r"(?<=\d)\u00a0(?=\d)", "", text))]
+
+
 class Answers:
     """The right answers for a : b. A quotient digit, a product and a difference come from the
-    two numbers the question names; a partial dividend is a's beginning so far, less 10 b as
-    often as it goes in (what the quotient's digits before it took away)."""
+    last two numbers the question names (a partial dividend of 0 gives the digit 0), the trial
+    digit from the first two; a partial dividend is a's beginning so far, less 10 b as often as
+    it goes in (what the quotient's digits before it took away)."""
 
     def __init__(self, a, b):
         self.a, self.b = a, b
         self.taken = next(n for n in range(1, len(str(a)) + 1) if int(str(a)[:n]) >= b)
 
     def __call__(self, step, question):
+        named = numbers(question)
         if step in ("digit", "product", "difference"):
-            x, y = map(int, re.findall(r"\d+", question))
+            if len(named) < 2:
+                return 0
+            x, y = named[-2:]
             return {"digit": y // x, "product": x * y, "difference": x - y}[step]
+        if step == "trial":
+            return min(named[0] // named[1], 9)
+        unit = 10 if self.b < 100 else 100
         self.taken += step == "bring"
         beginning = int(str(self.a)[:self.taken])
-        return {"first": beginning, "count": len(str(self.a // self.b)),
-                "bring": beginning % (10 * self.b), "quotient": self.a // self.b,
-                "remainder": self.a % self.b}[step]
+        q, r = divmod(self.a, self.b)
+        return {"first": beginning, "count": len(str(q)), "round": (self.b + unit // 2) // unit * unit,
+                "bring": beginning % (10 * self.b), "quotient": q, "remainder": r,
+                "check-product": q * self.b, "check-sum": self.a}[step]
 
 
 class PracticeTest(PageCase):
@@ -93,11 +106,12 @@ class PracticeTest(PageCase):
                     feedback: said(true), spoken: said(false), entry: Entry.value,
                     problem: Problem.textContent, progress: Progress.textContent,
                     answer: Answer.textContent, level: Level.value, variant: Variant.value,
+                    hintButton: Hint.textContent, lit: Column.querySelectorAll('.Lit').length,
                     hash: location.hash};""")
 
     def problem(self):
-        a, b = re.fullmatch(r"(\d+) : (\d+)", self.state()["problem"]).groups()
-        return int(a), int(b)
+        a, b = numbers(self.state()["problem"])
+        return a, b
 
     def written(self):
         """How many digits the column shows."""
@@ -157,7 +171,7 @@ class PracticeTest(PageCase):
         # A wrong answer of two kinds, the mistake the page shows for it, and the right answer
         # typed over it; the session's own tests hold every mistake and its words.
         for step, wrong, mistake in (("first", lambda right: "абв", "not-a-number"),
-                                     ("digit", lambda right: right + 1, "digit-too-big")):
+                                     ("digit", lambda right: right + 10, "one-digit")):
             with self.subTest(step=step, mistake=mistake):
                 self.browser.open("#level=5&variant=42")
                 answers = Answers(*self.problem())
@@ -190,7 +204,8 @@ class PracticeTest(PageCase):
         self.assertEqual(len({text.rstrip("\u00a0") for text in said[1:]}), 1, said)
 
     def test_a_hint_shows_is_said_keeps_the_focus_and_a_right_answer_ends_it(self):
-        # How the hints deepen is the session's (PracticeSession.HintsGoDeeperUpToTheWorkedStep).
+        # How the hints deepen is the session's
+        # (PracticeSession.HintsGoDeeperUpToTheWorkedStepOnlyAfterAnAnswer).
         self.browser.emulate(1920, 1080)
         self.browser.open("#level=5&variant=42")
         answers = Answers(*self.problem())
@@ -205,15 +220,24 @@ class PracticeTest(PageCase):
             self.assertTrue(state["feedback"])
             self.assertEqual(state["mistake"], "")
             wait_until(lambda: self.state()["spoken"], what="the hint said")
+            self.assertGreater(state["lit"], 0, "the hint lights nothing")
+        # The third comes after an answer, and then the button says there is no more.
+        caption = self.state()["hintButton"]
+        self.submit(answers(self.state()["step"], self.state()["question"]) + 1)
+        wait_until(lambda: self.state()["mistake"], what="the wrong answer")
+        self.element("Hint").click()
+        wait_until(lambda: self.state()["hint"] == "3", what="hint 3")
+        self.assertNotEqual(self.state()["hintButton"], caption)
         self.answer_right(answers)
         self.assertEqual(self.state()["hint"], "")
+        self.assertEqual(self.state()["lit"], 0)
 
     def test_the_address_the_level_list_and_the_variant_field_choose_the_problem(self):
         # The level and variant the page shows for an address and writes back into it; the
         # module's own test (practice_bridge_test.js) reads every other kind of address.
         self.browser.open("#level=99&variant=0")
         self.assertEqual([self.state()[k] for k in ("level", "variant", "hash")],
-                         ["8", "1", "#level=8&variant=1"])
+                         ["10", "1", "#level=10&variant=1"])
         # An address changed in the open page is followed too.
         self.browser.script("location.hash = '#level=5&variant=42'")
         wait_until(lambda: self.state()["level"] == "5", what="level 5")
@@ -325,7 +349,6 @@ class PracticeTest(PageCase):
         for _ in range(4):  # the first quotient digit and its product written
             self.answer_right(answers)
         tree, nodes = self.browser.accessibility_tree()
-        question = self.state()["question"]
         # Each control's name and role as the module's table gives them; the announced text is
         # the one live region, so that nothing is said twice.
         for row in self.browser.module("velmorand_practice_layout")["Controls"]:
@@ -335,7 +358,10 @@ class PracticeTest(PageCase):
                     self.assertEqual(ax(node, "name"), row["AccessibleName"])
                 if row["Kind"] in ROLES or row["Announced"]:
                     self.assertEqual(ax(node, "role"), ROLES.get(row["Kind"], "status"))
-        self.assertEqual(ax(tree["Entry"], "description"), question)
+        self.assertEqual(ax(tree["Entry"], "description"),
+                         self.browser.module("velmorand_practice_view")["SpokenQuestion"])
+        self.assertIn(ax(tree["Level"], "value"), self.browser.module(
+            "velmorand_practice_layout")["SpokenLevels"])
         self.assertEqual(self.browser.live_regions(), ["Feedback"])
         # The column read row by row, as the session words its rows: Up, Down, Home and End
         # move from one to the next, and the first row holds a's digits and b.

@@ -26,7 +26,9 @@
 //                                Form1's client area as "window"); the practice window at 96 dpi
 //   msaa_probe announcement DIVIDEND DIVISOR SEPARATOR   what Run says for these numbers
 //   msaa_probe steps DIVIDEND DIVISOR   the answers the pupil types, one "kind answer" a line
+//   msaa_probe level N           the level's choice as the list shows it
 #include "find_window.h"
+#include "practice/numbers.h"
 #include "practice/steps.h"
 #include "win32/resource_ids.h"
 #include "win32/utf16.h"
@@ -433,8 +435,8 @@ void CheckPractice(HWND window, const velmorand::PracticeControl& row, HWND cont
     // The answer field is described by the question it answers.
     std::optional<std::string> question;
     if (row.Kind == Kind::AnswerField) {
-        question =
-            ToUtf8(WindowText(Named(window, velmorand::PracticeLayout(), "Question").Window));
+        question = velmorand::practice_detail::Spoken(
+            ToUtf8(WindowText(Named(window, velmorand::PracticeLayout(), "Question").Window)));
         if (question->empty())
             Fail(std::string(row.Name) + ": no question to be described by");
     }
@@ -446,10 +448,13 @@ void CheckPractice(HWND window, const velmorand::PracticeControl& row, HWND cont
                         .Hidden = velmorand::NeedsPrinting(row)}; // this program does not print
     const Reading read = Check(row.Name, control, object, wanted);
     const std::string what = std::string(row.Name) + ": ";
-    // A control named apart from what it shows has that as its value, so that both are read.
+    // A control named apart from what it shows has that as its value, so that both are read;
+    // the level's choice as it is said.
+    const std::string value =
+        row.Kind == Kind::LevelChoice ? velmorand::practice_detail::Spoken(shown) : shown;
     if (!wanted.Hidden && row.AccessibleName != nullptr && row.Kind != Kind::ColumnGrid &&
-        row.Kind != Kind::Button && read.Value != shown && !(shown.empty() && read.Value == "-"))
-        Fail(what + "value \"" + read.Value + "\", not what it shows, \"" + shown + "\"");
+        row.Kind != Kind::Button && read.Value != value && !(shown.empty() && read.Value == "-"))
+        Fail(what + "value \"" + read.Value + "\", not what it shows, \"" + value + "\"");
     if (row.Kind == Kind::ColumnGrid) {
         // Each row of the column is a child of its own, read in order, and all of them its value.
         std::string rows;
@@ -525,6 +530,10 @@ int main() {
         return FocusOrder(velmorand::PracticeLayout());
     if (command == L"steps" && argc == 4)
         return Steps(_wtoi(argv[2]), _wtoi(argv[3]));
+    if (command == L"level" && argc == 3) {
+        Print(velmorand::LevelChoiceText(_wtoi(argv[2])));
+        return 0;
+    }
     if (command == L"places" && argc == 3)
         return Places(_wtoi(argv[2]));
     if (command == L"practice-places" && argc == 5)
