@@ -1,5 +1,4 @@
 // What the practice window says: questions, what is wrong, hints and the answer line.
-#include "practice/method.h"
 #include "practice/numbers.h"
 #include "practice/texts.h"
 #include "practice_test_support.h"
@@ -162,49 +161,21 @@ std::vector<std::string> WrongAnswers(const Step& step) {
     return wrong;
 }
 
-// The numbers a wrong-answer text may name: the problem's, the pupil's own answer and what
-// it makes, and what the step works on.
+// The numbers a wrong-answer text may name: the problem's, those the question names (the
+// partial dividend, the product, a bring's difference, the trial's tens, the first partial
+// dividend the count comes from), the pupil's own answer and what it makes of them.
 std::set<std::string> Allowed(const Problem& p, const Step& step, const std::string& typed) {
+    std::vector<std::uint64_t> named = {p.Dividend, p.Divisor, step.Answer / 10,
+                                        practice_detail::FirstPartial(p.Dividend, p.Divisor)};
+    for (const std::string& n : NumbersIn(QuestionText(p, step)))
+        named.push_back(std::stoull(n));
     const std::uint64_t t = std::stoull(typed);
-    std::set<std::string> allowed = {std::to_string(p.Dividend), std::to_string(p.Divisor), typed};
-    const std::uint32_t digit = p.Divisor == 0 ? 0 : step.Partial / p.Divisor;
-    switch (step.Kind) {
-    case K::Digit:
-        allowed.insert(std::to_string(step.Partial));
-        allowed.insert(std::to_string(t * p.Divisor));
-        if (t * p.Divisor <= step.Partial)
-            allowed.insert(std::to_string(step.Partial - t * p.Divisor));
-        break;
-    case K::Product:
-        allowed.insert({std::to_string(step.Partial), std::to_string(digit)});
-        break;
-    case K::Difference:
-        allowed.insert({std::to_string(step.Partial), std::to_string(digit * p.Divisor)});
-        break;
-    case K::Bring: // the partial dividend a bring makes is its answer: only the remainder
-        allowed.insert(std::to_string(step.Answer / 10));
-        break;
-    case K::Trial: { // the estimate in tens or hundreds, and what the typed digit makes of it
-        const std::uint64_t unit = p.Divisor >= 100 ? 100 : 10;
-        const std::uint64_t b = RoundedDivisor(p.Divisor) / unit;
-        const std::uint64_t partial = step.Partial / unit;
-        allowed.insert({std::to_string(partial), std::to_string(b), std::to_string(t * b)});
-        if (t * b <= partial)
-            allowed.insert(std::to_string(partial - t * b));
-        break;
-    }
-    case K::Count:
-        allowed.insert(std::to_string(practice_detail::FirstPartial(p.Dividend, p.Divisor)));
-        break;
-    case K::CheckSum:
-        allowed.insert({std::to_string(p.Dividend / p.Divisor * p.Divisor),
-                        std::to_string(p.Dividend % p.Divisor)});
-        break;
-    case K::CheckProduct:
-        allowed.insert(std::to_string(p.Dividend / p.Divisor));
-        break;
-    default:
-        break;
+    std::set<std::string> allowed = {typed};
+    for (const std::uint64_t x : named) {
+        allowed.insert({std::to_string(x), std::to_string(t * x)});
+        for (const std::uint64_t y : named)
+            if (t * x <= y)
+                allowed.insert(std::to_string(y - t * x));
     }
     return allowed;
 }
@@ -227,10 +198,10 @@ TEST(PracticeTexts, NeverGiveTheAnswerAwayAndReadAloudCleanly) {
                 if (step.Kind == K::Done)
                     continue;
                 // The first two hints point the way and give no answer: they may name the
-                // step's own numbers, the trial digit to check and the tables' 9 and 10.
+                // step's own numbers and the tables' 9 and 10.
                 const std::string answer = std::to_string(step.Answer);
                 std::set<std::string> pointing = Allowed(p, step, "0");
-                pointing.insert({"9", "10", std::to_string(TrialDigit(step.Partial, p.Divisor))});
+                pointing.insert({"9", "10"});
                 for (int hint = 1; hint < 3; ++hint) {
                     const auto named = NumbersIn(HintText(p, step, hint));
                     if (!pointing.contains(answer)) {
