@@ -151,6 +151,9 @@ solve check
 count=$(wc -l <"$work/steps")
 eventually changed Progress "$progress_before" || fail "the progress line still reads '$progress_before' after a solved problem"
 [[ "$(text Answer)" == *"$((a / b))"* ]] || fail "the answer line '$(text Answer)' lacks the quotient $((a / b))"
+# The check by multiplication ends the problem, and a screen reader is told so.
+poll grep -q "^alert	Верно. Проверка, .*Получилось делимое $a, " "$work/alerts" ||
+    fail "the check's end was not announced"
 poll test -s "$progress" || fail "no progress file in AppData after a solved problem"
 cp "$progress" "$work/after-one"
 
