@@ -73,35 +73,24 @@ constexpr auto OneDigit = DivisorsFromTo<2, 9>();
 constexpr auto RoundTens = DivisorsFromTo<20, 90, 10>();
 constexpr auto ThreeDigits = DivisorsFromTo<101, 999>();
 
-// clang-format off
-// The two-digit divisors but the round tens that have a 3-4 digit dividend whose every trial
-// digit is right. 15 has none: rounded to 20, its trial digit is right only for a partial
-// dividend of 20-29 or 40-44, and the next partial dividend after those is at least 50. A test
-// finds the list again by going through every dividend.
-constexpr std::uint32_t TrialAlwaysRight[] = {
-    11, 12, 13, 14,     16, 17, 18, 19,
-    21, 22, 23, 24, 25, 26, 27, 28, 29,
-    31, 32, 33, 34, 35, 36, 37, 38, 39,
-    41, 42, 43, 44, 45, 46, 47, 48, 49,
-    51, 52, 53, 54, 55, 56, 57, 58, 59,
-    61, 62, 63, 64, 65, 66, 67, 68, 69,
-    71, 72, 73, 74, 75, 76, 77, 78, 79,
-    81, 82, 83, 84, 85, 86, 87, 88, 89,
-    91, 92, 93, 94, 95, 96, 97, 98, 99,
-};
+// The two-digit divisors but the round tens, leaving one out (0: none).
+template <std::uint32_t Without = 0> constexpr auto TwoDigitsNotRound() {
+    std::array<std::uint32_t, 81 - (Without != 0 ? 1 : 0)> divisors{};
+    std::size_t next = 0;
+    for (std::uint32_t b = 11; b <= 99; ++b)
+        if (b % 10 != 0 && b != Without)
+            divisors[next++] = b;
+    return divisors;
+}
+
+// Those that have a 3-4 digit dividend whose every trial digit is right: all but 15, which
+// rounded to 20 gives a right trial digit only for a partial dividend of 20-29 or 40-44, and
+// the next partial dividend after those is at least 50. A test finds the list again by going
+// through every dividend.
+constexpr auto TrialAlwaysRight = TwoDigitsNotRound<15>();
 // Those that have a 3-5 digit dividend with a trial digit to change: every one. Ending in 1-4
 // they round down and trial too many, ending in 5-9 up and too few, so the level has both.
-constexpr std::uint32_t TrialSometimesWrong[] = {
-    11, 12, 13, 14, 15, 16, 17, 18, 19,
-    21, 22, 23, 24, 25, 26, 27, 28, 29,
-    31, 32, 33, 34, 35, 36, 37, 38, 39,
-    41, 42, 43, 44, 45, 46, 47, 48, 49,
-    51, 52, 53, 54, 55, 56, 57, 58, 59,
-    61, 62, 63, 64, 65, 66, 67, 68, 69,
-    71, 72, 73, 74, 75, 76, 77, 78, 79,
-    81, 82, 83, 84, 85, 86, 87, 88, 89,
-    91, 92, 93, 94, 95, 96, 97, 98, 99,
-};
+constexpr auto TrialSometimesWrong = TwoDigitsNotRound();
 
 // Every divisor of levels 1 to 7 and 10 has dividends that fit (level 2's 9 has one: 999).
 constexpr LevelRow Levels[LevelCount] = {
