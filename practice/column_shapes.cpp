@@ -78,8 +78,9 @@ void AddRuns(std::vector<ColumnShape>& shapes, ShapeKind kind, std::vector<GridC
 
 } // namespace
 
-PaperSize LevelPaper(int level) {
-    const LevelDigits most = MostDigitsOf(level);
+PaperSize LevelPaper(int level) { return PaperForDigits(MostDigitsOf(level)); }
+
+PaperSize PaperForDigits(LevelDigits most) {
     const int quotient = most.Dividend - most.Divisor + 1;
     // A product and a difference for each quotient digit, under a's row.
     return {most.Dividend + std::max(most.Divisor, quotient) + 2, 1 + 2 * quotient + 2};

@@ -44,6 +44,8 @@ inline constexpr double StrokeCells = 1.0 / 12;
 // The paper the largest column of a level needs: a window that sizes its cells by it keeps
 // them the same from one problem of the level to the next.
 PaperSize LevelPaper(int level);
+// And the paper for problems of at most these digits.
+PaperSize PaperForDigits(LevelDigits most);
 
 // The paper the grid itself needs, margin included.
 PaperSize PaperFor(const Grid& grid);

@@ -11,7 +11,7 @@ namespace velmorand {
 
 namespace {
 
-enum class Option { None, Practice, Sheets, NoAnswers, Output, Choice };
+enum class Option { None, Practice, Sheets, Class, NoAnswers, Output, Set, Choice };
 
 // What a word on the command line means: one of the program's own options, or one of the
 // printed sheets' choices by the word their table gives it ("level", "answers" ...).
@@ -27,13 +27,14 @@ constexpr struct {
     Option Kind;
 } Options[] = {
     {"practice", Option::Practice}, {"sheets", Option::Sheets}, {"no-answers", Option::NoAnswers},
-    {"output", Option::Output},     {"o", Option::Output},
+    {"output", Option::Output},     {"o", Option::Output},      {"set", Option::Set},
+    {"class", Option::Class},
 };
 
 // How options that take no value set the start.
 bool Switch(const Meaning& meaning) {
     return meaning.Kind == Option::Practice || meaning.Kind == Option::Sheets ||
-           meaning.Kind == Option::NoAnswers ||
+           meaning.Kind == Option::Class || meaning.Kind == Option::NoAnswers ||
            (meaning.Kind == Option::Choice && meaning.Control->Kind == PrintedControlKind::Check);
 }
 
@@ -101,6 +102,8 @@ void SetSwitch(StartOptions& options, const Meaning& meaning) {
         options.Practice = true;
     else if (meaning.Kind == Option::Sheets)
         options.Sheets = true;
+    else if (meaning.Kind == Option::Class)
+        options.Class = true;
     else if (meaning.Kind == Option::NoAnswers)
         options.Answers = false;
     else
@@ -110,10 +113,10 @@ void SetSwitch(StartOptions& options, const Meaning& meaning) {
 // Sets the option from its value; false when the value is not what it takes (a number, in
 // the choice's range, for all but the output, whose value is any word but an empty one).
 bool Apply(StartOptions& options, const Meaning& meaning, std::string_view value) {
-    if (meaning.Kind == Option::Output) {
+    if (meaning.Kind == Option::Output || meaning.Kind == Option::Set) {
         if (value.empty())
             return false;
-        options.Output = value;
+        (meaning.Kind == Option::Output ? options.Output : options.Set) = value;
         return true;
     }
     const auto number = WholeNumber(value);
@@ -156,7 +159,7 @@ StartOptions ParseCommandLine(std::span<const std::string_view> arguments) {
         const bool places =
             option.Kind == Option::Choice && (option.Control->Sets == PrintedChoice::Level ||
                                               option.Control->Sets == PrintedChoice::Variant);
-        levelGiven = levelGiven || (applied && places);
+        levelGiven = levelGiven || (applied && (places || option.Kind == Option::Set));
     }
     // A level or a variant asks for the practice window even without "--practice", unless
     // they are the sheets'.

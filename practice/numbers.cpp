@@ -1,5 +1,6 @@
 #include "numbers.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <utility>
@@ -57,6 +58,48 @@ std::optional<TypedNumber> ReadTypedNumber(std::string_view typed) {
     if (digits == 0)
         return std::nullopt;
     return TypedNumber{number, value};
+}
+
+namespace {
+
+// The length of the well-formed UTF-8 character the text starts with, or 0.
+std::size_t CharacterLength(std::string_view text) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(0);
+    const std::size_t length = lead < 0x80                   ? 1
+                               : lead >= 0xC2 && lead < 0xE0 ? 2
+                               : lead >= 0xE0 && lead < 0xF0 ? 3
+                               : lead >= 0xF0 && lead < 0xF5 ? 4
+                                                             : 0;
+    if (length == 0 || length > text.size())
+        return 0;
+    for (std::size_t i = 1; i < length; ++i)
+        if ((byte(i) & 0xC0) != 0x80)
+            return 0;
+    // Overlong forms and surrogates are not characters.
+    if ((lead == 0xE0 && byte(1) < 0xA0) || (lead == 0xED && byte(1) >= 0xA0) ||
+        (lead == 0xF0 && byte(1) < 0x90) || (lead == 0xF4 && byte(1) >= 0x90))
+        return 0;
+    return length;
+}
+
+} // namespace
+
+std::string Echoed(std::string_view typed, std::size_t most) {
+    std::string shown;
+    for (std::size_t count = 0; !typed.empty(); ++count) {
+        if (count == most)
+            return shown + "…";
+        const std::size_t length = CharacterLength(typed);
+        if (length == 0)
+            shown += '?';
+        else if (length == 1 && (static_cast<unsigned char>(typed[0]) < 0x20 || typed[0] == 0x7F))
+            shown += ' ';
+        else
+            shown += typed.substr(0, length);
+        typed.remove_prefix(std::max<std::size_t>(length, 1));
+    }
+    return shown;
 }
 
 std::string Digits(std::uint64_t value) {

@@ -37,6 +37,11 @@ std::string Grouped(std::uint64_t value);
 // all of a when none is.
 std::uint32_t FirstPartial(std::uint32_t a, std::uint32_t b);
 
+// What a reason quotes of a typed text: its first `most` characters, with "…" when it had
+// more, every control character a space and every byte that starts no well-formed UTF-8
+// character a "?", so that whatever was pasted is shown and said safely.
+std::string Echoed(std::string_view typed, std::size_t most);
+
 // "1 цифра", "2 цифры", "5 цифр".
 std::string DigitsPhrase(std::uint64_t count);
 

@@ -1,6 +1,8 @@
 #include "session.h"
 
 #include "numbers.h"
+#include "problem_set.h"
+#include "sheet.h"
 #include "texts.h"
 
 #include <algorithm>
@@ -49,7 +51,8 @@ const LevelProgress& LevelKept(const PracticeSession& session) {
 }
 
 bool SuggestsNextLevel(const PracticeSession& session) {
-    return session.Level < LevelCount && LevelKept(session).InARow >= InARowForNextLevel;
+    return session.Set.empty() && session.Level < LevelCount &&
+           LevelKept(session).InARow >= InARowForNextLevel;
 }
 
 std::string NextLevelText(const PracticeSession& session) {
@@ -57,9 +60,36 @@ std::string NextLevelText(const PracticeSession& session) {
            ".";
 }
 
+bool PractisesSet(const PracticeSession& session) { return !session.Set.empty(); }
+
+Problem ProblemAt(const PracticeSession& session, int index) {
+    if (PractisesSet(session))
+        return session.Set[static_cast<std::size_t>(index) % session.Set.size()];
+    return GenerateProblem(session.Level, session.Variant, index);
+}
+
+// Whether the problem is one of the variant's, which the teacher's code is about.
+bool Counted(const PracticeSession& session) {
+    return session.ProblemIndex < session.VariantProblems;
+}
+
+bool IsLastOfVariant(const PracticeSession& session) {
+    return session.ProblemIndex == session.VariantProblems - 1;
+}
+
+std::string Count(int count) { return Digits(static_cast<std::uint64_t>(std::max(count, 0))); }
+
+std::string SolvedOfVariant(const PracticeSession& session) {
+    return "решено " + Count(session.Work.Solved) + " из " + Count(session.VariantProblems);
+}
+
+std::string CodeOf(const PracticeSession& session) {
+    return ResultCode(CountedProblems(session), session.Work);
+}
+
 // The session's problem, from its level, variant and index, with nothing yet answered.
 void SetUpProblem(PracticeSession& session) {
-    session.Current = GenerateProblem(session.Level, session.Variant, session.ProblemIndex);
+    session.Current = ProblemAt(session, session.ProblemIndex);
     session.Steps = SolutionSteps(session.Current);
     session.StepIndex = 0;
     session.LastMistake = Mistake::None;
@@ -69,6 +99,34 @@ void SetUpProblem(PracticeSession& session) {
     session.TriedHere = 0;
     session.HintTaken = false;
     session.WrongAnswers = 0;
+}
+
+// The variant's or set's first problem, with nothing yet done in it.
+void SetUpVariant(PracticeSession& session) {
+    session.ProblemIndex = 0;
+    session.VariantProblems =
+        PractisesSet(session)
+            ? static_cast<int>(session.Set.size())
+            : static_cast<int>(SheetVariantProblems(session.Level, session.Variant).size());
+    session.Work = {};
+    session.Finished = false;
+    session.CodeShown = false;
+    SetUpProblem(session);
+}
+
+// The variant is done: what the window adds to its feedback, and what is said with the code.
+struct Finish {
+    std::string Shown;
+    std::string Said;
+};
+
+Finish FinishVariant(PracticeSession& session) {
+    session.Finished = true;
+    session.CodeShown = true;
+    const std::string done = PractisesSet(session) ? std::string(OwnProblemsTitle) + " закончены: "
+                                                   : std::string("Вариант закончен: ");
+    const std::string shown = done + SolvedOfVariant(session) + ". Покажи учителю код.";
+    return {shown, Spoken(shown) + " Код для учителя, " + SpokenCode(CodeOf(session))};
 }
 
 // What a new problem is announced with: the problem in words and its first question.
@@ -84,6 +142,10 @@ PracticeResult Introduce(const PracticeSession& session, std::string_view before
 void CountSolved(PracticeSession& session) {
     // The counts stop where the stored text's do, whatever the kept progress held.
     constexpr int Most = practice_detail::MostKeptCount;
+    if (Counted(session))
+        ++session.Work.Solved;
+    if (PractisesSet(session)) // the teacher's problems belong to no level
+        return;
     LevelProgress& kept = LevelKept(session);
     kept.Solved = std::clamp(kept.Solved, 0, Most - 1) + 1;
     const bool unaided = !session.HintTaken && session.WrongAnswers <= MostWrongInARow;
@@ -105,6 +167,7 @@ std::string SpokenAnswer(const Problem& problem) {
 // A checked problem is said to be done by its check; the others by their answer.
 PracticeResult Solve(PracticeSession& session, bool checked) {
     CountSolved(session);
+    const bool changed = !PractisesSet(session);
     // The check, worked, stays in sight with what it showed.
     if (checked)
         session.Feedback = CheckLine(session.Current) + ". " + CheckedText(session.Current);
@@ -115,13 +178,29 @@ PracticeResult Solve(PracticeSession& session, bool checked) {
         session.Feedback += " " + NextLevelText(session);
         announcement += " " + NextLevelText(session);
     }
-    return {.ProgressChanged = true, .ClearEntry = true, .Announcement = announcement};
+    if (IsLastOfVariant(session) && !session.Finished) {
+        const Finish finish = FinishVariant(session);
+        session.Feedback += " " + finish.Shown;
+        announcement += " " + finish.Said;
+    }
+    return {.ProgressChanged = changed, .ClearEntry = true, .Announcement = announcement};
 }
 
 // The answer line once the quotient and the remainder are written, through the check.
 std::string AnswerSoFar(const PracticeSession& session) {
     const StepKind kind = CurrentStep(session).Kind;
     return kind == StepKind::Done || IsCheck(kind) ? AnswerLine(session.Current) : std::string();
+}
+
+// "Пример 3 из 8", as its printed sheet numbers it.
+std::string NumberText(const PracticeSession& session) {
+    const int index = std::max(session.ProblemIndex, 0);
+    const int of = std::max(session.VariantProblems, 1);
+    if (index < of)
+        return "Пример " + Count(index + 1) + " из " + Count(of);
+    if (PractisesSet(session))
+        return "Пример " + Count(index % of + 1) + " из " + Count(of) + ", ещё раз";
+    return "Пример " + Count(index + 1) + ", сверх варианта";
 }
 
 PracticeResult Said(PracticeSession& session, std::string_view feedback) {
@@ -136,7 +215,7 @@ PracticeSession StartPractice(int level, int variant, const Progress& kept) {
     session.Level = ClampLevel(level);
     session.Variant = ClampVariant(variant);
     session.Kept = kept;
-    SetUpProblem(session);
+    SetUpVariant(session);
     return session;
 }
 
@@ -148,6 +227,12 @@ PracticeResult SubmitAnswer(PracticeSession& session, std::string_view typed) {
     session.LastMistake = mistake;
     if (mistake != Mistake::NotANumber)
         ++session.TriedHere;
+    if (Counted(session)) {
+        if (const auto group = GroupOf(mistake))
+            ++session.Work.Mistakes[static_cast<std::size_t>(*group)];
+        if (mistake == Mistake::None && session.TriedHere == 1)
+            ++session.Work.FirstTry;
+    }
     if (mistake != Mistake::None) {
         if (mistake != Mistake::NotANumber)
             ++session.WrongAnswers;
@@ -186,8 +271,11 @@ PracticeResult AskHint(PracticeSession& session) {
     }
     session.HintLevel = session.DeepestHint = std::min(session.DeepestHint + 1, MostHints);
     // The first level only points to a way of thinking; the rule or the worked step is help.
-    if (session.HintLevel >= 2)
+    if (session.HintLevel >= 2) {
         session.HintTaken = true;
+        if (Counted(session))
+            ++session.Work.Hints;
+    }
     const std::string which = "Подсказка " + Digits(static_cast<std::uint64_t>(session.HintLevel)) +
                               " из " + Digits(MostHints) + ". ";
     const std::string hint = HintText(session.Current, CurrentStep(session), session.HintLevel);
@@ -196,21 +284,24 @@ PracticeResult AskHint(PracticeSession& session) {
 }
 
 PracticeResult NextProblem(PracticeSession& session) {
+    // The variant's last problem left unsolved ends the variant as solving it would.
+    const std::string finished =
+        IsLastOfVariant(session) && !session.Finished ? FinishVariant(session).Said + " " : "";
     // An unsolved problem left behind changes neither count.
     if (session.ProblemIndex < std::numeric_limits<int>::max())
         ++session.ProblemIndex;
     SetUpProblem(session);
-    PracticeResult result = Introduce(session, "Следующий пример. ");
+    PracticeResult result = Introduce(session, finished + "Следующий пример. ");
     result.FocusEntry = true;
     return result;
 }
 
 PracticeResult ChooseLevel(PracticeSession& session, int level) {
-    if (ClampLevel(level) == session.Level)
+    if (ClampLevel(level) == session.Level && !PractisesSet(session))
         return {};
     session.Level = ClampLevel(level);
-    session.ProblemIndex = 0;
-    SetUpProblem(session);
+    session.Set.clear();
+    SetUpVariant(session);
     return Introduce(session, Spoken(LevelTitle(session.Level)) + ". ");
 }
 
@@ -218,18 +309,58 @@ PracticeResult ChooseVariant(PracticeSession& session, std::string_view typed) {
     const auto number = practice_detail::ReadTypedNumber(typed);
     if (!number || number->Value < 1 || number->Value > MostVariant)
         return Said(session, BadVariant);
-    if (static_cast<int>(number->Value) == session.Variant)
+    if (static_cast<int>(number->Value) == session.Variant && !PractisesSet(session))
         return {};
     session.Variant = static_cast<int>(number->Value);
-    session.ProblemIndex = 0;
-    SetUpProblem(session);
+    session.Set.clear();
+    SetUpVariant(session);
     return Introduce(session, "Вариант " + Digits(number->Value) + ". ");
+}
+
+PracticeResult MakeSet(PracticeSession& session, std::string_view typed) {
+    SetReading reading = ReadProblemSet(typed);
+    if (!reading.Good()) {
+        session.SetError = SetErrorText(reading);
+        return {.Announcement = Spoken(session.SetError)};
+    }
+    session.SetError.clear();
+    session.Set = std::move(reading.Problems);
+    SetUpVariant(session);
+    PracticeResult result = Introduce(session, std::string(OwnProblemsTitle) + ", примеров " +
+                                                   Count(session.VariantProblems) + ". ");
+    result.FocusEntry = true;
+    return result;
+}
+
+PracticeResult ShowCode(PracticeSession& session) {
+    session.CodeShown = true;
+    return {.Announcement = "Код для учителя, " + SpokenCode(CodeOf(session)) + " " +
+                            Spoken(SolvedOfVariant(session)) + "."};
+}
+
+std::vector<Problem> CountedProblems(const PracticeSession& session) {
+    std::vector<Problem> problems;
+    for (int i = 0; i < session.VariantProblems; ++i)
+        problems.push_back(ProblemAt(session, i));
+    return problems;
+}
+
+PaperSize PracticePaper(const PracticeSession& session) {
+    if (!PractisesSet(session))
+        return LevelPaper(session.Level);
+    LevelDigits most;
+    for (const Problem& problem : session.Set) {
+        most.Dividend = std::max(most.Dividend, practice_detail::DigitCount(problem.Dividend));
+        most.Divisor = std::max(most.Divisor, practice_detail::DigitCount(problem.Divisor));
+    }
+    return PaperForDigits(most);
 }
 
 PracticeView ViewOf(const PracticeSession& session) {
     PracticeView view;
     const Step& step = CurrentStep(session);
     view.Problem = ProblemText(session.Current);
+    view.ProblemNumber = NumberText(session);
     view.Question = QuestionText(session.Current, step);
     view.SpokenQuestion = Spoken(view.Question);
     view.Step = StepName(step.Kind);
@@ -247,6 +378,15 @@ PracticeView ViewOf(const PracticeSession& session) {
     view.SuggestNextLevel = SuggestsNextLevel(session);
     if (view.SuggestNextLevel)
         view.ProgressLine += " " + NextLevelText(session);
+    if (PractisesSet(session)) {
+        view.ProgressLine = std::string(OwnProblemsTitle) + ": " + SolvedOfVariant(session) + ".";
+        view.SetText = SetText(session.Set);
+    }
+    if (session.CodeShown) {
+        view.ResultCode = CodeOf(session);
+        view.SpokenResultCode = SpokenCode(view.ResultCode);
+    }
+    view.SetError = session.SetError;
     return view;
 }
 

@@ -1,5 +1,7 @@
 #include "sheet.h"
 
+#include "problem_set.h"
+
 #include "column_shapes.h"
 #include "grid.h"
 #include "method.h"
@@ -156,7 +158,9 @@ struct VariantProblems {
 VariantProblems FirstProblems(const PrintedSheetsOptions& options, int variant, int count) {
     VariantProblems first;
     for (int i = 0; i < count; ++i) {
-        first.Problems.push_back(GenerateProblem(options.Level, variant, i));
+        first.Problems.push_back(
+            options.Set.empty() ? GenerateProblem(options.Level, variant, i)
+                                : options.Set[static_cast<std::size_t>(i) % options.Set.size()]);
         first.Blocks.push_back(BlockOf(first.Problems.back(), PaperFor(options.Large)));
     }
     return first;
@@ -192,6 +196,11 @@ std::string Number(int number) { return Digits(static_cast<std::uint64_t>(number
 
 std::string NumberLabel(int number) { return Number(number) + "."; }
 
+// «Вариант 42», or «Свои примеры» for the teacher's set.
+std::string VariantName(const PrintedPage& page) {
+    return page.OwnProblems ? std::string(OwnProblemsTitle) : "Вариант " + Number(page.Variant);
+}
+
 // «Фамилия, имя ____ Класс ____ Дата ____ Вариант N», the blanks as lines: on every page of
 // problems, as the pupil may get more than one.
 void AddHeader(PrintedPage& page) {
@@ -208,12 +217,12 @@ void AddHeader(PrintedPage& page) {
             {{x, HeaderBaseline + 0.5}, {x + field.Blank, HeaderBaseline + 0.5}, BlankWidth});
         x += field.Blank + 3;
     }
-    const std::string name = "Вариант " + Number(page.Variant);
+    const std::string name = VariantName(page);
     page.Texts.push_back(Written(name, x, HeaderBaseline, RoomFor(name, HeaderSize), HeaderSize));
 }
 
 void AddKeyHeader(PrintedPage& page) {
-    const std::string title = "Ответы. Вариант " + Number(page.Variant);
+    const std::string title = "Ответы. " + VariantName(page);
     page.Texts.push_back(
         Written(title, Margin, HeaderBaseline, RoomFor(title, HeaderSize), HeaderSize));
 }
@@ -222,7 +231,9 @@ void AddKeyHeader(PrintedPage& page) {
 // вариант 42, ответы, лист 2 из 3 · Velmorand». A level with a long name makes it smaller
 // rather than let it run past the margin.
 void AddFooter(PrintedPage& page, const Paper& paper) {
-    std::string text = LevelTitle(page.Level) + ", вариант " + Number(page.Variant);
+    std::string text = page.OwnProblems
+                           ? std::string(OwnProblemsTitle)
+                           : LevelTitle(page.Level) + ", вариант " + Number(page.Variant);
     if (page.Kind == PrintedPageKind::Answers)
         text += ", ответы";
     if (page.Sheets > 1)
@@ -338,6 +349,7 @@ PrintedPage MakePage(PrintedPageKind kind, const PrintedSheetsOptions& options, 
                      .Variant = variant,
                      .Sheet = static_cast<int>(sheet) + 1,
                      .Sheets = static_cast<int>(sheets),
+                     .OwnProblems = !options.Set.empty(),
                      .Cell = paper.Cell};
     page.Squares = {{Margin, Margin}, paper.Columns(), paper.Rows(), paper.Cell};
     page.Problems = std::move(problems);
@@ -364,13 +376,25 @@ PrintedSheetsOptions ClampPrintedSheetsOptions(const PrintedSheetsOptions& optio
             SetChoice(
                 clamped, control.Sets,
                 std::clamp(ChoiceValue(options, control.Sets), control.Lowest, control.Highest));
+    if (!clamped.Set.empty()) {
+        clamped.Variants = 1;
+        if (clamped.Set.size() > static_cast<std::size_t>(MostSetProblems))
+            clamped.Set.resize(MostSetProblems);
+    }
     return clamped;
+}
+
+std::vector<Problem> SheetVariantProblems(int level, int variant) {
+    const PrintedSheetsOptions options{.Level = level, .Variant = variant};
+    return FirstProblems(options, ClampVariant(variant), PrintedProblemCount(options)).Problems;
 }
 
 int PrintedVariant(int variant, int i) { return (ClampVariant(variant) - 1 + i) % MostVariant + 1; }
 
 int PrintedProblemCount(const PrintedSheetsOptions& asked) {
     const PrintedSheetsOptions options = ClampPrintedSheetsOptions(asked);
+    if (!options.Set.empty())
+        return static_cast<int>(options.Set.size());
     if (options.Problems > 0)
         return options.Problems;
     std::vector<VariantProblems> variants;

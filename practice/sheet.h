@@ -39,6 +39,9 @@ struct PrintedSheetsOptions {
     int Problems = 0;    // per variant, 1-MostPrintedProblems; 0 is as many as fit on a page
     bool Answers = true; // each variant followed by its answer key: what a teacher wants
     bool Large = false;  // cells of 10 mm for pupils who see poorly, instead of 5 mm
+    // The teacher's own problems, in their order, instead of the level's: one variant of all
+    // of them, its pages named «Свои примеры».
+    std::vector<velmorand::Problem> Set{};
 
     bool operator==(const PrintedSheetsOptions&) const = default;
 };
@@ -51,7 +54,12 @@ int PrintedVariant(int variant, int i);
 
 // How many problems each variant of the set has: as many as asked for, or with 0 as many as
 // fit on one page for every variant of the set, so that every variant has the same number.
+// The teacher's own problems are all printed.
 int PrintedProblemCount(const PrintedSheetsOptions& options);
+
+// A variant's problems as its sheet has them with the choices' first values: what the practice
+// window counts as the variant, and the teacher's journal reads the codes of.
+std::vector<velmorand::Problem> SheetVariantProblems(int level, int variant);
 
 // ---- the choices, as every front end shows them ----
 
@@ -176,9 +184,10 @@ struct PrintedPage {
     PrintedPageKind Kind = PrintedPageKind::Problems;
     int Level = 1;
     int Variant = 1;
-    int Sheet = 1;      // of the variant's problems, from 1; its key's pages count the same
-    int Sheets = 1;     // how many pages the variant's problems take
-    double Width = 210; // A4, portrait
+    int Sheet = 1;            // of the variant's problems, from 1; its key's pages count the same
+    int Sheets = 1;           // how many pages the variant's problems take
+    bool OwnProblems = false; // the teacher's set, not a level's variant
+    double Width = 210;       // A4, portrait
     double Height = 297;
     double Margin = 15; // on all four sides: nothing is drawn nearer the edge
     double Cell = 5;

@@ -91,6 +91,7 @@ TEST(PracticeLayout, HasEveryControlOnceInFocusOrder) {
     const PracticeControl Expected[] = {
         {"Level", K::LevelChoice, nullptr, "Уровень", false, C::None},
         {"Variant", K::VariantField, nullptr, "Вариант", false, C::None},
+        {"ProblemNumber", K::Text, nullptr, nullptr, false, C::None, T::ProblemNumber},
         {"Problem", K::Text, nullptr, "Пример", false, C::None, T::Problem},
         {"Question", K::Text, nullptr, nullptr, false, C::None, T::Question},
         {"Entry", K::AnswerField, nullptr, "Ответ", false, C::None},
@@ -98,9 +99,14 @@ TEST(PracticeLayout, HasEveryControlOnceInFocusOrder) {
         {"Hint", K::Button, "Подсказка", nullptr, false, C::Hint, T::HintButton},
         {"Next", K::Button, "Следующий пример", "Следующий пример", false, C::Next},
         {"OpenSheets", K::Button, "Листы для печати", "Листы для печати", false, C::Sheets},
+        {"ShowCode", K::Button, "Код для учителя", "Код для учителя", false, C::ShowCode},
         {"Column", K::ColumnGrid, nullptr, "Столбик", false, C::None},
         {"Answer", K::Text, nullptr, nullptr, false, C::None, T::AnswerLine},
         {"Progress", K::Text, nullptr, nullptr, false, C::None, T::ProgressLine},
+        {"ResultCode", K::Text, nullptr, nullptr, false, C::None, T::ResultCode},
+        {"OwnProblems", K::SetField, nullptr, "Свои примеры", false, C::None},
+        {"MakeSet", K::Button, "Решать свои примеры", "Решать свои примеры", false, C::MakeSet},
+        {"SetError", K::Text, nullptr, nullptr, false, C::None, T::SetError},
     };
     // clang-format on
     ASSERT_EQ(PracticeLayout().size(), std::size(Expected));

@@ -19,17 +19,32 @@ enum class PracticeControlKind {
     VariantField,
     Text,        // shows a text of the view
     AnswerField, // where the pupil types; Enter submits
+    // Where the teacher's problems are typed or pasted, over several lines; a button makes them
+    // a set.
+    SetField,
     Button,
     ColumnGrid, // the squared paper
 };
 
 // What a button does.
-// Sheets opens the worksheets for a class, where the front end can print.
-enum class PracticeCommand { None, Hint, Next, Sheets };
+// Sheets opens the worksheets for a class, where the front end can print. MakeSet reads the
+// set field; ShowCode shows the code for the teacher.
+enum class PracticeCommand { None, Hint, Next, Sheets, ShowCode, MakeSet };
 
 // Which text of the view a text control shows.
 // A button that shows one has its caption from the view, and is named by it.
-enum class PracticeText { None, Problem, Question, Feedback, AnswerLine, ProgressLine, HintButton };
+enum class PracticeText {
+    None,
+    Problem,
+    ProblemNumber,
+    Question,
+    Feedback,
+    AnswerLine,
+    ProgressLine,
+    HintButton,
+    ResultCode, // named to a screen reader by the code said a character at a time
+    SetError,
+};
 
 struct PracticeControl {
     const char* Name = nullptr;
@@ -58,8 +73,9 @@ inline constexpr int PaperAfterLine = 7;
 extern const char* const PracticeCaption;
 extern const char* const PracticeSpokenCaption;
 
-// Level, Variant, Problem, Question, Entry, Feedback, Hint, Next, OpenSheets, Column, Answer,
-// Progress: in the order the keyboard focus moves through those that take it.
+// Level, Variant, ProblemNumber, Problem, Question, Entry, Feedback, Hint, Next, OpenSheets,
+// ShowCode, Column, Answer, Progress, ResultCode, OwnProblems, MakeSet, SetError: in the order
+// the keyboard focus moves through those that take it.
 std::span<const PracticeControl> PracticeLayout();
 
 const PracticeControl* FindPracticeControl(std::string_view name);
@@ -76,5 +92,9 @@ struct PracticeView;
 
 // What a text control shows of the view: "" for a control that shows none.
 const std::string& ShownText(const PracticeView& view, const PracticeControl& control);
+
+// What a screen reader is to say for the text control, where it differs from what it shows
+// (the code, a character at a time); else the shown text.
+const std::string& SpokenText(const PracticeView& view, const PracticeControl& control);
 
 } // namespace velmorand

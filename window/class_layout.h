@@ -1,0 +1,81 @@
+// What the class journal is, in every front end that has it (the page, the Qt window): its
+// caption, its controls with their names (ids in the page, object names in Qt), labels and
+// captions, in the order the focus moves, and the chart of the class's mistakes as shapes.
+#pragma once
+
+#include "form1_layout.h"
+#include "practice/class_journal.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velmorand {
+
+enum class ClassControlKind {
+    Field, // one line; a pasted list in the pupil's name is a list of pupils
+    Button,
+    Check, // on or off
+    Text,  // shows a text of the journal
+    Table, // a row per pupil under the columns' headers
+    Chart, // the mistake groups as bars
+};
+
+enum class ClassCommand { None, ChooseProblems, AddPupil, Remember, Forget, Print, SaveCsv };
+
+enum class ClassText { None, Problems, Error, Totals, Missing, ChartSaid };
+
+struct ClassControl {
+    const char* Name = nullptr;
+    ClassControlKind Kind = ClassControlKind::Text;
+    const char* Label = nullptr;               // a field's label, a button's or a check's words
+    ClassCommand Command = ClassCommand::None; // a button's click, a field's Enter
+    ClassText Shows = ClassText::None;
+    // The status line that speaks each JournalChange's announcement; only one has it.
+    bool Announced = false;
+    bool WritesFile = false; // a front end that writes no files leaves it out
+};
+
+extern const char* const ClassCaption; // "Журнал класса"
+
+// ClassSet, ClassProblems, PupilName, PupilCode, AddPupil, ClassError, ClassTable,
+// ClassTotals, ClassMissing, ClassChart, Remember, Forget, Print, SaveCsv.
+std::span<const ClassControl> ClassLayout();
+const ClassControl* FindClassControl(std::string_view name);
+
+// What a text control shows.
+std::string ClassShownText(const ClassJournal& journal, const std::string& error, ClassText text);
+
+// Words the front ends say about saving and printing, the same everywhere.
+struct ClassJournalWords {
+    const char* FileName = "Журнал.csv";
+    const char* FileKinds = "CSV (*.csv)";
+    const char* Saved = "Журнал записан в ";       // followed by the file's name
+    const char* NotSaved = "Журнал не сохранён: "; // followed by the reason
+    const char* Remembered = "Класс запомнен на этом компьютере.";
+    const char* Forgotten = "Класс забыт: имена удалены с этого компьютера.";
+};
+inline constexpr ClassJournalWords ClassWords{};
+
+// The chart, in pixels at the given width: a row per mistake group, the most frequent first,
+// its name, a bar as long as its share of the largest count, and the count after it.
+struct ChartRow {
+    std::string Name{};
+    int Count = 0;
+    PixelRect NameBox{};
+    PixelRect Bar{}; // empty width for a count of 0
+    PixelRect CountBox{};
+};
+struct ChartPicture {
+    int Width = 0;
+    int Height = 0;
+    int TextPixels = 0;
+    Rgb Background = 0;
+    Rgb BarColour = 0;
+    Rgb TextColour = 0;
+    std::vector<ChartRow> Rows{};
+};
+ChartPicture ChartPictureOf(const JournalTotals& totals, int width);
+
+} // namespace velmorand
