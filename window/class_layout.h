@@ -58,6 +58,17 @@ struct ClassJournalWords {
 };
 inline constexpr ClassJournalWords ClassWords{};
 
+// A program without the journal of its own opens the journal's page from its folder, or says
+// where the page is to be found, followed by that folder.
+struct ClassPageWords {
+    const char* FileName = "velmorand-class.html";
+    const char* Missing =
+        "Журнал класса открывается в браузере: это страница velmorand-class.html. "
+        "Рядом с программой её нет. Возьмите этот файл там же, где взяли "
+        "программу, и положите его в папку ";
+};
+inline constexpr ClassPageWords ClassPage{};
+
 // The chart, in pixels at the given width: a row per mistake group, the most frequent first,
 // its name, a bar as long as its share of the largest count, and the count after it.
 struct ChartRow {
