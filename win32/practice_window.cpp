@@ -499,10 +499,10 @@ void PracticeWindow::Submit() {
 }
 
 // After every action: the progress is stored when it changed, and the window shows the view
-// (arranged afresh for another level's or set's paper) with the answer field emptied, or its wrong
-// answer selected to be typed over, as the session says; then the field is given the focus
-// when the session says so, and the announcement made last, so that a screen reader says it
-// after what the focus brings.
+// (arranged afresh for another paper, a level's or a set's) with the answer field emptied, or
+// its wrong answer selected to be typed over, as the session says; then the field is given the
+// focus when the session says so, and the announcement made last, so that a screen reader says
+// it after what the focus brings.
 void PracticeWindow::Deliver(const PracticeResult& result) {
     if (result.ProgressChanged)
         SaveProgress(progressPath_, session_.Kept);
