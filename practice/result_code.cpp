@@ -154,16 +154,16 @@ int CheckOf(std::span<const int> payload) {
 }
 
 std::optional<int> ValueOf(std::string_view& rest) {
-    for (const Written& written : Readings)
-        if (rest.starts_with(written.Text)) {
-            rest.remove_prefix(written.Text.size());
-            return written.Value;
-        }
     if (rest.front() >= '0' && rest.front() <= '9') {
         const int value = rest.front() - '0';
         rest.remove_prefix(1);
         return value;
     }
+    for (const Written& written : Readings)
+        if (rest.starts_with(written.Text)) {
+            rest.remove_prefix(written.Text.size());
+            return written.Value;
+        }
     return std::nullopt;
 }
 
