@@ -294,9 +294,10 @@ void PracticeWindow::Arrange() {
         RECT at = InPixels(place);
         OffsetRect(&at, 0, -Pixels(scrollTop_));
         if (places != nullptr)
-            places = DeferWindowPos(
-                places, control, nullptr, at.left, at.top, std::max<int>(at.right - at.left, 1),
-                std::max<int>(at.bottom - at.top, 1), SWP_NOZORDER | SWP_NOACTIVATE);
+            places = DeferWindowPos(places, control, nullptr, at.left, at.top,
+                                    std::max<int>(at.right - at.left, 1),
+                                    std::max<int>(at.bottom - at.top, 1),
+                                    SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
     };
     for (const PlacedControl& placed : arrangement_.Controls) {
         const Control* control = ControlOf(controls_, WindowNamed(placed.Control->Name));
@@ -321,7 +322,9 @@ void PracticeWindow::Arrange() {
         SendMessageW(WindowNamed("Level"), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), item);
         SendMessageW(WindowNamed("Level"), CB_SETITEMHEIGHT, 0, item);
     }
-    InvalidateRect(window_, nullptr, TRUE);
+    // Every control drawn afresh in its new place and font: the fonts were set without drawing,
+    // and a moved control's old picture is not to be copied along.
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void PracticeWindow::Scroll(int request) {
