@@ -29,7 +29,8 @@
 //   msaa_probe level N           the level's choice as the list shows it
 //   msaa_probe teacher SET       the core's session started with the set as the window starts
 //                                it: "number", "problem" and "error" (one a line) with what
-//                                the view shows, then "code" once the first problem is solved with
+//                                the view shows, "step" with each answer of the first
+//                                problem, then "code" once the first problem is solved with
 //                                every answer right and the code is shown
 //   msaa_probe class-page        what the program says when the journal's page is missing
 #include "find_window.h"
@@ -519,6 +520,9 @@ int Teacher(const std::string& set) {
         Print("error\t" + view.SetError.substr(at, end - at));
         at = end + 1;
     }
+    for (const velmorand::Step& step : session.Steps)
+        if (step.Kind != velmorand::StepKind::Done)
+            Print("step\t" + std::to_string(step.Answer));
     for (std::size_t i = 0; i < 100 && session.StepIndex + 1 < session.Steps.size(); ++i)
         velmorand::SubmitAnswer(session, std::to_string(session.Steps[session.StepIndex].Answer));
     velmorand::ShowCode(session);
