@@ -28,7 +28,7 @@
 //   msaa_probe steps DIVIDEND DIVISOR   the answers the pupil types, one "kind answer" a line
 //   msaa_probe level N           the level's choice as the list shows it
 //   msaa_probe teacher SET       the core's session started with the set as the window starts
-//                                it: "number", "problem" and "error" (one a line) with what
+//                                it: "number", "problem" and "error" (its last line) with what
 //                                the view shows, "step" with each answer of the first
 //                                problem, then "code" once the first problem is solved with
 //                                every answer right and the code is shown
@@ -515,11 +515,7 @@ int Teacher(const std::string& set) {
     const velmorand::PracticeView view = velmorand::ViewOf(session);
     Print("number\t" + view.ProblemNumber);
     Print("problem\t" + view.Problem);
-    for (std::size_t at = 0; at < view.SetError.size();) { // a reason a line
-        const std::size_t end = std::min(view.SetError.find('\n', at), view.SetError.size());
-        Print("error\t" + view.SetError.substr(at, end - at));
-        at = end + 1;
-    }
+    Print("error\t" + view.SetError.substr(view.SetError.rfind('\n') + 1)); // its last line
     for (const velmorand::Step& step : session.Steps)
         if (step.Kind != velmorand::StepKind::Done)
             Print("step\t" + std::to_string(step.Answer));
