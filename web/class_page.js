@@ -115,6 +115,17 @@ class ClassPage {
             }
         }
         this.root.append(...parts);
+        // The chart is laid out again for a narrower or wider window, not scaled.
+        addEventListener('resize', () => {
+            if (this.chartWidth() !== this.chartDrawnWidth)
+                this.show(askModule('velmorand_class_view', this.chartWidth()));
+        });
+    }
+
+    // As wide as the journal's chart, or as the window leaves room for.
+    chartWidth() {
+        const room = this.control(this.chartName).parentElement.clientWidth;
+        return Math.min(this.layout.Sizes.chart, room || this.layout.Sizes.chart);
     }
 
     control(name) {
@@ -273,7 +284,7 @@ class ClassPage {
         this.messageShown.textContent = change.Message;
         this.status.dataset.fault = change.Changed ? '' : 'true';
         if (change.Changed) {
-            this.show(askModule('velmorand_class_view', this.layout.Sizes.chart));
+            this.show(askModule('velmorand_class_view', this.chartWidth()));
             if (this.commandControl('Remember').checked && !keepJournal(this.store)) {
                 this.commandControl('Remember').checked = false;
                 this.messageShown.textContent = this.layout.Words.NotRemembered;
@@ -301,6 +312,7 @@ class ClassPage {
                                           mistakes: row.Mistakes});
             return drawn;
         }));
+        this.chartDrawnWidth = this.chartWidth();
         drawChart(this.control(this.chartName), view.Chart);
     }
 
@@ -311,7 +323,7 @@ class ClassPage {
         if (kept && !started.Kept)
             dropJournal();
         this.commandControl('Remember').checked = started.Kept;
-        const view = askModule('velmorand_class_view', this.layout.Sizes.chart);
+        const view = askModule('velmorand_class_view', this.chartWidth());
         this.show(view);
         this.commandControl('ChooseProblems').value = view.Choice;
     }
