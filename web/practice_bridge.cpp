@@ -41,6 +41,8 @@ const char* KindName(PracticeControlKind kind) {
         return "Button";
     case PracticeControlKind::ColumnGrid:
         return "ColumnGrid";
+    case PracticeControlKind::SetField:
+        return "SetField";
     }
     return "";
 }
@@ -55,6 +57,10 @@ const char* CommandName(PracticeCommand command) {
         return "Next";
     case PracticeCommand::Sheets:
         return "Sheets";
+    case PracticeCommand::ShowCode:
+        return "ShowCode";
+    case PracticeCommand::MakeSet:
+        return "MakeSet";
     }
     return nullptr;
 }
@@ -506,7 +512,10 @@ EMSCRIPTEN_KEEPALIVE const char* velmorand_practice_command(const char* control)
         return Answer(ResultJson(AskHint(session)));
     case PracticeCommand::Next:
         return Answer(ResultJson(NextProblem(session)));
-    case PracticeCommand::Sheets: // the page opens its own view
+    case PracticeCommand::ShowCode:
+        return Answer(ResultJson(ShowCode(session)));
+    case PracticeCommand::Sheets:  // the page opens its own view
+    case PracticeCommand::MakeSet: // the set field's text goes with it
     case PracticeCommand::None:
         break;
     }
