@@ -125,8 +125,11 @@ Finish FinishVariant(PracticeSession& session) {
     session.CodeShown = true;
     const std::string done = PractisesSet(session) ? std::string(OwnProblemsTitle) + " закончены: "
                                                    : std::string("Вариант закончен: ");
-    const std::string shown = done + SolvedOfVariant(session) + ". Покажи учителю код.";
-    return {shown, Spoken(shown) + " Код для учителя, " + SpokenCode(CodeOf(session))};
+    // The code stands in the feedback too, in sight wherever the window's size puts its own
+    // line.
+    const std::string finished = done + SolvedOfVariant(session) + ". Покажи учителю код";
+    return {finished + ": " + CodeOf(session) + ".",
+            Spoken(finished) + ". Код для учителя, " + SpokenCode(CodeOf(session))};
 }
 
 // What a new problem is announced with: the problem in words and its first question.
@@ -334,6 +337,8 @@ PracticeResult MakeSet(PracticeSession& session, std::string_view typed) {
 
 PracticeResult ShowCode(PracticeSession& session) {
     session.CodeShown = true;
+    session.Feedback =
+        "Код для учителя: " + CodeOf(session) + ", " + SolvedOfVariant(session) + ".";
     return {.Announcement = "Код для учителя, " + SpokenCode(CodeOf(session)) + " " +
                             Spoken(SolvedOfVariant(session)) + "."};
 }

@@ -60,6 +60,7 @@ TEST(PracticeVariant, ASetIsPractisedInOrderAndEndsWithTheCode) {
     }
     EXPECT_NE(ViewOf(session).Feedback.find("Свои примеры закончены: решено 3 из 3"),
               std::string::npos);
+    EXPECT_NE(ViewOf(session).Feedback.find(ViewOf(session).ResultCode), std::string::npos);
     EXPECT_EQ(CodedWorkOf(session), (WorkDone{3, answers, 0, {}}));
     EXPECT_EQ(session.Kept, Progress{}); // the teacher's problems belong to no level
     NextProblem(session);
