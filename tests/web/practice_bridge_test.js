@@ -14,7 +14,8 @@ const ask = (name, ...texts) => page.askModule(name, ...texts);
 
 test('the layout has a kind for every control and one announced text', () => {
     const layout = ask('velmorand_practice_layout');
-    const kinds = ['LevelChoice', 'VariantField', 'Text', 'AnswerField', 'Button', 'ColumnGrid'];
+    const kinds = ['LevelChoice', 'VariantField', 'Text', 'AnswerField', 'SetField', 'Button',
+                   'ColumnGrid'];
     for (const control of layout.Controls)
         assert.ok(kinds.includes(control.Kind), control.Name);
     assert.equal(layout.Controls.filter(c => c.Announced).length, 1);
