@@ -53,7 +53,8 @@ PLACES = """
                            Practice.offsetHeight - arranged.Height]};"""
 # The accessible role of each kind of control in the module's table.
 ROLES = {"LevelChoice": "combobox", "VariantField": "textbox", "AnswerField": "textbox",
-         "Button": "button", "ColumnGrid": "grid"}
+         "SetField": "textbox", "Button": "button", "ColumnGrid": "grid"}
+SET = "#set=7240:8,648:6,9156:42"
 
 
 def numbers(text):
@@ -151,7 +152,76 @@ class PracticeTest(PageCase):
             self.assertLess(len(steps), 60, "the problem never ends")
         return a, b, steps
 
+    def make_set(self, text):
+        self.browser.script("OwnProblems.value = arguments[0]; MakeSet.click()", text)
+
+    def set_state(self):
+        return self.browser.script("return [OwnProblems.value, SetError.textContent, "
+                                   "ProblemNumber.textContent]")
+
     # The tests.
+
+    def test_a_set_typed_is_practised_and_the_code_of_the_work_is_shown_and_said(self):
+        self.element("OwnProblems").send_keys("7240 : 8; 648:6, 9156 ÷ 42")
+        self.element("MakeSet").click()
+        wait_until(lambda: self.state()["hash"] == SET, what="the set's address")
+        self.assertEqual([numbers(self.set_state()[2]), self.problem()], [[1, 3], (7240, 8)])
+        for first in (True, False):  # two problems solved, a hint and a zero missed in the first
+            answers = Answers(*self.problem())
+            for level in ("1", "2") if first else ():
+                self.element("Hint").click()
+                wait_until(lambda: self.state()["hint"] == level, what=f"hint {level}")
+            while self.state()["step"] != "done":
+                if first and self.state()["step"] == "quotient":
+                    self.submit(95)
+                    wait_until(lambda: self.state()["mistake"], what="the zero missed")
+                self.answer_right(answers)
+            if first:
+                self.element("Next").click()
+                wait_until(lambda: self.problem() == (648, 6), what="the second problem")
+        self.element("ShowCode").click()
+        shown = wait_until(lambda: self.element("ResultCode").text, what="the code")
+        # A screen reader names the code a character at a time, and the live region says it.
+        spoken = ax(self.browser.accessibility_tree()[0]["ResultCode"], "name")
+        self.assertEqual([c for c in re.split(r"[,.]\s*", spoken) if c],
+                         list(shown.replace("-", "")))
+        self.assertIn(spoken, self.state()["spoken"])
+        # The class journal's test reads the code back.
+        with open(shared.beside_page("practice-code.txt"), "w", encoding="utf-8") as kept:
+            kept.write(shown + "\n")
+
+    def test_the_address_carries_a_set_and_a_bad_one_leaves_the_level(self):
+        self.browser.open("#level=3&variant=2")
+        level = self.state()["problem"]
+        for address, field, problem, kept in (
+                ("#level=3&variant=2&set=5%20:%200", "5 : 0", level, "#level=3&variant=2"),
+                (SET, SET[5:], "7240 : 8", SET)):
+            with self.subTest(address):
+                self.browser.open(address)
+                typed, reasons, _ = self.set_state()
+                self.assertEqual([typed, self.state()["problem"], self.state()["hash"]],
+                                 [field, problem, kept])
+                self.assertEqual(field in reasons, address != SET)
+        # A level chosen goes back to the levels and their address.
+        Select(self.element("Level")).select_by_value("4")
+        wait_until(lambda: self.state()["hash"] == "#level=4&variant=1", what="level 4")
+
+    def test_a_bad_set_says_why_at_once_and_changes_nothing_else(self):
+        self.browser.open("#level=5&variant=42")
+        before = self.state()
+        for typed, echoed in (("5 : 0", True), ("1234567 : 8", True), ("7" * 1000000, False),
+                              ("12\x01:\x7f3", False), ("9156:42\n" * 1000, False)):
+            with self.subTest(typed[:20]):
+                said = self.state()["spoken"]
+                self.make_set(typed)
+                wait_until(lambda: self.state()["spoken"] != said, what="the reasons said")
+                reasons = self.set_state()[1]
+                self.assertGreater(len(reasons.splitlines()), 1, reasons)
+                self.assertEqual(typed in reasons, echoed, reasons)
+                after = self.state()
+                for what in ("problem", "step", "hash", "feedback", "progress"):
+                    self.assertEqual(after[what], before[what], what)
+
 
     def test_a_whole_problem_is_solved_by_typing(self):
         # Where each digit stands is the core's (PracticeGrid.GrowsAsTheExerciseBookShowsIt);
@@ -364,6 +434,10 @@ class PracticeTest(PageCase):
         self.assertIn(ax(tree["Level"], "value"), self.browser.module(
             "velmorand_practice_layout")["SpokenLevels"])
         self.assertEqual(self.browser.live_regions(), ["Feedback"])
+        # The code's label names it until it is shown.
+        self.assertEqual(ax(tree["ResultCode"], "name"), next(
+            row["Label"] for row in self.browser.module("velmorand_practice_layout")["Controls"]
+            if row["Name"] == "ResultCode"))
         # The column read row by row, as the session words its rows: Up, Down, Home and End
         # move from one to the next, and the first row holds a's digits and b.
         spoken = self.browser.module("velmorand_practice_view")["Column"]["SpokenRows"]
