@@ -64,6 +64,11 @@ function shapeStyle([kind, left, top, width, height], cell, stroke) {
     return `left:${round(x)}px;top:${round(y)}px;width:${round(w)}px;height:${round(h)}px`;
 }
 
+// The window's room for the page, without its scroll bars.
+function clientSize() {
+    return [document.documentElement.clientWidth, document.documentElement.clientHeight];
+}
+
 class PracticeWindow {
     constructor(layout, width, height) {
         this.layout = layout;
@@ -239,8 +244,10 @@ class PracticeWindow {
     }
 
     // Asks where everything stands for the window's size and the paper of the problems shown,
-    // and puts it there; only a change of either moves anything.
-    arrange(size = [document.documentElement.clientWidth, document.documentElement.clientHeight]) {
+    // and puts it there; only a change of either moves anything. A scroll bar that comes or
+    // goes with the new arrangement changes the room: once drawn, it is arranged again for the
+    // room left, once.
+    arrange(size = clientSize(), again = false) {
         if (this.arrangement && String(this.arrangement.Paper) === this.paperSize &&
             size[0] === this.size[0] && size[1] === this.size[1])
             return;
@@ -270,6 +277,8 @@ class PracticeWindow {
             shown.cell = 0; // every shape is drawn again at the new size
         if (this.column)
             this.drawColumn(this.column);
+        if (!again)
+            requestAnimationFrame(() => this.arrange(clientSize(), true));
     }
 
     // The session at the level and variant the address names, or its set, with the progress
