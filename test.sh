@@ -5,7 +5,7 @@
 #   russian   the window tests again under a Russian locale, in build/
 #   sanitize  the worksheet and window tests under AddressSanitizer and
 #             UndefinedBehaviorSanitizer, with a bounded fuzz run, in build/sanitize/
-#   web       the browser's page, built with emscripten into build/web/ and tested under node
+#   web       the browser's pages, built with emscripten into build/web/ and tested under node
 #             and in headless Chromium
 #   windows   the Windows program and its installer, cross-built into build/windows/ and
 #             tested under Wine
@@ -111,6 +111,7 @@ stage_web() {
     test_in build/web --parallel "$jobs"
     PYTHONDONTWRITEBYTECODE=1 bench/web_startup.py build/web/velmorand.html 1 # it still works
     PYTHONDONTWRITEBYTECODE=1 bench/web_startup.py build/web/velmorand-practice.html 1
+    PYTHONDONTWRITEBYTECODE=1 bench/web_startup.py build/web/velmorand-class.html 1
     if ! wants windows || [ "$windows" = 0 ]; then
         compare_programs build/web
     fi

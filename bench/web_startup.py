@@ -2,7 +2,8 @@
 """Start-up of a page in headless Chromium against a static page with the same controls, texts
 and style but no module, loaded alternately; then what its pupil does most, timed, and the
 file's size. For velmorand.html that is one Run and a pasted dividend of a million characters;
-for velmorand-practice.html, one answer checked and the column drawn again.
+for velmorand-practice.html, one answer checked and the column drawn again; for
+velmorand-class.html, a class's list pasted and a name of a million characters refused.
 
 A load counts until the start texts are in the window: the page marks 'velmorand-started'
 when it has shown them, and the static page marks it at its end.
@@ -76,6 +77,28 @@ def time_practice(browser, runs):
     return [("one answer checked", answer, 2), ("one hint", hint, 2)]
 
 
+def time_class(browser, runs):
+    """velmorand-class.html: a class of 45 pasted as a list, the table and chart drawn again,
+    and a million characters typed as a name, refused."""
+    enter = "new KeyboardEvent('keydown', {key: 'Enter', bubbles: true})"
+    browser.script(f"ClassSet.value = '5 42'; ClassSet.dispatchEvent({enter})")
+    timed = """
+        const t = performance.now();
+        %s
+        return performance.now() - t;"""
+    paste = [browser.script(timed % """
+        const names = Array.from({length: 45}, (_, i) => 'Ученик ' + 'а'.repeat(i + 1));
+        const data = new DataTransfer();
+        data.setData('text/plain', names.join('\\n'));
+        PupilName.dispatchEvent(new ClipboardEvent('paste', {clipboardData: data,
+                                                             cancelable: true}));""")
+             for _ in range(max(runs, 5))]
+    million = [browser.script(timed % f"""
+        PupilName.value = 'я'.repeat(1000000);
+        PupilName.dispatchEvent({enter});""") for _ in range(max(runs // 5, 1))]
+    return [("a class of 45 pasted", paste, 1), ("a name of 1,000,000 characters", million, 1)]
+
+
 def main(page="build/web/velmorand.html", runs="10"):
     runs = int(runs)
     name = os.path.basename(page)
@@ -91,8 +114,9 @@ def main(page="build/web/velmorand.html", runs="10"):
             times["static page"].append(load_time(browser, "file://" + static))
 
         browser.open()
-        practice = browser.script("return document.getElementById('Practice') !== null")
-        actions = time_practice(browser, runs) if practice else time_worksheet(browser, runs)
+        kind = browser.script("return document.querySelector('main')?.id")
+        actions = {"Practice": time_practice, "Class": time_class}.get(kind, time_worksheet)(
+            browser, runs)
     finally:
         browser.quit()
 

@@ -21,6 +21,10 @@ constexpr std::string_view NoChoice =
 constexpr std::string_view NoName = "Напиши имя ученика.";
 constexpr std::string_view NotHandedIn = "код не сдан";
 constexpr std::string_view RefusedWord = "код не принят";
+constexpr std::string_view Unprintable =
+    "В тексте есть непечатаемые знаки: напиши его заново, без них.";
+// A code as typed, with spaces and dashes, is far shorter than this.
+constexpr std::size_t MostCodeCharacters = 40;
 
 std::string Number(int value) { return Digits(static_cast<std::uint64_t>(std::max(value, 0))); }
 
@@ -31,6 +35,32 @@ std::string_view Trimmed(std::string_view text) {
     while (!text.empty() && isSpace(text.back()))
         text.remove_suffix(1);
     return text;
+}
+
+bool HasControlCharacter(std::string_view text, std::string_view allowed) {
+    for (const char c : text)
+        if ((static_cast<unsigned char>(c) < 0x20 || c == 0x7F) &&
+            allowed.find(c) == std::string_view::npos)
+            return true;
+    return false;
+}
+
+std::size_t CharacterCount(std::string_view text) {
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+// Why a name and a code as typed cannot be a pupil's, or "": a text with control characters
+// or far too long is refused whole rather than cut, so that nothing half of it is kept.
+std::string TypedPupilFault(std::string_view name, std::string_view code) {
+    if (HasControlCharacter(name, "\t") || HasControlCharacter(code, "\t"))
+        return std::string(Unprintable);
+    if (CharacterCount(Trimmed(name)) > MostNameCharacters)
+        return "Имя длиннее " + Number(int(MostNameCharacters)) + " знаков: напиши его короче.";
+    if (CharacterCount(Trimmed(code)) > MostCodeCharacters)
+        return "Это не код: в коде " + Number(CodeLength) + " знаков.";
+    return {};
 }
 
 // A name as the journal keeps it: no control characters, no runs of spaces, and no longer
@@ -157,6 +187,7 @@ std::string MistakesSaid(const WorkDone& work) {
 struct Line {
     std::string Name;
     std::string Code;
+    std::string Fault{}; // why the line cannot be added, or ""
 };
 
 // ---- the table's cells ----
@@ -227,6 +258,8 @@ JournalProblems ReadJournalProblems(std::string_view typed) {
     const std::string_view text = Trimmed(typed);
     if (text.empty())
         return {.Error = std::string(NoChoice)};
+    if (HasControlCharacter(text, "\t\r\n"))
+        return {.Error = std::string(Unprintable)};
     if (text.find("set=") != std::string_view::npos)
         return FromSet(SetTextInAddress(text));
     if (HasDivisionSign(text))
@@ -257,15 +290,18 @@ JournalChange AddPupil(ClassJournal& journal, std::string_view name, std::string
             if (lines.size() >= static_cast<std::size_t>(MostPupils) + 1)
                 break;
             const auto [lineName, lineCode] = SplitLine(line);
-            lines.push_back({CleanName(lineName), CleanName(lineCode)});
+            lines.push_back(
+                {CleanName(lineName), CleanName(lineCode), TypedPupilFault(lineName, lineCode)});
         }
     } else {
-        lines.push_back({CleanName(name), CleanName(code)});
+        lines.push_back({CleanName(name), CleanName(code), TypedPupilFault(name, code)});
     }
     if (journal.Problems.Problems.empty())
         return {.Message = std::string(ChooseFirst), .Announcement = std::string(ChooseFirst)};
     std::size_t added = 0;
     for (const Line& line : lines) {
+        if (!line.Fault.empty())
+            return {.Message = line.Fault, .Announcement = line.Fault};
         if (line.Name.empty())
             return {.Message = std::string(NoName), .Announcement = std::string(NoName)};
         added += RowNamed(journal, line.Name) == nullptr ? 1 : 0;

@@ -43,8 +43,8 @@ TEST(ClassJournal, ChoosesAVariantOrASet) {
     EXPECT_EQ(ReadJournalProblems("file:///velmorand-practice.html#set=7240:8,648:6").Problems,
               set);
     EXPECT_EQ(ReadJournalProblems("7240 : 8; 648 : 6").Problems, set);
-    for (const std::string& bad :
-         std::vector<std::string>{"", "5", "12 1", "5 0", "5 : 0", std::string(1000000, 'x')}) {
+    for (const std::string& bad : std::vector<std::string>{"", "5", "12 1", "5 0", "5 : 0",
+                                                           "5\x01 42", std::string(1000000, 'x')}) {
         ClassJournal journal = ClassOf("5 42");
         const JournalChange change = ChooseJournalProblems(journal, bad);
         EXPECT_FALSE(change.Changed);
@@ -87,15 +87,26 @@ TEST(ClassJournal, TakesAPastedListAndRefusesWhatIsTooMuch) {
     std::string thousand;
     for (int i = 0; i < 1000; ++i)
         thousand += "Ученик" + std::to_string(i) + "\n";
-    for (const auto& [name, code] :
-         {std::pair<std::string, std::string>{thousand, ""}, {"", "1"}, {"\x01\x02", ""}}) {
-        const JournalChange change = AddPupil(journal, name, code);
-        EXPECT_FALSE(change.Changed);
+    // What cannot be a pupil is refused whole, not cut or cleaned into one.
+    const std::string kept = JournalStoreText(journal);
+    const std::string code = CodeFor("5 42", Kolya);
+    for (const auto& [name, typed] : std::vector<std::pair<std::string, std::string>>{
+             {thousand, ""},
+             {"", "1"},
+             {"\x01\x02", ""},
+             {std::string(1000000, 'x'), ""},
+             {"Вова", std::string(1000000, '7')},
+             {"Вова", code + "\x1b"},
+             {"Вова\n" + std::string(200, 'x') + " " + code + "\n", ""},
+             {"Вова\nГа\x7Fля\n", ""}}) {
+        const JournalChange change = AddPupil(journal, name, typed);
+        EXPECT_FALSE(change.Changed) << name.substr(0, 20);
         EXPECT_FALSE(change.Message.empty());
-        EXPECT_EQ(journal.Rows.size(), 3u);
+        EXPECT_EQ(JournalStoreText(journal), kept);
     }
-    EXPECT_TRUE(AddPupil(journal, std::string(1000000, 'x'), "").Changed);
-    EXPECT_EQ(journal.Rows.back().Name, std::string(MostNameCharacters, 'x') + "…");
+    // A tab, as a spreadsheet's copied cells have, is no control character.
+    EXPECT_TRUE(AddPupil(journal, "Вова\tПетров\nГаля " + code + "\n", "").Changed);
+    EXPECT_EQ(journal.Rows.size(), 5u);
 }
 
 TEST(ClassJournal, SavesAsASpreadsheetTheOfficeReads) {

@@ -1,3 +1,4 @@
+#include "class_page.h"
 #include "command_arguments.h"
 #include "form1_window.h"
 #include "practice/command_line.h"
@@ -14,6 +15,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     const std::vector<std::string> words = velmorand::CommandArguments(GetCommandLineW());
     const std::vector<std::string_view> arguments(words.begin(), words.end());
     const velmorand::StartOptions options = velmorand::ParseCommandLine(arguments);
+    if (options.Class) // the journal is the page beside the program
+        return velmorand::OpenClassPage();
     if (options.Practice) {
         velmorand::PracticeWindow window(instance, options);
         return window.Run(show);

@@ -19,4 +19,16 @@ void OpenInBrowser(const char* address) {
     shellExecuteA(GetDesktopWindow(), "Open", address, "", "c:\\", SW_SHOWNORMAL);
 }
 
+// A path may hold any letters (a teacher's own folder in Cyrillic): it goes to the shell as
+// UTF-16.
+bool OpenDocument(const std::wstring& path) {
+    static const auto shellExecuteW =
+        SystemFunction<decltype(&::ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
+    if (shellExecuteW == nullptr)
+        return false;
+    // Above 32 when the shell could open it.
+    return reinterpret_cast<INT_PTR>(
+               shellExecuteW(nullptr, L"open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL)) > 32;
+}
+
 } // namespace velmorand

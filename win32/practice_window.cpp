@@ -50,6 +50,9 @@ WindowClass ClassFor(const PracticeControl& row) {
     case PracticeControlKind::VariantField:
     case PracticeControlKind::AnswerField:
         return {L"EDIT", child | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+    case PracticeControlKind::SetField: // Enter starts a new line; the lines scroll in it
+        return {L"EDIT", child | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL,
+                WS_EX_CLIENTEDGE};
     case PracticeControlKind::Text: // a text of one line stays on it; the others wrap
         return {L"STATIC", child | SS_NOPREFIX | (row.Lines == 1 ? SS_LEFTNOWORDWRAP : SS_LEFT), 0};
     case PracticeControlKind::Button:
@@ -64,6 +67,7 @@ LONG MsaaRole(PracticeControlKind kind) {
     switch (kind) {
     case PracticeControlKind::VariantField:
     case PracticeControlKind::AnswerField:
+    case PracticeControlKind::SetField:
         return ROLE_SYSTEM_TEXT;
     case PracticeControlKind::Text:
         return ROLE_SYSTEM_STATICTEXT;
@@ -77,12 +81,31 @@ LONG MsaaRole(PracticeControlKind kind) {
     return 0;
 }
 
+// The keys a multi-line field takes from the dialog's keyboard handling: the characters, the
+// arrows and Enter, for a new line. Tab and Shift+Tab go on to the next control, and Escape
+// is not taken for closing the window, as a field inside a dialog would take it.
+LRESULT SetFieldKeys(LPARAM message) {
+    const auto* key = reinterpret_cast<const MSG*>(message);
+    const bool enter = key != nullptr && key->message == WM_KEYDOWN && key->wParam == VK_RETURN;
+    return DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS | (enter ? DLGC_WANTALLKEYS : 0);
+}
+
+// The teacher's text is never cut short by the field: the core reads all of it and says what
+// is too long.
+constexpr WPARAM MostSetFieldCharacters = 0x7FFFFFFE;
+
 } // namespace
 
 PracticeWindow::PracticeWindow(HINSTANCE instance, const StartOptions& options)
     : WindowBase(instance), progressPath_(ProgressFilePath()),
       session_(StartPractice(options.Level, options.Variant, LoadProgress(progressPath_))),
-      view_(ViewOf(session_)) {}
+      startSet_(options.Set) {
+    // The teacher's problems from the command line, as if typed and made a set; a text that
+    // makes none leaves the level's problems and shows why.
+    if (!startSet_.empty())
+        MakeSet(session_, startSet_);
+    view_ = ViewOf(session_);
+}
 
 int PracticeWindow::Run(int show) {
     WindowSetup setup;
@@ -99,6 +122,7 @@ LRESULT PracticeWindow::Handle(UINT message, WPARAM w, LPARAM l) {
     case WM_CREATE:
         dotsPerInch_ = WindowDpi(window_);
         CreateControls();
+        SetText("OwnProblems", startSet_);
         FitWindow();
         Arrange();
         ShowView();
@@ -163,6 +187,14 @@ HWND PracticeWindow::CreateControl(const PracticeControl& row, int id) {
             SendMessageW(control, CB_ADDSTRING, 0,
                          reinterpret_cast<LPARAM>(ToUtf16(LevelChoiceText(level)).c_str()));
         break;
+    case PracticeControlKind::SetField:
+        SendMessageW(control, EM_SETLIMITTEXT, MostSetFieldCharacters, 0);
+        HookControl(control, [](HWND, UINT message, WPARAM, LPARAM l) -> std::optional<LRESULT> {
+            if (message == WM_GETDLGCODE)
+                return SetFieldKeys(l);
+            return std::nullopt;
+        });
+        break;
     case PracticeControlKind::ColumnGrid:
         RedrawOnFocusChange(control);
         // It paints every pixel itself: erasing first would only make it flicker. The arrow
@@ -205,6 +237,11 @@ void PracticeWindow::Expose(const Control& control) {
     // The level's choice as it is said, without the colon it shows.
     if (row.Kind == PracticeControlKind::LevelChoice)
         exposure.Value = [this] { return SpokenLevelChoice(session_.Level); };
+    // The code is named as it is said, a character at a time, and its value is the code shown.
+    if (row.Shows == PracticeText::ResultCode) {
+        exposure.SpokenName = [this, &row] { return SpokenText(view_, row); };
+        exposure.Value = [window = control.Window] { return WindowText(window); };
+    }
     if (row.Kind == PracticeControlKind::ColumnGrid) {
         exposure.States |= STATE_SYSTEM_READONLY;
         exposure.Items = [this] { return SpokenRows(view_.Column); };
@@ -236,8 +273,8 @@ void PracticeWindow::Arrange() {
         return;
     const int width = MulDiv(client.right, USER_DEFAULT_SCREEN_DPI, dotsPerInch_);
     const int height = MulDiv(client.bottom, USER_DEFAULT_SCREEN_DPI, dotsPerInch_);
-    arrangement_ = ArrangePractice(width, height, LevelPaper(session_.Level));
-    arrangedLevel_ = session_.Level;
+    arrangedPaper_ = PracticePaper(session_);
+    arrangement_ = ArrangePractice(width, height, arrangedPaper_);
 
     scrollTop_ = std::clamp(scrollTop_, 0, std::max(0, arrangement_.Height - height));
     SCROLLINFO scroll{};
@@ -257,9 +294,10 @@ void PracticeWindow::Arrange() {
         RECT at = InPixels(place);
         OffsetRect(&at, 0, -Pixels(scrollTop_));
         if (places != nullptr)
-            places = DeferWindowPos(
-                places, control, nullptr, at.left, at.top, std::max<int>(at.right - at.left, 1),
-                std::max<int>(at.bottom - at.top, 1), SWP_NOZORDER | SWP_NOACTIVATE);
+            places = DeferWindowPos(places, control, nullptr, at.left, at.top,
+                                    std::max<int>(at.right - at.left, 1),
+                                    std::max<int>(at.bottom - at.top, 1),
+                                    SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
     };
     for (const PlacedControl& placed : arrangement_.Controls) {
         const Control* control = ControlOf(controls_, WindowNamed(placed.Control->Name));
@@ -284,7 +322,9 @@ void PracticeWindow::Arrange() {
         SendMessageW(WindowNamed("Level"), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), item);
         SendMessageW(WindowNamed("Level"), CB_SETITEMHEIGHT, 0, item);
     }
-    InvalidateRect(window_, nullptr, TRUE);
+    // Every control drawn afresh in its new place and font: the fonts were set without drawing,
+    // and a moved control's old picture is not to be copied along.
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void PracticeWindow::Scroll(int request) {
@@ -332,10 +372,12 @@ void PracticeWindow::OnDensityChanged(int dotsPerInch, const RECT& suggested) {
     Arrange();
 }
 
-// Never smaller than the largest level's paper in the smallest cells; a window too short for
-// the rest scrolls.
+// Never smaller than the largest level's paper, or the set's, in the smallest cells; a window
+// too short for the rest scrolls.
 void PracticeWindow::KeepLargeEnough(MINMAXINFO& limits) const {
-    const PaperSize largest = LevelPaper(LevelCount);
+    const PaperSize level = LevelPaper(LevelCount);
+    const PaperSize set = PracticePaper(session_);
+    const PaperSize largest{std::max(level.Columns, set.Columns), std::max(level.Rows, set.Rows)};
     RECT least{0, 0, Pixels(largest.Columns * SmallestCellPixels),
                Pixels(largest.Rows * SmallestCellPixels)};
     AdjustWindowRectForDpi(least, WindowStyle, 0, dotsPerInch_);
@@ -433,6 +475,12 @@ void PracticeWindow::Press(const PracticeControl& row) {
     case PracticeCommand::Next:
         Deliver(NextProblem(session_));
         break;
+    case PracticeCommand::ShowCode:
+        Deliver(ShowCode(session_));
+        break;
+    case PracticeCommand::MakeSet:
+        Deliver(MakeSet(session_, WindowText(WindowNamed("OwnProblems"))));
+        break;
     case PracticeCommand::Sheets: // hidden here: this program does not print
     case PracticeCommand::None:
         break;
@@ -454,14 +502,14 @@ void PracticeWindow::Submit() {
 }
 
 // After every action: the progress is stored when it changed, and the window shows the view
-// (arranged afresh for another level's paper) with the answer field emptied, or its wrong
-// answer selected to be typed over, as the session says; then the field is given the focus
-// when the session says so, and the announcement made last, so that a screen reader says it
-// after what the focus brings.
+// (arranged afresh for another paper, a level's or a set's) with the answer field emptied, or
+// its wrong answer selected to be typed over, as the session says; then the field is given the
+// focus when the session says so, and the announcement made last, so that a screen reader says
+// it after what the focus brings.
 void PracticeWindow::Deliver(const PracticeResult& result) {
     if (result.ProgressChanged)
         SaveProgress(progressPath_, session_.Kept);
-    if (session_.Level != arrangedLevel_)
+    if (PracticePaper(session_) != arrangedPaper_)
         Arrange();
     ShowView();
     const HWND entry = WindowNamed("Entry");

@@ -66,11 +66,12 @@ private:
 
     std::wstring progressPath_;
     PracticeSession session_;
+    std::string startSet_; // the teacher's problems the window was started with, or ""
     PracticeView view_;
     std::vector<Control> controls_;
     int dotsPerInch_ = 96;
     PracticeArrangement arrangement_;
-    int arrangedLevel_ = 0;
+    PaperSize arrangedPaper_;
     int columnRow_ = 0; // the column's row the keyboard is on, from 0
     int scrollTop_ =
         0; // in logical pixels: how far a window too short for the arrangement is scrolled

@@ -55,8 +55,35 @@ struct ClassJournalWords {
     const char* NotSaved = "Журнал не сохранён: "; // followed by the reason
     const char* Remembered = "Класс запомнен на этом компьютере.";
     const char* Forgotten = "Класс забыт: имена удалены с этого компьютера.";
+    // Where the computer refuses to keep anything (a browser's private window, say).
+    const char* NotRemembered = "Класс не запомнен: этот компьютер не даёт сохранить его.";
 };
 inline constexpr ClassJournalWords ClassWords{};
+
+// A program without the journal of its own opens the journal's page from its folder, or says
+// where the page is to be found, followed by that folder.
+struct ClassPageWords {
+    const char* FileName = "velmorand-class.html";
+    const char* Missing =
+        "Журнал класса открывается в браузере: это страница velmorand-class.html. "
+        "Рядом с программой её нет. Возьмите этот файл там же, где взяли "
+        "программу, и положите его в папку ";
+};
+inline constexpr ClassPageWords ClassPage{};
+
+// The journal's sizes in logical pixels (CSS pixels, Qt's device-independent pixels); its
+// colours are the practice window's palette.
+struct ClassJournalLook {
+    int CaptionPixels = 26;      // the caption
+    int TextPixels = 18;         // the labels, fields, buttons and texts
+    int TablePixels = 16;        // the table's cells
+    int PrintedTablePixels = 10; // the table on an upright A4 sheet, whose twelve columns fit
+    int PrintedTextPixels = 13;  // the other texts on it
+    int GapPixels = 12;          // between the controls
+    int TargetPixels = 44;       // a field's and a button's least height: a finger's target
+    int ChartPixels = 640;       // the chart's width, on the screen and on paper
+};
+inline constexpr ClassJournalLook ClassLook{};
 
 // The chart, in pixels at the given width: a row per mistake group, the most frequent first,
 // its name, a bar as long as its share of the largest count, and the count after it.

@@ -27,11 +27,20 @@
 //   msaa_probe announcement DIVIDEND DIVISOR SEPARATOR   what Run says for these numbers
 //   msaa_probe steps DIVIDEND DIVISOR   the answers the pupil types, one "kind answer" a line
 //   msaa_probe level N           the level's choice as the list shows it
+//   msaa_probe teacher SET       the core's session started with the set as the window starts
+//                                it: "number", "problem" and "error" (its last line) with what
+//                                the view shows, "step" with each answer of the first
+//                                problem, then "code" once the first problem is solved with
+//                                every answer right and the code is shown
+//   msaa_probe class-page        what the program says when the journal's page is missing
 #include "find_window.h"
 #include "practice/numbers.h"
+#include "practice/result_code.h"
+#include "practice/session.h"
 #include "practice/steps.h"
 #include "win32/resource_ids.h"
 #include "win32/utf16.h"
+#include "window/class_layout.h"
 #include "window/form1_actions.h"
 #include "window/form1_layout.h"
 #include "window/practice_arrangement.h"
@@ -423,8 +432,9 @@ template <class Row> int FocusOrder(std::span<const Row> layout) {
 // The role a screen reader must get for each kind of the practice window's controls, in the
 // order of the kinds.
 LONG MsaaRole(velmorand::PracticeControlKind kind) {
-    constexpr LONG roles[] = {ROLE_SYSTEM_COMBOBOX, ROLE_SYSTEM_TEXT,       ROLE_SYSTEM_STATICTEXT,
-                              ROLE_SYSTEM_TEXT,     ROLE_SYSTEM_PUSHBUTTON, ROLE_SYSTEM_LIST};
+    constexpr LONG roles[] = {ROLE_SYSTEM_COMBOBOX, ROLE_SYSTEM_TEXT, ROLE_SYSTEM_STATICTEXT,
+                              ROLE_SYSTEM_TEXT,     ROLE_SYSTEM_TEXT, ROLE_SYSTEM_PUSHBUTTON,
+                              ROLE_SYSTEM_LIST};
     return roles[static_cast<int>(kind)];
 }
 
@@ -440,7 +450,11 @@ void CheckPractice(HWND window, const velmorand::PracticeControl& row, HWND cont
         if (question->empty())
             Fail(std::string(row.Name) + ": no question to be described by");
     }
-    const Wanted wanted{.Name = row.AccessibleName != nullptr ? row.AccessibleName : shown,
+    // The code is named as it is said, a character at a time, and has the code as its value.
+    const bool code = row.Shows == velmorand::PracticeText::ResultCode;
+    const Wanted wanted{.Name = row.AccessibleName != nullptr ? row.AccessibleName
+                                : code                        ? velmorand::SpokenCode(shown)
+                                                              : shown,
                         .Description = question,
                         .Role = MsaaRole(row.Kind),
                         .Focusable = Focusable(row),
@@ -452,7 +466,7 @@ void CheckPractice(HWND window, const velmorand::PracticeControl& row, HWND cont
     // the level's choice as it is said.
     const std::string value =
         row.Kind == Kind::LevelChoice ? velmorand::practice_detail::Spoken(shown) : shown;
-    if (!wanted.Hidden && row.AccessibleName != nullptr && row.Kind != Kind::ColumnGrid &&
+    if (!wanted.Hidden && (row.AccessibleName != nullptr || code) && row.Kind != Kind::ColumnGrid &&
         row.Kind != Kind::Button && read.Value != value && !(shown.empty() && read.Value == "-"))
         Fail(what + "value \"" + read.Value + "\", not what it shows, \"" + value + "\"");
     if (row.Kind == Kind::ColumnGrid) {
@@ -495,6 +509,23 @@ int Steps(int dividend, int divisor) {
     return 0;
 }
 
+int Teacher(const std::string& set) {
+    velmorand::PracticeSession session = velmorand::StartPractice(1, 1, {});
+    velmorand::MakeSet(session, set);
+    const velmorand::PracticeView view = velmorand::ViewOf(session);
+    Print("number\t" + view.ProblemNumber);
+    Print("problem\t" + view.Problem);
+    Print("error\t" + view.SetError.substr(view.SetError.rfind('\n') + 1)); // its last line
+    for (const velmorand::Step& step : session.Steps)
+        if (step.Kind != velmorand::StepKind::Done)
+            Print("step\t" + std::to_string(step.Answer));
+    for (std::size_t i = 0; i < 100 && session.StepIndex + 1 < session.Steps.size(); ++i)
+        velmorand::SubmitAnswer(session, std::to_string(session.Steps[session.StepIndex].Answer));
+    velmorand::ShowCode(session);
+    Print("code\t" + velmorand::ViewOf(session).ResultCode);
+    return 0;
+}
+
 void PrintPlace(const std::string& name, const velmorand::PixelRect& p) {
     Print(name + "\t" + std::to_string(p.Left) + " " + std::to_string(p.Top) + " " +
           std::to_string(p.Width) + " " + std::to_string(p.Height));
@@ -532,6 +563,12 @@ int main() {
         return Steps(_wtoi(argv[2]), _wtoi(argv[3]));
     if (command == L"level" && argc == 3) {
         Print(velmorand::LevelChoiceText(_wtoi(argv[2])));
+        return 0;
+    }
+    if (command == L"teacher" && argc == 3)
+        return Teacher(ToUtf8(argv[2]));
+    if (command == L"class-page" && argc == 2) {
+        Print(velmorand::ClassPage.Missing);
         return 0;
     }
     if (command == L"places" && argc == 3)
