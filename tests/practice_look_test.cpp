@@ -127,6 +127,16 @@ TEST(PracticeArrangement, EveryScreenShowsEveryControlApartAndTheWholeColumn) {
         }
 }
 
+// The teacher's field shows its lines, each as high as a text's line of its type.
+TEST(PracticeArrangement, TheSetFieldKeepsItsLines) {
+    for (const Screen& screen : Screens) {
+        const PracticeArrangement arranged = ArrangePractice(screen.Width, screen.Height, {14, 15});
+        const PlacedControl& placed = *FindPlaced(arranged, "OwnProblems");
+        EXPECT_GE(placed.Place.Height, placed.Control->Lines * placed.TextPixels * 3 / 2)
+            << screen.What;
+    }
+}
+
 TEST(PracticeArrangement, PaperAndTextsGrowTogetherWithTheWindow) {
     const PaperSize paper = LevelPaper(5);
     const PracticeArrangement laptop = ArrangePractice(1024, 700, paper);

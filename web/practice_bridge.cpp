@@ -2,6 +2,7 @@
 // handed to the page as JSON texts through a few C functions. The page draws what it is told;
 // each text, check and announcement is the session's.
 #include "practice/column_shapes.h"
+#include "practice/problem_set.h"
 #include "practice/progress.h"
 #include "practice/session.h"
 #include "practice/sheet.h"
@@ -37,12 +38,12 @@ const char* KindName(PracticeControlKind kind) {
         return "Text";
     case PracticeControlKind::AnswerField:
         return "AnswerField";
+    case PracticeControlKind::SetField:
+        return "SetField";
     case PracticeControlKind::Button:
         return "Button";
     case PracticeControlKind::ColumnGrid:
         return "ColumnGrid";
-    case PracticeControlKind::SetField:
-        return "SetField";
     }
     return "";
 }
@@ -206,16 +207,23 @@ void AppendRect(std::string& out, const PixelRect& rect) {
     list.Next() += std::to_string(rect.Height);
 }
 
-// Where every control stands in a window of that size, at the session's level: the paper is
-// as large as the level's largest column, so that the cells keep their size from one problem
-// to the next.
+void AppendPaper(std::string& out, PaperSize paper) {
+    JsonArray size(out);
+    size.Next() += std::to_string(paper.Columns);
+    size.Next() += std::to_string(paper.Rows);
+}
+
+// Where every control stands in a window of that size, for the session's problems: the paper
+// is as large as the level's or the set's largest column, so that the cells keep their size
+// from one problem to the next.
 std::string ArrangementJson(int width, int height) {
-    const PracticeArrangement arrangement =
-        ArrangePractice(width, height, LevelPaper(session.Level));
+    const PaperSize paper = PracticePaper(session);
+    const PracticeArrangement arrangement = ArrangePractice(width, height, paper);
     std::string out;
     {
         JsonObject json(out);
         json.Whole("Level", session.Level);
+        AppendPaper(json.Key("Paper"), paper);
         json.Whole("Width", arrangement.Width);
         json.Whole("Height", arrangement.Height);
         json.Whole("CellPixels", arrangement.CellPixels);
@@ -261,11 +269,7 @@ const char* ShapeName(ShapeKind kind) {
 // height] and a digit's digit, in the order they are painted; and its rows as they are read.
 void AppendColumn(std::string& out, const Grid& grid, PaperSize paper) {
     JsonObject json(out);
-    {
-        JsonArray size(json.Key("Paper"));
-        size.Next() += std::to_string(paper.Columns);
-        size.Next() += std::to_string(paper.Rows);
-    }
+    AppendPaper(json.Key("Paper"), paper);
     {
         JsonArray shapes(json.Key("Shapes"));
         for (const ColumnShape& shape : ColumnShapes(grid)) {
@@ -284,13 +288,18 @@ void AppendColumn(std::string& out, const Grid& grid, PaperSize paper) {
         AppendQuoted(spoken.Next(), row);
 }
 
-std::string ViewJson() {
+// Everything the window shows; `typedSet`, when the address carried a set, is its text for the
+// set field, good or bad.
+std::string ViewJson(const std::string* typedSet = nullptr) {
     const PracticeView view = ViewOf(session);
     std::string out;
     {
         JsonObject json(out);
         json.Whole("Level", session.Level);
         json.Whole("Variant", session.Variant);
+        json.Text("SetText", view.SetText); // "" while the level's variant is practised
+        if (typedSet != nullptr)
+            json.Text("AddressSet", *typedSet);
         // Where the session stands, which the page keeps on its elements for whoever drives it.
         json.Text("Step", view.Step);
         json.Text("SpokenQuestion", view.SpokenQuestion);
@@ -302,9 +311,17 @@ std::string ViewJson() {
                 if (row.Shows != PracticeText::None)
                     texts.Text(row.Name, ShownText(view, row));
         }
+        {
+            // What a screen reader is to say instead, where it differs: the code, a character
+            // at a time.
+            JsonObject spoken(json.Key("SpokenTexts"));
+            for (const PracticeControl& row : PracticeLayout())
+                if (SpokenText(view, row) != ShownText(view, row))
+                    spoken.Text(row.Name, SpokenText(view, row));
+        }
         AppendCssColour(json.Key("FeedbackColour"), FeedbackColour(view));
         json.Flag("SuggestNextLevel", view.SuggestNextLevel);
-        AppendColumn(json.Key("Column"), view.Column, LevelPaper(session.Level));
+        AppendColumn(json.Key("Column"), view.Column, PracticePaper(session));
     }
     return out;
 }
@@ -356,6 +373,19 @@ template <typename Take> void ForEachNumberPair(std::string_view text, Take take
         if (const std::optional<int> value = AddressNumber(pair.substr(equals + 1)))
             take(pair.substr(0, equals), *value);
     }
+}
+
+// The set an address carries as "set=7240:8,648:6", %-escapes undone; none without one.
+std::optional<std::string> AddressSet(std::string_view fragment) {
+    std::optional<std::string> found;
+    while (!fragment.empty()) {
+        const std::size_t end = fragment.find('&');
+        const std::string_view pair = fragment.substr(0, end);
+        fragment = end == std::string_view::npos ? std::string_view() : fragment.substr(end + 1);
+        if (pair.starts_with("set="))
+            found = SetTextInAddress(pair);
+    }
+    return found;
 }
 
 // The address after its "#": a level and a variant, each taken as the nearest in range.
@@ -439,9 +469,11 @@ void AppendPrintedPage(std::string& out, const PrintedPage& page) {
 
 // "level=5&variant=42&variants=2&problems=0&answers=1&large=0": the sheets' choices by the
 // words of their table, each value out of range taken as the nearest in range; a choice
-// missing keeps the value the core begins it with.
+// missing keeps the value the core begins it with. The problems are the set's while one is
+// practised.
 PrintedSheetsOptions ReadSheetOptions(std::string_view text) {
     PrintedSheetsOptions options;
+    options.Set = session.Set; // while a set is practised, its sheets are the set's
     ForEachNumberPair(text, [&options](std::string_view name, int value) {
         for (const PrintedControl& row : PrintedControls())
             if (row.Word != nullptr && name == row.Word)
@@ -479,13 +511,17 @@ extern "C" {
 EMSCRIPTEN_KEEPALIVE const char* velmorand_practice_layout() { return Answer(LayoutJson()); }
 
 // Starts the session at the level and variant the address names (the first ones otherwise),
-// with the progress text kept before, which may be missing or damaged; answers the view.
+// with the progress text kept before, which may be missing or damaged, and practises the set
+// it carries, if good; answers the view, with the set's text as carried.
 EMSCRIPTEN_KEEPALIVE const char* velmorand_practice_start(const char* fragment, const char* kept) {
     int level = 1;
     int variant = 1;
     ReadAddress(fragment, level, variant);
     session = StartPractice(level, variant, ProgressFromText(kept));
-    return Answer(ViewJson());
+    const std::optional<std::string> set = AddressSet(fragment);
+    if (set)
+        MakeSet(session, *set);
+    return Answer(ViewJson(set ? &*set : nullptr));
 }
 
 // Where every control stands in a window of `width` by `height` CSS pixels, at the level
@@ -515,7 +551,7 @@ EMSCRIPTEN_KEEPALIVE const char* velmorand_practice_command(const char* control)
     case PracticeCommand::ShowCode:
         return Answer(ResultJson(ShowCode(session)));
     case PracticeCommand::Sheets:  // the page opens its own view
-    case PracticeCommand::MakeSet: // the set field's text goes with it
+    case PracticeCommand::MakeSet: // takes the field's text: velmorand_practice_make_set
     case PracticeCommand::None:
         break;
     }
@@ -533,6 +569,11 @@ EMSCRIPTEN_KEEPALIVE const char* velmorand_practice_level(const char* typed) {
 // The variant typed, as the pupil typed it.
 EMSCRIPTEN_KEEPALIVE const char* velmorand_practice_variant(const char* typed) {
     return Answer(ResultJson(ChooseVariant(session, typed)));
+}
+
+// The teacher's problems as typed or pasted into the set field, any text at all.
+EMSCRIPTEN_KEEPALIVE const char* velmorand_practice_make_set(const char* typed) {
+    return Answer(ResultJson(MakeSet(session, typed)));
 }
 
 // The printed sheets of the choices written as "level=5&variant=42&variants=2&problems=0

@@ -64,6 +64,11 @@ function shapeStyle([kind, left, top, width, height], cell, stroke) {
     return `left:${round(x)}px;top:${round(y)}px;width:${round(w)}px;height:${round(h)}px`;
 }
 
+// The window's room for the page, without its scroll bars.
+function clientSize() {
+    return [document.documentElement.clientWidth, document.documentElement.clientHeight];
+}
+
 class PracticeWindow {
     constructor(layout, width, height) {
         this.layout = layout;
@@ -87,6 +92,7 @@ class PracticeWindow {
         this.root.append(...made);
         this.entry = this.control('Entry');
         this.variant = this.control('Variant');
+        this.setField = this.control(layout.Controls.find(row => row.Kind === 'SetField').Name);
         this.shapes = new Map(); // the column's elements, by their shapes' kind and place
         this.rows = [];          // the column's rows as read, one element each
         this.activeRow = 0;
@@ -173,11 +179,15 @@ class PracticeWindow {
             });
             return field;
         }
+        case 'SetField': // the teacher types or pastes her problems, a line or more each
+            return element('textarea', {autocomplete: 'off', spellcheck: 'false'});
         case 'Button': {
             const button = element('button', {type: 'button', textContent: row.Caption ?? ''});
             button.addEventListener('click', () => {
                 if (row.Command === 'Sheets') // the teacher's view, which sheets_page.js draws
                     this.root.dispatchEvent(new Event('open-sheets'));
+                else if (row.Command === 'MakeSet')
+                    this.deliver(askModule('velmorand_practice_make_set', this.setField.value));
                 else
                     this.deliver(askModule('velmorand_practice_command', row.Name));
             });
@@ -233,11 +243,12 @@ class PracticeWindow {
                                             this.rows[this.activeRow].firstChild.id);
     }
 
-    // Asks where everything stands for the window's size and the level shown, and puts it
-    // there; only a change of either moves anything.
-    arrange(size = [document.documentElement.clientWidth, document.documentElement.clientHeight]) {
-        const level = this.level;
-        if (this.arrangement && this.arrangement.Level === level &&
+    // Asks where everything stands for the window's size and the paper of the problems shown,
+    // and puts it there; only a change of either moves anything. A scroll bar that comes or
+    // goes with the new arrangement changes the room: once drawn, it is arranged again for the
+    // room left, once.
+    arrange(size = clientSize(), again = false) {
+        if (this.arrangement && String(this.arrangement.Paper) === this.paperSize &&
             size[0] === this.size[0] && size[1] === this.size[1])
             return;
         this.size = size;
@@ -266,11 +277,17 @@ class PracticeWindow {
             shown.cell = 0; // every shape is drawn again at the new size
         if (this.column)
             this.drawColumn(this.column);
+        if (!again)
+            requestAnimationFrame(() => this.arrange(clientSize(), true));
     }
 
-    // The session at the level and variant the address names, with the progress kept before.
+    // The session at the level and variant the address names, or its set, with the progress
+    // kept before; the set the address carries stands in the set field, to be mended if bad.
     start() {
-        this.show(askModule('velmorand_practice_start', location.hash.slice(1), keptProgress()));
+        const view = askModule('velmorand_practice_start', location.hash.slice(1), keptProgress());
+        if (view.AddressSet !== undefined)
+            this.setField.value = view.AddressSet;
+        this.show(view);
         this.entry.value = '';
     }
 
@@ -293,7 +310,6 @@ class PracticeWindow {
     }
 
     show(view) {
-        this.level = view.Level;
         const level = this.control('Level');
         if (level.value !== String(view.Level))
             level.value = String(view.Level);
@@ -302,8 +318,10 @@ class PracticeWindow {
         if (this.variant.value !== this.variantShown)
             this.variant.value = this.variantShown;
         this.variantEdited = false;
-        // The address names the problem shown, so that a reload or a shared link comes back to it.
-        const address = `#level=${view.Level}&variant=${view.Variant}`;
+        // The address names the problem shown, or the set, so that a reload or a shared link
+        // comes back to it.
+        const address = view.SetText ? `#set=${view.SetText}`
+                                     : `#level=${view.Level}&variant=${view.Variant}`;
         if (location.hash !== address) {
             try {
                 history.replaceState(null, '', address);
@@ -312,9 +330,12 @@ class PracticeWindow {
             }
         }
         for (const [name, text] of Object.entries(view.Texts)) {
-            const shown = name === this.announcedName ? this.feedbackShown : this.control(name);
-            if (shown.textContent !== text)
-                shown.textContent = text;
+            if (name === this.announcedName) {
+                if (this.feedbackShown.textContent !== text)
+                    this.feedbackShown.textContent = text;
+            } else {
+                this.showText(this.control(name), text, view.SpokenTexts[name]);
+            }
         }
         // Where the session stands, for whoever drives the page.
         this.control('Question').dataset.step = view.Step;
@@ -325,10 +346,30 @@ class PracticeWindow {
         feedback.dataset.hint = view.HintLevel > 0 ? String(view.HintLevel) : '';
         feedback.style.color = view.FeedbackColour;
         this.column = view.Column;
-        if (!this.arrangement || this.arrangement.Level !== view.Level)
+        this.paperSize = String(view.Column.Paper);
+        if (!this.arrangement || String(this.arrangement.Paper) !== this.paperSize)
             this.arrange(this.size);
         else
             this.drawColumn(view.Column);
+    }
+
+    // A text said otherwise than it is shown (the code, a character at a time) is named by what
+    // is said, its letters hidden from a screen reader, which would spell the dashes out too;
+    // otherwise its label or its own text name it.
+    showText(made, text, spoken) {
+        if (spoken === undefined) {
+            if (made.textContent !== text || made.firstElementChild)
+                made.textContent = text;
+            if (made.hasAttribute('aria-label')) {
+                made.removeAttribute('aria-label');
+                if (this.labels[made.id])
+                    made.setAttribute('aria-labelledby', made.id + '-label');
+            }
+        } else if (made.getAttribute('aria-label') !== spoken || made.textContent !== text) {
+            made.replaceChildren(element('span', {'aria-hidden': 'true', textContent: text}));
+            made.removeAttribute('aria-labelledby');
+            made.setAttribute('aria-label', spoken);
+        }
     }
 
     // The column's shapes, in the order they are painted: an element that shows a shape of the

@@ -39,11 +39,15 @@ int Scaled(double pixels, double scale) { return static_cast<int>(std::lround(pi
 
 bool HasLines(const PracticeControl& control) { return control.Kind == PracticeControlKind::Text; }
 
+// A text is its lines; a field, a choice and a button are one line with room round it, and a
+// field of several lines (the teacher's problems) has the others below that one.
 int HeightOf(const PracticeControl& control, int textPixels, double scale) {
+    const int line = static_cast<int>(std::lround(textPixels * LineHeightEms));
     if (HasLines(control))
-        return control.Lines * static_cast<int>(std::lround(textPixels * LineHeightEms));
+        return control.Lines * line;
     return std::max(static_cast<int>(std::lround(textPixels * FieldHeightEms)),
-                    Scaled(LeastFieldPixels, scale));
+                    Scaled(LeastFieldPixels, scale)) +
+           (control.Lines - 1) * line;
 }
 
 PlacedControl Unplaced(const PracticeControl& control) {

@@ -14,7 +14,8 @@ const ask = (name, ...texts) => page.askModule(name, ...texts);
 
 test('the layout has a kind for every control and one announced text', () => {
     const layout = ask('velmorand_practice_layout');
-    const kinds = ['LevelChoice', 'VariantField', 'Text', 'AnswerField', 'Button', 'ColumnGrid'];
+    const kinds = ['LevelChoice', 'VariantField', 'Text', 'AnswerField', 'SetField', 'Button',
+                   'ColumnGrid'];
     for (const control of layout.Controls)
         assert.ok(kinds.includes(control.Kind), control.Name);
     assert.equal(layout.Controls.filter(c => c.Announced).length, 1);
@@ -63,4 +64,19 @@ test('a button the window does not have, or a level that is no number, changes n
     assert.equal(ask('velmorand_practice_command', 'Entry'), null);
     assert.equal(ask('velmorand_practice_level', 'two'), null);
     assert.deepEqual(ask('velmorand_practice_view'), before);
+});
+
+test('a set the address carries is practised, or its reasons shown at the level named', () => {
+    const addresses = [
+        ['set=7240%20:%208;648:6', '7240 : 8;648:6', '7240:8,648:6', 1],
+        ['level=4&set=%FF%00%2', '\uFFFD\u0000%2', '', 4],
+        ['set=' + '9'.repeat(1000000), '9'.repeat(1000000), '', 1],
+    ];
+    for (const [address, carried, practised, level] of addresses) {
+        const view = ask('velmorand_practice_start', address, '');
+        const what = JSON.stringify(address.slice(0, 30));
+        assert.deepEqual([view.AddressSet, view.SetText, view.Level], [carried, practised, level],
+                         what);
+        assert.equal(view.Texts.SetError === '', practised !== '', what);
+    }
 });

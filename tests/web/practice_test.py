@@ -53,7 +53,8 @@ PLACES = """
                            Practice.offsetHeight - arranged.Height]};"""
 # The accessible role of each kind of control in the module's table.
 ROLES = {"LevelChoice": "combobox", "VariantField": "textbox", "AnswerField": "textbox",
-         "Button": "button", "ColumnGrid": "grid"}
+         "SetField": "textbox", "Button": "button", "ColumnGrid": "grid"}
+SET = "#set=7240:8,648:6,9156:42"
 
 
 def numbers(text):
@@ -107,7 +108,8 @@ class PracticeTest(PageCase):
                     problem: Problem.textContent, progress: Progress.textContent,
                     answer: Answer.textContent, level: Level.value, variant: Variant.value,
                     hintButton: Hint.textContent, lit: Column.querySelectorAll('.Lit').length,
-                    hash: location.hash};""")
+                    hash: location.hash, set: OwnProblems.value, setError: SetError.textContent,
+                    number: ProblemNumber.textContent};""")
 
     def problem(self):
         a, b = numbers(self.state()["problem"])
@@ -152,6 +154,66 @@ class PracticeTest(PageCase):
         return a, b, steps
 
     # The tests.
+
+    def test_a_set_typed_is_practised_and_the_code_of_the_work_is_shown_and_said(self):
+        self.element("OwnProblems").send_keys("7240 : 8; 648:6, 9156 ÷ 42")
+        self.element("MakeSet").click()
+        wait_until(lambda: self.state()["hash"] == SET, what="the set's address")
+        self.assertEqual([numbers(self.state()["number"]), self.problem()], [[1, 3], (7240, 8)])
+        for first in (True, False):  # two problems solved, a hint and a zero missed in the first
+            answers = Answers(*self.problem())
+            for level in ("1", "2") if first else ():
+                self.element("Hint").click()
+                wait_until(lambda: self.state()["hint"] == level, what=f"hint {level}")
+            while self.state()["step"] != "done":
+                if first and self.state()["step"] == "quotient":
+                    self.submit(95)
+                    wait_until(lambda: self.state()["mistake"], what="the zero missed")
+                self.answer_right(answers)
+            if first:
+                self.element("Next").click()
+                wait_until(lambda: self.problem() == (648, 6), what="the second problem")
+        self.element("ShowCode").click()
+        shown = wait_until(lambda: self.element("ResultCode").text, what="the code")
+        # A screen reader names the code a character at a time, and the live region says it.
+        spoken = ax(self.browser.accessibility_tree()[0]["ResultCode"], "name")
+        self.assertEqual([c for c in re.split(r"[,.]\s*", spoken) if c],
+                         list(shown.replace("-", "")))
+        self.assertIn(spoken, self.state()["spoken"])
+        # The class journal's test reads the code back.
+        with open(shared.beside_page("practice-code.txt"), "w", encoding="utf-8") as kept:
+            kept.write(shown + "\n")
+
+    def test_the_address_carries_a_set_and_a_bad_one_leaves_the_level(self):
+        self.browser.open("#level=3&variant=2")
+        level = self.state()["problem"]
+        for address, field, problem, kept in (
+                ("#level=3&variant=2&set=5%20:%200", "5 : 0", level, "#level=3&variant=2"),
+                (SET, SET[5:], "7240 : 8", SET)):
+            with self.subTest(address):
+                self.browser.open(address)
+                state = self.state()
+                self.assertEqual([state[k] for k in ("set", "problem", "hash")],
+                                 [field, problem, kept])
+                self.assertEqual(field in state["setError"], address != SET)
+        # A level chosen goes back to the levels and their address.
+        Select(self.element("Level")).select_by_value("4")
+        wait_until(lambda: self.state()["hash"] == "#level=4&variant=1", what="level 4")
+
+    def test_a_bad_set_says_why_at_once_and_changes_nothing_else(self):
+        self.browser.open("#level=5&variant=42")
+        before = self.state()
+        for typed, echoed in (("5 : 0", True), ("1234567 : 8", True), ("7" * 1000000, False),
+                              ("12\x01:\x7f3", False), ("9156:42\n" * 1000, False)):
+            with self.subTest(typed[:20]):
+                said = self.state()["spoken"]
+                self.browser.script("OwnProblems.value = arguments[0]; MakeSet.click()", typed)
+                wait_until(lambda: self.state()["spoken"] != said, what="the reasons said")
+                after = self.state()
+                self.assertGreater(len(after["setError"].splitlines()), 1, after["setError"])
+                self.assertEqual(typed in after["setError"], echoed, after["setError"])
+                for what in ("problem", "number", "step", "hash", "feedback", "progress"):
+                    self.assertEqual(after[what], before[what], what)
 
     def test_a_whole_problem_is_solved_by_typing(self):
         # Where each digit stands is the core's (PracticeGrid.GrowsAsTheExerciseBookShowsIt);

@@ -183,6 +183,14 @@ class SheetsTest(PageCase):
         self.assertEqual(self.focused(), "OpenSheets")
         self.assertEqual(self.script("return location.hash"), "#level=3&variant=7")
 
+    def test_a_set_practised_prints_its_own_problems(self):
+        self.assertEqual(self.open_view("#set=7240:8,648:6"), 2)
+        pages = self.script(PREVIEW)
+        self.assertEqual([p["kind"] for p in pages], ["Problems", "Answers"])
+        for page in pages:
+            self.assertEqual([re.findall(r"\d+", p) for p in page["problems"]],
+                             [["7240", "8"], ["648", "6"]])
+
 
 if __name__ == "__main__":
     main()
