@@ -47,6 +47,11 @@ def main(probe, pictures):
     for name, path in pictures:
         image = Image.open(path).convert("RGB")
         for what, where, colour in checks(probe, *image.size):
+            x, y = where[1:3]
+            right, bottom = (x, y) if where[0] == "point" else (x + where[3], y + where[4])
+            if x < 0 or y < 0 or right > image.width or bottom > image.height:
+                failures.append(f"{name}: {what} at {where[1:]} lies outside the picture")
+                continue
             got = seen(image, where)
             ok = max(abs(a - b) for a, b in zip(rgb(got), rgb(colour))) <= TOLERANCE
             table.setdefault(what, {})[name] = got + ("" if ok else " (!)")

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Draws velmorand.exe's practice window under Wine in Xvfb with a 1024 x 700 client area, at
+# Draws velmorand.exe's practice window under Wine in Xvfb with a 1024 x 1024 client area, at
 # level 5 and variant 42, after typing the answers practice_picture gives into the answer
 # field, each with Enter, and saves the client area's picture.
 # Usage: win32_picture.sh WINDOWS_BUILD PRACTICE_PICTURE OUTPUT.png
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 output=$(realpath -m "$3")
-mapfile -t answers < <("$2" 1024 700 | awk -F'\t' '$1 == "type" { print $2 }')
+width=1024 height=1024
+mapfile -t answers < <("$2" $width $height | awk -F'\t' '$1 == "type" { print $2 }')
 source "$here/../win32/wine_session.sh" "$1" picture
 title="Тренажёр"
 xtitle="Тренажёр"
@@ -16,15 +17,15 @@ taken() { [ "$(text Question)" != "$1" ] || [ "$(text Feedback)" != "$2" ]; }
 
 make_locales ru_RU
 export LANG=ru_RU.UTF-8
-start_xvfb 1600x1000
+start_xvfb 1600x1200
 start_program "$wine" "$exe" /practice /level 5 /variant 42
 # Without a window manager, the X window is the client area and, when the panel is taller than
 # the window, its scroll bar: widened by what the scroll bar takes.
-stale=1 && xdotool windowsize "$xwindow" 1024 700
-client_high() { [ "$(line window | cut -f3)" = 700 ]; }
-eventually client_high || fail "the client area is $(line window | cut -f2-3), not 700 high"
-stale=1 && xdotool windowsize "$xwindow" $((2048 - $(line window | cut -f2))) 700
-eventually client_is 1024 700 || fail "the client area is $(line window | cut -f2-3), not 1024x700"
+stale=1 && xdotool windowsize "$xwindow" $width $height
+client_high() { [ "$(line window | cut -f3)" = $height ]; }
+eventually client_high || fail "the client area is $(line window | cut -f2-3), not $height high"
+stale=1 && xdotool windowsize "$xwindow" $((2 * width - $(line window | cut -f2))) $height
+eventually client_is $width $height || fail "the client area is $(line window | cut -f2-3), not ${width}x$height"
 click Entry
 for answer in "${answers[@]}"; do
     question=$(text Question) feedback=$(text Feedback)
@@ -34,5 +35,5 @@ for answer in "${answers[@]}"; do
 done
 sleep 0.5 # the last answer's drawing reaches the screen
 mkdir -p "$(dirname "$output")"
-import -window "$xwindow" -crop 1024x700+0+0 +repage "$output" # the client area alone
+import -window "$xwindow" -crop ${width}x$height+0+0 +repage "$output" # the client area alone
 close_program
