@@ -33,9 +33,15 @@ void CheckProgress(const Progress& progress) {
 void CheckSession(const PracticeSession& session) {
     Require(session.Level >= 1 && session.Level <= LevelCount, "level out of range");
     Require(session.Variant >= 1 && session.Variant <= MostVariant, "variant out of range");
-    Require(session.Current ==
-                GenerateProblem(session.Level, session.Variant, session.ProblemIndex),
-            "problem not the variant's");
+    const Problem expected =
+        session.Set.empty()
+            ? GenerateProblem(session.Level, session.Variant, session.ProblemIndex)
+            : session.Set[static_cast<std::size_t>(session.ProblemIndex) % session.Set.size()];
+    Require(session.Current == expected, "problem not the variant's or the set's");
+    const std::vector<Problem> counted = CountedProblems(session);
+    const CodeReading code = ReadResultCode(counted, ResultCode(counted, session.Work));
+    Require(code.Fault == CodeFault::None && code.Work == CodedWork(counted, session.Work),
+            "the code does not read back");
     Require(session.Steps == SolutionSteps(session.Current), "steps not the problem's");
     Require(session.StepIndex < session.Steps.size(), "step past the end");
     Require(session.HintLevel >= 0 && session.HintLevel <= 3, "hint level out of range");
@@ -74,7 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         StartPractice(input.ConsumeIntegral<int>(), input.ConsumeIntegral<int>(), kept);
     CheckSession(session);
     while (input.remaining_bytes() > 0) {
-        switch (input.ConsumeIntegralInRange<int>(0, 6)) {
+        switch (input.ConsumeIntegralInRange<int>(0, 8)) {
         case 0:
             Submit(session, input.ConsumeRandomLengthString(MostTypedCharacters));
             break;
@@ -93,6 +99,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             break;
         case 6:
             ChooseVariant(session, input.ConsumeRandomLengthString(64));
+            break;
+        case 7:
+            MakeSet(session, input.ConsumeRandomLengthString(MostTypedCharacters));
+            break;
+        case 8:
+            ShowCode(session);
             break;
         }
         CheckSession(session);

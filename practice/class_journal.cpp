@@ -21,7 +21,6 @@ constexpr std::string_view NoChoice =
 constexpr std::string_view NoName = "Напиши имя ученика.";
 constexpr std::string_view NotHandedIn = "код не сдан";
 constexpr std::string_view RefusedWord = "код не принят";
-constexpr std::size_t MostEchoed = 24;
 
 std::string Number(int value) { return Digits(static_cast<std::uint64_t>(std::max(value, 0))); }
 

@@ -139,31 +139,31 @@ std::array<std::uint64_t, 3 + MistakeGroupCount> Fields(const WorkDone& work) {
 }
 
 // The code's characters as numbers: the work, moved by the problems' fingerprint so that the
-// same work on other problems reads as another number, then the check.
-int CheckOf(std::span<const int> payload) {
-    int sum = 0;
+// same work on other problems reads as another number, then the check. The check makes the
+// weighted sum of all ten characters, with the fingerprint's own share, a multiple of the
+// alphabet's size, which is prime: one changed character or two swapped neighbours always
+// change the sum, and a code of other problems misses it but by chance.
+int CheckOf(std::span<const int> payload, std::uint64_t fingerprint) {
+    int sum = static_cast<int>(fingerprint % CodeAlphabetSize);
     for (std::size_t i = 0; i < payload.size(); ++i)
         sum += static_cast<int>(i + 1) * payload[i];
-    // The last weight's inverse: the check makes the weighted sum of all ten a multiple of the
-    // alphabet's size, which is prime, so one changed character or two swapped neighbours
-    // always change the sum.
-    int inverse = 1;
+    int inverse = 1; // of the last character's weight
     while ((inverse * CheckWeightOfLast) % CodeAlphabetSize != 1)
         ++inverse;
     return ((CodeAlphabetSize - sum % CodeAlphabetSize) * inverse) % CodeAlphabetSize;
 }
 
 std::optional<int> ValueOf(std::string_view& rest) {
-    for (const Written& written : Readings)
-        if (rest.starts_with(written.Text)) {
-            rest.remove_prefix(written.Text.size());
-            return written.Value;
-        }
     if (rest.front() >= '0' && rest.front() <= '9') {
         const int value = rest.front() - '0';
         rest.remove_prefix(1);
         return value;
     }
+    for (const Written& written : Readings)
+        if (rest.starts_with(written.Text)) {
+            rest.remove_prefix(written.Text.size());
+            return written.Value;
+        }
     return std::nullopt;
 }
 
@@ -233,7 +233,8 @@ std::string ResultCode(std::span<const Problem> problems, const WorkDone& work) 
     std::array<int, CodeLength> values{};
     for (int i = PayloadLength - 1; i >= 0; --i, number /= CodeAlphabetSize)
         values[static_cast<std::size_t>(i)] = static_cast<int>(number % CodeAlphabetSize);
-    values[PayloadLength] = CheckOf(std::span<const int>(values.data(), PayloadLength));
+    values[PayloadLength] =
+        CheckOf(std::span<const int>(values.data(), PayloadLength), SetFingerprint(problems));
     std::string code;
     for (int i = 0; i < CodeLength; ++i) {
         if (i == 3 || i == 6)
@@ -260,8 +261,10 @@ CodeReading ReadResultCode(std::span<const Problem> problems, std::string_view t
     if (values.size() != static_cast<std::size_t>(CodeLength))
         return Fault(CodeFault::Length, "В коде " + CountPhrase(CodeLength) + ", а здесь " +
                                             CountPhrase(values.size()) + ".");
-    if (CheckOf(std::span<const int>(values.data(), PayloadLength)) != values[PayloadLength])
-        return Fault(CodeFault::Mistyped, "В коде ошибка: проверь каждый знак.");
+    if (CheckOf(std::span<const int>(values.data(), PayloadLength), SetFingerprint(problems)) !=
+        values[PayloadLength])
+        return Fault(CodeFault::Mistyped,
+                     "В коде ошибка, или он от другого варианта: проверь каждый знак.");
     std::uint64_t number = 0;
     for (int i = 0; i < PayloadLength; ++i)
         number = number * CodeAlphabetSize +

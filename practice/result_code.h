@@ -66,7 +66,9 @@ enum class CodeFault { None, Empty, Character, Length, Mistyped, OtherProblems }
 struct CodeReading {
     CodeFault Fault = CodeFault::None;
     WorkDone Work{}; // when there is no fault
-    std::string Message{}; // in Russian when there is one: "Код с ошибкой: проверь каждый знак."
+    // In Russian when there is one. A check that fails cannot tell a typing mistake from a
+    // code of other problems, and says both.
+    std::string Message{};
 };
 
 // A code as the teacher typed it: spaces and dashes anywhere, small letters, and the Latin

@@ -15,9 +15,9 @@ namespace {
 std::vector<Problem> SetOf(std::string_view text) { return ReadProblemSet(text).Problems; }
 
 // A spread of works: from nothing done to every count at the most the code holds.
-std::vector<WorkDone> Works(int problems) {
+std::vector<WorkDone> Works(int problems, int count = 300) {
     std::vector<WorkDone> works;
-    for (int i = 0; i < 300; ++i) {
+    for (int i = 0; i < count; ++i) {
         WorkDone work{i % (problems + 1), (i * 7) % 60, i % (MostCodedHints + 1), {}};
         for (int group = 0; group < MistakeGroupCount; ++group)
             work.Mistakes[group] = (i / (group + 1)) % (MostCodedMistakes + 1);
@@ -81,7 +81,7 @@ TEST(ResultCode, EveryMistypedCharacterAndSwappedPairIsRefused) {
     ASSERT_EQ(alphabet.size(), std::size_t(CodeAlphabetSize));
     int tried = 0;
     for (const auto& problems : Sources)
-        for (const WorkDone& work : Works(static_cast<int>(problems.size()))) {
+        for (const WorkDone& work : Works(static_cast<int>(problems.size()), 60)) {
             const std::vector<std::string> code = CharactersOf(ResultCode(problems, work));
             for (std::size_t i = 0; i < code.size(); ++i) {
                 for (const std::string& other : alphabet) {
@@ -100,10 +100,10 @@ TEST(ResultCode, EveryMistypedCharacterAndSwappedPairIsRefused) {
                 }
             }
         }
-    EXPECT_GT(tried, 200000);
+    EXPECT_GT(tried, 50000);
 }
 
-// A code of other problems reads as one of them only by chance: less than once in a hundred
+// A code of other problems reads as one of them only by chance: less than once in a thousand
 // codes, here counted over the works of two sets and two variants read against each other.
 TEST(ResultCode, CodesOfOtherProblemsAreRefused) {
     int read = 0;
@@ -114,11 +114,11 @@ TEST(ResultCode, CodesOfOtherProblemsAreRefused) {
                 continue;
             for (const WorkDone& work : Works(static_cast<int>(theirs.size()))) {
                 ++read;
-                refused += ReadResultCode(mine, ResultCode(theirs, work)).Fault ==
-                           CodeFault::OtherProblems;
+                const CodeReading other = ReadResultCode(mine, ResultCode(theirs, work));
+                refused += other.Message.find("другого варианта") != std::string::npos;
             }
         }
-    EXPECT_GT(refused, read * 99 / 100);
+    EXPECT_GE(refused, read * 999 / 1000);
 }
 
 TEST(ResultCode, ReadsWhatTheTeacherTypesAndSaysWhatIsWrong) {

@@ -4,6 +4,7 @@
 #include "practice/grid.h"
 #include "practice/method.h"
 #include "practice/numbers.h"
+#include "practice/problem_set.h"
 #include "practice/sheet.h"
 #include "practice/steps.h"
 #include "practice/texts.h"
@@ -475,6 +476,34 @@ TEST(Sheet, ChoicesBeginInRangeAndTakeTheNearestInRange) {
     EXPECT_EQ(FindPrintedControl("SheetsLevel")->Highest, LevelCount);
     EXPECT_EQ(FindPrintedControl("SheetsVariant")->Highest, MostVariant);
     EXPECT_EQ(FindPrintedControl("SheetLevel"), nullptr);
+}
+
+} // namespace
+} // namespace velmorand
+
+namespace velmorand {
+namespace {
+
+// The teacher's problems print as one variant of them all, in their order, named as hers on
+// every page, the variants' choices left aside.
+TEST(Sheet, TheTeachersOwnProblemsPrintAsTheirVariant) {
+    const std::vector<Problem> set = ReadProblemSet("7240:8,648:6,9156:42,606459:3").Problems;
+    const std::vector<PrintedPage> pages =
+        MakePrintedSheets({.Level = 3, .Variants = 4, .Problems = 2, .Set = set});
+    std::vector<Problem> printed;
+    for (const PrintedPage& page : pages) {
+        EXPECT_TRUE(page.OwnProblems);
+        for (const PrintedProblem& problem : page.Problems)
+            if (page.Kind == PrintedPageKind::Problems)
+                printed.push_back(problem.Problem);
+        const bool named = std::any_of(page.Texts.begin(), page.Texts.end(), [](const auto& t) {
+            return t.Text.starts_with(OwnProblemsTitle) || t.Text.starts_with("Ответы. Свои");
+        });
+        EXPECT_TRUE(named);
+        EXPECT_NE(Footer(page)->Text.find(OwnProblemsTitle), std::string::npos);
+    }
+    EXPECT_EQ(printed, set);
+    EXPECT_EQ(pages.back().Kind, PrintedPageKind::Answers);
 }
 
 } // namespace

@@ -14,7 +14,8 @@ namespace velmorand {
 void PrintTo(const StartOptions& o, std::ostream* out) {
     *out << "{" << o.Practice << ", " << o.Level << ", " << o.Variant << ", sheets " << o.Sheets
          << ", " << o.Variants << ", " << o.Problems << ", " << o.Answers << ", " << o.Large
-         << ", \"" << o.Output << "\"}";
+         << ", \"" << o.Output << "\", set \"" << o.Set.substr(0, 40) << "\", class " << o.Class
+         << "}";
 }
 
 namespace {
@@ -71,6 +72,14 @@ TEST(PracticeCommandLine, ReadsTheWaysEachPlatformWritesIt) {
         // Sheets asked for with the practice window too: both, for the program to choose.
         {{"--practice", "--sheets", "--level", "2"}, {true, 2, 1, true}},
         {{"--answers", "--large", "--variants", "2"}, {false, 1, 1, false, 2, 0, true, true}},
+        // The teacher's problems ask for the practice window, or are the sheets'; the journal.
+        {{"--practice", "--set", "7240:8,648:6"}, {.Practice = true, .Set = "7240:8,648:6"}},
+        {{"/set", "7240 : 8"}, {.Practice = true, .Set = "7240 : 8"}},
+        {{"--sheets", "--set=72:8", "--answers", "-o", "к.pdf"},
+         {.Sheets = true, .Output = "к.pdf", .Set = "72:8"}},
+        {{"--set"}, {}},
+        {{"--class"}, {.Class = true}},
+        {{"/CLASS", "--class=1"}, {.Class = true}},
     };
     // clang-format on
     for (const Start& start : Table) {
