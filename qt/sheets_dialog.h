@@ -22,9 +22,9 @@ public:
     // Starting at the level and variant the pupil is on, the other choices as the core
     // begins them.
     SheetsDialog(int level, int variant, QWidget* parent = nullptr);
-    // With the choices `start` has; with a set, the pages are of its problems, which fix
+    // With the choices asked for; with a set, the pages are of its problems, which fix
     // the numbers chosen, and only the key and the cells' size are left to choose.
-    explicit SheetsDialog(const PrintedSheetsOptions& start, QWidget* parent = nullptr);
+    explicit SheetsDialog(const PrintedSheetsOptions& asked, QWidget* parent = nullptr);
 
     PrintedSheetsOptions options() const;
     const std::vector<PrintedPage>& pages() const { return pages_; }
