@@ -1,4 +1,5 @@
 #include "practice/command_line.h"
+#include "practice/problem_set.h"
 #include "practice/sheet.h"
 #include "practice/sheet_words.h"
 #include "qt/sheet_painter.h"
@@ -28,13 +29,23 @@ int WriteSheets(int argc, char* argv[], const velmorand::StartOptions& options) 
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     SetNames();
+    // The teacher's problems, when given, and all of them sound: a set with a bad line writes
+    // no sheets of other problems.
+    const velmorand::SetReading set = velmorand::ReadProblemSet(options.Set);
+    if (!options.Set.empty() && !set.Good()) {
+        std::fprintf(
+            stderr, "velmorand: %s\n",
+            QString::fromStdString(velmorand::SetErrorText(set)).toLocal8Bit().constData());
+        return 1;
+    }
     const velmorand::PrintedSheetsOptions sheet =
         velmorand::ClampPrintedSheetsOptions({.Level = options.Level,
                                               .Variant = options.Variant,
                                               .Variants = options.Variants,
                                               .Problems = options.Problems,
                                               .Answers = options.Answers,
-                                              .Large = options.Large});
+                                              .Large = options.Large,
+                                              .Set = set.Problems});
     // The name as the system gave it, in its own encoding: a Cyrillic name stays the same file.
     const QString path =
         options.Output.empty()

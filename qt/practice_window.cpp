@@ -12,6 +12,7 @@
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScrollArea>
@@ -58,6 +59,9 @@ PracticeWindow::PracticeWindow(const StartOptions& start, QWidget* parent) : QWi
     const Progress kept = ProgressFromText(
         OpenProgramSettings()->value(QLatin1String(ProgressKey)).toString().toStdString());
     session_ = StartPractice(start.Level, start.Variant, kept);
+    // A set that is no set leaves the level's variant, with the reasons shown.
+    if (!start.Set.empty())
+        MakeSet(session_, start.Set);
     setObjectName(QStringLiteral("Practice"));
     setWindowTitle(QString::fromUtf8(PracticeCaption));
     setAccessibleName(QString::fromUtf8(PracticeSpokenCaption));
@@ -104,6 +108,8 @@ PracticeWindow::PracticeWindow(const StartOptions& start, QWidget* parent) : QWi
             announcer_ = new Announcer(this, shown.Widget);
     if (announcer_ == nullptr)
         announcer_ = new Announcer(this);
+    if (ownProblems_ != nullptr)
+        ownProblems_->setPlainText(QString::fromStdString(start.Set));
     resize(DesignWidthPixels, DesignHeightPixels);
     showView();
     if (entry_ != nullptr)
@@ -145,6 +151,15 @@ QWidget* PracticeWindow::makeControl(const PracticeControl& control) {
         entry_->setMaxLength(std::numeric_limits<int>::max());
         connect(entry_, &QLineEdit::returnPressed, this, [this] { submit(); });
         return entry_;
+    case PracticeControlKind::SetField:
+        ownProblems_ = new QPlainTextEdit(page_);
+        ownProblems_->setTabChangesFocus(true); // Tab goes on to the button, as from a line
+        // Lines wrap at any character: looking for a word's end is slow on a pasted line of a
+        // million digits, and breaking anywhere is not.
+        ownProblems_->setWordWrapMode(QTextOption::WrapAnywhere);
+        // Its text is read only when the set is made: a pasted million characters is held
+        // as it is, and the core names it in a few reasons.
+        return ownProblems_;
     case PracticeControlKind::Button: {
         auto* button = new QPushButton(QString::fromUtf8(control.Caption), page_);
         button->setAutoDefault(true); // Enter presses the button in the focus, as Space does
@@ -171,10 +186,10 @@ void PracticeWindow::resizeEvent(QResizeEvent* event) {
 }
 
 // Every control, its label and its text size where the arrangement puts them for the window's
-// size and the level's paper.
+// size and the paper of the level or the set.
 void PracticeWindow::arrange() {
-    arrangedLevel_ = session_.Level;
-    const PaperSize paper = LevelPaper(session_.Level);
+    const PaperSize paper = PracticePaper(session_);
+    arrangedPaper_ = paper;
     PracticeArrangement arrangement = ArrangePractice(width(), height(), paper);
     const bool scrolls = arrangement.Height > height();
     if (scrolls) // the scroll bar takes its width from the page
@@ -210,14 +225,26 @@ void PracticeWindow::command(PracticeCommand command) {
     case PracticeCommand::Sheets:
         openSheets();
         break;
+    case PracticeCommand::ShowCode:
+        deliver(ShowCode(session_));
+        break;
+    case PracticeCommand::MakeSet:
+        makeSet();
+        break;
     case PracticeCommand::None:
         break;
     }
 }
 
 void PracticeWindow::openSheets() {
-    SheetsDialog dialog(session_.Level, session_.Variant, this);
+    SheetsDialog dialog({.Level = session_.Level, .Variant = session_.Variant, .Set = session_.Set},
+                        this);
     dialog.exec();
+}
+
+void PracticeWindow::makeSet() {
+    if (ownProblems_ != nullptr)
+        deliver(MakeSet(session_, ownProblems_->toPlainText().toStdString()));
 }
 
 void PracticeWindow::submit() { deliver(SubmitAnswer(session_, entry_->text().toStdString())); }
@@ -257,7 +284,7 @@ void PracticeWindow::deliver(const PracticeResult& result) {
 
 void PracticeWindow::showView() {
     const QScopedValueRollback<bool> showing(showing_, true);
-    if (arrangedLevel_ != session_.Level)
+    if (arrangedPaper_ != PracticePaper(session_))
         arrange();
     const PracticeView view = ViewOf(session_);
     for (const Shown& shown : shown_) {
@@ -276,6 +303,13 @@ void PracticeWindow::showView() {
             label->setText(text);
         if (DescribedByItsText(control) && label->accessibleDescription() != text)
             label->setAccessibleDescription(text);
+        // A text said otherwise than shown, as the code is a character at a time, is named
+        // by what is said, and by its text again once the two are the same.
+        const QString spoken = QString::fromStdString(SpokenText(view, control));
+        if (control.AccessibleName == nullptr &&
+            (spoken != text || !label->accessibleName().isEmpty()) &&
+            label->accessibleName() != spoken)
+            label->setAccessibleName(spoken);
         if (control.Shows == PracticeText::Feedback)
             SetTextColour(label, FeedbackColour(view));
     }

@@ -18,6 +18,7 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QScrollArea;
 class QSettings;
 
@@ -31,7 +32,8 @@ inline constexpr char ProgressKey[] = "practice/progress";
 
 class PracticeWindow : public QWidget {
 public:
-    // At the level and variant the program was started with, and with what the settings kept.
+    // At the level and variant the program was started with, or practising the set it was
+    // started with, and with what the settings kept.
     explicit PracticeWindow(const StartOptions& start, QWidget* parent = nullptr);
     ~PracticeWindow() override;
 
@@ -52,7 +54,8 @@ private:
     void command(PracticeCommand command);
     void submit();
     void chooseVariant();
-    void openSheets(); // «Листы для печати», at the pupil's level and variant
+    void openSheets(); // «Листы для печати», at the pupil's level and variant, or of the set
+    void makeSet(); // the teacher's problems, as the set field holds them
     void deliver(const PracticeResult& result);
     void showView();
 
@@ -63,10 +66,11 @@ private:
     QComboBox* level_ = nullptr;
     QLineEdit* variant_ = nullptr;
     QLineEdit* entry_ = nullptr;
+    QPlainTextEdit* ownProblems_ = nullptr;
     ColumnPaper* column_ = nullptr;
     Announcer* announcer_ = nullptr;
-    int arrangedLevel_ = 0; // the level whose paper the arrangement was made for
-    bool showing_ = false;  // set while the view is put into the widgets
+    PaperSize arrangedPaper_{}; // the paper the arrangement was made for
+    bool showing_ = false;      // set while the view is put into the widgets
 };
 
 // The settings the program keeps its progress in: the user's, under the program's

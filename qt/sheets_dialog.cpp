@@ -53,11 +53,14 @@ QPixmap PagePicture(const PrintedPage& page, double ratio) {
 
 } // namespace
 
-SheetsDialog::SheetsDialog(int level, int variant, QWidget* parent) : QDialog(parent) {
+SheetsDialog::SheetsDialog(int level, int variant, QWidget* parent)
+    : SheetsDialog(PrintedSheetsOptions{.Level = level, .Variant = variant}, parent) {}
+
+SheetsDialog::SheetsDialog(const PrintedSheetsOptions& asked, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Sheets"));
     setWindowTitle(Words(PrintedWords.Title));
-    const PrintedSheetsOptions start =
-        ClampPrintedSheetsOptions({.Level = level, .Variant = variant});
+    const PrintedSheetsOptions start = ClampPrintedSheetsOptions(asked);
+    set_ = start.Set;
 
     auto* form = new QFormLayout;
     auto* buttons = new QDialogButtonBox(this);
@@ -74,6 +77,7 @@ SheetsDialog::SheetsDialog(int level, int variant, QWidget* parent) : QDialog(pa
             if (control.LowestText != nullptr)
                 spin->setSpecialValueText(Words(control.LowestText));
             spin->setValue(ChoiceValue(start, control.Sets));
+            spin->setEnabled(set_.empty());
             connect(spin, &QSpinBox::valueChanged, this, [this] { remake(); });
             form->addRow(Words(control.Text), spin);
             choices_.push_back({&control, spin, nullptr});
@@ -148,7 +152,7 @@ SheetsDialog::SheetsDialog(int level, int variant, QWidget* parent) : QDialog(pa
 }
 
 PrintedSheetsOptions SheetsDialog::options() const {
-    PrintedSheetsOptions chosen;
+    PrintedSheetsOptions chosen{.Set = set_};
     for (const Choice& choice : choices_)
         SetChoice(chosen, choice.Control->Sets,
                   choice.Number != nullptr ? choice.Number->value()

@@ -22,6 +22,9 @@ public:
     // Starting at the level and variant the pupil is on, the other choices as the core
     // begins them.
     SheetsDialog(int level, int variant, QWidget* parent = nullptr);
+    // With the choices asked for; with a set, the pages are of its problems, which fix
+    // the numbers chosen, and only the key and the cells' size are left to choose.
+    explicit SheetsDialog(const PrintedSheetsOptions& asked, QWidget* parent = nullptr);
 
     PrintedSheetsOptions options() const;
     const std::vector<PrintedPage>& pages() const { return pages_; }
@@ -43,6 +46,7 @@ private:
     QVBoxLayout* preview_ = nullptr; // a picture of each page, one under another
     QLabel* count_ = nullptr;
     std::vector<PrintedPage> pages_;
+    std::vector<Problem> set_; // the teacher's problems, or none
 };
 
 } // namespace velmorand

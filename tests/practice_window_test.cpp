@@ -3,6 +3,7 @@
 // progress kept in the settings and the options it is started with; its colours are compared
 // with the other programs' in tests/pictures. The answers typed are the practice core's, and the
 // paper must hold the column the session gives after each of them.
+#include "practice/problem_set.h"
 #include "practice/problems.h"
 #include "practice/texts.h"
 #include "qt/column_grid.h"
@@ -16,6 +17,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -52,6 +54,9 @@ private slots:
     void litCellsAreFilledInTheirColour();
     void controlsStandWhereTheArrangementPutsThem();
     void sheetsForTheClassAtThePupilsLevel();
+    void theTeachersProblemsAreSolvedForACode();
+    void aBadSetChangesNothingButTheReasons();
+    void theSetItIsStartedWith();
 
 private:
     void open(int level, int variant);
@@ -75,6 +80,13 @@ private:
     QString answerRight();
     void pressButton(const char* name) { QTest::mouseClick(control(name), Qt::LeftButton); }
     QString storedProgress() const;
+    // The teacher's text put into the set field as a paste puts it, and the set made.
+    void makeSet(const QString& text) {
+        control<QPlainTextEdit>("OwnProblems")->setPlainText(text);
+        pressButton("MakeSet");
+    }
+    // What the sheets dialog «Листы для печати» begins with.
+    PrintedSheetsOptions sheetsShown();
 
     QTemporaryDir settingsFolder_;
     std::unique_ptr<PracticeWindow> window_;
@@ -142,7 +154,8 @@ void PracticeWindowTest::controlsAreMadeFromTheLayout() {
     using R = QAccessible::Role;
     const std::map<K, R> roles{{K::LevelChoice, R::ComboBox}, {K::VariantField, R::EditableText},
                                {K::Text, R::StaticText},      {K::AnswerField, R::EditableText},
-                               {K::Button, R::Button},        {K::ColumnGrid, R::List}};
+                               {K::Button, R::Button},        {K::ColumnGrid, R::List},
+                               {K::SetField, R::EditableText}};
     for (const PracticeControl& row : PracticeLayout()) {
         QWidget* widget = control(row.Name);
         QVERIFY2(widget->isVisible(), row.Name);
@@ -159,8 +172,11 @@ void PracticeWindowTest::controlsAreMadeFromTheLayout() {
             QCOMPARE(accessible->text(QAccessible::Name), spoken);
         } else if (auto* button = qobject_cast<QPushButton*>(widget)) { // read by its caption
             QCOMPARE(accessible->text(QAccessible::Name), button->text());
-        } else // read by its text
-            QCOMPARE(accessible->text(QAccessible::Name), qobject_cast<QLabel*>(widget)->text());
+        } else { // read as it is said, or by its label while it says nothing
+            const QString said = QString::fromStdString(SpokenText(view(), row));
+            QCOMPARE(accessible->text(QAccessible::Name),
+                     said.isEmpty() && row.Label ? QString::fromUtf8(row.Label) : said);
+        }
         if (auto* button = qobject_cast<QPushButton*>(widget))
             QCOMPARE(button->text(), QString::fromUtf8(row.Caption));
         // The table's label stands before it, visible, as its buddy.
@@ -395,15 +411,18 @@ void PracticeWindowTest::screenReadersReadTheColumnRowByRow() {
 // page has, which never scrolls sideways: at the design size, on a classroom's screen and on
 // a phone, where the page is taller than the window and scrolls up and down.
 void PracticeWindowTest::controlsStandWhereTheArrangementPutsThem() {
-    for (const auto& [size, level, scrolls] :
-         {std::tuple{QSize(DesignWidthPixels, DesignHeightPixels), 5, false},
-          {QSize(1900, 1000), 8, false},
-          {QSize(360, 640), 5, true}}) {
+    for (const auto& [size, level] : {std::pair{QSize(DesignWidthPixels, DesignHeightPixels), 5},
+                                      {QSize(1900, 1000), 8},
+                                      {QSize(360, 640), 5}}) {
         control<QComboBox>("Level")->setCurrentIndex(level - 1);
         window_->resize(size);
         QTRY_COMPARE(window_->size(), size);
         auto* scroll = window_->findChild<QScrollArea*>();
+        const bool scrolls =
+            ArrangePractice(size.width(), size.height(), LevelPaper(level)).Height > size.height();
         QCOMPARE(scroll->verticalScrollBar()->isVisible(), scrolls);
+        if (size.width() < DesignWidthPixels) // a phone's page is always taller than it
+            QVERIFY(scrolls);
         QVERIFY(!scroll->horizontalScrollBar()->isVisible());
         const QSize space = scroll->viewport()->size();
         const PracticeArrangement arrangement =
@@ -451,6 +470,93 @@ void PracticeWindowTest::sheetsForTheClassAtThePupilsLevel() {
     QCOMPARE(shown.Variant, 1234);
     QCOMPARE(pictures, int(MakePrintedSheets(shown).size()));
     QCOMPARE(pictures, 2 * 2);
+}
+
+PrintedSheetsOptions PracticeWindowTest::sheetsShown() {
+    PrintedSheetsOptions shown;
+    QTimer::singleShot(0, this, [&] {
+        if (auto* dialog = dynamic_cast<SheetsDialog*>(QApplication::activeModalWidget())) {
+            shown = dialog->options();
+            dialog->reject();
+        }
+    });
+    pressButton("OpenSheets");
+    return shown;
+}
+
+// The teacher's problems typed in and made a set; two of them solved, with a hint above the
+// first and a zero of the quotient left out; the code shown reads back as that work, and is
+// named to a screen reader as it is said; the sheets are the set's.
+void PracticeWindowTest::theTeachersProblemsAreSolvedForACode() {
+    auto* field = control<QPlainTextEdit>("OwnProblems");
+    field->setFocus();
+    TypeText(field, QString::fromUtf8("7240 : 8; 648:6, 9156 ÷ 42"));
+    pressButton("MakeSet");
+    QCOMPARE(labelText("ProblemNumber"), QString::fromUtf8("Пример 1 из 3"));
+    QCOMPARE(QApplication::focusWidget(), control("Entry"));
+    pressButton("Hint");
+    pressButton("Hint");
+    bool missed = false;
+    for (int solved = 0; solved < 2; ++solved) {
+        for (int answers = 0; view().Step != "done"; ++answers) {
+            QVERIFY2(answers < 100, "the problem never ends");
+            if (view().Step == "quotient" && !missed) { // 905 with its zero left out
+                answer(QStringLiteral("95"));
+                QVERIFY(!view().Mistake.empty());
+                missed = true;
+            }
+            answerRight();
+        }
+        pressButton("Next");
+    }
+    QVERIFY(missed);
+    pressButton("ShowCode");
+    const QString code = labelText("ResultCode");
+    const CodeReading read =
+        ReadResultCode(CountedProblems(window_->session()), code.toStdString());
+    QCOMPARE(read.Fault, CodeFault::None);
+    QCOMPARE(read.Work.Solved, 2);
+    QVERIFY(read.Work.Hints >= 1);
+    QCOMPARE(read.Work.Mistakes[std::size_t(MistakeGroup::BringAndZeros)], 1);
+    QCOMPARE(QAccessible::queryAccessibleInterface(control("ResultCode"))->text(QAccessible::Name),
+             QString::fromStdString(SpokenCode(code.toStdString())));
+    QCOMPARE(sheetsShown().Set, window_->session().Set);
+}
+
+// None, a division by zero, a word, control characters, a thousand lines and a pasted million
+// characters: each leaves the problem and the level's sheets, and shows the core's reasons.
+void PracticeWindowTest::aBadSetChangesNothingButTheReasons() {
+    for (const QString& text :
+         {QString(), QStringLiteral("5 : 0"), QStringLiteral("7240:8\nabc"),
+          QStringLiteral("\x01\x02\x7f\t"), QStringLiteral("72:3\n").repeated(1000),
+          QStringLiteral("7").repeated(1'000'000)}) {
+        const QString problem = labelText("Problem");
+        makeSet(text);
+        QCOMPARE(labelText("Problem"), problem);
+        QVERIFY(window_->session().Set.empty());
+        const std::string reasons = SetErrorText(ReadProblemSet(text.toStdString()));
+        QVERIFY(!reasons.empty());
+        QCOMPARE(labelText("SetError"), QString::fromStdString(reasons));
+        QVERIFY(!announced().isEmpty());
+    }
+    QVERIFY(sheetsShown().Set.empty());
+}
+
+// "--set" starts the window practising the set, with its text in the field; a bad one shows
+// its reasons over the level's problem.
+void PracticeWindowTest::theSetItIsStartedWith() {
+    for (const std::string_view set : {"7240:8,648:6", "5:0"}) {
+        const std::vector<std::string_view> options{"--practice", "--level", "3", "--set", set};
+        const std::unique_ptr<QWidget> started = MakeStartWindow(options);
+        auto* practice = dynamic_cast<PracticeWindow*>(started.get());
+        const SetReading reading = ReadProblemSet(set);
+        QCOMPARE(practice->session().Set, reading.Problems);
+        QCOMPARE(practice->session().Level, 3);
+        QCOMPARE(Control<QPlainTextEdit>(practice, "OwnProblems")->toPlainText(),
+                 QString::fromUtf8(set.data(), qsizetype(set.size())));
+        QCOMPARE(Control<QLabel>(practice, "SetError")->text(),
+                 QString::fromStdString(reading.Good() ? "" : SetErrorText(reading)));
+    }
 }
 
 QTEST_MAIN(PracticeWindowTest)

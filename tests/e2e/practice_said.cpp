@@ -3,6 +3,8 @@
 // given on the command line, typed one after another, "said" with what a screen reader is
 // told and "question" with the question asked after it, and last "row" with each row of the
 // column as a screen reader reads it then, and "shown" with the problem as the window shows it.
+// An answer "hint" asks for a hint instead, and "code" shows the teacher's code, printed as
+// "code" with the code said a character at a time.
 // Fields are separated by a tab.
 // With --walk, it answers the problem itself: every answer right, except that where a trial
 // digit is to be changed it first types the trial digit; "typed" with each answer and "said"
@@ -56,9 +58,15 @@ int main(int argc, char** argv) {
     if (walking && Walk(session, argv[4]) != 0)
         return 1;
     for (int i = walking ? argc : 3; i < argc; ++i) {
-        const velmorand::PracticeResult result = velmorand::SubmitAnswer(session, argv[i]);
+        const std::string_view typed = argv[i];
+        const velmorand::PracticeResult result = typed == "hint" ? velmorand::AskHint(session)
+                                                 : typed == "code"
+                                                     ? velmorand::ShowCode(session)
+                                                     : velmorand::SubmitAnswer(session, typed);
         std::printf("said\t%s\n", result.Announcement.c_str());
         std::printf("question\t%s\n", velmorand::ViewOf(session).Question.c_str());
+        if (typed == "code")
+            std::printf("code\t%s\n", velmorand::ViewOf(session).SpokenResultCode.c_str());
     }
     for (const std::string& row : velmorand::SpokenRows(velmorand::ViewOf(session).Column))
         std::printf("row\t%s\n", row.c_str());

@@ -2,8 +2,8 @@
 # The practice window under the real Orca screen reader, driven from the keyboard as a blind
 # pupil would: velmorand --practice --level 5 --variant 42, the problem in the accessibility
 # tree, a right answer, a wrong one, a right one again and a hint that gives the focus back to
-# the answer field, the rest of the problem to its check, the column read row by row, the level
-# and the variant, and at level 9 the trial digits up to the first one to change;
+# the answer field, the rest of the problem to its check, the teacher's code said a character
+# at a time, the column read row by row, the level and the variant, and at level 9 the trial digits up to the first one to change;
 # orca_session.sh catches what Orca says.
 # The texts listened for come from the practice core through PRACTICE_SAID; the first answers
 # typed are worked out here, the rest are the core's.
@@ -85,15 +85,24 @@ walk() {
 step "The rest of the problem, to the check by multiplication"
 walk "$work/solved" 3
 
-step "From the answer field, Tab past the buttons on to the column, and down its rows"
+step "From the answer field, Tab past the buttons on to the teacher's code"
+# The code of the work done, as the core counts the answers typed and the hint asked here.
+"$said_tool" 5 42 "$first" "$wrong_count" "${#quotient}" hint \
+    $(grep '^typed' "$work/solved" | tail -n +3 | cut -f2) code >"$work/coded"
 keys Tab Tab Tab Tab
+hear_button "Код для учителя"
+keys space
+hear_text "$(expected code 1 "$work/coded")"
+
+step "Tab on to the column, and down its rows"
+keys Tab
 hear "Столбик"
 hear_text "$(expected row 1 "$work/solved")"
 keys Down
 hear_text "$(expected row 2 "$work/solved")"
 
-step "Tab round to the level, with its choice, a level down, and on to the variant"
-keys Tab
+step "Tab round past the teacher's problems to the level, a level down, and on to the variant"
+keys Tab Tab Tab
 hear "^Уровень 5"
 keys Down
 hear "Уровень 6"

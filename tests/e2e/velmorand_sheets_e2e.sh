@@ -4,8 +4,9 @@
 # The PDF is read back with poppler's tools: its pages and paper, the header, every problem
 # and key line on the page the practice core puts it (through SHEET_PROBLEMS), the embedded
 # font, and the squared paper's pitch measured on a page rendered at 10 dots to the
-# millimetre. A name that cannot be written is refused, and without -o the sheets go to
-# «Листы.pdf», with their key.
+# millimetre. The teacher's set «--set» is printed as its own variant, named «Свои примеры».
+# A name that cannot be written is refused, and without -o the sheets go to «Листы.pdf», with
+# their key.
 # Usage: velmorand_sheets_e2e.sh PROGRAM OUTPUT_DIR SHEET_PROBLEMS
 #   OUTPUT_DIR keeps карточки.pdf, page-1.png (the first variant's first page) and key-1.png
 #   (its key's)
@@ -45,26 +46,32 @@ awk '$1 !~ /LiberationSans/ || $(NF - 4) != "yes" { bad = 1 } END { exit bad }' 
     fail "a font other than Liberation Sans, or not embedded: $fonts"
 
 # On its page each problem's number, then the dividend's and divisor's digits, one to a cell,
-# in one row, under the pupil's header; on the key the whole line «N. a : b = q».
-page_text() { pdftotext -layout -f "$1" -l "$1" "$pdf" - | tr -s ' '; }
-while IFS=$'\t' read -r page kind variant number dividend divisor answer; do
-    text=$(page_text "$page")
-    if [ "$kind" = problems ]; then
-        grep -q 'Фамилия, имя' <<<"$text" || fail "page $page has no «Фамилия, имя»"
-        grep -q "Вариант $variant\b" <<<"$text" || fail "page $page is not variant $variant"
-        digits=$(sed 's/./& /g; s/ $//' <<<"$dividend$divisor")
-        grep -qE "(^| )$number\. $digits( |\$)" <<<"$text" ||
-            fail "page $page lacks problem $number, $dividend : $divisor"
-    else
-        grep -q "Ответы.*Вариант $variant\b" <<<"$text" || fail "page $page is not variant $variant's key"
-        # pdftotext gives the no-break space between a number's classes as a space.
-        answer=$(sed 's/\xc2\xa0/ /g' <<<"$answer")
-        grep -qF "$number. $answer" <<<"$text" || fail "page $page lacks «$number. $answer»"
-    fi
-done <<<"$expected"
+# in one row, under the pupil's header; on the key the whole line «N. a : b = q». The pages
+# are named by their variant, or OWN_TITLE (the teacher's set) when it is given.
+page_text() { pdftotext -layout -f "$2" -l "$2" "$1" - | tr -s ' '; }
+check_pages() { # PDF EXPECTED [OWN_TITLE]
+    local page kind variant number dividend divisor answer text name digits
+    while IFS=$'\t' read -r page kind variant number dividend divisor answer; do
+        text=$(page_text "$1" "$page")
+        name=${3:-"Вариант $variant\b"}
+        if [ "$kind" = problems ]; then
+            grep -q 'Фамилия, имя' <<<"$text" || fail "page $page has no «Фамилия, имя»"
+            grep -q "$name" <<<"$text" || fail "page $page is not «$name»"
+            digits=$(sed 's/./& /g; s/ $//' <<<"$dividend$divisor")
+            grep -qE "(^| )$number\. $digits( |\$)" <<<"$text" ||
+                fail "page $page lacks problem $number, $dividend : $divisor"
+        else
+            grep -q "Ответы.*$name" <<<"$text" || fail "page $page is not «$name»'s key"
+            # pdftotext gives the no-break space between a number's classes as a space.
+            answer=$(sed 's/\xc2\xa0/ /g' <<<"$answer")
+            grep -qF "$number. $answer" <<<"$text" || fail "page $page lacks «$number. $answer»"
+        fi
+    done <<<"$2"
+}
+check_pages "$pdf" "$expected"
 # No problem more than the core's: no page holds a ninth.
 for page in $(seq 1 "$pages"); do
-    ! page_text "$page" | grep -q "^ *9\. " || fail "page $page has a problem 9"
+    ! page_text "$pdf" "$page" | grep -q "^ *9\. " || fail "page $page has a problem 9"
 done
 
 # The squared paper: the faint lines' centres along a row and a column in the middle of the
@@ -108,6 +115,22 @@ PY
 ) || fail "the grid's pitch: $pitch"
 read -r across lines_across down lines_down <<<"$pitch"
 echo "grid pitch: $across dots across ($lines_across lines), $down dots down ($lines_down lines) at 10 dots/mm"
+
+# The teacher's set: one variant of all its problems, each with its key line, named by the set.
+set=7240:8,648:6,9156:42
+own=$out/свои.pdf
+sheets --set "$set" --answers -o "$own" >/dev/null || fail "velmorand --sheets --set exited with $?"
+expected=$("$sheet_problems" 1 1 1 0 1 0 "$set")
+[ "$(tail -n +2 <<<"$expected" | cut -f2 | sort | uniq -c | awk '{ print $1 }' | sort -u)" = 3 ] ||
+    fail "the core does not give the set's 3 problems and their key lines: $expected"
+pdfinfo "$own" | grep -qx "Pages: *$(head -n 1 <<<"$expected" | cut -d' ' -f2)" ||
+    fail "the set's sheets are not the core's pages"
+check_pages "$own" "$(tail -n +2 <<<"$expected")" "Свои примеры"
+# A set with a bad problem writes nothing, and names the problem.
+status=0
+sheets --set 7240:8,5:0 -o "$out/плохой.pdf" 2>"$out/error.txt" >/dev/null || status=$?
+[ "$status" = 1 ] && [ ! -e "$out/плохой.pdf" ] || fail "a bad set exited with $status"
+grep -q '^5:0 .*ноль' "$out/error.txt" || fail "a bad set said: $(cat "$out/error.txt")"
 
 # A name that cannot be written: said on stderr in Russian, exit 1, nothing left behind.
 for bad in "$out/нет такой папки/карточки.pdf" "$out"; do
