@@ -339,8 +339,9 @@ PracticeResult ShowCode(PracticeSession& session) {
     session.CodeShown = true;
     session.Feedback =
         "Код для учителя: " + CodeOf(session) + ", " + SolvedOfVariant(session) + ".";
-    return {.Announcement = "Код для учителя, " + SpokenCode(CodeOf(session)) + " " +
-                            Spoken(SolvedOfVariant(session)) + "."};
+    return {.Announcement = "Код для учителя, " + SpokenCode(CodeOf(session)) + " Решено " +
+                            Count(session.Work.Solved) + " из " + Count(session.VariantProblems) +
+                            "."};
 }
 
 std::vector<Problem> CountedProblems(const PracticeSession& session) {
