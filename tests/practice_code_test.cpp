@@ -1,5 +1,6 @@
 // The teacher's code: what it carries comes back, a mistyped or swapped character and a code
 // of other problems are refused, and it is short and plain to read.
+#include "practice/class_journal.h"
 #include "practice/problem_set.h"
 #include "practice/result_code.h"
 #include "practice/sheet.h"
@@ -150,6 +151,18 @@ TEST(ResultCode, ReadsWhatTheTeacherTypesAndSaysWhatIsWrong) {
         EXPECT_LT(read.Message.size(), 200u);
     }
     EXPECT_EQ(ReadResultCode(problems, code).Work, work);
+}
+
+// A code pasted far too long is refused for its length, in the journal as by itself.
+TEST(ResultCode, TheJournalRefusesALongCodeForItsLength) {
+    ClassJournal journal;
+    ASSERT_TRUE(ChooseJournalProblems(journal, "5 42").Changed);
+    for (const std::string& typed : {std::string(1000000, '7'), std::string(61, '7') + " К"}) {
+        AddPupil(journal, "Петя", typed);
+        const CodeReading kept = ReadResultCode(Sources[2], journal.Rows.back().Code);
+        EXPECT_EQ(kept.Fault, CodeFault::Length);
+        EXPECT_EQ(journal.Rows.back().Message, kept.Message);
+    }
 }
 
 TEST(ResultCode, IsTenCharactersInThreeGroupsAndSaidOneAtATime) {
