@@ -76,6 +76,16 @@ std::string CleanName(std::string_view typed) {
     return name;
 }
 
+// A code as the journal keeps it: one too long to be a code is kept cut, without the "…" that
+// would be read as a character no code has, so that its reading says how long a code is.
+std::string CleanCode(std::string_view typed) {
+    constexpr std::string_view Ellipsis = "\xE2\x80\xA6";
+    std::string code = CleanName(typed);
+    if (code.ends_with(Ellipsis) && !Trimmed(typed).ends_with(Ellipsis))
+        code.resize(code.size() - Ellipsis.size());
+    return code;
+}
+
 bool HasDivisionSign(std::string_view text) {
     for (std::string_view sign : {":", "/", "\xC3\xB7", "\xE2\x88\xB6"})
         if (text.find(sign) != std::string_view::npos)
@@ -291,10 +301,10 @@ JournalChange AddPupil(ClassJournal& journal, std::string_view name, std::string
                 break;
             const auto [lineName, lineCode] = SplitLine(line);
             lines.push_back(
-                {CleanName(lineName), CleanName(lineCode), TypedPupilFault(lineName, lineCode)});
+                {CleanName(lineName), CleanCode(lineCode), TypedPupilFault(lineName, lineCode)});
         }
     } else {
-        lines.push_back({CleanName(name), CleanName(code), TypedPupilFault(name, code)});
+        lines.push_back({CleanName(name), CleanCode(code), TypedPupilFault(name, code)});
     }
     if (journal.Problems.Problems.empty())
         return {.Message = std::string(ChooseFirst), .Announcement = std::string(ChooseFirst)};
@@ -448,7 +458,7 @@ ClassJournal JournalFromStoreText(std::string_view text) {
         if (name.empty() || RowNamed(journal, name) != nullptr)
             return {};
         JournalRow& added = journal.Rows.emplace_back(JournalRow{.Name = name});
-        added.Code = CleanName(row->substr(tab + 1));
+        added.Code = CleanCode(row->substr(tab + 1));
         ReadCode(added, journal.Problems.Problems);
     }
     return journal;

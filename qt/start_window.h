@@ -1,4 +1,5 @@
-// The window the program opens: the division window, or with --practice the practice window.
+// The window the program opens: the division window, with --practice the practice window, or
+// with --class the teacher's class journal.
 #pragma once
 
 #include <QWidget>

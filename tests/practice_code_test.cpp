@@ -1,5 +1,6 @@
 // The teacher's code: what it carries comes back, a mistyped or swapped character and a code
 // of other problems are refused, and it is short and plain to read.
+#include "practice/class_journal.h"
 #include "practice/problem_set.h"
 #include "practice/result_code.h"
 #include "practice/sheet.h"
@@ -150,6 +151,23 @@ TEST(ResultCode, ReadsWhatTheTeacherTypesAndSaysWhatIsWrong) {
         EXPECT_LT(read.Message.size(), 200u);
     }
     EXPECT_EQ(ReadResultCode(problems, code).Work, work);
+}
+
+// A code pasted far too long is refused for its length, in the journal as by itself.
+// A code far too long to be one is refused whole and adds nothing; one a little too long is
+// added, and its row says how long a code is.
+TEST(ResultCode, TheJournalRefusesALongCodeForItsLength) {
+    ClassJournal journal;
+    ASSERT_TRUE(ChooseJournalProblems(journal, "5 42").Changed);
+    const JournalChange far = AddPupil(journal, "Петя", std::string(1000000, '7'));
+    EXPECT_FALSE(far.Changed);
+    EXPECT_NE(far.Message.find("знаков"), std::string::npos);
+    EXPECT_TRUE(journal.Rows.empty());
+    AddPupil(journal, "Петя", std::string(11, '7') + " К");
+    ASSERT_EQ(journal.Rows.size(), 1u);
+    const CodeReading kept = ReadResultCode(Sources[2], journal.Rows.back().Code);
+    EXPECT_EQ(kept.Fault, CodeFault::Length);
+    EXPECT_EQ(journal.Rows.back().Message, kept.Message);
 }
 
 TEST(ResultCode, IsTenCharactersInThreeGroupsAndSaidOneAtATime) {

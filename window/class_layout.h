@@ -5,6 +5,7 @@
 
 #include "form1_layout.h"
 #include "practice/class_journal.h"
+#include "practice_look.h"
 
 #include <span>
 #include <string>
@@ -57,6 +58,7 @@ struct ClassJournalWords {
     const char* Forgotten = "Класс забыт: имена удалены с этого компьютера.";
     // Where the computer refuses to keep anything (a browser's private window, say).
     const char* NotRemembered = "Класс не запомнен: этот компьютер не даёт сохранить его.";
+    const char* NotPrinted = "Журнал не напечатан: "; // followed by the reason
 };
 inline constexpr ClassJournalWords ClassWords{};
 
@@ -104,5 +106,26 @@ struct ChartPicture {
     std::vector<ChartRow> Rows{};
 };
 ChartPicture ChartPictureOf(const JournalTotals& totals, int width);
+
+// The journal printed on A4 turned sideways, for the table's twelve columns, in millimetres: the
+// caption and the problems, the table (its header repeated on each page), the totals, who has not
+// handed in, and the chart.
+struct ClassPrintMeasures {
+    double PaperWidth = 297;
+    double PaperHeight = 210;
+    double Margin = 15;
+    double TitleSize = 6; // the letters' height
+    double TextSize = 3;
+    double CellPadding = 1;
+    double Rule = 0.2;       // the table's lines, in PracticeColours.Edge
+    double NameColumn = 40;  // the first column: the pupil's name
+    double NoteColumn = 60;  // the last: why a code is missing or refused
+    double ParagraphGap = 4; // between the table, the texts and the chart
+    double ChartWidth = 130; // the chart's picture, scaled to this width
+    int ChartPixels = 520;   // the width its picture is made for
+    Rgb Ink = PracticeColours.SheetInk;
+    Rgb Lines = PracticeColours.Edge;
+};
+inline constexpr ClassPrintMeasures ClassPrint{};
 
 } // namespace velmorand
