@@ -90,12 +90,8 @@ class Answers:
                 "check-product": q * self.b, "check-sum": self.a}[step]
 
 
-class PracticeTest(PageCase):
-    def setUp(self):
-        super().setUp()
-        self.browser.script("localStorage.clear()")
-
-    # The page, driven as a pupil does.
+class Pupil:
+    """The page, driven as a pupil does."""
 
     def state(self):
         return self.browser.script("""
@@ -153,13 +149,15 @@ class PracticeTest(PageCase):
             self.assertLess(len(steps), 60, "the problem never ends")
         return a, b, steps
 
-    # The tests.
-
-    def test_a_set_typed_is_practised_and_the_code_of_the_work_is_shown_and_said(self):
+    def solve_two_of_a_set(self):
+        """Makes the set «7240 : 8; 648:6, 9156 ÷ 42» and solves its first two problems, the
+        first with a hint above the first level and its zero missed; the answers right at the
+        first try, and the code ShowCode then shows."""
         self.element("OwnProblems").send_keys("7240 : 8; 648:6, 9156 ÷ 42")
         self.element("MakeSet").click()
         wait_until(lambda: self.state()["hash"] == SET, what="the set's address")
         self.assertEqual([numbers(self.state()["number"]), self.problem()], [[1, 3], (7240, 8)])
+        right = 0
         for first in (True, False):  # two problems solved, a hint and a zero missed in the first
             answers = Answers(*self.problem())
             for level in ("1", "2") if first else ():
@@ -170,17 +168,29 @@ class PracticeTest(PageCase):
                     self.submit(95)
                     wait_until(lambda: self.state()["mistake"], what="the zero missed")
                 self.answer_right(answers)
+                right += 1
             if first:
                 self.element("Next").click()
                 wait_until(lambda: self.problem() == (648, 6), what="the second problem")
         self.element("ShowCode").click()
-        shown = wait_until(lambda: self.element("ResultCode").text, what="the code")
+        return right - 1, wait_until(lambda: self.element("ResultCode").text, what="the code")
+
+
+class PracticeTest(Pupil, PageCase):
+    def setUp(self):
+        super().setUp()
+        self.browser.script("localStorage.clear()")
+
+    # The tests.
+
+    def test_a_set_typed_is_practised_and_the_code_of_the_work_is_shown_and_said(self):
+        _, shown = self.solve_two_of_a_set()
         # A screen reader names the code a character at a time, and the live region says it.
         spoken = ax(self.browser.accessibility_tree()[0]["ResultCode"], "name")
         self.assertEqual([c for c in re.split(r"[,.]\s*", spoken) if c],
                          list(shown.replace("-", "")))
         self.assertIn(spoken, self.state()["spoken"])
-        # The class journal's test reads the code back.
+        # Left beside the page, for a person to look at.
         with open(shared.beside_page("practice-code.txt"), "w", encoding="utf-8") as kept:
             kept.write(shown + "\n")
 
