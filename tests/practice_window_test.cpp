@@ -6,6 +6,7 @@
 #include "practice/problem_set.h"
 #include "practice/problems.h"
 #include "practice/texts.h"
+#include "qt/class_window.h"
 #include "qt/column_grid.h"
 #include "qt/form1.h"
 #include "qt/practice_window.h"
@@ -23,6 +24,7 @@
 #include <QScrollBar>
 #include <QSettings>
 #include <QSpinBox>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 #include <map>
@@ -521,6 +523,25 @@ void PracticeWindowTest::theTeachersProblemsAreSolvedForACode() {
     QCOMPARE(QAccessible::queryAccessibleInterface(control("ResultCode"))->text(QAccessible::Name),
              QString::fromStdString(SpokenCode(code.toStdString())));
     QCOMPARE(sheetsShown().Set, window_->session().Set);
+    // Typed into the teacher's journal with the set's address, the code makes the pupil's row.
+    ClassWindow journal;
+    QVERIFY(ShowActive(&journal));
+    const auto typeInto = [&](const char* name, const QString& text) {
+        Retype(Control<QLineEdit>(&journal, name), text);
+        QTest::keyClick(Control<QLineEdit>(&journal, name), Qt::Key_Return);
+    };
+    typeInto("ClassSet", QString::fromStdString("velmorand-practice.html#set=" + view().SetText));
+    Control<QLineEdit>(&journal, "PupilName")->setText(QString::fromUtf8("Иванов Петя"));
+    typeInto("PupilCode", code);
+    const auto* table = Control<QTableWidget>(&journal, "ClassTable");
+    QCOMPARE(table->rowCount(), 1);
+    const JournalRow row{.Name = "Иванов Петя",
+                         .Code = code.toStdString(),
+                         .State = RowState::Counted,
+                         .Work = read.Work};
+    for (int column = 0; column < table->columnCount(); ++column)
+        QCOMPARE(table->item(0, column)->text(),
+                 QString::fromStdString(JournalColumns()[std::size_t(column)].Cell(row)));
 }
 
 // None, a division by zero, a word, control characters, a thousand lines and a pasted million
