@@ -514,6 +514,7 @@ void PracticeWindowTest::theTeachersProblemsAreSolvedForACode() {
     QVERIFY(missed);
     pressButton("ShowCode");
     const QString code = labelText("ResultCode");
+    qInfo("the code shown: %s", qPrintable(code)); // for a person reading the test's output
     const CodeReading read =
         ReadResultCode(CountedProblems(window_->session()), code.toStdString());
     QCOMPARE(read.Fault, CodeFault::None);
