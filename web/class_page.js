@@ -35,18 +35,6 @@ function dropJournal() {
     }
 }
 
-function element(tag, properties = {}, ...children) {
-    const made = document.createElement(tag);
-    for (const [name, value] of Object.entries(properties)) {
-        if (name === 'className' || name === 'id' || name === 'textContent')
-            made[name] = value;
-        else
-            made.setAttribute(name, value);
-    }
-    made.append(...children);
-    return made;
-}
-
 function svgElement(tag, attributes = {}) {
     const made = document.createElementNS('http://www.w3.org/2000/svg', tag);
     for (const [name, value] of Object.entries(attributes))

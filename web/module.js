@@ -1,7 +1,21 @@
 'use strict';
-// What both pages share to run their module: its code, which the page's first script holds as
+// What the pages share to run their module: its code, which the page's first script holds as
 // ModuleCode in base64, and the one way to call it. Each page's own script has the startPage()
 // the module calls when it is ready.
+
+// An element with its id, class and text set as properties, its other attributes as
+// attributes, and its children: how the practice and class pages build what the table lists.
+function element(tag, properties = {}, ...children) {
+    const made = document.createElement(tag);
+    for (const [name, value] of Object.entries(properties)) {
+        if (name === 'className' || name === 'id' || name === 'textContent')
+            made[name] = value;
+        else
+            made.setAttribute(name, value);
+    }
+    made.append(...children);
+    return made;
+}
 
 function decodeBase64(text) {
     if (Uint8Array.fromBase64)

@@ -26,18 +26,6 @@ function keepProgress(text) {
     }
 }
 
-function element(tag, properties = {}, ...children) {
-    const made = document.createElement(tag);
-    for (const [name, value] of Object.entries(properties)) {
-        if (name === 'className' || name === 'id' || name === 'textContent')
-            made[name] = value;
-        else
-            made.setAttribute(name, value);
-    }
-    made.append(...children);
-    return made;
-}
-
 // Puts an element at [left, top, width, height] in CSS pixels.
 function placeAt(made, [left, top, width, height]) {
     Object.assign(made.style,
