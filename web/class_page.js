@@ -318,7 +318,7 @@ class ClassPage {
 }
 
 function startPage() {
-    const layout = askModule('velmorand_class_layout');
+    const layout = WindowTable;
     document.title = layout.Caption;
     new ClassPage(layout).start();
     performance.mark('velmorand-started');

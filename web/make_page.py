@@ -2,10 +2,11 @@
 """Puts a page, its style, its pictures, the font and the module into one HTML file.
 
 make_page.py --template T --style S1 [--style S2 ...] --script S1 [--script S2 ...] --module-script M --module-code C
-             [--font NAME=FILE ...] [--picture NAME=FILE ...] OUTPUT
+             --table J [--font NAME=FILE ...] [--picture NAME=FILE ...] OUTPUT
 
 Each @NAME@ of the style is filled in with a --font's file in base64, and each of the template
-with a --picture's SVG, made fit to stand inside the page, or with the page's own parts.
+with a --picture's SVG, made fit to stand inside the page, or with the page's own parts. The
+window's table, which write_table.js wrote, is the page's WindowTable.
 The Content-Security-Policy allows exactly the inline script, style and font of this file and
 the compiling of its module; nothing may be fetched."""
 import argparse
@@ -60,6 +61,7 @@ def main():
                         help="the page's own scripts, in the order they run")
     parser.add_argument("--module-script", required=True, help="emscripten's loader")
     parser.add_argument("--module-code", required=True, help="the WebAssembly module")
+    parser.add_argument("--table", required=True, help="the window's table, as JSON")
     parser.add_argument("--font", action="append", default=[], metavar="NAME=FILE")
     parser.add_argument("--picture", action="append", default=[], metavar="NAME=FILE")
     parser.add_argument("output")
@@ -71,7 +73,8 @@ def main():
     # The module's code as a text of the first script, which module.js hands to the loader: a
     # script's text is read faster than an element's.
     module_code = base64.b64encode(read(arguments.module_code, "rb")).decode("ascii")
-    page_texts = [f"var ModuleCode = '{module_code}';"] + [read(path) for path in arguments.script]
+    first_script = f"var WindowTable = {read(arguments.table)};\nvar ModuleCode = '{module_code}';"
+    page_texts = [first_script] + [read(path) for path in arguments.script]
     module_text = read(arguments.module_script)
     policy = "; ".join([
         "default-src 'none'",

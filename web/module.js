@@ -1,7 +1,8 @@
 'use strict';
 // What the pages share to run their module: its code, which the page's first script holds as
 // ModuleCode in base64, and the one way to call it. Each page's own script has the startPage()
-// the module calls when it is ready.
+// the module calls when it is ready; the window's table is in the page already, as WindowTable,
+// written in when the page was built.
 
 // An element with its id, class and text set as properties, its other attributes as
 // attributes, and its children: how the practice and class pages build what the table lists.

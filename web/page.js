@@ -247,7 +247,7 @@ class Form1 {
 }
 
 function startPage() {
-    const layout = askModule('velmorand_layout');
+    const layout = WindowTable;
     document.title = layout.Caption;
     const form = new Form1(layout);
     form.showWorksheet();

@@ -442,7 +442,7 @@ function startPage() {
     // The window's size before anything is laid out, which reading it costs nothing then.
     const width = innerWidth;
     const height = innerHeight;
-    const layout = askModule('velmorand_practice_layout');
+    const layout = WindowTable;
     document.title = layout.Caption;
     const practice = new PracticeWindow(layout, width, height);
     // The worksheets' view is made when it is first opened, and listens itself from then on.

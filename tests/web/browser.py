@@ -251,7 +251,9 @@ class PageCase(unittest.TestCase):
 
 class RequestCase(unittest.TestCase):
     """The page within 300 kilobytes, font and module included, so that a school site or a slow
-    panel loads it whole; and, driven by use(browser), asking for nothing beyond itself."""
+    panel loads it whole; and, driven by use(browser), asking for nothing beyond itself. table
+    names the module's function that answers the window's table."""
+    table = None
 
     def use(self, browser):
         raise NotImplementedError
@@ -277,6 +279,8 @@ class RequestCase(unittest.TestCase):
                 "return document.querySelector('meta[http-equiv=Content-Security-Policy]').content")
             self.assertIn("default-src 'none'", policy)
             self.assertNotIn("connect-src", policy)
+            # The page was built with the window's table the module answers.
+            self.assertEqual(browser.script("return WindowTable"), browser.module(self.table))
             # The font inside the page has every letter and sign the window writes.
             self.assertEqual(browser.missing_letters("document.body.innerText + '·−—«»ёЁ'"), [])
         finally:

@@ -193,6 +193,8 @@ class ClassTest(PageCase):
 
 
 class RequestTest(shared.RequestCase):
+    table = "velmorand_class_layout"
+
     def use(self, browser):
         element = browser.driver.find_element
         element("id", "ClassSet").send_keys("5 42" + Keys.ENTER)

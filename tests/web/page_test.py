@@ -413,6 +413,8 @@ class EnglishBrowserTest(unittest.TestCase):
 
 
 class RequestTest(shared.RequestCase):
+    table = "velmorand_layout"
+
     def use(self, browser):
         for name in ("Command1", "Command2"):
             browser.driver.find_element(By.ID, name).click()

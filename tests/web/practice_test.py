@@ -467,6 +467,8 @@ class PracticeTest(Pupil, PageCase):
 
 
 class RequestTest(shared.RequestCase):
+    table = "velmorand_practice_layout"
+
     def use(self, browser):
         element = browser.driver.find_element
         element("id", "Entry").send_keys("1" + Keys.ENTER)
