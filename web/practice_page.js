@@ -306,17 +306,8 @@ class PracticeWindow {
         if (this.variant.value !== this.variantShown)
             this.variant.value = this.variantShown;
         this.variantEdited = false;
-        // The address names the problem shown, or the set, so that a reload or a shared link
-        // comes back to it.
-        const address = view.SetText ? `#set=${view.SetText}`
-                                     : `#level=${view.Level}&variant=${view.Variant}`;
-        if (location.hash !== address) {
-            try {
-                history.replaceState(null, '', address);
-            } catch {
-                // A browser that refuses it keeps the address it had.
-            }
-        }
+        this.showAddress(view.SetText ? `#set=${view.SetText}`
+                                      : `#level=${view.Level}&variant=${view.Variant}`);
         for (const [name, text] of Object.entries(view.Texts)) {
             if (name === this.announcedName) {
                 if (this.feedbackShown.textContent !== text)
@@ -339,6 +330,28 @@ class PracticeWindow {
             this.arrange(this.size);
         else
             this.drawColumn(view.Column);
+    }
+
+    // The address names the problem shown, or the set, so that a reload or a shared link comes
+    // back to it. Chromium takes milliseconds to write it, so the start's address is written
+    // just after the window is first painted: the pupil sees the window sooner.
+    showAddress(address) {
+        this.address = address;
+        if (this.addressAfterPaint || location.hash === address)
+            return;
+        try {
+            history.replaceState(null, '', address);
+        } catch {
+            // A browser that refuses it keeps the address it had.
+        }
+    }
+
+    afterFirstPaint() {
+        this.addressAfterPaint = true;
+        requestAnimationFrame(() => setTimeout(() => {
+            this.addressAfterPaint = false;
+            this.showAddress(this.address);
+        }));
     }
 
     // A text said otherwise than it is shown (the code, a character at a time) is named by what
@@ -449,6 +462,7 @@ function startPage() {
     practice.root.addEventListener('open-sheets', () => {
         new SheetsPanel(layout.Sheets, layout.Levels, practice).open();
     }, {once: true});
+    practice.afterFirstPaint();
     practice.start();
     performance.mark('velmorand-started');
 }

@@ -195,6 +195,8 @@ class PracticeTest(Pupil, PageCase):
             kept.write(shown + "\n")
 
     def test_the_address_carries_a_set_and_a_bad_one_leaves_the_level(self):
+        # The address is written just after the first paint, at the start too.
+        wait_until(lambda: self.state()["hash"] == "#level=1&variant=1", what="the address")
         self.browser.open("#level=3&variant=2")
         level = self.state()["problem"]
         for address, field, problem, kept in (
@@ -202,7 +204,8 @@ class PracticeTest(Pupil, PageCase):
                 (SET, SET[5:], "7240 : 8", SET)):
             with self.subTest(address):
                 self.browser.open(address)
-                state = self.state()
+                state = wait_until(lambda: (s := self.state())["hash"] == kept and s,
+                                   what=kept)
                 self.assertEqual([state[k] for k in ("set", "problem", "hash")],
                                  [field, problem, kept])
                 self.assertEqual(field in state["setError"], address != SET)
