@@ -225,20 +225,23 @@ std::string NoteCell(const JournalRow& row) {
     return {};
 }
 
+std::string SaidCode(const JournalRow& row) { return SpokenCode(row.Code); }
+std::string SaidNote(const JournalRow& row) { return practice_detail::Spoken(NoteCell(row)); }
+
 // clang-format off
 constexpr JournalColumn Columns[] = {
-    {"Ученик", NameCell},
-    {"Решено", SolvedCell},
-    {"С первой попытки", FirstTryCell},
-    {"Подсказки", HintsCell},
-    {"Неполное делимое и число цифр", GroupCell<0>},
-    {"Цифра частного и пробная цифра", GroupCell<1>},
-    {"Умножение", GroupCell<2>},
-    {"Вычитание", GroupCell<3>},
-    {"Снос цифр и нули", GroupCell<4>},
-    {"Остаток и проверка", GroupCell<5>},
-    {"Код", CodeCell},
-    {"Замечание", NoteCell},
+    {"Ученик", NameCell, NameCell},
+    {"Решено", SolvedCell, SolvedCell},
+    {"С первой попытки", FirstTryCell, FirstTryCell},
+    {"Подсказки", HintsCell, HintsCell},
+    {"Неполное делимое и число цифр", GroupCell<0>, GroupCell<0>},
+    {"Цифра частного и пробная цифра", GroupCell<1>, GroupCell<1>},
+    {"Умножение", GroupCell<2>, GroupCell<2>},
+    {"Вычитание", GroupCell<3>, GroupCell<3>},
+    {"Снос цифр и нули", GroupCell<4>, GroupCell<4>},
+    {"Остаток и проверка", GroupCell<5>, GroupCell<5>},
+    {"Код", CodeCell, SaidCode},
+    {"Замечание", NoteCell, SaidNote},
 };
 // clang-format on
 

@@ -90,10 +90,12 @@ std::array<ChartBar, MistakeGroupCount> ChartOf(const JournalTotals& totals);
 // were none.
 std::string ChartText(const JournalTotals& totals);
 
-// The table's columns, in order: the header, and what a row shows in it.
+// The table's columns, in order: the header, what a row shows in it, and that worded for a
+// screen reader, which would read a code's dashes and a note's colon aloud.
 struct JournalColumn {
     const char* Header;
     std::string (*Cell)(const JournalRow&);
+    std::string (*Said)(const JournalRow&);
 };
 std::span<const JournalColumn> JournalColumns();
 

@@ -60,9 +60,6 @@ std::optional<TypedNumber> ReadTypedNumber(std::string_view typed) {
     return TypedNumber{number, value};
 }
 
-namespace {
-
-// The length of the well-formed UTF-8 character the text starts with, or 0.
 std::size_t CharacterLength(std::string_view text) {
     const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
     const unsigned char lead = byte(0);
@@ -82,8 +79,6 @@ std::size_t CharacterLength(std::string_view text) {
         return 0;
     return length;
 }
-
-} // namespace
 
 std::string Echoed(std::string_view typed, std::size_t most) {
     std::string shown;

@@ -37,6 +37,9 @@ std::string Grouped(std::uint64_t value);
 // all of a when none is.
 std::uint32_t FirstPartial(std::uint32_t a, std::uint32_t b);
 
+// The length of the well-formed UTF-8 character the text starts with, or 0.
+std::size_t CharacterLength(std::string_view text);
+
 // What a reason quotes of a typed text: its first `most` characters, with "…" when it had
 // more, every control character a space and every byte that starts no well-formed UTF-8
 // character a "?", so that whatever was pasted is shown and said safely.

@@ -452,13 +452,17 @@ void ClassWindow::showJournal() {
         table_->setRowCount(static_cast<int>(journal_.Rows.size()));
         for (int row = 0; row < table_->rowCount(); ++row)
             for (int column = 0; column < table_->columnCount(); ++column) {
-                const QString cell =
-                    Text(columns[std::size_t(column)].Cell(journal_.Rows[std::size_t(row)]));
+                const JournalRow& pupil = journal_.Rows[std::size_t(row)];
+                const JournalColumn& shows = columns[std::size_t(column)];
+                const QString cell = Text(shows.Cell(pupil));
                 QTableWidgetItem* item = table_->item(row, column);
-                if (item == nullptr)
-                    table_->setItem(row, column, new QTableWidgetItem(cell));
-                else if (item->text() != cell)
+                if (item == nullptr) {
+                    item = new QTableWidgetItem(cell);
+                    table_->setItem(row, column, item);
+                } else if (item->text() != cell) {
                     item->setText(cell);
+                }
+                item->setData(Qt::AccessibleTextRole, Text(shows.Said(pupil)));
             }
         table_->resizeRowsToContents();
     }

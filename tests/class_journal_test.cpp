@@ -12,6 +12,8 @@
 namespace velmorand {
 namespace {
 
+using namespace std::string_view_literals;
+
 const WorkDone Anya{2, 30, 1, {0, 1, 3, 0, 1, 0}};
 const WorkDone Kolya{4, 50, 0, {0, 0, 1, 0, 0, 0}};
 
@@ -118,6 +120,22 @@ TEST(ClassJournal, SavesAsASpreadsheetTheOfficeReads) {
     EXPECT_NE(csv.find("Аня;2;30;1;0;1;3;0;1;0;"), std::string::npos);
     EXPECT_NE(csv.find("\"'=HYPERLINK(\"\"x\"\";\"\"y\"\")\""), std::string::npos);
     EXPECT_NE(csv.find("Всего;6;80;1;"), std::string::npos);
+}
+
+TEST(ClassJournal, SaysEachCellWithoutASignAScreenReaderWouldReadAloud) {
+    ClassJournal journal = ClassOf("5 42");
+    AddPupil(journal, "Вова", "код№1-Ы"); // typed by hand: any character is said whole
+    for (const JournalRow& row : journal.Rows)
+        for (const JournalColumn& column : JournalColumns()) {
+            const std::string shown = column.Cell(row);
+            const std::string said = column.Said(row);
+            EXPECT_EQ(said.find_first_of(":-"), std::string::npos) << said;
+            if (shown.find_first_of(":-") == std::string::npos && column.Header != "Код"sv) {
+                EXPECT_EQ(said, shown);
+            }
+        }
+    const JournalColumn& code = JournalColumns()[JournalColumns().size() - 2];
+    EXPECT_EQ(code.Said(journal.Rows.back()), "к, о, д, №, 1. Ы.");
 }
 
 TEST(ClassJournal, KeepsTheClassOnlyAsAskedAndADamagedStoreIsAFreshStart) {

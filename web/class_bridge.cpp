@@ -158,9 +158,14 @@ void AppendRow(std::string& out, const JournalRow& row) {
         mistakes += (group > 0 ? "," : "") + std::to_string(row.Work.Mistakes[group]);
     json.Text("Mistakes", mistakes);
     json.Text("Summary", RowSummary(row));
-    JsonArray cells(json.Key("Cells"));
+    {
+        JsonArray cells(json.Key("Cells"));
+        for (const JournalColumn& column : JournalColumns())
+            AppendQuoted(cells.Next(), column.Cell(row));
+    }
+    JsonArray said(json.Key("Said")); // the cells worded for a screen reader
     for (const JournalColumn& column : JournalColumns())
-        AppendQuoted(cells.Next(), column.Cell(row));
+        AppendQuoted(said.Next(), column.Said(row));
 }
 
 void AppendChart(std::string& out, const ChartPicture& picture) {

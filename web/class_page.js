@@ -291,10 +291,15 @@ class ClassPage {
                 this.control(name).textContent = text;
         }
         this.body.replaceChildren(...view.Rows.map(row => {
-            const [first, ...others] = row.Cells;
-            const drawn = element('tr', {className: row.State},
-                                  element('th', {scope: 'row', textContent: first}),
-                                  ...others.map(cell => element('td', {textContent: cell})));
+            // A cell said otherwise than it is shown (a code, a note) is named by what is said.
+            const cells = row.Cells.map((text, index) => {
+                const made = element(index === 0 ? 'th' : 'td', {textContent: text});
+                if (row.Said[index] !== text)
+                    made.setAttribute('aria-label', row.Said[index]);
+                return made;
+            });
+            cells[0].setAttribute('scope', 'row');
+            const drawn = element('tr', {className: row.State}, ...cells);
             Object.assign(drawn.dataset, {state: row.State, solved: row.Solved,
                                           firstTry: row.FirstTry, hints: row.Hints,
                                           mistakes: row.Mistakes});

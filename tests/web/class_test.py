@@ -111,6 +111,11 @@ class ClassTest(PageCase):
                          layout["Columns"])
         self.assertEqual([ax(n, "name") for n in nodes if ax(n, "role") == "rowheader"],
                          ["Иванов Петя", "Петров Коля", "Сидорова Аня"])
+        # Each cell is named as the journal words it for speech: a code a character at a time,
+        # a note without its colon.
+        self.assertEqual([ax(n, "name") for n in nodes if ax(n, "role") in ("rowheader", "cell")
+                          and ax(n, "name")],
+                         [said for row in view["Rows"] for said in row["Said"] if said])
         self.assertEqual(self.browser.live_regions(), ["ClassError"])
         announced = self.browser.script(
             "return askModule('velmorand_class_add', arguments[0], arguments[1]).Announcement",
