@@ -203,6 +203,9 @@ hear() {
     cat "$spoken" >&2
     fail "Orca did not say '$1'"
 }
+# hear_text TEXT: Orca has said TEXT; it says "?" and "!" as a pause, not aloud, so a text is
+# listened for without its last sign.
+hear_text() { hear -F "$(sed 's/[.?!]$//' <<<"$1")"; }
 # hear_field NAME VALUE: Orca has said the field's name and then its whole value.
 hear_field() {
     hear "^$1 текст"
@@ -214,6 +217,8 @@ hear_button() { hear "^$1 (нажимаемая )?кнопка"; }
 # The mark between steps in the record.
 step() { echo "### $*" >>"$spoken"; heard=$(wc -l <"$spoken"); }
 keys() { xdotool key --delay 150 "$@"; }
+# type_keys TEXT: TEXT typed a key at a time, Cyrillic too.
+type_keys() { xdotool type --delay 150 "$1"; }
 # Orca names these signs aloud; the program's own texts have none of them.
 orca_end() {
     if grep -n -E "двоеточие|дефис|круглая|скобка" "$spoken"; then

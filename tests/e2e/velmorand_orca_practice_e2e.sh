@@ -36,10 +36,6 @@ expected() {
 start_program "$program" --practice --level 5 --variant 42
 orca_start velmorand
 
-# Orca says "?" and "!" as a pause, not aloud: a text is listened for without its last sign.
-hear_text() { hear -F "$(sed 's/[.?!]$//' <<<"$1")"; }
-type_keys() { xdotool type --delay 150 "$1"; }
-
 hear "Чтение с экрана включено"
 hear "^Тренажёр, деление в столбик.* рамка"
 hear "^Ответ текст"
