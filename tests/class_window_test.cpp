@@ -52,10 +52,13 @@ private:
         control<QLineEdit>("PupilName")->setText(name);
         type("PupilCode", code);
     }
+    // Each cell as shown, then as a screen reader is given it.
     QStringList rowOf(int row) const {
         QStringList cells;
-        for (int column = 0; column < table()->columnCount(); ++column)
-            cells << table()->item(row, column)->text();
+        for (int column = 0; column < table()->columnCount(); ++column) {
+            const QTableWidgetItem* item = table()->item(row, column);
+            cells << item->text() << item->data(Qt::AccessibleTextRole).toString();
+        }
         return cells;
     }
     QTableWidget* table() const { return control<QTableWidget>("ClassTable"); }
@@ -111,10 +114,13 @@ void ClassWindowTest::pupilsAreCountedRefusedOrMissing() {
     for (int row = 0; row < 3; ++row) {
         QStringList cells;
         for (const JournalColumn& column : JournalColumns())
-            cells << QString::fromStdString(column.Cell(expected_.Rows[std::size_t(row)]));
+            cells << QString::fromStdString(column.Cell(expected_.Rows[std::size_t(row)]))
+                  << QString::fromStdString(column.Said(expected_.Rows[std::size_t(row)]));
         QCOMPARE(rowOf(row), cells);
     }
-    QVERIFY(rowOf(1).last().contains(QString::fromStdString(expected_.Rows[1].Message)));
+    QVERIFY(rowOf(1)
+                .at(rowOf(1).size() - 2)
+                .contains(QString::fromStdString(expected_.Rows[1].Message)));
     QCOMPARE(shown("ClassMissing"), QString::fromStdString(MissingText(expected_)));
     QVERIFY(shown("ClassMissing").contains(QString::fromUtf8("Сидоров Коля")));
     QCOMPARE(shown("ClassTotals"), QString::fromStdString(TotalsText(TotalsOf(expected_))));
