@@ -90,8 +90,7 @@ constexpr std::uint64_t Codes = Power(CodeAlphabetSize, PayloadLength);
 std::vector<std::string_view> AlphabetCharacters() {
     std::vector<std::string_view> characters;
     for (std::string_view rest = CodeAlphabet; !rest.empty();) {
-        // A code typed by hand may hold any character: each is said whole.
-        const std::size_t length = std::max<std::size_t>(practice_detail::CharacterLength(rest), 1);
+        const std::size_t length = static_cast<unsigned char>(rest.front()) < 0x80 ? 1 : 2;
         characters.push_back(rest.substr(0, length));
         rest.remove_prefix(length);
     }

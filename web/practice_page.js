@@ -452,7 +452,8 @@ class PracticeWindow {
 }
 
 function startPage() {
-    // The window's size before anything is laid out, which reading it costs nothing then.
+    // The window's size, read before the controls are made: the layout that reading it forces
+    // is then one of an empty page.
     const width = innerWidth;
     const height = innerHeight;
     const layout = WindowTable;
