@@ -35,7 +35,6 @@ namespace {
 constexpr double MmPerInch = 25.4;
 constexpr double PointsPerInch = 72;
 
-QString Words(const char* words) { return QString::fromUtf8(words); }
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
 // The journal laid out down A4 pages: each piece goes under the one before, on a new page when
@@ -181,7 +180,7 @@ bool PaintJournal(QPagedPaintDevice& device, const ClassJournal& journal, QStrin
 
 bool WriteJournalCsv(const QString& path, const ClassJournal& journal, QString* error) {
     const std::string csv = JournalCsv(journal);
-    const QString named = QString::fromUtf8("«%1»: ").arg(path);
+    const QString named = QuotedPath(path);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         if (error != nullptr)
@@ -205,13 +204,8 @@ ClassWindow::ClassWindow(QWidget* parent) : QWidget(parent) {
     const bool remembered = !journal_.Problems.Problems.empty();
     setObjectName(QStringLiteral("Class"));
     setWindowTitle(Words(ClassCaption));
-    setWindowIcon(ProgramIcon());
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, ColourOf(PracticeColours.Panel));
-    colours.setColor(QPalette::WindowText, ColourOf(PracticeColours.Text));
-    setPalette(colours);
+    UsePracticeLook(*this);
     QFont face = font();
-    face.setFamilies({Words(PracticeFace), Words(PracticeFaceElsewhere)});
     face.setPixelSize(SizeOf(PracticeType::Label).Pixels);
     setFont(face);
 

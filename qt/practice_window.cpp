@@ -65,14 +65,7 @@ PracticeWindow::PracticeWindow(const StartOptions& start, QWidget* parent) : QWi
     setObjectName(QStringLiteral("Practice"));
     setWindowTitle(QString::fromUtf8(PracticeCaption));
     setAccessibleName(QString::fromUtf8(PracticeSpokenCaption));
-    setWindowIcon(ProgramIcon());
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, ColourOf(PracticeColours.Panel));
-    colours.setColor(QPalette::WindowText, ColourOf(PracticeColours.Text));
-    setPalette(colours);
-    QFont face = font();
-    face.setFamilies({QString::fromUtf8(PracticeFace), QString::fromUtf8(PracticeFaceElsewhere)});
-    setFont(face);
+    UsePracticeLook(*this);
 
     // On a narrow screen the controls stand one under another, taller than the window: the
     // page then scrolls up and down, never sideways.

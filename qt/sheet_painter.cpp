@@ -1,6 +1,7 @@
 #include "sheet_painter.h"
 
 #include "practice/sheet_words.h"
+#include "widget_helpers.h"
 #include "window/practice_look.h"
 
 #include <QFont>
@@ -27,8 +28,6 @@ QColor Colour(Rgb rgb) { return QColor::fromRgb(QRgb(rgb)); }
 QColor InkOf(bool grey) {
     return Colour(grey ? PracticeColours.SheetGrey : PracticeColours.SheetInk);
 }
-
-QString Words(const char* words) { return QString::fromUtf8(words); }
 
 QFont SheetFont(const QPainter& painter, double sizeMm, double unitsPerMm) {
     QFont font(QString::fromLatin1(PrintedFontFamily));
@@ -92,8 +91,6 @@ void PaintText(QPainter& painter, const PrintedText& text, double unitsPerMm) {
 }
 
 // A file's name as the reasons give it: «/home/учитель/Листы.pdf»: .
-QString Named(const QString& path) { return QString::fromUtf8("«%1»: ").arg(path); }
-
 QPageSize PaperOf(const PrintedPage& page) {
     return QPageSize(QSizeF(page.Width, page.Height), QPageSize::Millimeter, QString(),
                      QPageSize::FuzzyMatch);
@@ -143,7 +140,7 @@ bool WritePrintedSheetsPdf(const QString& path, const std::vector<PrintedPage>& 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         if (error != nullptr)
-            *error = Words(PrintedWords.CannotOpen) + Named(path) + file.errorString();
+            *error = Words(PrintedWords.CannotOpen) + QuotedPath(path) + file.errorString();
         return false;
     }
     {
@@ -155,13 +152,13 @@ bool WritePrintedSheetsPdf(const QString& path, const std::vector<PrintedPage>& 
         if (!PaintPrintedSheets(writer, pages, &painted)) {
             file.cancelWriting();
             if (error != nullptr)
-                *error = Words(PrintedWords.CannotWrite) + Named(path) + painted;
+                *error = Words(PrintedWords.CannotWrite) + QuotedPath(path) + painted;
             return false;
         }
     }
     if (!file.commit()) {
         if (error != nullptr)
-            *error = Words(PrintedWords.CannotWrite) + Named(path) + file.errorString();
+            *error = Words(PrintedWords.CannotWrite) + QuotedPath(path) + file.errorString();
         return false;
     }
     return true;

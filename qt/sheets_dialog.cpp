@@ -4,6 +4,7 @@
 #include "window/practice_look.h"
 
 #include "sheet_painter.h"
+#include "widget_helpers.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -30,8 +31,6 @@
 namespace velmorand {
 
 namespace {
-
-QString Words(const char* words) { return QString::fromUtf8(words); }
 
 // A page's picture in the preview, in logical pixels.
 QSize PreviewSize(const PrintedPage& page) {
